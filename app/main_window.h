@@ -1,0 +1,35 @@
+// The catalogue's one window: three pages (configurator, literature, technical
+// information) whose controls are wired to the subsystems that handle them.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class frmTarvekProducts;
+}
+namespace tarvek {
+class Configurator;
+class Calculator;
+class Literature;
+}  // namespace tarvek
+
+class frmTarvekProducts : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmTarvekProducts(QWidget* parent = nullptr);
+    ~frmTarvekProducts() override;
+
+    tarvek::Configurator& configurator() { return *configurator_; }
+    tarvek::Calculator& calculator() { return *calculator_; }
+    tarvek::Literature& literature() { return *literature_; }
+
+private:
+    void setUpControls();
+    void Form_Load();
+
+    std::unique_ptr<Ui::frmTarvekProducts> ui;
+    std::unique_ptr<tarvek::Configurator> configurator_;
+    std::unique_ptr<tarvek::Calculator> calculator_;
+    std::unique_ptr<tarvek::Literature> literature_;
+};

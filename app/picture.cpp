@@ -1,0 +1,58 @@
+#include "app/picture.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QPainter>
+
+#include "app/metafile_picture.h"
+
+namespace tarvek {
+namespace {
+
+// Product pictures are small; anything bigger than this is not a picture of ours, and
+// refusing it keeps a damaged header from asking for gigabytes.
+constexpr qint64 kMaxFileBytes = 32 * 1024 * 1024;
+constexpr int kMaxImagePixels = 16 * 1024 * 1024;
+
+QImage decodeRaster(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);  // picks the format by content, not by extension
+    const QSize size = reader.size();
+    if (!size.isValid() || qint64(size.width()) * size.height() > kMaxImagePixels) return {};
+    return reader.read();
+}
+
+}  // namespace
+
+Picture Picture::fromFile(const QString& path) {
+    if (path.isEmpty()) return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes) return {};
+    const QByteArray bytes = file.readAll();
+    if (isMetafile(bytes)) return metafilePicture(bytes);
+    return fromImage(decodeRaster(bytes));
+}
+
+Picture Picture::fromImage(QImage image) {
+    Picture picture;
+    picture.image_ = std::move(image);
+    return picture;
+}
+
+Picture Picture::fromDrawing(std::function<QImage(QSize)> draw) {
+    Picture picture;
+    picture.draw_ = std::move(draw);
+    return picture;
+}
+
+QImage Picture::render(QSize size) const {
+    if (size.isEmpty() || isNull()) return {};
+    if (draw_) return draw_(size);
+    if (image_.size() == size) return image_;
+    return image_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+}  // namespace tarvek

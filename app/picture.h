@@ -1,0 +1,33 @@
+// A decoded product picture or porting drawing, drawn stretched to any size.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <functional>
+
+namespace tarvek {
+
+class Picture {
+public:
+    Picture() = default;
+
+    // Reads a picture file: JPEG and GIF through Qt's image readers, Windows Metafiles
+    // through our own player, chosen by the file's content. A missing, unreadable or
+    // damaged file gives the empty picture.
+    static Picture fromFile(const QString& path);
+    static Picture fromImage(QImage image);
+    // A vector drawing, played into an image of the requested size.
+    static Picture fromDrawing(std::function<QImage(QSize)> draw);
+
+    bool isNull() const { return image_.isNull() && !draw_; }
+
+    // The picture stretched to exactly this size, without keeping its aspect ratio.
+    QImage render(QSize size) const;
+
+private:
+    QImage image_;
+    std::function<QImage(QSize)> draw_;
+};
+
+}  // namespace tarvek
