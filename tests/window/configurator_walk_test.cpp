@@ -19,6 +19,7 @@
 #include "config/options.h"
 #include "config/pricing.h"
 #include "app/controls.h"
+#include "tests/support/configurator_walk.h"
 #include "tests/window/window_driver.h"
 
 namespace {
@@ -29,110 +30,28 @@ const char* const kSeatButtons[] = {"optStd", "optVSKZ", "optB5EP"};
 const char* const kColourButtons[] = {"optBL", "optBK", "optGR", "optRD", "optWH", "optYW"};
 const char* const kConnectionLists[] = {"lstConn1", "lstConn2", "lstConn3", "lstConn4"};
 
-class Walker {
+// Checks what must hold after every click of the walk, and records what it reached.
+class WalkChecker {
 public:
     WindowDriver d;
-    long clicks = 0;
-    std::set<std::string> configurations;              // distinct part number and price pairs
+    std::set<std::string> configurations;                   // distinct part number and price pairs
     std::set<std::pair<std::string, std::string>> chosen;   // (list, entry)
     std::set<std::pair<std::string, std::string>> offered;  // (list, entry) seen in an enabled list
     std::set<std::pair<std::string, std::string>> valves;   // (actuator code, series) configured
     std::set<std::string> clickedOptions;
     std::set<std::size_t> exceptionsUsed;
 
-    void walk() {
-        for (int type = 0; type < d.list("lstProductType")->count(); ++type) {
-            choose("lstProductType", type);
-            if (d.list("lstBody")->isEnabled())
-                for (int body = 0; body < d.list("lstBody")->count(); ++body) {
-                    choose("lstProductType", type);  // every body starts from a fresh product type
-                    choose("lstBody", body);
-                    walkModels();
-                }
-            else
-                walkModels();
-        }
+    void afterClick(const tarvek::testing::Click& click) {
+        if (click.control.rfind("lst", 0) == 0)
+            chosen.insert({click.control, click.entry});
+        else
+            clickedOptions.insert(click.control);
+        if (!d.record().lblPNModel.empty() && !d.record().lblPNBody.empty())
+            valves.insert({d.record().lblPNModel, d.record().lblPNBody});
+        checkInvariants();
     }
 
 private:
-    std::set<std::pair<std::string, std::string>> fullProductsDone_;  // (body, porting)
-
-    void walkModels() {
-        QComboBox* models = d.list("lstModel");
-        if (!models->isEnabled()) return;
-        for (int model = 0; model < models->count(); ++model) {
-            choose("lstModel", model);
-            if (!d.record().lblPNModel.empty() && !d.record().lblPNBody.empty())
-                valves.insert({d.record().lblPNModel, d.record().lblPNBody});
-            walkOptions();
-            QComboBox* portings = d.list("lstPorting");
-            if (!portings->isEnabled()) continue;
-            for (int porting = 0; porting < portings->count(); ++porting) {
-                choose("lstPorting", porting);
-                walkConnections();
-            }
-        }
-    }
-
-    // Every enabled option button once, the lever handle on and off, then back to standard.
-    void walkOptions() {
-        for (const char* name : kSeatButtons) clickOption(name);
-        for (const char* name : kColourButtons) clickOption(name);
-        if (d.get("chkLS")->isEnabled()) {
-            clickOption("chkLS");
-            clickOption("chkLS");
-        }
-        clickOption("optStd");
-        clickOption("optBL");
-    }
-
-    void clickOption(const char* name) {
-        auto* button = d.get<QAbstractButton>(name);
-        if (!button->isEnabled() || !button->isEnabledTo(&d.window)) return;
-        button->click();
-        ++clicks;
-        clickedOptions.insert(name);
-        checkInvariants();
-    }
-
-    // The full product of connection choices once per body and porting; for further
-    // actuators on the same body, every entry at every position with the others varied.
-    void walkConnections() {
-        std::vector<int> active;
-        for (int i = 0; i < 4; ++i)
-            if (d.list(kConnectionLists[i])->isEnabled()) active.push_back(i);
-        const auto key = std::make_pair(chosenText(d.list("lstBody")), chosenText(d.list("lstPorting")));
-        if (fullProductsDone_.insert(key).second) {
-            fullProduct(active, 0);
-        } else {
-            int longest = 0;
-            for (int i : active) longest = std::max(longest, d.list(kConnectionLists[i])->count());
-            for (int k = 0; k < longest; ++k)
-                for (std::size_t p = 0; p < active.size(); ++p) {
-                    QComboBox* list = d.list(kConnectionLists[active[p]]);
-                    choose(kConnectionLists[active[p]], int((k + p) % std::size_t(list->count())));
-                }
-        }
-    }
-
-    void fullProduct(const std::vector<int>& active, std::size_t level) {
-        if (level == active.size()) return;
-        const char* name = kConnectionLists[active[level]];
-        for (int entry = 0; entry < d.list(name)->count(); ++entry) {
-            choose(name, entry);
-            fullProduct(active, level + 1);
-        }
-    }
-
-    void choose(const char* list, int index) {
-        QComboBox* combo = d.list(list);
-        ASSERT_TRUE(combo->isEnabled()) << list;
-        WindowDriver::chooseIndex(combo, index);
-        ++clicks;
-        chosen.insert({list, combo->itemText(index).toStdString()});
-        checkInvariants();
-    }
-
     void checkInvariants() {
         const ConfigurationRecord& r = d.record();
         const std::string partNumber = d.text("lblPartNumber");
@@ -228,19 +147,22 @@ private:
 };
 
 template <typename Table, typename Key>
-void expectEveryRowChosen(const Walker& w, const char* list, const Table& table, Key key) {
+void expectEveryRowChosen(const WalkChecker& w, const char* list, const Table& table, Key key) {
     for (const auto& row : table)
         EXPECT_TRUE(w.chosen.count({list, std::string(row.*key)})) << list << ": \"" << row.*key << '"';
 }
 
 TEST(ConfiguratorWalk, EveryConfigurationKeepsTheInvariants) {
-    Walker w;
+    WalkChecker w;
+    tarvek::testing::ConfiguratorWalk walk(w.d.window);
+    walk.afterClick = [&](const tarvek::testing::Click& click) {
+        if (!::testing::Test::HasFatalFailure()) w.afterClick(click);
+    };
     QElapsedTimer timer;
     timer.start();
-    w.walk();
-    const double seconds = timer.elapsed() / 1000.0;
-    std::printf("walked %ld clicks over %zu distinct configurations in %.1f s\n", w.clicks, w.configurations.size(),
-                seconds);
+    walk.run();
+    std::printf("walked %ld clicks over %zu distinct configurations in %.1f s\n", walk.clicks(),
+                w.configurations.size(), timer.elapsed() / 1000.0);
     ASSERT_FALSE(::testing::Test::HasFatalFailure());
 
     // Everything the catalogue tables offer was chosen at least once.
