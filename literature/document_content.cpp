@@ -50,6 +50,7 @@ TextTable exampleTable(const std::vector<ExampleChoice>& choices) {
                               priceCell(choice.amount)});
     }
     table.rows.push_back({"Part number and list price", composePartNumber(record), dollars(listPriceText(record))});
+    table.totalRow = true;
     return table;
 }
 

@@ -38,6 +38,7 @@ struct TextTable {
     };
     std::vector<Column> columns;
     std::vector<std::vector<std::string>> rows;
+    bool totalRow = false;  // the last row sums up the others
 };
 
 using Block = std::variant<Heading, Paragraph, Notice, NumberedSteps, TextTable>;

@@ -54,6 +54,10 @@ std::vector<OfferedActuator> offeredActuators(const Body& series, std::vector<st
     return offered;
 }
 
+std::string counted(std::size_t count, std::string_view thing) {
+    return std::to_string(count) + " " + str(thing) + (count == 1 ? "" : "s");
+}
+
 std::string seatText(SeatHandling seat) { return seat == SeatHandling::Vespel ? "Vespel, fitted" : "choice"; }
 
 std::string handleText(const Actuator& actuator) {
@@ -62,12 +66,12 @@ std::string handleText(const Actuator& actuator) {
 }
 
 TextTable actuatorTable(const std::vector<OfferedActuator>& actuators) {
-    TextTable table{{{"Model", 0.1, false},
-                     {"Description", 0.33, false},
-                     {"Rating", 0.2, false},
+    TextTable table{{{"Model", 0.09, false},
+                     {"Description", 0.32, false},
+                     {"Rating", 0.19, false},
                      {"Seat", 0.12, false},
-                     {"Handle", 0.12, false},
-                     {"List price US$", 0.13, true}},
+                     {"Handle", 0.13, false},
+                     {"List price US$", 0.15, true}},
                     {}};
     for (const OfferedActuator& offered : actuators)
         table.rows.push_back({str(offered.actuator->code), str(splitEntry(offered.actuator->entry).description),
@@ -260,9 +264,9 @@ DocumentContent valveSeriesBrochure(const DocumentButton& button) {
         {"Series", name + ", part-number segment " + str(series->code)},
         {"Flow", str(series->note)},
         {"Valve body", "US$ " + dollars(series->price)},
-        {"Actuators", std::to_string(offered.size()) + " models"},
+        {"Actuators", counted(offered.size(), "model")},
         {"Portings", std::to_string(kPortings.size()) + " styles, 2 to 4 ports"},
-        {"End connections", std::to_string(set ? set->connections.size() : 0) + " kinds"},
+        {"End connections", counted(set ? set->connections.size() : 0, "kind")},
     };
     content.blocks.push_back(Paragraph{
         "The " + name + " " + family + " closes with a metal diaphragm on a replaceable seat: the gas touches "
@@ -348,7 +352,7 @@ DocumentContent regulatorBrochure(const DocumentButton& button) {
     content.pictureCaption = collapsedCaption(button.caption);
     content.keyFacts = {
         {"Series", joinedList(names)},
-        {"Outlet ranges", std::to_string(kRegulatorRanges.size()) + " models"},
+        {"Outlet ranges", counted(kRegulatorRanges.size(), "model")},
         {"Porting", str(kRegulatorPorting)},
         {"Seat", str(kSeatOptions[0].seatCaption) + ", or " + str(kSeatOptions[1].seatCaption)},
     };
