@@ -115,6 +115,11 @@ TextTable connectionTable(const ConnectionSet& set) {
     return table;
 }
 
+// An actuator is named once, however many series it is offered on.
+void addOnce(std::vector<std::string>& codes, std::string_view code) {
+    if (std::find(codes.begin(), codes.end(), code) == codes.end()) codes.push_back(str(code));
+}
+
 std::string suffixText(std::string_view suffix) { return suffix.empty() ? "(none)" : str(suffix); }
 
 // Seat, handle-colour and lever-handle options of the actuators on offer.
@@ -126,7 +131,7 @@ TextTable optionTable(const std::vector<OfferedActuator>& actuators) {
             table.rows.push_back({"Seat: " + str(seat.seatCaption), suffixText(seat.seat.partNumber), priceCell(seat.seat.price)});
     std::vector<std::string> vespel;
     for (const OfferedActuator& a : actuators)
-        if (a.onSeries->seat == SeatHandling::Vespel) vespel.push_back(str(a.actuator->code));
+        if (a.onSeries->seat == SeatHandling::Vespel) addOnce(vespel, a.actuator->code);
     if (!vespel.empty()) {
         const SeatOption& seat = kSeatOptions[1];
         table.rows.push_back({"Seat: " + str(seat.seatCaption) + ", fitted on every " + joinedList(vespel),
@@ -138,7 +143,7 @@ TextTable optionTable(const std::vector<OfferedActuator>& actuators) {
                                   priceCell(colour.price.value_or("0"))});
     std::vector<std::string> lever;
     for (const OfferedActuator& a : actuators)
-        if (a.actuator->leverOption) lever.push_back(str(a.actuator->code));
+        if (a.actuator->leverOption) addOnce(lever, a.actuator->code);
     if (!lever.empty())
         table.rows.push_back({"LS - Lever Handle, for " + joinedList(lever), str(kLeverHandleOn.partNumber),
                               priceCell(kLeverHandleOn.price)});
