@@ -8,6 +8,7 @@
 #include "app/busy_cursor.h"
 #include "literature/document_buttons.h"
 #include "literature/document_opener.h"
+#include "literature/wrapped_captions.h"
 #include "ui_main_window.h"
 
 namespace tarvek {
@@ -23,10 +24,12 @@ QString handlerSignature(const DocumentButton& row) {
 
 Literature::Literature(Ui::frmTarvekProducts& form) : ui(form) {
     const QMetaMethod clicked = QMetaMethod::fromSignal(&QAbstractButton::clicked);
+    auto* captions = new WrappedCaptions(this);
     for (const DocumentButton& row : kDocumentButtons) {
         auto* button = ui.SSTab1->findChild<QToolButton*>(QString::fromLatin1(row.button.data(), qsizetype(row.button.size())));
         if (!button) continue;
         button->setIcon(QIcon(buttonPicturePath(row)));
+        captions->wrap(button);
         const int handler = metaObject()->indexOfSlot(handlerSignature(row).toLatin1().constData());
         if (handler >= 0) connect(button, clicked, this, metaObject()->method(handler));
     }

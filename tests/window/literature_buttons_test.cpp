@@ -16,6 +16,7 @@
 #include "literature/document_content.h"
 #include "literature/document_opener.h"
 #include "literature/literature.h"
+#include "literature/wrapped_captions.h"
 #include "tests/window/window_driver.h"
 
 namespace {
@@ -129,9 +130,25 @@ TEST(DocumentButtons, ShowTheFirstPageOfTheirDocument) {
         ASSERT_FALSE(icon.isNull()) << row.button;
         const QImage shown = icon.pixmap(QSize(120, 96)).toImage();
         EXPECT_EQ(shown.size(), QSize(120, 96)) << row.button;
-        // The page's coloured title band runs across the top of every picture.
+        // The page's coloured title band runs across the top of every picture, and the
+        // button draws it there.
         const QColor band = shown.pixelColor(shown.width() / 2, 2);
         EXPECT_GT(band.blue(), band.red() + 60) << row.button;
+        QToolButton* button = buttonOf(d, row);
+        const QImage drawn = button->grab().toImage();
+        const QPoint bandOnButton = button->rect().center().x() * QPoint(1, 0) + QPoint(0, 10);
+        const QColor onButton = drawn.pixelColor(bandOnButton * drawn.devicePixelRatio());
+        EXPECT_GT(onButton.blue(), onButton.red() + 60) << row.button;
+    }
+}
+
+// Captions too long for one line wrap onto two instead of losing letters to an ellipsis.
+TEST(DocumentButtons, ShowTheirWholeCaption) {
+    WindowDriver d;
+    for (const DocumentButton& row : kDocumentButtons) {
+        QToolButton* button = buttonOf(d, row);
+        EXPECT_TRUE(tarvek::WrappedCaptions::captionFits(*button)) << row.caption;
+        EXPECT_GE(tarvek::WrappedCaptions::captionRect(*button).top(), button->iconSize().height()) << row.caption;
     }
 }
 
