@@ -11,15 +11,15 @@ enum class DocumentPage { Literature, Technical };
 
 // What a document covers; the subject names the catalogue rows it is drawn from.
 enum class DocumentKind {
-    ValveSeries,      // subject: body segment of a valve series ("-MX2")
-    VBlockSeries,     // subject: body segment of the V-block series
-    Regulators,       // subject: product-type entry of the regulators
-    FlowComponents,   // subject: flow-component family ("Check Valve")
-    Fittings,         // subject: fitting family
-    Actuator,         // subject: actuator code
+    ValveSeries,           // subject: body segment of a valve series ("-MX2")
+    VBlockSeries,          // subject: body segment of the V-block series
+    Regulators,            // subject: product-type entry of the regulators
+    FlowComponents,        // subject: flow-component family ("Check Valve")
+    Fittings,              // subject: fitting family
+    Actuator,              // subject: actuator code
     SeatMaintenance,       // subject: the word the spare-part entries it covers contain
     DiaphragmMaintenance,  // likewise
-    ActuatorMaintenance,  // subject: actuator codes joined by '/'
+    ActuatorMaintenance,   // subject: actuator codes joined by '/'
 };
 
 struct DocumentButton {

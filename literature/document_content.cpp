@@ -41,7 +41,8 @@ DocumentContent documentFrame(const DocumentButton& button, std::string_view kin
 }
 
 TextTable exampleTable(const std::vector<ExampleChoice>& choices) {
-    TextTable table{{{"Choice", 0.55, false}, {"Part-number segment", 0.25, false}, {"List price US$", 0.2, true}}, {}};
+    TextTable table{
+        {{"Choice", 0.55, false}, {"Part-number segment", 0.25, false}, {"List price US$", 0.2, true}}, {}};
     ConfigurationRecord record;
     for (const ExampleChoice& choice : choices) {
         record.*choice.partNumber = choice.code;
@@ -49,7 +50,8 @@ TextTable exampleTable(const std::vector<ExampleChoice>& choices) {
         table.rows.push_back({choice.what, choice.code.empty() ? "(none)" : std::string(choice.code),
                               priceCell(choice.amount)});
     }
-    table.rows.push_back({"Part number and list price", composePartNumber(record), dollars(listPriceText(record))});
+    table.rows.push_back(
+        {"Part number and list price", composePartNumber(record), dollars(listPriceText(record))});
     table.totalRow = true;
     return table;
 }
@@ -65,8 +67,8 @@ std::string actuatorSummary(const Actuator& actuator) {
     } else if (says("Air-Op") || says("Pneumatic")) {
         summary += " holds its valve closed by spring force and opens it with pilot air.";
     } else if (says("Manual")) {
-        summary += std::string(" opens and closes its valve by hand, with a ") + (says("Tee Knob") ? "tee" : "round") +
-                   " knob.";
+        summary += std::string(" opens and closes its valve by hand, with a ") +
+                   (says("Tee Knob") ? "tee" : "round") + " knob.";
     } else {
         summary += " operates its valve.";
     }
@@ -75,8 +77,10 @@ std::string actuatorSummary(const Actuator& actuator) {
 }
 
 TextTable sparePartsTable(const std::vector<const SparePart*>& parts) {
-    TextTable table{{{"Part number", 0.22, false}, {"Description", 0.58, false}, {"List price US$", 0.2, true}}, {}};
-    for (const SparePart* part : parts) table.rows.push_back({std::string(part->code), std::string(part->entry), dollars(part->price)});
+    TextTable table{
+        {{"Part number", 0.22, false}, {"Description", 0.58, false}, {"List price US$", 0.2, true}}, {}};
+    for (const SparePart* part : parts)
+        table.rows.push_back({std::string(part->code), std::string(part->entry), dollars(part->price)});
     return table;
 }
 

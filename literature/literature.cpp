@@ -26,7 +26,8 @@ Literature::Literature(Ui::frmTarvekProducts& form) : ui(form) {
     const QMetaMethod clicked = QMetaMethod::fromSignal(&QAbstractButton::clicked);
     auto* captions = new WrappedCaptions(this);
     for (const DocumentButton& row : kDocumentButtons) {
-        auto* button = ui.SSTab1->findChild<QToolButton*>(QString::fromLatin1(row.button.data(), qsizetype(row.button.size())));
+        auto* button = ui.SSTab1->findChild<QToolButton*>(
+            QString::fromLatin1(row.button.data(), qsizetype(row.button.size())));
         if (!button) continue;
         button->setIcon(QIcon(buttonPicturePath(row)));
         captions->wrap(button);
@@ -36,8 +37,8 @@ Literature::Literature(Ui::frmTarvekProducts& form) : ui(form) {
 }
 
 QString Literature::buttonPicturePath(const DocumentButton& button) {
-    return QLatin1String(":/tarvek/documents/") + QString::fromLatin1(button.button.data(), qsizetype(button.button.size())) +
-           QLatin1String(".png");
+    return QLatin1String(":/tarvek/documents/") +
+           QString::fromLatin1(button.button.data(), qsizetype(button.button.size())) + QLatin1String(".png");
 }
 
 // A failing step is skipped without a word: a missing document, a missing viewer or one that

@@ -15,13 +15,13 @@ struct DocumentButton;
 
 class Literature : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit Literature(Ui::frmTarvekProducts& ui);
 
     // The pictures of the buttons: first pages of their documents, stored as resources.
     static QString buttonPicturePath(const DocumentButton& button);
 
-public slots:
+  public slots:
     void cmdOpenMXpdf_Click();
     void cmdOpenMX2pdf_Click();
     void cmdOpenMX3pdf_Click();
@@ -41,7 +41,7 @@ public slots:
     void cmdOpenMaintenanceN350pdf_Click();
     void cmdOpenMaintenanceJ310pdf_Click();
 
-private:
+  private:
     // What every handler does, for the table row of the button it is named after.
     void openDocumentOfHandler(std::string_view handlerName);
 

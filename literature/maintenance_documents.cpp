@@ -48,7 +48,8 @@ std::vector<std::string> seriesOf(const std::vector<const SparePart*>& parts) {
 }
 
 TextTable seriesTable(const std::vector<std::string>& series, const std::vector<const SparePart*>& parts) {
-    TextTable table{{{"Series", 0.14, false}, {"Valve series", 0.46, false}, {"Parts for it", 0.4, false}}, {}};
+    TextTable table{{{"Series", 0.14, false}, {"Valve series", 0.46, false}, {"Parts for it", 0.4, false}},
+                    {}};
     for (const std::string& name : series) {
         const std::string code = "-" + name;
         const Body* body = findRow(kBodies, &Body::code, std::string_view(code));
@@ -61,17 +62,22 @@ TextTable seriesTable(const std::vector<std::string>& series, const std::vector<
 }
 
 Notice gasSafety() {
-    return {"Before you start",
-            "A valve may hold toxic, corrosive or flammable gas. Close the supply, vent the line to a safe exhaust "
-            "and purge it with dry inert gas before opening any joint, and lock out and tag out the supply and any "
-            "pilot air. Work on a clean bench with clean gloves: a particle on a seat or diaphragm is a leak."};
+    return {
+        "Before you start",
+        "A valve may hold toxic, corrosive or flammable gas. Close the supply, vent the line to a safe "
+        "exhaust "
+        "and purge it with dry inert gas before opening any joint, and lock out and tag out the supply and "
+        "any "
+        "pilot air. Work on a clean bench with clean gloves: a particle on a seat or diaphragm is a leak."};
 }
 
 std::vector<std::string> closingSteps() {
-    return {"Cycle the valve at least ten times without pressure; it must open and close smoothly.",
-            "Leak-test the valve with helium, across the seat and to the outside, before it goes back into service.",
-            "Return the valve to service, remove the locks and tags, and note the work and the parts used in the "
-            "equipment's maintenance record."};
+    return {
+        "Cycle the valve at least ten times without pressure; it must open and close smoothly.",
+        "Leak-test the valve with helium, across the seat and to the outside, before it goes back into "
+        "service.",
+        "Return the valve to service, remove the locks and tags, and note the work and the parts used in the "
+        "equipment's maintenance record."};
 }
 
 std::vector<std::string> withClosingSteps(std::vector<std::string> steps) {
@@ -103,33 +109,42 @@ DocumentContent seatSheet(const DocumentButton& button) {
     std::vector<std::string> kits;
     for (const SparePart* part : parts)
         if (part->entry.find("Tool Kit") != std::string_view::npos) kits.push_back(str(part->code));
-    content.keyFacts.emplace_back("Tools", kits.empty() ? "-" : "seat replacement tool kit " + joinedList(kits));
+    content.keyFacts.emplace_back("Tools",
+                                  kits.empty() ? "-" : "seat replacement tool kit " + joinedList(kits));
 
-    content.blocks.push_back(Paragraph{
-        "A worn or damaged seat lets gas pass when the valve is closed. This sheet shows how to replace the seat "
-        "of the " + joinedList(seriesOf(parts)) + " Series valves on site, with the seat replacement tool kit, "
-        "without taking the valve body out of the line."});
+    content.blocks.push_back(
+        Paragraph{"A worn or damaged seat lets gas pass when the valve is closed. This sheet shows how to "
+                  "replace the seat "
+                  "of the " +
+                  joinedList(seriesOf(parts)) +
+                  " Series valves on site, with the seat replacement tool kit, "
+                  "without taking the valve body out of the line."});
     content.blocks.push_back(Heading{"Applies to"});
     content.blocks.push_back(seriesTable(seriesOf(parts), parts));
     content.blocks.push_back(Heading{"Spare parts and tools"});
     content.blocks.push_back(sparePartsTable(parts));
     content.blocks.push_back(Paragraph{
-        "A valve ordered with the " + str(kSeatOptions[1].seatCaption) + " (suffix " + str(kSeatOptions[1].seat.partNumber) +
-        ") takes a Vespel seat again: its part number ends in " + str(kSeatOptions[1].seat.partNumber) +
-        ". Every other valve takes the standard seat."});
+        "A valve ordered with the " + str(kSeatOptions[1].seatCaption) + " (suffix " +
+        str(kSeatOptions[1].seat.partNumber) + ") takes a Vespel seat again: its part number ends in " +
+        str(kSeatOptions[1].seat.partNumber) + ". Every other valve takes the standard seat."});
     content.blocks.push_back(gasSafety());
     content.blocks.push_back(Heading{"Replacing the seat"});
     content.blocks.push_back(NumberedSteps{withClosingSteps({
-        "Close the gas supply, vent and purge the valve, and lock out and tag out the supply and the pilot air "
+        "Close the gas supply, vent and purge the valve, and lock out and tag out the supply and the pilot "
+        "air "
         "(see the notice above).",
-        "Open the valve with its actuator or knob, then unscrew the actuator from the valve body by its bonnet "
+        "Open the valve with its actuator or knob, then unscrew the actuator from the valve body by its "
+        "bonnet "
         "nut and lift it off.",
-        "Lift the diaphragm out of the body and lay it on a clean surface, face up. Replace it if it is creased, "
+        "Lift the diaphragm out of the body and lay it on a clean surface, face up. Replace it if it is "
+        "creased, "
         "scratched or dented (see the Diaphragm Replacement sheet).",
-        "Turn the extractor of the tool kit into the old seat and pull the seat straight out of the body. Never "
+        "Turn the extractor of the tool kit into the old seat and pull the seat straight out of the body. "
+        "Never "
         "pry it out with a screwdriver: a scratch in the seat pocket is a leak.",
         "Inspect the seat pocket under good light and blow it clean with dry, filtered nitrogen.",
-        "Set the new seat on the inserting tool of the kit, sealing face outwards, and press it straight into "
+        "Set the new seat on the inserting tool of the kit, sealing face outwards, and press it straight "
+        "into "
         "the pocket until it bottoms. Use each seat once: a seat that was fitted and removed is scrap.",
         "Put the diaphragm back, centred in the body, and screw the actuator on by hand until it seats, then "
         "tighten the bonnet nut firmly with a wrench while holding the body.",
@@ -141,7 +156,8 @@ DocumentContent diaphragmSheet(const DocumentButton& button) {
     const auto parts = sparePartsContaining(button.subject);
     DocumentContent content = partSheet(button, parts);
     content.blocks.push_back(Paragraph{
-        "The diaphragm seals the valve to the outside and carries the actuator's stroke to the seat. Replace it "
+        "The diaphragm seals the valve to the outside and carries the actuator's stroke to the seat. Replace "
+        "it "
         "when the valve leaks to the outside, after a seat replacement that showed a marked diaphragm, or "
         "whenever the valve has been opened for another repair."});
     content.blocks.push_back(Heading{"Applies to"});
@@ -151,16 +167,19 @@ DocumentContent diaphragmSheet(const DocumentButton& button) {
     content.blocks.push_back(gasSafety());
     content.blocks.push_back(Heading{"Replacing the diaphragm"});
     content.blocks.push_back(NumberedSteps{withClosingSteps({
-        "Close the gas supply, vent and purge the valve, and lock out and tag out the supply and the pilot air "
+        "Close the gas supply, vent and purge the valve, and lock out and tag out the supply and the pilot "
+        "air "
         "(see the notice above).",
         "Open the valve with its actuator or knob, so that the diaphragm is not pressed on the seat.",
         "Unscrew the actuator from the valve body by its bonnet nut and lift it off.",
         "Lift the old diaphragm out of the body and discard it; a used diaphragm is never fitted again.",
-        "Check the seat and the sealing face of the body for marks; replace a marked seat first (see the Valve "
+        "Check the seat and the sealing face of the body for marks; replace a marked seat first (see the "
+        "Valve "
         "Seat Replacement sheet).",
         "Lay the new diaphragm, the part for the valve's series in the table above, into the body with its "
         "domed side up, centred on the sealing face. Touch it only at the edge.",
-        "Screw the actuator on by hand until it seats, then tighten the bonnet nut firmly with a wrench while "
+        "Screw the actuator on by hand until it seats, then tighten the bonnet nut firmly with a wrench "
+        "while "
         "holding the body.",
     })});
     return content;
@@ -171,13 +190,17 @@ DocumentContent actuatorSheet(const DocumentButton& button) {
     std::vector<const Actuator*> actuators;
     for (std::string_view codes = button.subject; !codes.empty();) {
         const auto slash = codes.find('/');
-        if (const Actuator* a = findRow(kActuators, &Actuator::code, codes.substr(0, slash))) actuators.push_back(a);
+        if (const Actuator* a = findRow(kActuators, &Actuator::code, codes.substr(0, slash)))
+            actuators.push_back(a);
         codes = slash == std::string_view::npos ? std::string_view() : codes.substr(slash + 1);
     }
     if (actuators.empty()) return content;
 
     std::vector<std::string> codes, series;
-    TextTable covered{{{"Model", 0.12, false}, {"Description", 0.36, false}, {"Valve series", 0.32, false}, {"Rating", 0.2, false}},
+    TextTable covered{{{"Model", 0.12, false},
+                       {"Description", 0.36, false},
+                       {"Valve series", 0.32, false},
+                       {"Rating", 0.2, false}},
                       {}};
     for (const Actuator* a : actuators) {
         codes.push_back(str(a->code));
@@ -208,16 +231,21 @@ DocumentContent actuatorSheet(const DocumentButton& button) {
 
     content.title = "Actuator Installation and Adjustment";
     content.subtitle = joinedList(codes) + " " +
-                       (pneumatic ? "air-operated" : hybrid ? "hybrid" : "manual") + " actuators";
+                       (pneumatic ? "air-operated"
+                        : hybrid  ? "hybrid"
+                                  : "manual") +
+                       " actuators";
     content.picture = first.assemblyPicture;
     content.pictureCaption = joinedList(codes);
     content.keyFacts = {{"Actuators", joinedList(codes)}, {"Valve series", joinedList(series)}};
-    if (first.leverOption) content.keyFacts.emplace_back("Lever handle", "option " + str(kLeverHandleOn.partNumber));
+    if (first.leverOption)
+        content.keyFacts.emplace_back("Lever handle", "option " + str(kLeverHandleOn.partNumber));
 
     std::string intro;
     for (const Actuator* a : actuators) intro += actuatorSummary(*a) + " ";
-    content.blocks.push_back(Paragraph{intro + "This sheet shows how to fit the actuator to its valve body and set "
-                                               "it up so that the valve closes tight and opens fully."});
+    content.blocks.push_back(Paragraph{intro +
+                                       "This sheet shows how to fit the actuator to its valve body and set "
+                                       "it up so that the valve closes tight and opens fully."});
     content.blocks.push_back(Heading{"Actuators and valve series covered"});
     content.blocks.push_back(covered);
     if (!parts.empty()) {
@@ -227,44 +255,56 @@ DocumentContent actuatorSheet(const DocumentButton& button) {
     content.blocks.push_back(gasSafety());
 
     std::vector<std::string> steps = {
-        "Check the model on the actuator's label against the valve: the table above gives the series each model "
-        "fits and the rating of the assembled valve. Never fit an actuator to a valve whose working pressure is "
+        "Check the model on the actuator's label against the valve: the table above gives the series each "
+        "model "
+        "fits and the rating of the assembled valve. Never fit an actuator to a valve whose working pressure "
+        "is "
         "above that rating.",
         "Close the gas supply, vent and purge the valve, and lock out and tag out the supply (see the notice "
         "above).",
-        "Check that the diaphragm lies centred in the valve body; fit a new one if the old one is marked (see the "
+        "Check that the diaphragm lies centred in the valve body; fit a new one if the old one is marked "
+        "(see the "
         "Diaphragm Replacement sheet).",
     };
     if (pneumatic || hybrid) {
-        steps.push_back("Apply pilot air to the actuator so that its stem is drawn up, and keep it applied while "
-                        "fitting.");
+        steps.push_back(
+            "Apply pilot air to the actuator so that its stem is drawn up, and keep it applied while "
+            "fitting.");
     } else {
         steps.push_back("Turn the knob fully counterclockwise, so that the stem is drawn up.");
     }
-    steps.push_back("Screw the actuator onto the valve body by its bonnet nut by hand until it seats, then tighten "
-                    "the nut firmly with a wrench while holding the body.");
+    steps.push_back(
+        "Screw the actuator onto the valve body by its bonnet nut by hand until it seats, then tighten "
+        "the nut firmly with a wrench while holding the body.");
     if (pneumatic || hybrid) {
-        steps.push_back("Connect the pilot air line, clean and dry instrument air, to the actuator's air port.");
-        steps.push_back("Release the pilot air: the spring closes the valve. Apply it again: the valve opens fully. "
-                        "Repeat several times and listen for a clean, quick stroke.");
-        steps.push_back("Adjust the stroke: with the valve closed, turn the adjusting screw on top of the "
-                        "actuator in until it just touches the stem, then back it out one quarter turn and tighten "
-                        "its lock nut. The screw must never hold the valve open.");
+        steps.push_back(
+            "Connect the pilot air line, clean and dry instrument air, to the actuator's air port.");
+        steps.push_back(
+            "Release the pilot air: the spring closes the valve. Apply it again: the valve opens fully. "
+            "Repeat several times and listen for a clean, quick stroke.");
+        steps.push_back(
+            "Adjust the stroke: with the valve closed, turn the adjusting screw on top of the "
+            "actuator in until it just touches the stem, then back it out one quarter turn and tighten "
+            "its lock nut. The screw must never hold the valve open.");
     } else {
-        steps.push_back("Turn the knob clockwise until the valve closes: the knob stops firmly. Do not use a tool "
-                        "on the knob; hand force closes the valve tight.");
+        steps.push_back(
+            "Turn the knob clockwise until the valve closes: the knob stops firmly. Do not use a tool "
+            "on the knob; hand force closes the valve tight.");
         steps.push_back("Turn the knob counterclockwise to its stop: the valve is fully open.");
     }
     if (hybrid) {
-        steps.push_back("Check the manual override: with the pilot air off, the handle opens the valve by hand "
-                        "and the spring closes it again when the handle is returned.");
+        steps.push_back(
+            "Check the manual override: with the pilot air off, the handle opens the valve by hand "
+            "and the spring closes it again when the handle is returned.");
     }
     if (lockable) {
-        steps.push_back("Check the lockout: in the closed position the handle takes a padlock through its "
-                        "lockout hole, and a locked handle cannot be turned.");
+        steps.push_back(
+            "Check the lockout: in the closed position the handle takes a padlock through its "
+            "lockout hole, and a locked handle cannot be turned.");
     }
     if (first.leverOption) {
-        steps.push_back("Where the valve was ordered with the lever handle (suffix " + str(kLeverHandleOn.partNumber) +
+        steps.push_back("Where the valve was ordered with the lever handle (suffix " +
+                        str(kLeverHandleOn.partNumber) +
                         "), fit the lever over the knob and tighten its set screw.");
     }
     for (const SparePart* part : parts)

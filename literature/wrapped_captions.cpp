@@ -57,14 +57,16 @@ void WrappedCaptions::paint(QToolButton& button) {
     option.toolButtonStyle = Qt::ToolButtonTextUnderIcon;
     painter.drawComplexControl(QStyle::CC_ToolButton, option);
 
-    const QPoint shift = button.isDown() ? QPoint(button.style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, &button),
-                                                  button.style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, &button))
-                                         : QPoint();
+    const QPoint shift =
+        button.isDown()
+            ? QPoint(button.style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, &button),
+                     button.style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, &button))
+            : QPoint();
     const QIcon::Mode mode = button.isEnabled() ? QIcon::Normal : QIcon::Disabled;
     const QPixmap picture = button.icon().pixmap(button.iconSize(), button.devicePixelRatioF(), mode);
     painter.drawItemPixmap(iconRect(button).translated(shift), Qt::AlignCenter, picture);
-    painter.drawItemText(captionRect(button).translated(shift), kCaptionFlags, button.palette(), button.isEnabled(),
-                         button.text(), QPalette::ButtonText);
+    painter.drawItemText(captionRect(button).translated(shift), kCaptionFlags, button.palette(),
+                         button.isEnabled(), button.text(), QPalette::ButtonText);
 }
 
 }  // namespace tarvek

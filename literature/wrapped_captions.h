@@ -11,7 +11,7 @@ class QToolButton;
 namespace tarvek {
 
 class WrappedCaptions : public QObject {
-public:
+  public:
     explicit WrappedCaptions(QObject* parent) : QObject(parent) {}
 
     void wrap(QToolButton* button);
@@ -21,10 +21,10 @@ public:
     // The caption's words fit there without being cut.
     static bool captionFits(const QToolButton& button);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     static void paint(QToolButton& button);
 };
 

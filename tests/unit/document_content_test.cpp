@@ -1,5 +1,7 @@
 // What the documents say, checked against the catalogue tables the configurator reads: a
 // product, price or part missing from its brochure or sheet is a fault.
+#include "literature/document_content.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,7 +15,6 @@
 #include "config/configuration_record.h"
 #include "literature/catalogue_text.h"
 #include "literature/document_builders.h"
-#include "literature/document_content.h"
 
 namespace {
 
@@ -31,8 +32,9 @@ std::vector<const TextTable*> tablesOf(const DocumentContent& content) {
 bool hasRow(const DocumentContent& content, const Row& cells) {
     for (const TextTable* table : tablesOf(content))
         for (const Row& row : table->rows)
-            if (std::all_of(cells.begin(), cells.end(),
-                            [&](const std::string& cell) { return std::find(row.begin(), row.end(), cell) != row.end(); }))
+            if (std::all_of(cells.begin(), cells.end(), [&](const std::string& cell) {
+                    return std::find(row.begin(), row.end(), cell) != row.end();
+                }))
                 return true;
     return false;
 }
@@ -58,10 +60,12 @@ TEST(DocumentContent, EveryDocumentHasItsNameTitleAndBody) {
         EXPECT_FALSE(content.subtitle.empty());
         EXPECT_FALSE(content.keyFacts.empty());
         EXPECT_FALSE(tablesOf(content).empty());
-        EXPECT_EQ(content.kindLabel, button.page == DocumentPage::Literature ? "Product Brochure" : "Maintenance Sheet");
+        EXPECT_EQ(content.kindLabel,
+                  button.page == DocumentPage::Literature ? "Product Brochure" : "Maintenance Sheet");
         if (button.page == DocumentPage::Technical) {
-            const auto steps = std::find_if(content.blocks.begin(), content.blocks.end(),
-                                            [](const Block& b) { return std::holds_alternative<NumberedSteps>(b); });
+            const auto steps = std::find_if(content.blocks.begin(), content.blocks.end(), [](const Block& b) {
+                return std::holds_alternative<NumberedSteps>(b);
+            });
             ASSERT_NE(steps, content.blocks.end());
             EXPECT_GE(std::get<NumberedSteps>(*steps).steps.size(), 8u);
         }
@@ -83,20 +87,25 @@ TEST(DocumentContent, ValveBrochuresListTheSeriesAsTheConfiguratorOffersIt) {
         for (const ActuatorOnSeries& row : kActuatorsOnSeries) {
             if (row.series != series->code) continue;
             const Actuator* actuator = findRow(kActuators, &Actuator::code, row.code);
-            const bool listed = std::find(series->actuators.begin(), series->actuators.end(), actuator->entry) !=
-                                series->actuators.end();
-            EXPECT_EQ(hasRow(content, {std::string(row.code), std::string(row.note), dollars(actuator->price)}), listed)
+            const bool listed = std::find(series->actuators.begin(), series->actuators.end(),
+                                          actuator->entry) != series->actuators.end();
+            EXPECT_EQ(
+                hasRow(content, {std::string(row.code), std::string(row.note), dollars(actuator->price)}),
+                listed)
                 << row.code;
             actuators += listed;
         }
         EXPECT_GT(actuators, 0);
         for (const Porting& porting : kPortings)
-            EXPECT_TRUE(hasRow(content, {std::string(porting.entry), priceCell(porting.price)})) << porting.entry;
+            EXPECT_TRUE(hasRow(content, {std::string(porting.entry), priceCell(porting.price)}))
+                << porting.entry;
         const ConnectionSet* set = findRow(kConnectionSets, &ConnectionSet::body, series->entry);
         ASSERT_NE(set, nullptr);
         for (std::string_view entry : set->connections) {
             const Connection* connection = findRow(kConnections, &Connection::entry, entry);
-            EXPECT_TRUE(hasRow(content, {std::string(splitEntry(entry).description), priceCell(connection->price)})) << entry;
+            EXPECT_TRUE(
+                hasRow(content, {std::string(splitEntry(entry).description), priceCell(connection->price)}))
+                << entry;
         }
         EXPECT_EQ(hasRow(content, {"V", "20.00"}), set->fixedMaleOn2A);
     }
@@ -127,7 +136,7 @@ TEST(DocumentContent, ExamplesFollowTheSeriesRules) {
         std::string_view button, partNumber, listPrice;
     };
     const Case cases[] = {
-        {"cmdOpenMX2pdf", "U310-MX2-2A-MXFX", "360.00"},      // 150 + 140 + 45 + 25
+        {"cmdOpenMX2pdf", "U310-MX2-2A-MXFX", "360.00"},       // 150 + 140 + 45 + 25
         {"cmdOpenHMX2pdf", "A375-HMX2-2A-TXTX-VS", "670.00"},  // the Vespel seat is fitted on the HMX2
         {"cmdOpenT400pdf", "T403-GN1-2A-MXFX", "610.00"},      // priced by its series
         {"cmdOpenKLpdf", "KL-01-KZ", "200.00"},                // Kalrez seal on a check valve
@@ -149,21 +158,24 @@ TEST(DocumentContent, RegulatorsOfferNoBleedSeat) {
     const DocumentContent content = contentOf("cmdOpenT400pdf");
     EXPECT_TRUE(hasRow(content, {"GN1", "-GN1", "540.00"}));
     EXPECT_TRUE(hasRow(content, {"GN2", "-GN2", "540.00"}));
-    for (const RegulatorRange& range : kRegulatorRanges) EXPECT_TRUE(hasRow(content, {std::string(range.code)}));
+    for (const RegulatorRange& range : kRegulatorRanges)
+        EXPECT_TRUE(hasRow(content, {std::string(range.code)}));
     EXPECT_TRUE(hasRow(content, {"Seat: VS - Vespel Seat", "-VS", "30.00"}));
     EXPECT_FALSE(hasRow(content, {"Seat: B5 - Bleed Seat"}));
 }
 
 TEST(DocumentContent, ComponentBrochuresListTheirFamilies) {
     for (const FlowComponent& c : kFlowComponents) {
-        const DocumentContent content = contentOf(c.family == "Check Valve" ? "cmdOpenKLpdf" : "cmdOpenWNpdf");
+        const DocumentContent content =
+            contentOf(c.family == "Check Valve" ? "cmdOpenKLpdf" : "cmdOpenWNpdf");
         EXPECT_TRUE(hasRow(content, {std::string(c.code), dollars(c.price)})) << c.code;
     }
     EXPECT_TRUE(hasRow(contentOf("cmdOpenKLpdf"), {"KZ - Kalrez Seal", "-KZ", "75.00"}));
     EXPECT_FALSE(hasRow(contentOf("cmdOpenWNpdf"), {"KZ - Kalrez Seal"}));
     const DocumentContent lnq = contentOf("cmdOpenLNQpdf");
     for (const Fitting& f : kFittings)
-        EXPECT_EQ(hasRow(lnq, {std::string(f.code), dollars(f.price)}), f.family == "Tarvek LNQ Fittings") << f.code;
+        EXPECT_EQ(hasRow(lnq, {std::string(f.code), dollars(f.price)}), f.family == "Tarvek LNQ Fittings")
+            << f.code;
     EXPECT_TRUE(hasRow(lnq, {"KL-02", "145.00"}));  // the check valve with an LNQ gland
 }
 
@@ -183,7 +195,8 @@ TEST(DocumentContent, MaintenanceSheetsNameTheirSpareParts) {
         std::vector<std::string_view> parts;
     };
     const Case cases[] = {
-        {"cmdOpenMaintenanceValveSeatpdf", {"70-803-04", "70-803-02", "70-803-04-VS", "70-803-02-VS", "WKT-01", "WKT-02"}},
+        {"cmdOpenMaintenanceValveSeatpdf",
+         {"70-803-04", "70-803-02", "70-803-04-VS", "70-803-02-VS", "WKT-01", "WKT-02"}},
         {"cmdOpenMaintenanceDiaphragmpdf", {"70-806-01", "70-806-02"}},
         {"cmdOpenMaintenanceA310pdf", {"70-806-01", "70-806-02"}},
         {"cmdOpenMaintenanceE310pdf", {"70-806-01", "70-806-02"}},
@@ -194,7 +207,8 @@ TEST(DocumentContent, MaintenanceSheetsNameTheirSpareParts) {
         const DocumentContent content = contentOf(c.button);
         for (const SparePart& part : kSpareParts) {
             const bool expected = std::find(c.parts.begin(), c.parts.end(), part.code) != c.parts.end();
-            EXPECT_EQ(hasRow(content, {std::string(part.code), std::string(part.entry), dollars(part.price)}), expected)
+            EXPECT_EQ(hasRow(content, {std::string(part.code), std::string(part.entry), dollars(part.price)}),
+                      expected)
                 << c.button << ": " << part.code;
         }
     }
@@ -205,7 +219,8 @@ TEST(DocumentContent, MaintenanceSheetsNameTheirSpareParts) {
     const DocumentContent a310 = contentOf("cmdOpenMaintenanceA310pdf");
     for (const ActuatorOnSeries& row : kActuatorsOnSeries)
         if (row.code == "A310" || row.code == "A370" || row.code == "A371")
-            EXPECT_TRUE(hasRow(a310, {std::string(row.code), std::string(row.note)})) << row.code << row.series;
+            EXPECT_TRUE(hasRow(a310, {std::string(row.code), std::string(row.note)}))
+                << row.code << row.series;
 }
 
 }  // namespace

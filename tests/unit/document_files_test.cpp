@@ -72,8 +72,8 @@ TEST(DocumentFiles, PrintEverythingTheirContentSays) {
         ASSERT_TRUE(text.has_value());
         const std::string printed = squeezed(*text);
         const DocumentContent content = documentContent(button);
-        std::vector<std::string> expected = {std::string(kMakerName), std::string(kCatalogueDate), content.title,
-                                             content.subtitle};
+        std::vector<std::string> expected = {std::string(kMakerName), std::string(kCatalogueDate),
+                                             content.title, content.subtitle};
         for (const auto& [label, value] : content.keyFacts) expected.insert(expected.end(), {label, value});
         for (const Block& block : content.blocks) {
             if (const auto* table = std::get_if<TextTable>(&block))

@@ -26,7 +26,8 @@ TEST(DocumentPath, FollowsTheProgramFolderWithThePlatformSeparator) {
         {"/x", "Tarvek Products - MX1.pdf", "/xTarvek Products - MX1.pdf"},
         {"", "\\Tarvek Products - KL.pdf", sep + "Tarvek Products - KL.pdf"},
     };
-    for (const Case& c : cases) EXPECT_EQ(tarvek::documentPath(c.folder, c.document), c.expected) << c.document;
+    for (const Case& c : cases)
+        EXPECT_EQ(tarvek::documentPath(c.folder, c.document), c.expected) << c.document;
 }
 
 TEST(DocumentButtonTable, NamesEachDocumentByItsFileName) {
@@ -74,9 +75,9 @@ TEST(CatalogueText, PrintsAmountsInDollarsAndCents) {
         std::string_view price, dollars, cell;
     };
     const Case cases[] = {
-        {"140.00", "140.00", "140.00"}, {"540", "540.00", "540.00"},   {"7.5", "7.50", "7.50"},
-        {"0", "0.00", "no charge"},     {"", "0.00", "no charge"},     {"4.51", "4.51", "4.51"},
-        {"0.006", "0.01", "0.01"},      {"-3.2", "-3.20", "-3.20"},    {"1e400", "0.00", "no charge"},
+        {"140.00", "140.00", "140.00"}, {"540", "540.00", "540.00"}, {"7.5", "7.50", "7.50"},
+        {"0", "0.00", "no charge"},     {"", "0.00", "no charge"},   {"4.51", "4.51", "4.51"},
+        {"0.006", "0.01", "0.01"},      {"-3.2", "-3.20", "-3.20"},  {"1e400", "0.00", "no charge"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(tarvek::dollars(c.price), c.dollars) << c.price;

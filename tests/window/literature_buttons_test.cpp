@@ -28,7 +28,7 @@ QString q(std::string_view text) { return QString::fromUtf8(text.data(), qsizety
 
 // Replaces the opener and the warning box for the life of a test, recording both.
 class Recorder {
-public:
+  public:
     struct Call {
         QString path;
         Qt::CursorShape cursorDuringCall;
@@ -42,25 +42,28 @@ public:
             calls.push_back({path, cursor ? cursor->shape() : Qt::ArrowCursor});
             return behaviour(path);
         });
-        previousWarning_ = tarvek::replaceWarningFunction([this](QWidget*, const QString&, const QString&) { ++warnings; });
+        previousWarning_ =
+            tarvek::replaceWarningFunction([this](QWidget*, const QString&, const QString&) { ++warnings; });
     }
     ~Recorder() {
         tarvek::replaceDocumentOpener(std::move(previousOpener_));
         tarvek::replaceWarningFunction(std::move(previousWarning_));
     }
 
-private:
+  private:
     tarvek::DocumentOpener previousOpener_;
     tarvek::WarningFunction previousWarning_;
 };
 
 // Runs in another working directory and comes back.
 class WorkingDirectory {
-public:
-    explicit WorkingDirectory(const QString& path) : previous_(QDir::currentPath()) { QDir::setCurrent(path); }
+  public:
+    explicit WorkingDirectory(const QString& path) : previous_(QDir::currentPath()) {
+        QDir::setCurrent(path);
+    }
     ~WorkingDirectory() { QDir::setCurrent(previous_); }
 
-private:
+  private:
     QString previous_;
 };
 
@@ -98,8 +101,9 @@ TEST(DocumentButtons, TableAndWindowNameTheSameEighteenButtons) {
 // and a bottom row of four that share the bottom-left button.
 TEST(DocumentButtons, SitInTheirPageGrid) {
     WindowDriver d;
-    const std::map<tarvek::DocumentPage, QWidget*> pages = {{tarvek::DocumentPage::Literature, d.get("tabLiterature")},
-                                                            {tarvek::DocumentPage::Technical, d.get("tabTechnical")}};
+    const std::map<tarvek::DocumentPage, QWidget*> pages = {
+        {tarvek::DocumentPage::Literature, d.get("tabLiterature")},
+        {tarvek::DocumentPage::Technical, d.get("tabTechnical")}};
     for (const DocumentButton& a : kDocumentButtons) {
         QToolButton* first = buttonOf(d, a);
         ASSERT_NE(first, nullptr);
@@ -116,7 +120,8 @@ TEST(DocumentButtons, SitInTheirPageGrid) {
         }
     }
     int brochures = 0, sheets = 0;
-    for (const DocumentButton& row : kDocumentButtons) (row.page == tarvek::DocumentPage::Literature ? brochures : sheets)++;
+    for (const DocumentButton& row : kDocumentButtons)
+        (row.page == tarvek::DocumentPage::Literature ? brochures : sheets)++;
     EXPECT_EQ(brochures, 12);
     EXPECT_EQ(sheets, 6);
 }
@@ -148,7 +153,8 @@ TEST(DocumentButtons, ShowTheirWholeCaption) {
     for (const DocumentButton& row : kDocumentButtons) {
         QToolButton* button = buttonOf(d, row);
         EXPECT_TRUE(tarvek::WrappedCaptions::captionFits(*button)) << row.caption;
-        EXPECT_GE(tarvek::WrappedCaptions::captionRect(*button).top(), button->iconSize().height()) << row.caption;
+        EXPECT_GE(tarvek::WrappedCaptions::captionRect(*button).top(), button->iconSize().height())
+            << row.caption;
     }
 }
 
@@ -179,17 +185,18 @@ TEST(DocumentButtons, HandOverAgainOnEveryClick) {
     d.click("cmdOpenMX2pdf");
     ASSERT_EQ(recorder.calls.size(), 2u);
     EXPECT_EQ(recorder.calls[0].path, recorder.calls[1].path);
-    EXPECT_TRUE(recorder.calls[0].path.endsWith(QDir::separator() + QStringLiteral("Tarvek Products - MX2.pdf")));
+    EXPECT_TRUE(
+        recorder.calls[0].path.endsWith(QDir::separator() + QStringLiteral("Tarvek Products - MX2.pdf")));
 }
 
 // The desktop's handler of file URLs, replaced by a recorder: no viewer is ever started.
 class FileUrlRecorder : public QObject {
     Q_OBJECT
-public:
+  public:
     FileUrlRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
     ~FileUrlRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
     std::vector<QUrl> opened;
-public slots:
+  public slots:
     void open(const QUrl& url) { opened.push_back(url); }
 };
 
@@ -201,7 +208,8 @@ struct Screen {
     bool operator==(const Screen&) const = default;
 };
 Screen screenOf(WindowDriver& d) {
-    return {d.window.grab().toImage(), d.get<QTabWidget>("SSTab1")->currentIndex(), QApplication::focusWidget()};
+    return {d.window.grab().toImage(), d.get<QTabWidget>("SSTab1")->currentIndex(),
+            QApplication::focusWidget()};
 }
 
 // A viewer that refuses, one that throws, and no document at all: the click leaves the
@@ -226,7 +234,8 @@ TEST(DocumentButtons, FailuresChangeNothingOnScreen) {
                 if (int(row.page) + 1 != page) continue;
                 SCOPED_TRACE(std::string(failure.name) + ": " + std::string(row.button));
                 if (std::string_view(failure.name) == "document missing")
-                    ASSERT_FALSE(QFileInfo::exists(expectedPath(row)));  // the tests' folder holds no documents
+                    ASSERT_FALSE(
+                        QFileInfo::exists(expectedPath(row)));  // the tests' folder holds no documents
                 Recorder recorder(failure.opener);
                 const Screen before = screenOf(d);
                 d.click(std::string(row.button).c_str());

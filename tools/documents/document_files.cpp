@@ -57,7 +57,8 @@ QByteArray withCatalogueCreationDate(QByteArray pdf) {
     const qsizetype digits = start + key.size();
     const qsizetype end = pdf.indexOf(')', digits);
     if (end < 0) return pdf;
-    const QByteArray date = "20" + QByteArray(kCatalogueDate.data(), qsizetype(kCatalogueDate.size())) + "000000";
+    const QByteArray date =
+        "20" + QByteArray(kCatalogueDate.data(), qsizetype(kCatalogueDate.size())) + "000000";
     const qsizetype length = end - digits;
     QByteArray fixed = date + (length == date.size() + 1 ? "Z" : "+00'00'");
     if (fixed.size() != length) return pdf;  // a form we do not know: leave it alone

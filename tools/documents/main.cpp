@@ -17,7 +17,8 @@ constexpr QSize kButtonPictureSize{240, 192};  // twice the buttons' 120 x 96 ic
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() && file.flush();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() &&
+           file.flush();
 }
 
 }  // namespace
@@ -28,7 +29,8 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 4) {
-        std::fprintf(stderr, "usage: document_generator <document folder> <button picture folder> <picture folder>\n");
+        std::fprintf(
+            stderr, "usage: document_generator <document folder> <button picture folder> <picture folder>\n");
         return 2;
     }
     const QDir documents(QString::fromLocal8Bit(argv[1]));
@@ -41,12 +43,15 @@ int main(int argc, char* argv[]) {
         using namespace tarvek::documents;
         const tarvek::DocumentContent content = tarvek::documentContent(button);
         const QImage picture =
-            content.picture.empty() ? QImage() : documentPicture(pictures.filePath(QString::fromStdString(content.picture)));
+            content.picture.empty()
+                ? QImage()
+                : documentPicture(pictures.filePath(QString::fromStdString(content.picture)));
         const DocumentLayout layout(content, picture);
 
         const QString pdfPath = documents.filePath(QString::fromStdString(content.fileName));
-        const QString iconPath = buttonPictures.filePath(QString::fromUtf8(button.button.data(), qsizetype(button.button.size())) +
-                                                         QStringLiteral(".png"));
+        const QString iconPath =
+            buttonPictures.filePath(QString::fromUtf8(button.button.data(), qsizetype(button.button.size())) +
+                                    QStringLiteral(".png"));
         if (!writeFile(pdfPath, pdfBytes(layout, content))) {
             std::fprintf(stderr, "document_generator: cannot write %s\n", qPrintable(pdfPath));
             ++failures;

@@ -47,7 +47,9 @@ const QPaintDevice* measuringDevice() {
 
 double textHeight(const QFont& font, double width, const QString& text) {
     if (text.isEmpty()) return 0;
-    return QFontMetricsF(font, measuringDevice()).boundingRect(QRectF(0, 0, width, 1e6), kWrap, text).height();
+    return QFontMetricsF(font, measuringDevice())
+        .boundingRect(QRectF(0, 0, width, 1e6), kWrap, text)
+        .height();
 }
 
 void drawText(QPainter& painter, const QFont& font, const QColor& colour, QRectF box, const QString& text,
@@ -63,10 +65,12 @@ void drawRule(QPainter& painter, const QColor& colour, double y, double width = 
 }
 
 std::vector<double> columnWidths(const TextTable& table) {
-    const double total = std::accumulate(table.columns.begin(), table.columns.end(), 0.0,
-                                         [](double sum, const TextTable::Column& c) { return sum + c.width; });
+    const double total =
+        std::accumulate(table.columns.begin(), table.columns.end(), 0.0,
+                        [](double sum, const TextTable::Column& c) { return sum + c.width; });
     std::vector<double> widths;
-    for (const auto& column : table.columns) widths.push_back(total > 0 ? kTextWidth * column.width / total : 0);
+    for (const auto& column : table.columns)
+        widths.push_back(total > 0 ? kTextWidth * column.width / total : 0);
     return widths;
 }
 
@@ -97,14 +101,16 @@ void DocumentLayout::addBlock(const Block& block) {
         const QString text = q(heading->text);
         const double height = textHeight(font, kTextWidth, text);
         pieces_.push_back({height + 5, 16, true, -1, [font, text, height](QPainter& p, double top) {
-                               drawText(p, font, colour::kHeading, QRectF(kMarginLeft, top, kTextWidth, height), text);
+                               drawText(p, font, colour::kHeading,
+                                        QRectF(kMarginLeft, top, kTextWidth, height), text);
                                drawRule(p, colour::kRule, top + height + 2);
                            }});
     } else if (const auto* paragraph = std::get_if<Paragraph>(&block)) {
         const QString text = q(paragraph->text);
         const double height = textHeight(bodyFont(), kTextWidth, text);
         pieces_.push_back({height, 7, false, -1, [text, height](QPainter& p, double top) {
-                               drawText(p, bodyFont(), colour::kText, QRectF(kMarginLeft, top, kTextWidth, height), text);
+                               drawText(p, bodyFont(), colour::kText,
+                                        QRectF(kMarginLeft, top, kTextWidth, height), text);
                            }});
     } else if (const auto* notice = std::get_if<Notice>(&block)) {
         const QFont titleFont = documentFont(10, true);
@@ -113,18 +119,21 @@ void DocumentLayout::addBlock(const Block& block) {
         const double titleHeight = textHeight(titleFont, innerWidth, title);
         const double textHeightValue = textHeight(bodyFont(), innerWidth, text);
         const double height = titleHeight + 3 + textHeightValue + 2 * kNoticePadding;
-        pieces_.push_back({height, 14, false, -1, [=](QPainter& p, double top) {
-                               p.setPen(Qt::NoPen);
-                               p.setBrush(colour::kNoticeFill);
-                               p.drawRect(QRectF(kMarginLeft, top, kTextWidth, height));
-                               p.setBrush(colour::kNoticeEdge);
-                               p.drawRect(QRectF(kMarginLeft, top, kNoticeEdge, height));
-                               p.setBrush(Qt::NoBrush);
-                               const double x = kMarginLeft + kNoticeEdge + kNoticePadding;
-                               drawText(p, titleFont, colour::kText, QRectF(x, top + kNoticePadding, innerWidth, titleHeight), title);
-                               drawText(p, bodyFont(), colour::kText,
-                                        QRectF(x, top + kNoticePadding + titleHeight + 3, innerWidth, textHeightValue), text);
-                           }});
+        pieces_.push_back(
+            {height, 14, false, -1, [=](QPainter& p, double top) {
+                 p.setPen(Qt::NoPen);
+                 p.setBrush(colour::kNoticeFill);
+                 p.drawRect(QRectF(kMarginLeft, top, kTextWidth, height));
+                 p.setBrush(colour::kNoticeEdge);
+                 p.drawRect(QRectF(kMarginLeft, top, kNoticeEdge, height));
+                 p.setBrush(Qt::NoBrush);
+                 const double x = kMarginLeft + kNoticeEdge + kNoticePadding;
+                 drawText(p, titleFont, colour::kText,
+                          QRectF(x, top + kNoticePadding, innerWidth, titleHeight), title);
+                 drawText(p, bodyFont(), colour::kText,
+                          QRectF(x, top + kNoticePadding + titleHeight + 3, innerWidth, textHeightValue),
+                          text);
+             }});
     } else if (const auto* steps = std::get_if<NumberedSteps>(&block)) {
         const QFont numberFont = documentFont(9.5, true);
         for (std::size_t i = 0; i < steps->steps.size(); ++i) {
@@ -133,8 +142,9 @@ void DocumentLayout::addBlock(const Block& block) {
             const double width = kTextWidth - kStepNumberWidth;
             const double height = textHeight(bodyFont(), width, text);
             pieces_.push_back({height, i == 0 ? 8.0 : 5.0, false, -1, [=](QPainter& p, double top) {
-                                   drawText(p, numberFont, colour::kBrand, QRectF(kMarginLeft, top, kStepNumberWidth - 4, height),
-                                            number, Qt::AlignRight | Qt::AlignTop);
+                                   drawText(p, numberFont, colour::kBrand,
+                                            QRectF(kMarginLeft, top, kStepNumberWidth - 4, height), number,
+                                            Qt::AlignRight | Qt::AlignTop);
                                    drawText(p, bodyFont(), colour::kText,
                                             QRectF(kMarginLeft + kStepNumberWidth, top, width, height), text);
                                }});
@@ -166,7 +176,8 @@ void DocumentLayout::addTable(const TextTable& table) {
                                decorate(p, QRectF(kMarginLeft, top, kTextWidth, height));
                                double x = kMarginLeft;
                                for (std::size_t c = 0; c < widths.size(); ++c) {
-                                   const QRectF cell(x + kCellPaddingX, top + kCellPaddingY, widths[c] - 2 * kCellPaddingX,
+                                   const QRectF cell(x + kCellPaddingX, top + kCellPaddingY,
+                                                     widths[c] - 2 * kCellPaddingX,
                                                      height - 2 * kCellPaddingY);
                                    drawText(p, font, decorate.textColour(), cell, texts[c],
                                             (amount[c] ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
@@ -211,7 +222,8 @@ void DocumentLayout::addTable(const TextTable& table) {
     for (std::size_t r = 0; r < rows; ++r) {
         const bool total = table.totalRow && r + 1 == rows;
         const bool keep = rows >= 2 && (r == 0 || r + 2 == rows);
-        rowPiece(table.rows[r], total ? totalFont : cellFont, 0, keep, header, RowLook{r % 2 == 1 && !total, total});
+        rowPiece(table.rows[r], total ? totalFont : cellFont, 0, keep, header,
+                 RowLook{r % 2 == 1 && !total, total});
     }
 }
 
@@ -247,7 +259,9 @@ double DocumentLayout::heroHeight() const {
     const double valueWidth = kTextWidth - kPictureSide - kHeroGap - kFactLabelWidth;
     double facts = 0;
     for (const auto& [label, value] : content_.keyFacts)
-        facts += std::max(textHeight(labelFont, kFactLabelWidth, q(label)), textHeight(bodyFont(), valueWidth, q(value))) + 5;
+        facts += std::max(textHeight(labelFont, kFactLabelWidth, q(label)),
+                          textHeight(bodyFont(), valueWidth, q(value))) +
+                 5;
     const double captionHeight = 14;
     return std::max(kPictureSide + captionHeight, facts + 12 + titleBlockHeight());
 }
@@ -272,14 +286,14 @@ void DocumentLayout::paintFirstPageHead(QPainter& painter) const {
     painter.fillRect(QRectF(0, kBandHeight, kPageSize.width(), 3), colour::kRule);
     drawText(painter, documentFont(22, true), Qt::white, QRectF(kMarginLeft, 20, kTextWidth, 30),
              q(kMakerName));
-    drawText(painter, documentFont(11, true), Qt::white, QRectF(kMarginLeft, 22, kTextWidth, 16), q(content_.kindLabel),
+    drawText(painter, documentFont(11, true), Qt::white, QRectF(kMarginLeft, 22, kTextWidth, 16),
+             q(content_.kindLabel), Qt::AlignRight | Qt::AlignTop);
+    drawText(painter, documentFont(9), Qt::white, QRectF(kMarginLeft, 40, kTextWidth, 14), q(kWebAddress),
              Qt::AlignRight | Qt::AlignTop);
-    drawText(painter, documentFont(9), Qt::white, QRectF(kMarginLeft, 40, kTextWidth, 14),
-             q(kWebAddress), Qt::AlignRight | Qt::AlignTop);
 
     double y = kFirstContentTop;
-    drawText(painter, documentFont(20, true), colour::kHeading, QRectF(kMarginLeft, y, kTextWidth, titleHeight_),
-             q(content_.title));
+    drawText(painter, documentFont(20, true), colour::kHeading,
+             QRectF(kMarginLeft, y, kTextWidth, titleHeight_), q(content_.title));
     y += titleHeight_ + 4;
     drawText(painter, documentFont(11), colour::kMuted, QRectF(kMarginLeft, y, kTextWidth, subtitleHeight_),
              q(content_.subtitle));
@@ -295,8 +309,8 @@ void DocumentLayout::paintHero(QPainter& painter, double top) const {
     const QString caption = q(content_.pictureCaption);
     if (picture_.isNull()) {
         painter.fillRect(frame, colour::kPlaceholder);
-        drawText(painter, documentFont(10, false, true), colour::kMuted, frame.adjusted(10, 10, -10, -10), caption,
-                 Qt::AlignCenter);
+        drawText(painter, documentFont(10, false, true), colour::kMuted, frame.adjusted(10, 10, -10, -10),
+                 caption, Qt::AlignCenter);
     } else {
         QSizeF size = picture_.size();
         size.scale(frame.size() - QSizeF(8, 8), Qt::KeepAspectRatio);
@@ -307,17 +321,20 @@ void DocumentLayout::paintHero(QPainter& painter, double top) const {
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(frame);
     if (!picture_.isNull())
-        drawText(painter, documentFont(8.5, false, true), colour::kMuted, QRectF(kMarginLeft, frame.bottom() + 3, kPictureSide, 12),
-                 caption, Qt::AlignHCenter | Qt::AlignTop);
+        drawText(painter, documentFont(8.5, false, true), colour::kMuted,
+                 QRectF(kMarginLeft, frame.bottom() + 3, kPictureSide, 12), caption,
+                 Qt::AlignHCenter | Qt::AlignTop);
 
     const double x = kMarginLeft + kPictureSide + kHeroGap;
     const double valueWidth = kTextWidth - kPictureSide - kHeroGap - kFactLabelWidth;
     const QFont labelFont = documentFont(9, true);
     double y = top;
     for (const auto& [label, value] : content_.keyFacts) {
-        const double height = std::max(textHeight(labelFont, kFactLabelWidth, q(label)), textHeight(bodyFont(), valueWidth, q(value)));
+        const double height = std::max(textHeight(labelFont, kFactLabelWidth, q(label)),
+                                       textHeight(bodyFont(), valueWidth, q(value)));
         drawText(painter, labelFont, colour::kMuted, QRectF(x, y, kFactLabelWidth, height), q(label));
-        drawText(painter, bodyFont(), colour::kText, QRectF(x + kFactLabelWidth, y, valueWidth, height), q(value));
+        drawText(painter, bodyFont(), colour::kText, QRectF(x + kFactLabelWidth, y, valueWidth, height),
+                 q(value));
         y += height + 5;
     }
     const double blockTop = top + heroHeight() - 14 - titleBlockHeight();
@@ -331,7 +348,8 @@ QString DocumentLayout::documentName() const {
 }
 
 double DocumentLayout::titleBlockHeight() const {
-    return 2 * kTitleBlockRow + std::max(kTitleBlockRow, textHeight(titleBlockFont(), kTitleBlockWidth - 72, documentName()) + 5);
+    return 2 * kTitleBlockRow +
+           std::max(kTitleBlockRow, textHeight(titleBlockFont(), kTitleBlockWidth - 72, documentName()) + 5);
 }
 
 // The document's title block: which document, which catalogue, how many pages.
@@ -352,8 +370,10 @@ void DocumentLayout::paintTitleBlock(QPainter& painter, QRectF box) const {
             painter.setPen(QPen(colour::kRule, 0.5));
             painter.drawLine(QPointF(box.left(), y), QPointF(box.right(), y));
         }
-        drawText(painter, labelFont, colour::kMuted, QRectF(box.left() + 5, y + 3, 60, height - 3), rows[i].first);
-        drawText(painter, valueFont, colour::kText, QRectF(box.left() + 68, y + 2.5, valueWidth, height - 3), rows[i].second);
+        drawText(painter, labelFont, colour::kMuted, QRectF(box.left() + 5, y + 3, 60, height - 3),
+                 rows[i].first);
+        drawText(painter, valueFont, colour::kText, QRectF(box.left() + 68, y + 2.5, valueWidth, height - 3),
+                 rows[i].second);
         y += height;
     }
     painter.setPen(QPen(colour::kRule, 0.5));
@@ -365,8 +385,8 @@ void DocumentLayout::paintTitleBlock(QPainter& painter, QRectF box) const {
 void DocumentLayout::paintLaterPageHead(QPainter& painter) const {
     drawText(painter, documentFont(9, true), colour::kBrand, QRectF(kMarginLeft, 40, kTextWidth, 12),
              q(kMakerName));
-    drawText(painter, documentFont(9), colour::kMuted, QRectF(kMarginLeft, 40, kTextWidth, 12), q(content_.title),
-             Qt::AlignRight | Qt::AlignTop);
+    drawText(painter, documentFont(9), colour::kMuted, QRectF(kMarginLeft, 40, kTextWidth, 12),
+             q(content_.title), Qt::AlignRight | Qt::AlignTop);
     drawRule(painter, colour::kBrand, 56, 1.0);
 }
 
@@ -375,10 +395,8 @@ void DocumentLayout::paintFooter(QPainter& painter, int page) const {
     const QFont font = documentFont(8);
     const QRectF line(kMarginLeft, kFooterRule + 5, kTextWidth, 12);
     drawText(painter, font, colour::kMuted, line,
-             q(kMakerName) + QStringLiteral("  \u00b7  ") +
-                 q(kWebAddress));
-    drawText(painter, font, colour::kMuted, line,
-             QStringLiteral("Catalog ") + q(kCatalogueDate),
+             q(kMakerName) + QStringLiteral("  \u00b7  ") + q(kWebAddress));
+    drawText(painter, font, colour::kMuted, line, QStringLiteral("Catalog ") + q(kCatalogueDate),
              Qt::AlignHCenter | Qt::AlignTop);
     drawText(painter, font, colour::kMuted, line,
              QStringLiteral("Page %1 of %2").arg(page + 1).arg(pageCount()), Qt::AlignRight | Qt::AlignTop);

@@ -12,7 +12,7 @@
 namespace tarvek::documents {
 
 class DocumentLayout {
-public:
+  public:
     // picture: the series picture, or a null image for the framed placeholder.
     DocumentLayout(const DocumentContent& content, QImage picture);
 
@@ -21,7 +21,7 @@ public:
     // Draws page `page` (from 0) in page coordinates: points, origin at the top left.
     void paintPage(QPainter& painter, int page) const;
 
-private:
+  private:
     struct Piece {
         double height;
         double spaceBefore;

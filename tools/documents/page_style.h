@@ -12,19 +12,19 @@ inline constexpr QSizeF kPageSize{612.0, 792.0};  // US Letter, in points
 inline constexpr double kMarginLeft = 50.0;
 inline constexpr double kMarginRight = 50.0;
 inline constexpr double kTextWidth = kPageSize.width() - kMarginLeft - kMarginRight;
-inline constexpr double kBandHeight = 70.0;        // the coloured band across the top of page 1
-inline constexpr double kFirstContentTop = 92.0;   // the title, under the band
-inline constexpr double kLaterContentTop = 74.0;   // under the running header of later pages
-inline constexpr double kContentBottom = 742.0;    // above the footer
+inline constexpr double kBandHeight = 70.0;       // the coloured band across the top of page 1
+inline constexpr double kFirstContentTop = 92.0;  // the title, under the band
+inline constexpr double kLaterContentTop = 74.0;  // under the running header of later pages
+inline constexpr double kContentBottom = 742.0;   // above the footer
 inline constexpr double kFooterRule = 752.0;
-inline constexpr double kPictureSide = 190.0;      // the series picture's square frame
+inline constexpr double kPictureSide = 190.0;  // the series picture's square frame
 
 // Fonts are sized in points; documents are laid out and drawn at 72 units per inch, so a
 // point is one unit on every device they are drawn on.
 QFont documentFont(double pointSize, bool bold = false, bool italic = false);
 
 namespace colour {
-inline const QColor kBrand{0x1d, 0x4f, 0x91};     // Tarvek blue
+inline const QColor kBrand{0x1d, 0x4f, 0x91};  // Tarvek blue
 inline const QColor kHeading{0x16, 0x39, 0x6b};
 inline const QColor kText{0x22, 0x22, 0x22};
 inline const QColor kMuted{0x5f, 0x66, 0x70};
