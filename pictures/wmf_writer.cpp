@@ -52,6 +52,20 @@ void appendLittleEndian(QByteArray& bytes, std::uint32_t value, int byteCount) {
 }  // namespace
 
 void Writer::record(std::uint16_t function, std::span<const std::uint16_t> words) {
+    append(function, words);
+    switch (Function(function)) {
+        case Function::CreatePenIndirect:
+        case Function::CreateBrushIndirect:
+        case Function::CreateFontIndirect:
+        case Function::CreatePalette:
+        case Function::CreatePatternBrush:
+        case Function::DibCreatePatternBrush:
+        case Function::CreateRegion: takeSlot(); break;
+        default: break;
+    }
+}
+
+void Writer::append(std::uint16_t function, std::span<const std::uint16_t> words) {
     const std::uint32_t size = std::uint32_t(kRecordHeaderWords + words.size());
     largestRecord_ = std::max(largestRecord_, size);
     records_.push_back(word(int(size & 0xFFFF)));
@@ -60,25 +74,25 @@ void Writer::record(std::uint16_t function, std::span<const std::uint16_t> words
     records_.insert(records_.end(), words.begin(), words.end());
 }
 
-void Writer::setWindowOrg(std::int16_t x, std::int16_t y) { record(Function::SetWindowOrg, Words{word(y), word(x)}); }
+void Writer::setWindowOrg(std::int16_t x, std::int16_t y) { append(Function::SetWindowOrg, Words{word(y), word(x)}); }
 void Writer::setWindowExt(std::int16_t width, std::int16_t height) {
-    record(Function::SetWindowExt, Words{word(height), word(width)});
+    append(Function::SetWindowExt, Words{word(height), word(width)});
 }
-void Writer::setMapMode(std::uint16_t mode) { record(Function::SetMapMode, Words{mode}); }
-void Writer::setBkMode(std::uint16_t mode) { record(Function::SetBkMode, Words{mode}); }
-void Writer::setPolyFillMode(std::uint16_t mode) { record(Function::SetPolyFillMode, Words{mode}); }
-void Writer::setTextAlign(std::uint16_t align) { record(Function::SetTextAlign, Words{align}); }
+void Writer::setMapMode(std::uint16_t mode) { append(Function::SetMapMode, Words{mode}); }
+void Writer::setBkMode(std::uint16_t mode) { append(Function::SetBkMode, Words{mode}); }
+void Writer::setPolyFillMode(std::uint16_t mode) { append(Function::SetPolyFillMode, Words{mode}); }
+void Writer::setTextAlign(std::uint16_t align) { append(Function::SetTextAlign, Words{align}); }
 
 void Writer::setBkColor(std::uint32_t colour) {
     Words words;
     appendColour(words, colour);
-    record(Function::SetBkColor, words);
+    append(Function::SetBkColor, words);
 }
 
 void Writer::setTextColor(std::uint32_t colour) {
     Words words;
     appendColour(words, colour);
-    record(Function::SetTextColor, words);
+    append(Function::SetTextColor, words);
 }
 
 int Writer::takeSlot() {
@@ -94,7 +108,7 @@ int Writer::takeSlot() {
 int Writer::createPen(std::uint16_t style, std::int16_t width, std::uint32_t colour) {
     Words words = {style, word(width), 0};
     appendColour(words, colour);
-    record(Function::CreatePenIndirect, words);
+    append(Function::CreatePenIndirect, words);
     return takeSlot();
 }
 
@@ -102,7 +116,7 @@ int Writer::createBrush(std::uint16_t style, std::uint32_t colour, std::uint16_t
     Words words = {style};
     appendColour(words, colour);
     words.push_back(hatch);
-    record(Function::CreateBrushIndirect, words);
+    append(Function::CreateBrushIndirect, words);
     return takeSlot();
 }
 
@@ -116,48 +130,48 @@ int Writer::createFont(const FontSpec& font) {
     QByteArray face = toWindows1252(font.face).left(kFaceNameBytes - 1);
     face.append('\0');
     appendString(words, face);
-    record(Function::CreateFontIndirect, words);
+    append(Function::CreateFontIndirect, words);
     return takeSlot();
 }
 
-void Writer::selectObject(int slot) { record(Function::SelectObject, Words{word(slot)}); }
+void Writer::selectObject(int slot) { append(Function::SelectObject, Words{word(slot)}); }
 
 void Writer::deleteObject(int slot) {
-    record(Function::DeleteObject, Words{word(slot)});
+    append(Function::DeleteObject, Words{word(slot)});
     if (slot >= 0 && slot < int(slots_.size())) slots_[std::size_t(slot)] = false;
 }
 
-void Writer::moveTo(std::int16_t x, std::int16_t y) { record(Function::MoveTo, Words{word(y), word(x)}); }
-void Writer::lineTo(std::int16_t x, std::int16_t y) { record(Function::LineTo, Words{word(y), word(x)}); }
-void Writer::rectangle(LogicalRect rect) { record(Function::Rectangle, reversedRect(rect)); }
-void Writer::ellipse(LogicalRect rect) { record(Function::Ellipse, reversedRect(rect)); }
-void Writer::intersectClipRect(LogicalRect rect) { record(Function::IntersectClipRect, reversedRect(rect)); }
+void Writer::moveTo(std::int16_t x, std::int16_t y) { append(Function::MoveTo, Words{word(y), word(x)}); }
+void Writer::lineTo(std::int16_t x, std::int16_t y) { append(Function::LineTo, Words{word(y), word(x)}); }
+void Writer::rectangle(LogicalRect rect) { append(Function::Rectangle, reversedRect(rect)); }
+void Writer::ellipse(LogicalRect rect) { append(Function::Ellipse, reversedRect(rect)); }
+void Writer::intersectClipRect(LogicalRect rect) { append(Function::IntersectClipRect, reversedRect(rect)); }
 
 void Writer::roundRect(LogicalRect rect, std::int16_t cornerWidth, std::int16_t cornerHeight) {
     Words words = {word(cornerHeight), word(cornerWidth)};
     const Words r = reversedRect(rect);
     words.insert(words.end(), r.begin(), r.end());
-    record(Function::RoundRect, words);
+    append(Function::RoundRect, words);
 }
 
-void Writer::arc(LogicalRect rect, QPoint start, QPoint end) { record(Function::Arc, arcWords(rect, start, end)); }
-void Writer::pie(LogicalRect rect, QPoint start, QPoint end) { record(Function::Pie, arcWords(rect, start, end)); }
+void Writer::arc(LogicalRect rect, QPoint start, QPoint end) { append(Function::Arc, arcWords(rect, start, end)); }
+void Writer::pie(LogicalRect rect, QPoint start, QPoint end) { append(Function::Pie, arcWords(rect, start, end)); }
 void Writer::chord(LogicalRect rect, QPoint start, QPoint end) {
-    record(Function::Chord, arcWords(rect, start, end));
+    append(Function::Chord, arcWords(rect, start, end));
 }
 
 void Writer::polygon(std::span<const QPoint> points) {
     Words words = {word(int(points.size()))};
     const Words p = pointWords(points);
     words.insert(words.end(), p.begin(), p.end());
-    record(Function::Polygon, words);
+    append(Function::Polygon, words);
 }
 
 void Writer::polyline(std::span<const QPoint> points) {
     Words words = {word(int(points.size()))};
     const Words p = pointWords(points);
     words.insert(words.end(), p.begin(), p.end());
-    record(Function::Polyline, words);
+    append(Function::Polyline, words);
 }
 
 void Writer::polyPolygon(std::span<const std::vector<QPoint>> polygons) {
@@ -167,7 +181,7 @@ void Writer::polyPolygon(std::span<const std::vector<QPoint>> polygons) {
         const Words p = pointWords(polygon);
         words.insert(words.end(), p.begin(), p.end());
     }
-    record(Function::PolyPolygon, words);
+    append(Function::PolyPolygon, words);
 }
 
 void Writer::textOut(std::int16_t x, std::int16_t y, const QString& text) {
@@ -176,7 +190,7 @@ void Writer::textOut(std::int16_t x, std::int16_t y, const QString& text) {
     appendString(words, bytes);
     words.push_back(word(y));
     words.push_back(word(x));
-    record(Function::TextOut, words);
+    append(Function::TextOut, words);
 }
 
 void Writer::extTextOut(std::int16_t x, std::int16_t y, std::uint16_t options, std::optional<LogicalRect> rect,
@@ -189,11 +203,11 @@ void Writer::extTextOut(std::int16_t x, std::int16_t y, std::uint16_t options, s
     }
     appendString(words, bytes);
     for (std::int16_t advance : advances) words.push_back(word(advance));
-    record(Function::ExtTextOut, words);
+    append(Function::ExtTextOut, words);
 }
 
-void Writer::saveDC() { record(Function::SaveDC, {}); }
-void Writer::restoreDC(std::int16_t which) { record(Function::RestoreDC, Words{word(which)}); }
+void Writer::saveDC() { append(Function::SaveDC, {}); }
+void Writer::restoreDC(std::int16_t which) { append(Function::RestoreDC, Words{word(which)}); }
 
 QByteArray Writer::file(std::optional<Placeable> placeable) const {
     QByteArray bytes;

@@ -73,6 +73,7 @@ public:
     void intersectClipRect(LogicalRect rect);
 
     // Any record, as it is: for records this writer has no method for, and for damaged files.
+    // Records that create an object take a slot for it.
     void record(std::uint16_t function, std::span<const std::uint16_t> words);
     void record(Function function, std::span<const std::uint16_t> words) {
         record(std::uint16_t(function), words);
@@ -82,6 +83,8 @@ public:
     QByteArray file(std::optional<Placeable> placeable = std::nullopt) const;
 
 private:
+    void append(std::uint16_t function, std::span<const std::uint16_t> words);
+    void append(Function function, std::span<const std::uint16_t> words) { append(std::uint16_t(function), words); }
     int takeSlot();
 
     std::vector<std::uint16_t> records_;
