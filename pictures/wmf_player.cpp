@@ -84,7 +84,7 @@ private:
     }
     // The cost of stroking and filling an outline of this length around this box.
     bool spendOnShape(double outline, const QRectF& box, bool filled) {
-        double pixels = outline * std::max(1.0, penPixels_);
+        double pixels = outline * penPixels_;
         if (filled && brush_.style() != Qt::NoBrush) pixels += outline + visibleArea(box);
         return spend(1, pixels);
     }
