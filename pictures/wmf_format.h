@@ -64,6 +64,8 @@ enum BkMode : std::uint16_t { TRANSPARENT = 1, OPAQUE = 2 };
 enum PolyFillMode : std::uint16_t { ALTERNATE = 1, WINDING = 2 };
 
 // Text alignment flags.
+inline constexpr std::uint16_t TA_LEFT = 0x0000;
+inline constexpr std::uint16_t TA_TOP = 0x0000;
 inline constexpr std::uint16_t TA_UPDATECP = 0x0001;
 inline constexpr std::uint16_t TA_RIGHT = 0x0002;
 inline constexpr std::uint16_t TA_CENTER = 0x0006;
