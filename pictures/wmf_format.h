@@ -54,8 +54,16 @@ inline constexpr std::uint16_t kVersion1 = 0x0100;
 inline constexpr int kRecordHeaderWords = 3;  // 32-bit size in words, 16-bit function
 
 // Map modes.
-enum MapMode : std::uint16_t { MM_TEXT = 1, MM_LOMETRIC, MM_HIMETRIC, MM_LOENGLISH, MM_HIENGLISH, MM_TWIPS,
-                               MM_ISOTROPIC, MM_ANISOTROPIC };
+enum MapMode : std::uint16_t {
+    MM_TEXT = 1,
+    MM_LOMETRIC,
+    MM_HIMETRIC,
+    MM_LOENGLISH,
+    MM_HIENGLISH,
+    MM_TWIPS,
+    MM_ISOTROPIC,
+    MM_ANISOTROPIC
+};
 
 // Background modes.
 enum BkMode : std::uint16_t { TRANSPARENT = 1, OPAQUE = 2 };
@@ -77,7 +85,15 @@ inline constexpr std::uint16_t ETO_OPAQUE = 0x0002;
 inline constexpr std::uint16_t ETO_CLIPPED = 0x0004;
 
 // Pen styles; the end cap and join sit in the upper bits of the same word.
-enum PenStyle : std::uint16_t { PS_SOLID = 0, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME };
+enum PenStyle : std::uint16_t {
+    PS_SOLID = 0,
+    PS_DASH,
+    PS_DOT,
+    PS_DASHDOT,
+    PS_DASHDOTDOT,
+    PS_NULL,
+    PS_INSIDEFRAME
+};
 inline constexpr std::uint16_t PS_STYLE_MASK = 0x000F;
 inline constexpr std::uint16_t PS_ENDCAP_SQUARE = 0x0100;
 inline constexpr std::uint16_t PS_ENDCAP_FLAT = 0x0200;
@@ -88,8 +104,14 @@ inline constexpr std::uint16_t PS_JOIN_MASK = 0xF000;
 
 // Brush styles and hatches.
 enum BrushStyle : std::uint16_t { BS_SOLID = 0, BS_NULL = 1, BS_HATCHED = 2, BS_PATTERN = 3 };
-enum HatchStyle : std::uint16_t { HS_HORIZONTAL = 0, HS_VERTICAL, HS_FDIAGONAL, HS_BDIAGONAL, HS_CROSS,
-                                  HS_DIAGCROSS };
+enum HatchStyle : std::uint16_t {
+    HS_HORIZONTAL = 0,
+    HS_VERTICAL,
+    HS_FDIAGONAL,
+    HS_BDIAGONAL,
+    HS_CROSS,
+    HS_DIAGCROSS
+};
 
 // Font weights.
 inline constexpr std::int16_t FW_NORMAL = 400;

@@ -55,6 +55,7 @@ struct TextRun {
     std::vector<std::int16_t> advances;  // empty, or one per character
 };
 
+// clang-format off
 namespace command {
 struct SetWindowOrg { Point16 at; };
 struct SetWindowExt { std::int16_t width, height; };
@@ -81,13 +82,14 @@ struct SaveDC {};
 struct RestoreDC { std::uint32_t levels; };  // how many saved states to drop, at least 1
 struct IntersectClipRect { Rect16 box; };
 }  // namespace command
+// clang-format on
 
-using Command = std::variant<command::SetWindowOrg, command::SetWindowExt, command::SetMapMode, command::SetBkMode,
-                             command::SetBkColor, command::SetTextColor, command::SetTextAlign,
-                             command::SetPolyFillMode, command::SelectPen, command::SelectBrush,
-                             command::SelectFont, command::MoveTo, command::LineTo, command::Shape,
-                             command::Polygon, command::Polyline, command::PolyPolygon, command::Text,
-                             command::SaveDC, command::RestoreDC, command::IntersectClipRect>;
+using Command =
+    std::variant<command::SetWindowOrg, command::SetWindowExt, command::SetMapMode, command::SetBkMode,
+                 command::SetBkColor, command::SetTextColor, command::SetTextAlign, command::SetPolyFillMode,
+                 command::SelectPen, command::SelectBrush, command::SelectFont, command::MoveTo,
+                 command::LineTo, command::Shape, command::Polygon, command::Polyline, command::PolyPolygon,
+                 command::Text, command::SaveDC, command::RestoreDC, command::IntersectClipRect>;
 
 struct Metafile {
     Window initialWindow;  // the placeable frame, or what the records set before drawing

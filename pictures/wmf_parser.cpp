@@ -11,26 +11,32 @@ namespace tarvek::wmf {
 namespace {
 
 std::uint16_t readWord(const uchar* p) { return std::uint16_t(p[0] | p[1] << 8); }
-std::uint32_t readLong(const uchar* p) { return std::uint32_t(readWord(p)) | std::uint32_t(readWord(p + 2)) << 16; }
+std::uint32_t readLong(const uchar* p) {
+    return std::uint32_t(readWord(p)) | std::uint32_t(readWord(p + 2)) << 16;
+}
 
 // The parameter words of one record.
 class Params {
-public:
+  public:
     Params(const uchar* data, std::size_t words) : data_(data), words_(words) {}
 
     std::size_t size() const { return words_; }
     bool has(std::size_t words) const { return words_ >= words; }
     std::uint16_t word(std::size_t i) const { return readWord(data_ + 2 * i); }
     std::int16_t int16(std::size_t i) const { return std::int16_t(word(i)); }
-    std::uint32_t colour(std::size_t i) const { return (word(i) | std::uint32_t(word(i + 1)) << 16) & 0xFFFFFF; }
+    std::uint32_t colour(std::size_t i) const {
+        return (word(i) | std::uint32_t(word(i + 1)) << 16) & 0xFFFFFF;
+    }
     std::uint8_t byte(std::size_t offset) const { return data_[offset]; }
-    const char* chars(std::size_t wordOffset) const { return reinterpret_cast<const char*>(data_ + 2 * wordOffset); }
+    const char* chars(std::size_t wordOffset) const {
+        return reinterpret_cast<const char*>(data_ + 2 * wordOffset);
+    }
     Point16 yx(std::size_t i) const { return {int16(i + 1), int16(i)}; }
     Point16 xy(std::size_t i) const { return {int16(i), int16(i + 1)}; }
     // A rectangle stored bottom first, as most records keep it.
     Rect16 reversedRect(std::size_t i) const { return {int16(i + 3), int16(i + 2), int16(i + 1), int16(i)}; }
 
-private:
+  private:
     const uchar* data_;
     std::size_t words_;
 };
@@ -40,7 +46,7 @@ constexpr std::size_t wordsFor(std::size_t bytes) { return (bytes + 1) / 2; }
 // The object table as GDI fills it: a new object takes the first free slot. Freed slots wait
 // in a min-heap, so a file that creates and deletes in a loop costs no scans of the table.
 class ObjectTable {
-public:
+  public:
     enum class Kind : std::uint8_t { Empty, Pen, Brush, Font, Other };
     struct Entry {
         Kind kind = Kind::Empty;
@@ -71,14 +77,14 @@ public:
         freed_.push(index);
     }
 
-private:
+  private:
     std::size_t size_;
     std::vector<Entry> slots_;  // the slots used so far; the rest were never taken
     std::priority_queue<std::size_t, std::vector<std::size_t>, std::greater<>> freed_;
 };
 
 class Parser {
-public:
+  public:
     Parser(Metafile& out, std::size_t objectSlots) : out_(out), objects_(objectSlots) {}
 
     // False when the record is damaged: playback ends before it.
@@ -89,7 +95,7 @@ public:
     const Rect16& drawnBounds() const { return bounds_; }
     bool drewAnything() const { return drewAnything_; }
 
-private:
+  private:
     template <typename C>
     bool add(C command) {
         if (out_.commands.size() >= kMaxCommands) return false;
@@ -105,7 +111,9 @@ private:
         if (!sawWindowExt_) drewBeforeWindow_ = true;
     }
 
-    bool createObject(ObjectTable::Kind kind, std::uint32_t definition) { return objects_.add(kind, definition); }
+    bool createObject(ObjectTable::Kind kind, std::uint32_t definition) {
+        return objects_.add(kind, definition);
+    }
     bool selectObject(const Params& p);
     bool deleteObject(const Params& p);
     bool points(const Params& p, bool polygon);
@@ -137,11 +145,15 @@ bool Parser::selectObject(const Params& p) {
     if (!p.has(1) || !objects_.valid(p.word(0))) return false;
     const ObjectTable::Entry entry = objects_.at(p.word(0));
     switch (entry.kind) {
-        case ObjectTable::Kind::Pen: return add(command::SelectPen{entry.definition});
-        case ObjectTable::Kind::Brush: return add(command::SelectBrush{entry.definition});
-        case ObjectTable::Kind::Font: return add(command::SelectFont{entry.definition});
+        case ObjectTable::Kind::Pen:
+            return add(command::SelectPen{entry.definition});
+        case ObjectTable::Kind::Brush:
+            return add(command::SelectBrush{entry.definition});
+        case ObjectTable::Kind::Font:
+            return add(command::SelectFont{entry.definition});
         case ObjectTable::Kind::Other:
-        case ObjectTable::Kind::Empty: return true;  // GDI refuses the selection and goes on
+        case ObjectTable::Kind::Empty:
+            return true;  // GDI refuses the selection and goes on
     }
     return true;
 }
@@ -275,12 +287,18 @@ bool Parser::record(std::uint16_t function, const Params& p) {
             if (p.int16(0) == 0 || p.int16(1) == 0) return true;  // GDI refuses an empty window
             sawWindowExt_ = true;
             return add(command::SetWindowExt{p.int16(1), p.int16(0)});
-        case Function::SetMapMode: return p.has(1) && add(command::SetMapMode{p.word(0)});
-        case Function::SetBkMode: return p.has(1) && add(command::SetBkMode{p.word(0)});
-        case Function::SetBkColor: return p.has(2) && add(command::SetBkColor{p.colour(0)});
-        case Function::SetTextColor: return p.has(2) && add(command::SetTextColor{p.colour(0)});
-        case Function::SetTextAlign: return p.has(1) && add(command::SetTextAlign{p.word(0)});
-        case Function::SetPolyFillMode: return p.has(1) && add(command::SetPolyFillMode{p.word(0)});
+        case Function::SetMapMode:
+            return p.has(1) && add(command::SetMapMode{p.word(0)});
+        case Function::SetBkMode:
+            return p.has(1) && add(command::SetBkMode{p.word(0)});
+        case Function::SetBkColor:
+            return p.has(2) && add(command::SetBkColor{p.colour(0)});
+        case Function::SetTextColor:
+            return p.has(2) && add(command::SetTextColor{p.colour(0)});
+        case Function::SetTextAlign:
+            return p.has(1) && add(command::SetTextAlign{p.word(0)});
+        case Function::SetPolyFillMode:
+            return p.has(1) && add(command::SetPolyFillMode{p.word(0)});
         case Function::CreatePenIndirect:
             if (!p.has(5)) return false;
             out_.pens.push_back({p.word(0), p.int16(1), p.colour(3)});
@@ -289,16 +307,20 @@ bool Parser::record(std::uint16_t function, const Params& p) {
             if (!p.has(4)) return false;
             out_.brushes.push_back({p.word(0), p.colour(1), p.word(3)});
             return createObject(ObjectTable::Kind::Brush, std::uint32_t(out_.brushes.size() - 1));
-        case Function::CreateFontIndirect: return createFont(p);
+        case Function::CreateFontIndirect:
+            return createFont(p);
         case Function::CreatePatternBrush:
         case Function::DibCreatePatternBrush:
             // The pattern's bitmap is not drawn: a mid grey stands in for it.
             out_.brushes.push_back({BS_SOLID, rgb(128, 128, 128), 0});
             return createObject(ObjectTable::Kind::Brush, std::uint32_t(out_.brushes.size() - 1));
         case Function::CreatePalette:
-        case Function::CreateRegion: return createObject(ObjectTable::Kind::Other, 0);
-        case Function::SelectObject: return selectObject(p);
-        case Function::DeleteObject: return deleteObject(p);
+        case Function::CreateRegion:
+            return createObject(ObjectTable::Kind::Other, 0);
+        case Function::SelectObject:
+            return selectObject(p);
+        case Function::DeleteObject:
+            return deleteObject(p);
         case Function::MoveTo:
             if (!p.has(2)) return false;
             touch(p.yx(0));
@@ -308,17 +330,28 @@ bool Parser::record(std::uint16_t function, const Params& p) {
             drawing();
             touch(p.yx(0));
             return add(command::LineTo{p.yx(0)});
-        case Function::Rectangle: return shape(ShapeKind::Rectangle, 4);
-        case Function::RoundRect: return shape(ShapeKind::RoundRect, 6);
-        case Function::Ellipse: return shape(ShapeKind::Ellipse, 4);
-        case Function::Arc: return shape(ShapeKind::Arc, 8);
-        case Function::Pie: return shape(ShapeKind::Pie, 8);
-        case Function::Chord: return shape(ShapeKind::Chord, 8);
-        case Function::Polygon: return points(p, true);
-        case Function::Polyline: return points(p, false);
-        case Function::PolyPolygon: return polyPolygon(p);
-        case Function::TextOut: return textOut(p);
-        case Function::ExtTextOut: return extTextOut(p);
+        case Function::Rectangle:
+            return shape(ShapeKind::Rectangle, 4);
+        case Function::RoundRect:
+            return shape(ShapeKind::RoundRect, 6);
+        case Function::Ellipse:
+            return shape(ShapeKind::Ellipse, 4);
+        case Function::Arc:
+            return shape(ShapeKind::Arc, 8);
+        case Function::Pie:
+            return shape(ShapeKind::Pie, 8);
+        case Function::Chord:
+            return shape(ShapeKind::Chord, 8);
+        case Function::Polygon:
+            return points(p, true);
+        case Function::Polyline:
+            return points(p, false);
+        case Function::PolyPolygon:
+            return polyPolygon(p);
+        case Function::TextOut:
+            return textOut(p);
+        case Function::ExtTextOut:
+            return extTextOut(p);
         case Function::SaveDC:
             if (savedStates_ >= kMaxSavedStates) return false;
             ++savedStates_;
@@ -333,8 +366,10 @@ bool Parser::record(std::uint16_t function, const Params& p) {
             savedStates_ -= levels;
             return add(command::RestoreDC{std::uint32_t(levels)});
         }
-        case Function::IntersectClipRect: return p.has(4) && add(command::IntersectClipRect{p.reversedRect(0)});
-        default: return true;  // records a line drawing does not need are skipped by their size
+        case Function::IntersectClipRect:
+            return p.has(4) && add(command::IntersectClipRect{p.reversedRect(0)});
+        default:
+            return true;  // records a line drawing does not need are skipped by their size
     }
 }
 
@@ -400,7 +435,8 @@ std::optional<Metafile> parseMetafile(const QByteArray& bytes) {
     } else if (!parser.sawWindowExt() || parser.drewBeforeWindow()) {
         // A plain file that draws before it sets its window: its frame is what it draws.
         const Rect16& b = parser.drawnBounds();
-        metafile.initialWindow = {b.left, b.top, std::max(1, b.right - b.left), std::max(1, b.bottom - b.top)};
+        metafile.initialWindow = {b.left, b.top, std::max(1, b.right - b.left),
+                                  std::max(1, b.bottom - b.top)};
     }
     return metafile;
 }

@@ -18,10 +18,12 @@ constexpr double kDrawingCalls = 100'000;
 // Coordinates are held within this many image sizes of the image: beyond it nothing a
 // sensible drawing does is visible, and the rasteriser's fixed-point range stays safe.
 constexpr double kCoordinateReach = 64;
-constexpr double kDefaultFontPixels = 12;  // the stock font, sized in pixels as GDI sizes it
+constexpr double kDefaultFontPixels = 12;        // the stock font, sized in pixels as GDI sizes it
 constexpr double kCellToCharacterHeight = 1.15;  // cell height over character height, Liberation Sans
 
-QColor colourOf(std::uint32_t c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+QColor colourOf(std::uint32_t c) {
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
 
 QString familyFor(const QString& face) {
     const QString f = face.toLower();
@@ -45,9 +47,11 @@ struct State {
 };
 
 class Player {
-public:
+  public:
     Player(const Metafile& metafile, QImage& image)
-        : m_(metafile), image_(image), painter_(&image),
+        : m_(metafile),
+          image_(image),
+          painter_(&image),
           reach_(kCoordinateReach * std::max(image.width(), image.height())),
           pixelWork_(std::max(kPixelWorkFloor, kPixelWorkPerImagePixel * image.width() * image.height())) {
         state_.window = metafile.initialWindow;
@@ -61,7 +65,7 @@ public:
         return std::visit([this](const auto& c) { return run(c); }, command);
     }
 
-private:
+  private:
     double scaleX() const { return image_.width() / double(state_.window.width); }
     double scaleY() const { return image_.height() / double(state_.window.height); }
     double imageArea() const { return double(image_.width()) * image_.height(); }
@@ -71,7 +75,9 @@ private:
                 std::clamp((y - state_.window.y) * scaleY(), -reach_, reach_)};
     }
     QPointF map(Point16 p) const { return map(p.x, p.y); }
-    QRectF map(const Rect16& r) const { return QRectF(map(r.left, r.top), map(r.right, r.bottom)).normalized(); }
+    QRectF map(const Rect16& r) const {
+        return QRectF(map(r.left, r.top), map(r.right, r.bottom)).normalized();
+    }
 
     bool spend(double calls, double pixels) {
         callsLeft_ -= calls;
@@ -222,7 +228,9 @@ private:
         if (closed && count > 1) outline += QLineF(polygon.back(), polygon.front()).length();
         return polygon;
     }
-    Qt::FillRule fillRule() const { return state_.polyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill; }
+    Qt::FillRule fillRule() const {
+        return state_.polyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill;
+    }
 
     const Metafile& m_;
     QImage& image_;
@@ -245,31 +253,53 @@ void Player::applyPen() {
         return;
     }
     // Wider than twice the image a pen covers it all anyway.
-    const double width = std::min(std::abs(def.width * scaleX()), 2.0 * std::max(image_.width(), image_.height()));
+    const double width =
+        std::min(std::abs(def.width * scaleX()), 2.0 * std::max(image_.width(), image_.height()));
     QPen pen(colourOf(def.colour));
     if (width < 1.5) {
         pen.setWidth(0);  // one device pixel; GDI draws dashes only on such thin pens
         penPixels_ = 1;
         switch (style) {
-            case PS_DASH: pen.setStyle(Qt::DashLine); break;
-            case PS_DOT: pen.setStyle(Qt::DotLine); break;
-            case PS_DASHDOT: pen.setStyle(Qt::DashDotLine); break;
-            case PS_DASHDOTDOT: pen.setStyle(Qt::DashDotDotLine); break;
-            default: break;
+            case PS_DASH:
+                pen.setStyle(Qt::DashLine);
+                break;
+            case PS_DOT:
+                pen.setStyle(Qt::DotLine);
+                break;
+            case PS_DASHDOT:
+                pen.setStyle(Qt::DashDotLine);
+                break;
+            case PS_DASHDOTDOT:
+                pen.setStyle(Qt::DashDotDotLine);
+                break;
+            default:
+                break;
         }
     } else {
         pen.setWidthF(width);
         penPixels_ = width;
     }
     switch (def.style & PS_ENDCAP_MASK) {
-        case PS_ENDCAP_SQUARE: pen.setCapStyle(Qt::SquareCap); break;
-        case PS_ENDCAP_FLAT: pen.setCapStyle(Qt::FlatCap); break;
-        default: pen.setCapStyle(Qt::RoundCap); break;
+        case PS_ENDCAP_SQUARE:
+            pen.setCapStyle(Qt::SquareCap);
+            break;
+        case PS_ENDCAP_FLAT:
+            pen.setCapStyle(Qt::FlatCap);
+            break;
+        default:
+            pen.setCapStyle(Qt::RoundCap);
+            break;
     }
     switch (def.style & PS_JOIN_MASK) {
-        case PS_JOIN_BEVEL: pen.setJoinStyle(Qt::BevelJoin); break;
-        case PS_JOIN_MITER: pen.setJoinStyle(Qt::MiterJoin); break;
-        default: pen.setJoinStyle(Qt::RoundJoin); break;
+        case PS_JOIN_BEVEL:
+            pen.setJoinStyle(Qt::BevelJoin);
+            break;
+        case PS_JOIN_MITER:
+            pen.setJoinStyle(Qt::MiterJoin);
+            break;
+        default:
+            pen.setJoinStyle(Qt::RoundJoin);
+            break;
     }
     painter_.setPen(pen);
 }
@@ -278,14 +308,19 @@ void Player::applyBrush() {
     const BrushDef& def = brushDef();
     const QColor colour = colourOf(def.colour);
     switch (def.style) {
-        case BS_NULL: brush_ = QBrush(Qt::NoBrush); break;
+        case BS_NULL:
+            brush_ = QBrush(Qt::NoBrush);
+            break;
         case BS_HATCHED: {
-            static constexpr Qt::BrushStyle kHatches[] = {Qt::HorPattern,   Qt::VerPattern,   Qt::FDiagPattern,
-                                                          Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
+            static constexpr Qt::BrushStyle kHatches[] = {Qt::HorPattern,   Qt::VerPattern,
+                                                          Qt::FDiagPattern, Qt::BDiagPattern,
+                                                          Qt::CrossPattern, Qt::DiagCrossPattern};
             brush_ = QBrush(colour, def.hatch < std::size(kHatches) ? kHatches[def.hatch] : Qt::SolidPattern);
             break;
         }
-        default: brush_ = QBrush(colour); break;
+        default:
+            brush_ = QBrush(colour);
+            break;
     }
     painter_.setBrush(brush_);
 }
@@ -309,10 +344,15 @@ bool Player::run(const command::Shape& c) {
     const double outline = 2 * (box.width() + box.height());
     if (!spendOnShape(outline, box, c.kind != ShapeKind::Arc)) return false;
     switch (c.kind) {
-        case ShapeKind::Rectangle: painter_.drawRect(box); break;
-        case ShapeKind::Ellipse: painter_.drawEllipse(box); break;
+        case ShapeKind::Rectangle:
+            painter_.drawRect(box);
+            break;
+        case ShapeKind::Ellipse:
+            painter_.drawEllipse(box);
+            break;
         case ShapeKind::RoundRect:
-            painter_.drawRoundedRect(box, std::abs(c.start.x * scaleX()) / 2, std::abs(c.start.y * scaleY()) / 2);
+            painter_.drawRoundedRect(box, std::abs(c.start.x * scaleX()) / 2,
+                                     std::abs(c.start.y * scaleY()) / 2);
             break;
         case ShapeKind::Arc:
         case ShapeKind::Pie:
@@ -397,7 +437,8 @@ bool Player::run(const command::Text& c) {
 
     // Text stretches with the window: a given width, or the frame's own proportions.
     double stretch = sy > 0 ? sx / sy : 1;
-    if (def.width != 0 && metrics.averageCharWidth() > 0) stretch = std::abs(def.width) * sx / metrics.averageCharWidth();
+    if (def.width != 0 && metrics.averageCharWidth() > 0)
+        stretch = std::abs(def.width) * sx / metrics.averageCharWidth();
     stretch = std::clamp(stretch, 1.0 / 64, 64.0);
 
     const bool advancesGiven = qsizetype(run.advances.size()) == length && length > 0;

@@ -60,8 +60,11 @@ void Writer::record(std::uint16_t function, std::span<const std::uint16_t> words
         case Function::CreatePalette:
         case Function::CreatePatternBrush:
         case Function::DibCreatePatternBrush:
-        case Function::CreateRegion: takeSlot(); break;
-        default: break;
+        case Function::CreateRegion:
+            takeSlot();
+            break;
+        default:
+            break;
     }
 }
 
@@ -74,7 +77,9 @@ void Writer::append(std::uint16_t function, std::span<const std::uint16_t> words
     records_.insert(records_.end(), words.begin(), words.end());
 }
 
-void Writer::setWindowOrg(std::int16_t x, std::int16_t y) { append(Function::SetWindowOrg, Words{word(y), word(x)}); }
+void Writer::setWindowOrg(std::int16_t x, std::int16_t y) {
+    append(Function::SetWindowOrg, Words{word(y), word(x)});
+}
 void Writer::setWindowExt(std::int16_t width, std::int16_t height) {
     append(Function::SetWindowExt, Words{word(height), word(width)});
 }
@@ -154,8 +159,12 @@ void Writer::roundRect(LogicalRect rect, std::int16_t cornerWidth, std::int16_t 
     append(Function::RoundRect, words);
 }
 
-void Writer::arc(LogicalRect rect, QPoint start, QPoint end) { append(Function::Arc, arcWords(rect, start, end)); }
-void Writer::pie(LogicalRect rect, QPoint start, QPoint end) { append(Function::Pie, arcWords(rect, start, end)); }
+void Writer::arc(LogicalRect rect, QPoint start, QPoint end) {
+    append(Function::Arc, arcWords(rect, start, end));
+}
+void Writer::pie(LogicalRect rect, QPoint start, QPoint end) {
+    append(Function::Pie, arcWords(rect, start, end));
+}
 void Writer::chord(LogicalRect rect, QPoint start, QPoint end) {
     append(Function::Chord, arcWords(rect, start, end));
 }
@@ -193,8 +202,9 @@ void Writer::textOut(std::int16_t x, std::int16_t y, const QString& text) {
     append(Function::TextOut, words);
 }
 
-void Writer::extTextOut(std::int16_t x, std::int16_t y, std::uint16_t options, std::optional<LogicalRect> rect,
-                        const QString& text, std::span<const std::int16_t> advances) {
+void Writer::extTextOut(std::int16_t x, std::int16_t y, std::uint16_t options,
+                        std::optional<LogicalRect> rect, const QString& text,
+                        std::span<const std::int16_t> advances) {
     const QByteArray bytes = toWindows1252(text);
     Words words = {word(y), word(x), word(int(bytes.size())), options};
     if (rect) {
@@ -213,9 +223,16 @@ QByteArray Writer::file(std::optional<Placeable> placeable) const {
     QByteArray bytes;
     if (placeable) {
         const LogicalRect& f = placeable->frame;
-        const std::uint16_t words[10] = {
-            word(int(kPlaceableKey & 0xFFFF)), word(int(kPlaceableKey >> 16)), 0, word(f.left), word(f.top),
-            word(f.right), word(f.bottom), placeable->unitsPerInch, 0, 0};
+        const std::uint16_t words[10] = {word(int(kPlaceableKey & 0xFFFF)),
+                                         word(int(kPlaceableKey >> 16)),
+                                         0,
+                                         word(f.left),
+                                         word(f.top),
+                                         word(f.right),
+                                         word(f.bottom),
+                                         placeable->unitsPerInch,
+                                         0,
+                                         0};
         std::uint16_t checksum = 0;
         for (std::uint16_t w : words) checksum ^= w;
         for (std::uint16_t w : words) appendLittleEndian(bytes, w, 2);

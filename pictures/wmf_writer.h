@@ -25,8 +25,8 @@ struct Placeable {
 };
 
 struct FontSpec {
-    std::int16_t height = -12;  // negative: character height; positive: cell height
-    std::int16_t width = 0;     // 0: the face's own proportions
+    std::int16_t height = -12;    // negative: character height; positive: cell height
+    std::int16_t width = 0;       // 0: the face's own proportions
     std::int16_t escapement = 0;  // tenths of a degree, counter-clockwise
     std::int16_t weight = FW_NORMAL;
     bool italic = false;
@@ -36,7 +36,7 @@ struct FontSpec {
 };
 
 class Writer {
-public:
+  public:
     void setWindowOrg(std::int16_t x, std::int16_t y);
     void setWindowExt(std::int16_t width, std::int16_t height);
     void setMapMode(std::uint16_t mode);
@@ -82,9 +82,11 @@ public:
     // The whole file: optional placeable header, metafile header, the records, end of file.
     QByteArray file(std::optional<Placeable> placeable = std::nullopt) const;
 
-private:
+  private:
     void append(std::uint16_t function, std::span<const std::uint16_t> words);
-    void append(Function function, std::span<const std::uint16_t> words) { append(std::uint16_t(function), words); }
+    void append(Function function, std::span<const std::uint16_t> words) {
+        append(std::uint16_t(function), words);
+    }
     int takeSlot();
 
     std::vector<std::uint16_t> records_;

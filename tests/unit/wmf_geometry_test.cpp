@@ -57,7 +57,8 @@ TEST(WmfGeometry, ASolidRectangleCoversTheWholeFrameAtEverySize) {
             int wrong = 0;
             for (int y = 0; y < size.height(); ++y)
                 for (int x = 0; x < size.width(); ++x) wrong += image.pixel(x, y) != qrgb(kRed);
-            EXPECT_EQ(wrong, 0) << size.width() << "x" << size.height() << (placeable ? " placeable" : " plain");
+            EXPECT_EQ(wrong, 0) << size.width() << "x" << size.height()
+                                << (placeable ? " placeable" : " plain");
         }
     }
 }
@@ -70,7 +71,8 @@ TEST(WmfGeometry, QuadrantsOfAWideFrameWithAnOffsetOriginLandInTheirCorners) {
         bool placeable;
         bool flipped;
     };
-    const Case cases[] = {{"placeable", true, false}, {"window", false, false}, {"flipped window", false, true}};
+    const Case cases[] = {
+        {"placeable", true, false}, {"window", false, false}, {"flipped window", false, true}};
     for (const Case& c : cases) {
         Writer w;
         if (!c.placeable) {
@@ -86,7 +88,8 @@ TEST(WmfGeometry, QuadrantsOfAWideFrameWithAnOffsetOriginLandInTheirCorners) {
             c.placeable ? std::optional(Placeable{{-200, 100, 200, 300}, 576}) : std::nullopt;
         const std::uint32_t top[2] = {c.flipped ? kBlue : kRed, c.flipped ? kYellow : kGreen};
         const std::uint32_t bottom[2] = {c.flipped ? kRed : kBlue, c.flipped ? kGreen : kYellow};
-        for (const QSize size : {QSize(100, 100), QSize(300, 150), QSize(64, 256), QSize(33, 17), QSize(552, 544)}) {
+        for (const QSize size :
+             {QSize(100, 100), QSize(300, 150), QSize(64, 256), QSize(33, 17), QSize(552, 544)}) {
             const QImage image = play(w.file(frame), size);
             SCOPED_TRACE(testing::Message() << c.name << " " << size.width() << "x" << size.height());
             for (const double f : {0.02, 0.25, 0.45}) {
@@ -104,7 +107,8 @@ TEST(WmfGeometry, ACentredSquareStaysCentredAndFillsTheMiddleThird) {
     w.selectObject(w.createPen(PS_NULL, 0, 0));
     fillRect(w, {300, 300, 600, 600}, kBlack);
     const QByteArray file = w.file(Placeable{{0, 0, 900, 900}, 1440});
-    for (const QSize size : {QSize(30, 30), QSize(90, 90), QSize(300, 300), QSize(551, 277), QSize(276, 272)}) {
+    for (const QSize size :
+         {QSize(30, 30), QSize(90, 90), QSize(300, 300), QSize(551, 277), QSize(276, 272)}) {
         const QImage image = play(file, size);
         SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
         EXPECT_EQ(pixelAt(image, 0.5, 0.5), qrgb(kBlack));

@@ -64,7 +64,8 @@ TEST(WmfReader, RefusesWhatIsNotASoundMetafile) {
         {"empty", QByteArray(), false},
         {"shorter than a header", plain.left(17), false},
         {"placeable header cut short", placeable.left(21), false},
-        {"placeable checksum wrong", patched(placeable, 20, qFromLittleEndian<quint16>(placeable.constData() + 20) ^ 1), false},
+        {"placeable checksum wrong",
+         patched(placeable, 20, qFromLittleEndian<quint16>(placeable.constData() + 20) ^ 1), false},
         {"frame changed after its checksum", patched(placeable, 10, 90), false},
         {"frame of no width", w.file(Placeable{{10, 0, 10, 100}, 1440}), false},
         {"frame of no height", w.file(Placeable{{0, 5, 100, 5}, 1440}), false},
@@ -87,33 +88,56 @@ TEST(WmfReader, ADamagedRecordEndsTheDrawingAndKeepsWhatCameBefore) {
     };
     const Case cases[] = {
         {"polygon counting more points than it holds",
-         [](Writer& w) { w.record(Function::Polygon, std::vector<std::uint16_t>{1000, 1, 2, 3, 4}); }},
+         [](Writer& w) {
+             w.record(Function::Polygon, std::vector<std::uint16_t>{1000, 1, 2, 3, 4});
+         }},
         {"polyline with a negative count",
-         [](Writer& w) { w.record(Function::Polyline, std::vector<std::uint16_t>{0x8000, 1, 2}); }},
+         [](Writer& w) {
+             w.record(Function::Polyline, std::vector<std::uint16_t>{0x8000, 1, 2});
+         }},
         {"polypolygon whose counts outrun the record",
-         [](Writer& w) { w.record(Function::PolyPolygon, std::vector<std::uint16_t>{2, 3, 0xFFFF, 0, 0, 1, 1}); }},
+         [](Writer& w) {
+             w.record(Function::PolyPolygon, std::vector<std::uint16_t>{2, 3, 0xFFFF, 0, 0, 1, 1});
+         }},
         {"polypolygon with more polygons than counts",
-         [](Writer& w) { w.record(Function::PolyPolygon, std::vector<std::uint16_t>{500, 3}); }},
+         [](Writer& w) {
+             w.record(Function::PolyPolygon, std::vector<std::uint16_t>{500, 3});
+         }},
         {"text longer than its record",
-         [](Writer& w) { w.record(Function::TextOut, std::vector<std::uint16_t>{40, 0x4141, 10, 10}); }},
+         [](Writer& w) {
+             w.record(Function::TextOut, std::vector<std::uint16_t>{40, 0x4141, 10, 10});
+         }},
         {"text with a negative length",
-         [](Writer& w) { w.record(Function::TextOut, std::vector<std::uint16_t>{0xFFFE, 10, 10}); }},
+         [](Writer& w) {
+             w.record(Function::TextOut, std::vector<std::uint16_t>{0xFFFE, 10, 10});
+         }},
         {"clipped text without its rectangle",
-         [](Writer& w) { w.record(Function::ExtTextOut, std::vector<std::uint16_t>{10, 10, 0, ETO_CLIPPED}); }},
+         [](Writer& w) {
+             w.record(Function::ExtTextOut, std::vector<std::uint16_t>{10, 10, 0, ETO_CLIPPED});
+         }},
         {"rectangle one word short",
-         [](Writer& w) { w.record(Function::Rectangle, std::vector<std::uint16_t>{10, 10, 0}); }},
+         [](Writer& w) {
+             w.record(Function::Rectangle, std::vector<std::uint16_t>{10, 10, 0});
+         }},
         {"arc one word short",
-         [](Writer& w) { w.record(Function::Arc, std::vector<std::uint16_t>{1, 2, 3, 4, 5, 6, 7}); }},
+         [](Writer& w) {
+             w.record(Function::Arc, std::vector<std::uint16_t>{1, 2, 3, 4, 5, 6, 7});
+         }},
         {"pen two words short",
-         [](Writer& w) { w.record(Function::CreatePenIndirect, std::vector<std::uint16_t>{0, 1, 0}); }},
+         [](Writer& w) {
+             w.record(Function::CreatePenIndirect, std::vector<std::uint16_t>{0, 1, 0});
+         }},
         {"font without its fixed part",
-         [](Writer& w) { w.record(Function::CreateFontIndirect, std::vector<std::uint16_t>{12, 0, 0}); }},
+         [](Writer& w) {
+             w.record(Function::CreateFontIndirect, std::vector<std::uint16_t>{12, 0, 0});
+         }},
         {"selecting an object beyond the table", [](Writer& w) { w.selectObject(300); }},
         {"deleting an object beyond the table", [](Writer& w) { w.deleteObject(0xFFFF); }},
         {"window origin without its words", [](Writer& w) { w.record(Function::SetWindowOrg, {}); }},
         {"record of no size", [&](Writer& w) { w.record(kMarker, marker); }, 0},
         {"record shorter than its own header", [&](Writer& w) { w.record(kMarker, marker); }, 2},
-        {"record running past the end of the file", [&](Writer& w) { w.record(kMarker, marker); }, 0x40000000},
+        {"record running past the end of the file", [&](Writer& w) { w.record(kMarker, marker); },
+         0x40000000},
         {"record size with the top bit set", [&](Writer& w) { w.record(kMarker, marker); }, 0xFFFFFFFF},
     };
     for (const Case& c : cases) {
@@ -143,7 +167,8 @@ TEST(WmfReader, RecordsAfterTheEndOfFileAreNotDrawn) {
 
 TEST(WmfReader, AFileCutShortKeepsItsWholeRecords) {
     const QByteArray whole = leftRightAround([](Writer&) {});
-    const std::optional<Metafile> cut = parseMetafile(whole.left(whole.size() - 10));  // into the blue rectangle
+    const std::optional<Metafile> cut =
+        parseMetafile(whole.left(whole.size() - 10));  // into the blue rectangle
     ASSERT_TRUE(cut.has_value());
     EXPECT_FALSE(cut->complete);
     const QImage image = renderMetafile(*cut, {100, 100});
@@ -153,9 +178,9 @@ TEST(WmfReader, AFileCutShortKeepsItsWholeRecords) {
 
 TEST(WmfReader, CreatingMoreObjectsThanTheHeaderAllowsIsDamage) {
     Writer w;
-    w.selectObject(w.createPen(PS_NULL, 0, 0));         // slot 0
-    fill(w, {0, 0, 50, 100}, kRed);                    // slot 1
-    fill(w, {50, 0, 100, 100}, kBlue);                 // slot 2: one too many below
+    w.selectObject(w.createPen(PS_NULL, 0, 0));  // slot 0
+    fill(w, {0, 0, 50, 100}, kRed);              // slot 1
+    fill(w, {50, 0, 100, 100}, kBlue);           // slot 2: one too many below
     QByteArray file = w.file(kFrame);
     qToLittleEndian<quint16>(2, file.data() + kPlaceableHeaderBytes + 10);
     const std::optional<Metafile> metafile = parseMetafile(file);

@@ -38,7 +38,9 @@ int solidBrush(Writer& w, std::uint32_t colour) {
     return brush;
 }
 void noPen(Writer& w) { w.selectObject(w.createPen(PS_NULL, 0, 0)); }
-void pen(Writer& w, std::int16_t width, std::uint32_t colour) { w.selectObject(w.createPen(PS_SOLID, width, colour)); }
+void pen(Writer& w, std::int16_t width, std::uint32_t colour) {
+    w.selectObject(w.createPen(PS_SOLID, width, colour));
+}
 void polyPolygonSquares(Writer& w) {
     const std::vector<std::vector<QPoint>> squares = {{{10, 10}, {90, 10}, {90, 90}, {10, 90}},
                                                       {{30, 30}, {70, 30}, {70, 70}, {30, 70}}};
@@ -60,21 +62,33 @@ const std::vector<RecordCase>& recordCases() {
              solidBrush(w, kBlue);
              w.ellipse({0, 0, 100, 100});
          },
-         {{0.5, 0.5, kBlue}, {0.5, 0.03, kBlue}, {0.03, 0.5, kBlue}, {0.05, 0.05, kWhite}, {0.95, 0.95, kWhite}}},
+         {{0.5, 0.5, kBlue},
+          {0.5, 0.03, kBlue},
+          {0.03, 0.5, kBlue},
+          {0.05, 0.05, kWhite},
+          {0.95, 0.95, kWhite}}},
         {"RoundRect keeps its corners round",
          [](Writer& w) {
              noPen(w);
              solidBrush(w, kGreen);
              w.roundRect({0, 0, 100, 100}, 60, 60);
          },
-         {{0.5, 0.5, kGreen}, {0.5, 0.02, kGreen}, {0.02, 0.5, kGreen}, {0.03, 0.03, kWhite}, {0.97, 0.97, kWhite}}},
+         {{0.5, 0.5, kGreen},
+          {0.5, 0.02, kGreen},
+          {0.02, 0.5, kGreen},
+          {0.03, 0.03, kWhite},
+          {0.97, 0.97, kWhite}}},
         {"Arc runs counter-clockwise from its start ray to its end ray, unfilled",
          [](Writer& w) {
              pen(w, 6, kRed);
              solidBrush(w, kBlue);
              w.arc({10, 10, 90, 90}, {100, 50}, {50, 0});  // three o'clock to twelve
          },
-         {{0.783, 0.217, kRed}, {0.9, 0.5, kRed}, {0.5, 0.1, kRed}, {0.217, 0.783, kWhite}, {0.5, 0.5, kWhite}}},
+         {{0.783, 0.217, kRed},
+          {0.9, 0.5, kRed},
+          {0.5, 0.1, kRed},
+          {0.217, 0.783, kWhite},
+          {0.5, 0.5, kWhite}}},
         {"Pie fills the wedge between its rays",
          [](Writer& w) {
              noPen(w);
@@ -144,22 +158,22 @@ const std::vector<RecordCase>& recordCases() {
          {{0.5, 0.5, kWhite}, {0.2, 0.5, kRed}}},
         {"DeleteObject frees its slot and the next object takes the first free one",
          [](Writer& w) {
-             noPen(w);                                 // slot 0
-             w.createBrush(BS_SOLID, kRed);           // slot 1
-             w.createBrush(BS_SOLID, kBlue);          // slot 2
-             w.deleteObject(0);                       // the null pen stays selected
-             w.createBrush(BS_SOLID, kGreen);         // takes slot 0
+             noPen(w);                         // slot 0
+             w.createBrush(BS_SOLID, kRed);    // slot 1
+             w.createBrush(BS_SOLID, kBlue);   // slot 2
+             w.deleteObject(0);                // the null pen stays selected
+             w.createBrush(BS_SOLID, kGreen);  // takes slot 0
              w.selectObject(0);
              w.rectangle({0, 0, 100, 100});
          },
          {{0.5, 0.5, kGreen}, {0.1, 0.9, kGreen}}},
         {"Objects that are not drawn still take their slot",
          [](Writer& w) {
-             noPen(w);                                                            // slot 0
+             noPen(w);  // slot 0
              const std::uint16_t bitmapWords[] = {5, 0};
-             w.record(Function::DibCreatePatternBrush, bitmapWords);              // slot 1
-             w.record(Function::CreatePalette, bitmapWords);                      // slot 2
-             w.createBrush(BS_SOLID, kBlue);                                      // slot 3
+             w.record(Function::DibCreatePatternBrush, bitmapWords);  // slot 1
+             w.record(Function::CreatePalette, bitmapWords);          // slot 2
+             w.createBrush(BS_SOLID, kBlue);                          // slot 3
              w.selectObject(3);
              w.rectangle({0, 0, 50, 100});
              w.selectObject(1);  // the pattern shows as grey
@@ -275,8 +289,8 @@ TEST(WmfRecords, EachRecordKindDrawsWhatItSays) {
             ASSERT_FALSE(image.isNull()) << c.name;
             for (const Probe& p : c.probes) {
                 const QPoint at(int(p.x * size.width()), int(p.y * size.height()));
-                EXPECT_EQ(image.pixel(at), qrgb(p.colour))
-                    << c.name << " at " << at.x() << "," << at.y() << " of " << size.width() << "x" << size.height();
+                EXPECT_EQ(image.pixel(at), qrgb(p.colour)) << c.name << " at " << at.x() << "," << at.y()
+                                                           << " of " << size.width() << "x" << size.height();
             }
         }
     }

@@ -54,9 +54,12 @@ Kind promised(const std::string& name) {
 
 bool contentIs(const QByteArray& bytes, Kind kind) {
     switch (kind) {
-        case Kind::Jpeg: return bytes.startsWith("\xFF\xD8\xFF");
-        case Kind::Gif: return bytes.startsWith("GIF89a") || bytes.startsWith("GIF87a");
-        case Kind::Metafile: return bytes.startsWith("\xD7\xCD\xC6\x9A");  // placeable
+        case Kind::Jpeg:
+            return bytes.startsWith("\xFF\xD8\xFF");
+        case Kind::Gif:
+            return bytes.startsWith("GIF89a") || bytes.startsWith("GIF87a");
+        case Kind::Metafile:
+            return bytes.startsWith("\xD7\xCD\xC6\x9A");  // placeable
     }
     return false;
 }

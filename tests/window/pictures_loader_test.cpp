@@ -1,10 +1,10 @@
 // The one picture loader in the window: decoding chosen by content, damaged files shown as
 // nothing, no stale pictures, the porting drawings in the configurator, and the window's own
 // brand picture and icon.
+#include <QApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QApplication>
 #include <QGroupBox>
 #include <QTemporaryDir>
 
@@ -48,7 +48,7 @@ QByteArray readFile(const QString& path) {
 
 // Runs in a folder of its own, as the program does from wherever it is started.
 class PictureFolder : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         shipped = QDir::current();

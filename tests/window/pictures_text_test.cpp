@@ -71,10 +71,8 @@ TEST(WmfText, TextAlignmentMovesTheTextAroundItsPoint) {
         int top, bottom;  // and up and down, around y = 150
     };
     const Case cases[] = {
-        {TA_LEFT | TA_TOP, 148, 300, 148, 300},
-        {TA_RIGHT | TA_TOP, 0, 152, 148, 300},
-        {TA_CENTER | TA_TOP, 60, 240, 148, 300},
-        {TA_LEFT | TA_BOTTOM, 148, 300, 0, 152},
+        {TA_LEFT | TA_TOP, 148, 300, 148, 300},      {TA_RIGHT | TA_TOP, 0, 152, 148, 300},
+        {TA_CENTER | TA_TOP, 60, 240, 148, 300},     {TA_LEFT | TA_BOTTOM, 148, 300, 0, 152},
         {TA_LEFT | TA_BASELINE, 148, 300, 100, 160},  // only the descender's depth below
     };
     for (const Case& c : cases) {
@@ -112,7 +110,7 @@ TEST(WmfText, UpdateCurrentPositionSetsTextAfterText) {
         for (int x = 0; x < image.width(); ++x)
             if (qRed(image.pixel(x, y)) > 200 && qGreen(image.pixel(x, y)) < 80) red |= QRect(x, y, 1, 1);
     ASSERT_FALSE(red.isEmpty());
-    EXPECT_NEAR(all.left(), 15, 6);           // the first word starts at the current position
+    EXPECT_NEAR(all.left(), 15, 6);          // the first word starts at the current position
     EXPECT_GT(red.left(), all.left() + 30);  // the second follows it
     EXPECT_NEAR(red.top(), all.top(), 3);
 }

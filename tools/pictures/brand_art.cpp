@@ -25,7 +25,8 @@ void valveSymbol(QPainter& p, const QRectF& r, const QColor& ink) {
     p.setBrush(ink);
     p.drawPath(symbol);
     p.drawLine(seat, QPointF(seat.x(), r.top() + h * 0.2));
-    p.drawLine(QPointF(seat.x() - w * 0.2, r.top() + h * 0.2), QPointF(seat.x() + w * 0.2, r.top() + h * 0.2));
+    p.drawLine(QPointF(seat.x() - w * 0.2, r.top() + h * 0.2),
+               QPointF(seat.x() + w * 0.2, r.top() + h * 0.2));
 }
 
 }  // namespace

@@ -24,7 +24,9 @@ namespace {
 using Illustration = std::function<void(QPainter&, const QRectF&)>;
 
 QString q(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-bool says(std::string_view text, std::string_view words) { return text.find(words) != std::string_view::npos; }
+bool says(std::string_view text, std::string_view words) {
+    return text.find(words) != std::string_view::npos;
+}
 
 QString stem(std::string_view fileName) {
     const std::size_t dot = fileName.rfind('.');
@@ -63,7 +65,8 @@ const Actuator* actuatorWithEntry(std::string_view entry) {
 
 RegulatorLook regulatorLook(const Body& body) {
     const std::string_view picture = body.picture;
-    return {stem(picture.substr(0, picture.find('-'))), withoutDash(body.code), says(body.entry, "Miniature") ? 0.82 : 1.0};
+    return {stem(picture.substr(0, picture.find('-'))), withoutDash(body.code),
+            says(body.entry, "Miniature") ? 0.82 : 1.0};
 }
 
 // Valves of a series as its model list offers them, the first few.
@@ -82,7 +85,8 @@ std::vector<ActuatorLook> actuatorKinds() {
         if (actuator.assemblyPicture.empty()) continue;
         const ActuatorLook look = actuatorLook(actuator);
         bool seen = false;
-        for (const ActuatorLook& l : looks) seen = seen || (l.kind == look.kind && l.normallyOpen == look.normallyOpen);
+        for (const ActuatorLook& l : looks)
+            seen = seen || (l.kind == look.kind && l.normallyOpen == look.normallyOpen);
         if (!seen) looks.push_back(look);
     }
     return looks;
@@ -90,7 +94,7 @@ std::vector<ActuatorLook> actuatorKinds() {
 
 // Pictures in the order the tables first name them; a name seen again is the same picture.
 class Collection {
-public:
+  public:
     void add(std::string_view fileName, QString title, QString subtitle, Illustration illustration) {
         if (fileName.empty() || !names_.insert(std::string(fileName)).second) return;
         CataloguePicture picture;
@@ -113,7 +117,7 @@ public:
     bool has(std::string_view fileName) const { return names_.count(std::string(fileName)) > 0; }
     std::vector<CataloguePicture> take() { return std::move(pictures_); }
 
-private:
+  private:
     std::vector<CataloguePicture> pictures_;
     std::set<std::string> names_;
 };
@@ -123,7 +127,8 @@ void drawFittingFamily(QPainter& p, const QRectF& area, std::string_view family)
     std::vector<FittingKind> kinds;
     std::set<std::string_view> pictures;
     for (const Fitting& fitting : kFittings)
-        if (fitting.family == family && pictures.insert(fitting.picture).second) kinds.push_back(fittingKind(fitting));
+        if (fitting.family == family && pictures.insert(fitting.picture).second)
+            kinds.push_back(fittingKind(fitting));
     drawFittings(p, area, kinds);
 }
 
@@ -152,24 +157,28 @@ void addBodies(Collection& c) {
             }
             case BodyKind::VBlock: {
                 const ActuatorLook air = actuatorLook(kActuators.front());
-                c.add(body.picture, q(body.entry), joined({q(body.productType), QStringLiteral("Valve manifold")}),
+                c.add(body.picture, q(body.entry),
+                      joined({q(body.productType), QStringLiteral("Valve manifold")}),
                       [=](QPainter& p, const QRectF& area) { drawVBlock(p, area, air, 3); });
                 break;
             }
             case BodyKind::RegulatorSeries: {
                 const RegulatorLook look = regulatorLook(body);
-                c.add(body.picture, stem(body.picture), joined({QStringLiteral("Pressure Regulator"), q(body.entry)}),
+                c.add(body.picture, stem(body.picture),
+                      joined({QStringLiteral("Pressure Regulator"), q(body.entry)}),
                       [=](QPainter& p, const QRectF& area) { drawRegulator(p, area, look); });
                 break;
             }
             case BodyKind::Fittings: {
                 const std::string_view family = body.entry;
                 c.add(body.picture, q(body.entry),
-                      joined({q(body.productType), QString::number(partNumbersOf(family)) + QStringLiteral(" part numbers")}),
+                      joined({q(body.productType),
+                              QString::number(partNumbersOf(family)) + QStringLiteral(" part numbers")}),
                       [=](QPainter& p, const QRectF& area) { drawFittingFamily(p, area, family); });
                 break;
             }
-            case BodyKind::FlowComponents: break;
+            case BodyKind::FlowComponents:
+                break;
         }
     }
 }
@@ -228,13 +237,15 @@ void addValves(Collection& c) {
     }
     for (const Actuator& actuator : kActuators) {
         const ActuatorLook look = actuatorLook(actuator);
-        c.add(actuator.assemblyPicture, q(actuator.code) + QStringLiteral(" Actuator"), description(actuator.entry),
+        c.add(actuator.assemblyPicture, q(actuator.code) + QStringLiteral(" Actuator"),
+              description(actuator.entry),
               [=](QPainter& p, const QRectF& area) { drawActuator(p, area, look); });
     }
     for (const RegulatorPicture& row : kRegulatorPictures)
         if (const Body* body = bodyWithCode(row.series)) {
             const RegulatorLook look = regulatorLook(*body);
-            c.add(row.picture, stem(row.picture), joined({QStringLiteral("Pressure Regulator"), q(body->entry)}),
+            c.add(row.picture, stem(row.picture),
+                  joined({QStringLiteral("Pressure Regulator"), q(body->entry)}),
                   [=](QPainter& p, const QRectF& area) { drawRegulator(p, area, look); });
         }
 }
@@ -264,14 +275,17 @@ void addComponentsAndParts(Collection& c) {
         else if (says(e, "Tool Kit"))
             draw = [](QPainter& p, const QRectF& area) { drawToolKit(p, area); };
         else if (says(e, "Seat"))
-            draw = [vespel = says(e, "Vespel")](QPainter& p, const QRectF& area) { drawSeats(p, area, vespel); };
+            draw = [vespel = says(e, "Vespel")](QPainter& p, const QRectF& area) {
+                drawSeats(p, area, vespel);
+            };
         else
             draw = [](QPainter& p, const QRectF& area) { drawActuator(p, area, leverHandleLook()); };
         c.add(part.picture, partName(e), codesWithPicture(kSpareParts, part.picture), draw);
     }
     for (const Fitting& fitting : kFittings) {
         const FittingKind kind = fittingKind(fitting);
-        c.add(fitting.picture, fittingName(kind), joined({q(fitting.family), codesWithPicture(kFittings, fitting.picture)}),
+        c.add(fitting.picture, fittingName(kind),
+              joined({q(fitting.family), codesWithPicture(kFittings, fitting.picture)}),
               [=](QPainter& p, const QRectF& area) { drawFitting(p, area, kind); });
     }
 }

@@ -89,7 +89,8 @@ void drawCheckValve(QPainter& p, const QRectF& area, const QString& code, bool l
     tube(p, QRectF(110, axis - gland / 2 - 4, glandLength, gland + 8), kStainless);
     if (lnqGland) {
         tube(p, QRectF(110 + glandLength * 0.45, axis - gland / 2 - 7, 8, gland + 14), kDarkSteel);
-        marking(p, QRectF(110, axis + gland / 2 + 6, glandLength, 20), QStringLiteral("LNQ"), 14, colour::kOutline);
+        marking(p, QRectF(110, axis + gland / 2 + 6, glandLength, 20), QStringLiteral("LNQ"), 14,
+                colour::kOutline);
     }
     maleFaceSealEnd(p, 110 + glandLength, axis, 30, 8);
     p.restore();

@@ -8,12 +8,17 @@ namespace tarvek::art {
 namespace {
 
 QColor mix(const QColor& a, const QColor& b, double t) {
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t), float(a.greenF() + (b.greenF() - a.greenF()) * t),
+    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
+                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
                             float(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
 
-QColor lit(const Finish& f, double amount) { return mix(f.base, Qt::white, std::clamp(amount * f.shine, 0.0, 1.0)); }
-QColor shaded(const Finish& f, double amount) { return mix(f.base, QColor(20, 24, 30), std::clamp(amount, 0.0, 1.0)); }
+QColor lit(const Finish& f, double amount) {
+    return mix(f.base, Qt::white, std::clamp(amount * f.shine, 0.0, 1.0));
+}
+QColor shaded(const Finish& f, double amount) {
+    return mix(f.base, QColor(20, 24, 30), std::clamp(amount, 0.0, 1.0));
+}
 
 }  // namespace
 
@@ -86,7 +91,8 @@ void caption(QPainter& p, const QString& title, const QString& subtitle) {
     const double textLeft = 44, textWidth = kDesignWidth - textLeft - 24;
     // A long name gets a smaller type before it loses its end.
     QFont titleFont = font(31, true);
-    for (double pixels = 31; pixels > 24 && QFontMetricsF(titleFont).horizontalAdvance(title) > textWidth; pixels -= 1)
+    for (double pixels = 31; pixels > 24 && QFontMetricsF(titleFont).horizontalAdvance(title) > textWidth;
+         pixels -= 1)
         titleFont = font(pixels - 1, true);
     p.setFont(titleFont);
     p.setPen(colour::kCaptionText);
@@ -164,9 +170,9 @@ void hexNutVertical(QPainter& p, const QRectF& r, const Finish& finish) {
     p.setPen(outlinePen(1.8));
     p.setBrush(Qt::NoBrush);
     p.drawRect(body);
-    const QPointF top[] = {{r.left(), r.top() + cap / 2},          {r.left() + 0.25 * w, r.top()},
-                           {r.left() + 0.75 * w, r.top()},         {r.right(), r.top() + cap / 2},
-                           {r.left() + 0.75 * w, r.top() + cap},   {r.left() + 0.25 * w, r.top() + cap}};
+    const QPointF top[] = {{r.left(), r.top() + cap / 2},        {r.left() + 0.25 * w, r.top()},
+                           {r.left() + 0.75 * w, r.top()},       {r.right(), r.top() + cap / 2},
+                           {r.left() + 0.75 * w, r.top() + cap}, {r.left() + 0.25 * w, r.top() + cap}};
     p.setBrush(lit(finish, 0.75));
     p.drawPolygon(top, 6);
 }

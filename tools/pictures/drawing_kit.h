@@ -125,7 +125,9 @@ void drawGroup(QPainter& p, const QRectF& area, const Items& items, Extent exten
     }
     constexpr double kBackScale = 0.8, kBackRise = 0.3, kSpacing = 0.86;
     const int front = count / 2, back = count - front;
-    const auto rowHalfWidth = [&](int n, double scale) { return ((n - 1) * kSpacing * widest + scale * widest) / 2; };
+    const auto rowHalfWidth = [&](int n, double scale) {
+        return ((n - 1) * kSpacing * widest + scale * widest) / 2;
+    };
     const double half = std::max(rowHalfWidth(back, kBackScale), front > 0 ? rowHalfWidth(front, 1.0) : 0.0);
     const double height = (kBackRise + kBackScale) * tallest;
     const double scale = std::min(area.width() / (2 * half), area.height() / height);
@@ -141,12 +143,14 @@ void drawGroup(QPainter& p, const QRectF& area, const Items& items, Extent exten
     // The back row first (every other item from the first), then the front row over it.
     int backIndex = 0, frontIndex = 0;
     std::vector<int> backItems, frontItems;
-    for (int i = 0; i < count; ++i) (i % 2 == 0 && int(backItems.size()) < back ? backItems : frontItems).push_back(i);
+    for (int i = 0; i < count; ++i)
+        (i % 2 == 0 && int(backItems.size()) < back ? backItems : frontItems).push_back(i);
     for (const int index : backItems) {
         const double x = (backIndex++ - (back - 1) / 2.0) * kSpacing * widest;
         place(items[std::size_t(index)], x, -kBackRise * tallest, kBackScale);
     }
-    for (const int index : frontItems) place(items[std::size_t(index)], (frontIndex++ - (front - 1) / 2.0) * kSpacing * widest, 0, 1.0);
+    for (const int index : frontItems)
+        place(items[std::size_t(index)], (frontIndex++ - (front - 1) / 2.0) * kSpacing * widest, 0, 1.0);
 }
 
 // Items in the grid of rows and columns that draws them largest, all at one scale.
@@ -161,7 +165,8 @@ void drawGrid(QPainter& p, const QRectF& area, const Items& items, Extent extent
         double scale = 1e9;
         for (const auto& item : items) {
             const QRectF e = extent(item);
-            scale = std::min({scale, area.width() / columns / (e.width() * 1.1), area.height() / rows / (e.height() * 1.1)});
+            scale = std::min({scale, area.width() / columns / (e.width() * 1.1),
+                              area.height() / rows / (e.height() * 1.1)});
         }
         if (scale > bestScale) {
             bestScale = scale;

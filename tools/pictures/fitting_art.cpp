@@ -10,7 +10,9 @@
 namespace tarvek::art {
 namespace {
 
-bool says(std::string_view text, std::string_view words) { return text.find(words) != std::string_view::npos; }
+bool says(std::string_view text, std::string_view words) {
+    return text.find(words) != std::string_view::npos;
+}
 
 // A drawing in its own units: where it lies, and how to draw it there.
 struct Drawing {
@@ -63,10 +65,12 @@ Drawing gland(FittingKind kind) {
     const double diameter = kind == FittingKind::HighFlowGland ? 36 : 26;
     const double length = kind == FittingKind::ShortGland ? 110 : kind == FittingKind::LongGland ? 210 : 150;
     const double axis = -32, total = length + 40, left = -total / 2;
-    return {QRectF(left - 10, axis - 34, total + 20, 68), [=](QPainter& p) {
+    return {QRectF(left - 10, axis - 34, total + 20, 68),
+            [=](QPainter& p) {
                 tube(p, QRectF(left, axis - diameter / 2, length, diameter), kStainless);
                 tubeEnd(p, QPointF(left, axis), diameter, diameter * 0.4, kStainless);
-                tube(p, QRectF(left + length, axis - 30, 20, 60), kStainless);  // the shoulder the nut bears on
+                tube(p, QRectF(left + length, axis - 30, 20, 60),
+                     kStainless);  // the shoulder the nut bears on
                 tube(p, QRectF(left + length + 20, axis - 22, 16, 44), kStainless);
                 tubeEnd(p, QPointF(left + total - 4, axis), 44, 16, kStainless);  // the sealing face
             },
@@ -153,7 +157,8 @@ Drawing weldFitting(FittingKind kind) {
 
 Drawing bulkhead(FittingKind kind) {
     const double axis = -100;
-    return {QRectF(-245, -218, 490, 222), [=](QPainter& p) {
+    return {QRectF(-245, -218, 490, 222),
+            [=](QPainter& p) {
                 // The panel it passes through, cut away.
                 p.setPen(outlinePen(1.5));
                 p.setBrush(QColor(222, 226, 232));
@@ -170,7 +175,9 @@ Drawing bulkhead(FittingKind kind) {
                     p.translate(side * 120, axis);
                     p.scale(side, 1);
                     switch (kind) {
-                        case FittingKind::FaceSealBulkhead: maleFaceSealEnd(p, 0, 0, 46, 34); break;
+                        case FittingKind::FaceSealBulkhead:
+                            maleFaceSealEnd(p, 0, 0, 46, 34);
+                            break;
                         case FittingKind::CoaxBulkhead:
                             tube(p, QRectF(0, -22, 56, 44), kStainless);
                             tubeEnd(p, QPointF(56, 0), 44, 16, kStainless);
@@ -190,7 +197,8 @@ Drawing bulkhead(FittingKind kind) {
 
 Drawing lnqFitting() {
     const double axis = -48;
-    return {QRectF(-218, axis - 50, 342, 100), [=](QPainter& p) {
+    return {QRectF(-218, axis - 50, 342, 100),
+            [=](QPainter& p) {
                 tube(p, QRectF(-210, axis - 13, 150, 26), kStainless);
                 tubeEnd(p, QPointF(-210, axis), 26, 10, kStainless);
                 tube(p, QRectF(-60, axis - 26, 40, 52), kStainless);
@@ -203,19 +211,25 @@ Drawing lnqFitting() {
 
 Drawing drawingFor(FittingKind kind) {
     switch (kind) {
-        case FittingKind::FemaleNut: return nut(false);
-        case FittingKind::MaleNut: return nut(true);
+        case FittingKind::FemaleNut:
+            return nut(false);
+        case FittingKind::MaleNut:
+            return nut(true);
         case FittingKind::ShortGland:
         case FittingKind::LongGland:
-        case FittingKind::HighFlowGland: return gland(kind);
+        case FittingKind::HighFlowGland:
+            return gland(kind);
         case FittingKind::WeldElbow:
         case FittingKind::WeldTee:
         case FittingKind::WeldCross:
-        case FittingKind::WeldTribow: return weldFitting(kind);
+        case FittingKind::WeldTribow:
+            return weldFitting(kind);
         case FittingKind::FaceSealBulkhead:
         case FittingKind::TubeBulkhead:
-        case FittingKind::CoaxBulkhead: return bulkhead(kind);
-        case FittingKind::LnqFitting: return lnqFitting();
+        case FittingKind::CoaxBulkhead:
+            return bulkhead(kind);
+        case FittingKind::LnqFitting:
+            return lnqFitting();
     }
     return lnqFitting();
 }
@@ -245,19 +259,32 @@ FittingKind fittingKind(const Fitting& fitting) {
 
 QString fittingName(FittingKind kind) {
     switch (kind) {
-        case FittingKind::FemaleNut: return QStringLiteral("Female Nut");
-        case FittingKind::MaleNut: return QStringLiteral("Male Nut");
-        case FittingKind::ShortGland: return QStringLiteral("Short Face Seal Gland");
-        case FittingKind::LongGland: return QStringLiteral("Face Seal Gland");
-        case FittingKind::HighFlowGland: return QStringLiteral("Hi-Flo Face Seal Gland");
-        case FittingKind::WeldElbow: return QStringLiteral("Micro Weld Elbow");
-        case FittingKind::WeldTee: return QStringLiteral("Micro Weld Tee");
-        case FittingKind::WeldCross: return QStringLiteral("Micro Weld Cross");
-        case FittingKind::WeldTribow: return QStringLiteral("Micro Weld Tribow");
-        case FittingKind::FaceSealBulkhead: return QStringLiteral("Face Seal Bulkhead");
-        case FittingKind::TubeBulkhead: return QStringLiteral("Tube Bulkhead");
-        case FittingKind::CoaxBulkhead: return QStringLiteral("Coax Tube Bulkhead");
-        case FittingKind::LnqFitting: return QStringLiteral("LNQ Fitting");
+        case FittingKind::FemaleNut:
+            return QStringLiteral("Female Nut");
+        case FittingKind::MaleNut:
+            return QStringLiteral("Male Nut");
+        case FittingKind::ShortGland:
+            return QStringLiteral("Short Face Seal Gland");
+        case FittingKind::LongGland:
+            return QStringLiteral("Face Seal Gland");
+        case FittingKind::HighFlowGland:
+            return QStringLiteral("Hi-Flo Face Seal Gland");
+        case FittingKind::WeldElbow:
+            return QStringLiteral("Micro Weld Elbow");
+        case FittingKind::WeldTee:
+            return QStringLiteral("Micro Weld Tee");
+        case FittingKind::WeldCross:
+            return QStringLiteral("Micro Weld Cross");
+        case FittingKind::WeldTribow:
+            return QStringLiteral("Micro Weld Tribow");
+        case FittingKind::FaceSealBulkhead:
+            return QStringLiteral("Face Seal Bulkhead");
+        case FittingKind::TubeBulkhead:
+            return QStringLiteral("Tube Bulkhead");
+        case FittingKind::CoaxBulkhead:
+            return QStringLiteral("Coax Tube Bulkhead");
+        case FittingKind::LnqFitting:
+            return QStringLiteral("LNQ Fitting");
     }
     return {};
 }

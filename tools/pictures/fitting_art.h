@@ -12,10 +12,18 @@
 namespace tarvek::art {
 
 enum class FittingKind {
-    FemaleNut, MaleNut,
-    ShortGland, LongGland, HighFlowGland,
-    WeldElbow, WeldTee, WeldCross, WeldTribow,
-    FaceSealBulkhead, TubeBulkhead, CoaxBulkhead,
+    FemaleNut,
+    MaleNut,
+    ShortGland,
+    LongGland,
+    HighFlowGland,
+    WeldElbow,
+    WeldTee,
+    WeldCross,
+    WeldTribow,
+    FaceSealBulkhead,
+    TubeBulkhead,
+    CoaxBulkhead,
     LnqFitting,
 };
 

@@ -33,9 +33,15 @@ bool writeCatalogue(const QDir& folder) {
         const QString path = folder.filePath(QString::fromStdString(picture.fileName));
         bool ok = false;
         switch (picture.format) {
-            case PictureFormat::Metafile: ok = writeFile(path, picture.metafile()); break;
-            case PictureFormat::Gif: ok = writeGif(renderPicture(picture, kPictureSize), path); break;
-            case PictureFormat::Jpeg: ok = writeJpeg(renderPicture(picture, kPictureSize), path); break;
+            case PictureFormat::Metafile:
+                ok = writeFile(path, picture.metafile());
+                break;
+            case PictureFormat::Gif:
+                ok = writeGif(renderPicture(picture, kPictureSize), path);
+                break;
+            case PictureFormat::Jpeg:
+                ok = writeJpeg(renderPicture(picture, kPictureSize), path);
+                break;
         }
         if (!ok) {
             std::fprintf(stderr, "generate_pictures: cannot write %s\n", qPrintable(path));

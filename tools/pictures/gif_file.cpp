@@ -40,7 +40,8 @@ std::vector<GifColorType> palette(const QImage& image) {
     std::vector<GifColorType> colours;
     for (int i = 0; i < 256 && bins[std::size_t(order[std::size_t(i)])].count > 0; ++i) {
         const Bin& b = bins[std::size_t(order[std::size_t(i)])];
-        colours.push_back({GifByteType(b.red / b.count), GifByteType(b.green / b.count), GifByteType(b.blue / b.count)});
+        colours.push_back(
+            {GifByteType(b.red / b.count), GifByteType(b.green / b.count), GifByteType(b.blue / b.count)});
     }
     colours.resize(256, GifColorType{0, 0, 0});
     return colours;
@@ -50,7 +51,8 @@ int nearest(const std::vector<GifColorType>& colours, QRgb c) {
     int best = 0;
     long best2 = 1L << 40;
     for (int i = 0; i < int(colours.size()); ++i) {
-        const long dr = long(colours[std::size_t(i)].Red) - qRed(c), dg = long(colours[std::size_t(i)].Green) - qGreen(c),
+        const long dr = long(colours[std::size_t(i)].Red) - qRed(c),
+                   dg = long(colours[std::size_t(i)].Green) - qGreen(c),
                    db = long(colours[std::size_t(i)].Blue) - qBlue(c);
         const long d2 = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
         if (d2 < best2) {
@@ -69,8 +71,8 @@ bool writeGif(const QImage& picture, const QString& path) {
     std::vector<GifColorType> colours = palette(image);
     std::vector<int> lookup(kBins, -1);
 
-    const std::unique_ptr<ColorMapObject, void (*)(ColorMapObject*)> map(GifMakeMapObject(256, colours.data()),
-                                                                          GifFreeMapObject);
+    const std::unique_ptr<ColorMapObject, void (*)(ColorMapObject*)> map(
+        GifMakeMapObject(256, colours.data()), GifFreeMapObject);
     if (!map) return false;
     int error = 0;
     GifFileType* gif = EGifOpenFileName(path.toLocal8Bit().constData(), false, &error);

@@ -30,10 +30,12 @@ void seatRing(QPainter& p, QPointF centre, double radius, const QColor& material
     const double squash = 0.42, thickness = radius * 0.22, bore = radius * 0.42;
     QPainterPath side;
     side.moveTo(centre + QPointF(-radius, 0));
-    side.arcTo(QRectF(centre.x() - radius, centre.y() - radius * squash + thickness, 2 * radius, 2 * radius * squash),
+    side.arcTo(QRectF(centre.x() - radius, centre.y() - radius * squash + thickness, 2 * radius,
+                      2 * radius * squash),
                180, 180);
     side.lineTo(centre + QPointF(radius, 0));
-    side.arcTo(QRectF(centre.x() - radius, centre.y() - radius * squash, 2 * radius, 2 * radius * squash), 0, -180);
+    side.arcTo(QRectF(centre.x() - radius, centre.y() - radius * squash, 2 * radius, 2 * radius * squash), 0,
+               -180);
     side.closeSubpath();
     QLinearGradient sideShade(centre.x() - radius, 0, centre.x() + radius, 0);
     sideShade.setColorAt(0, material.darker(150));
@@ -88,8 +90,8 @@ void drawToolKit(QPainter& p, const QRectF& area) {
     p.drawRoundedRect(caseBox, 18, 18);
     p.setBrush(QColor(36, 40, 48));
     p.drawRoundedRect(caseBox.adjusted(16, 16, -16, -16), 10, 10);
-    marking(p, QRectF(caseBox.left(), caseBox.bottom() - 16, caseBox.width(), 16), QStringLiteral("TARVEK"), 12,
-            QColor(200, 206, 216));
+    marking(p, QRectF(caseBox.left(), caseBox.bottom() - 16, caseBox.width(), 16), QStringLiteral("TARVEK"),
+            12, QColor(200, 206, 216));
 
     // Seat insertion tool: a knurled handle on a long shank.
     tube(p, QRectF(-200, -230, 180, 16), kStainless);

@@ -33,8 +33,8 @@ QPoint at(const Direction& d, int distance, int across = 0) {
 }
 
 LogicalRect box(QPoint a, QPoint b) {
-    return {Coordinate(std::min(a.x(), b.x())), Coordinate(std::min(a.y(), b.y())), Coordinate(std::max(a.x(), b.x())),
-            Coordinate(std::max(a.y(), b.y()))};
+    return {Coordinate(std::min(a.x(), b.x())), Coordinate(std::min(a.y(), b.y())),
+            Coordinate(std::max(a.x(), b.x())), Coordinate(std::max(a.y(), b.y()))};
 }
 
 LogicalRect circle(QPoint centre, int radius) {
@@ -43,7 +43,8 @@ LogicalRect circle(QPoint centre, int radius) {
 }
 
 struct Tools {
-    int ink, thinInk, dashed, bluePen, steel, body, bonnet, blue, white, hollow, codeFont, labelFont, noteFont;
+    int ink, thinInk, dashed, bluePen, steel, body, bonnet, blue, white, hollow, codeFont, labelFont,
+        noteFont;
 };
 
 void drawPort(Writer& w, const Tools& t, int position, bool used) {
@@ -51,13 +52,15 @@ void drawPort(Writer& w, const Tools& t, int position, bool used) {
     // The tube stub from the body to the nut.
     w.selectObject(used ? t.ink : t.dashed);
     w.selectObject(used ? t.steel : t.hollow);
-    w.rectangle(box(at(d, kBodyHalf, -kPortHalfWidth), at(d, kBodyHalf + kPortLength - kNutHalf, kPortHalfWidth)));
+    w.rectangle(
+        box(at(d, kBodyHalf, -kPortHalfWidth), at(d, kBodyHalf + kPortLength - kNutHalf, kPortHalfWidth)));
     // The face-seal nut at its end, a hexagon with flats across the axis.
     const int depth = kNutHalf, half = kNutHalf * 2 / 3 + 20;
     const int middle = kBodyHalf + kPortLength - kNutHalf / 2;
-    const std::array<QPoint, 6> hexagon = {at(d, middle - depth / 2, -half / 2 - 40), at(d, middle + depth / 2, -half / 2 - 40),
-               at(d, middle + depth / 2 + 30, 0),        at(d, middle + depth / 2, half / 2 + 40),
-               at(d, middle - depth / 2, half / 2 + 40),  at(d, middle - depth / 2 - 30, 0)};
+    const std::array<QPoint, 6> hexagon = {
+        at(d, middle - depth / 2, -half / 2 - 40), at(d, middle + depth / 2, -half / 2 - 40),
+        at(d, middle + depth / 2 + 30, 0),         at(d, middle + depth / 2, half / 2 + 40),
+        at(d, middle - depth / 2, half / 2 + 40),  at(d, middle - depth / 2 - 30, 0)};
     w.polygon(hexagon);
     // The position number in a ring beyond it.
     const QPoint label = at(d, kLabelDistance);
@@ -104,7 +107,8 @@ QByteArray portingDrawing(const Porting& porting) {
     // The body from above, and the bonnet with the actuator's cap on it.
     w.selectObject(t.ink);
     w.selectObject(t.body);
-    w.roundRect({kCentre - kBodyHalf, kCentre - kBodyHalf, kCentre + kBodyHalf, kCentre + kBodyHalf}, 160, 160);
+    w.roundRect({kCentre - kBodyHalf, kCentre - kBodyHalf, kCentre + kBodyHalf, kCentre + kBodyHalf}, 160,
+                160);
     w.selectObject(t.bonnet);
     w.ellipse(circle({kCentre, kCentre}, 250));
     w.selectObject(t.blue);

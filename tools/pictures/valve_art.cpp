@@ -9,7 +9,9 @@
 namespace tarvek::art {
 namespace {
 
-bool says(std::string_view text, std::string_view words) { return text.find(words) != std::string_view::npos; }
+bool says(std::string_view text, std::string_view words) {
+    return text.find(words) != std::string_view::npos;
+}
 
 QString codeOf(std::string_view segment) {
     QString code = QString::fromUtf8(segment.data(), qsizetype(segment.size()));
@@ -41,11 +43,16 @@ struct ActuatorSize {
 ActuatorSize actuatorSize(const ActuatorLook& a, double d) {
     const double plate = a.lockout ? d * 0.95 : 0;
     switch (a.kind) {
-        case ActuatorKind::AirCylinder: return {d * (0.14 + 1.2 * a.height) + d * 0.26, d / 2, d / 2};
-        case ActuatorKind::Hybrid: return {d * (0.14 + 0.9 * a.height) + d * 0.36, d / 2, std::max(d / 2, plate)};
-        case ActuatorKind::RoundKnob: return {d * 0.8, d * 0.52, std::max(d * 0.52, plate)};
-        case ActuatorKind::TeeKnob: return {d * 0.98, d * 0.95, std::max(d * 0.95, plate)};
-        case ActuatorKind::LeverHandle: return {d * 1.0, d * 0.3, d * 1.05};
+        case ActuatorKind::AirCylinder:
+            return {d * (0.14 + 1.2 * a.height) + d * 0.26, d / 2, d / 2};
+        case ActuatorKind::Hybrid:
+            return {d * (0.14 + 0.9 * a.height) + d * 0.36, d / 2, std::max(d / 2, plate)};
+        case ActuatorKind::RoundKnob:
+            return {d * 0.8, d * 0.52, std::max(d * 0.52, plate)};
+        case ActuatorKind::TeeKnob:
+            return {d * 0.98, d * 0.95, std::max(d * 0.95, plate)};
+        case ActuatorKind::LeverHandle:
+            return {d * 1.0, d * 0.3, d * 1.05};
     }
     return {d, d / 2, d / 2};
 }
@@ -69,8 +76,10 @@ void drawBody(QPainter& p, const ValveGeometry& g) {
           s.heavy ? kDarkSteel : kStainless);
     marking(p, QRectF(-s.bodyWidth / 2, -s.bodyHeight * 0.92, s.bodyWidth, s.bodyHeight * 0.4), s.code,
             s.bodyHeight * 0.2, QColor(78, 86, 98));
-    flowArrow(p, QPointF(-s.bodyWidth * 0.26, -s.bodyHeight * 0.3), QPointF(s.bodyWidth * 0.26, -s.bodyHeight * 0.3));
-    hexNutVertical(p, QRectF(-g.bonnetWidth / 2, g.bonnetBase() - g.bonnetHeight, g.bonnetWidth, g.bonnetHeight),
+    flowArrow(p, QPointF(-s.bodyWidth * 0.26, -s.bodyHeight * 0.3),
+              QPointF(s.bodyWidth * 0.26, -s.bodyHeight * 0.3));
+    hexNutVertical(p,
+                   QRectF(-g.bonnetWidth / 2, g.bonnetBase() - g.bonnetHeight, g.bonnetWidth, g.bonnetHeight),
                    s.heavy ? kDarkSteel : kStainless);
 }
 
@@ -85,7 +94,8 @@ void band(QPainter& p, const QRectF& cylinderBox, double from, double to, const 
     ring.arcTo(QRectF(cylinderBox.left(), y2 - cap / 2, cylinderBox.width(), cap), 0, -180);
     ring.closeSubpath();
     p.setPen(outlinePen(1.5));
-    p.setBrush(roundShading(QPointF(cylinderBox.left(), 0), QPointF(cylinderBox.right(), 0), Finish{colour, 0.7}));
+    p.setBrush(
+        roundShading(QPointF(cylinderBox.left(), 0), QPointF(cylinderBox.right(), 0), Finish{colour, 0.7}));
     p.drawPath(ring);
 }
 
@@ -116,17 +126,19 @@ void drawActuatorAt(QPainter& p, const ActuatorLook& a, double base, double d) {
             const double height = d * (a.kind == ActuatorKind::Hybrid ? 0.9 : 1.2) * a.height;
             const QRectF body(-d / 2, neckTop - height, d, height);
             cylinder(p, body, kAluminium);
-            band(p, body, height * 0.1, height * 0.22, a.normallyOpen ? colour::kNormallyOpen : colour::kTarvekBlue);
+            band(p, body, height * 0.1, height * 0.22,
+                 a.normallyOpen ? colour::kNormallyOpen : colour::kTarvekBlue);
             if (a.height >= 1.25) band(p, body, height * 0.8, height * 0.86, QColor(110, 118, 130));
-            marking(p, QRectF(body.left(), body.top() + height * 0.3, body.width(), height * 0.45), a.code, d * 0.17,
-                    colour::kOutline);
+            marking(p, QRectF(body.left(), body.top() + height * 0.3, body.width(), height * 0.45), a.code,
+                    d * 0.17, colour::kOutline);
             if (a.kind == ActuatorKind::Hybrid) {
                 if (a.lockout) lockoutPlate(p, body.top() + d * 0.1, d);
                 knob(d * 0.56, d * 0.3, body.top() + d * 0.12);
             } else {
                 // The air port: a small fitting on the cap.
                 const double port = d * 0.16;
-                hexNutVertical(p, QRectF(d * 0.12, body.top() + d * 0.04 - port * 0.7, port, port * 0.7), kStainless);
+                hexNutVertical(p, QRectF(d * 0.12, body.top() + d * 0.04 - port * 0.7, port, port * 0.7),
+                               kStainless);
                 cylinder(p, QRectF(d * 0.12 + port * 0.25, body.top() - port * 1.3, port * 0.5, port * 0.75),
                          kStainless);
             }
@@ -197,8 +209,10 @@ ActuatorLook actuatorLook(const Actuator& actuator) {
         std::string_view words;
         double diameter, height;
     };
-    static constexpr PressureClass kClasses[] = {
-        {"Med Pressure", 1.1, 1.12}, {"High Pressure", 1.16, 1.28}, {"Very High", 1.2, 1.42}, {"Pneumatic", 1.34, 1.3}};
+    static constexpr PressureClass kClasses[] = {{"Med Pressure", 1.1, 1.12},
+                                                 {"High Pressure", 1.16, 1.28},
+                                                 {"Very High", 1.2, 1.42},
+                                                 {"Pneumatic", 1.34, 1.3}};
     for (const PressureClass& c : kClasses)
         if (says(e, c.words)) {
             look.diameter = c.diameter;
@@ -237,7 +251,10 @@ constexpr double kActuatorUnit = 120;
 struct NutGeometry {
     double d, nutHeight, nutWidth, base;
     explicit NutGeometry(const ActuatorLook& a)
-        : d(kActuatorUnit * a.diameter), nutHeight(d * 0.36), nutWidth(d * 0.86), base(-nutHeight + nutWidth * 0.08) {}
+        : d(kActuatorUnit * a.diameter),
+          nutHeight(d * 0.36),
+          nutWidth(d * 0.86),
+          base(-nutHeight + nutWidth * 0.08) {}
 };
 
 QRectF actuatorExtent(const ActuatorLook& actuator) {
@@ -266,15 +283,16 @@ void drawValve(QPainter& p, const QRectF& area, const SeriesLook& series, const 
 
 void drawActuator(QPainter& p, const QRectF& area, const ActuatorLook& actuator) {
     // Alone it would fill the picture: keep it to the size a valve's actuator has there.
-    const QRectF inner(area.center().x() - area.width() * 0.34, area.top() + area.height() * 0.1, area.width() * 0.68,
-                       area.height() * 0.9);
+    const QRectF inner(area.center().x() - area.width() * 0.34, area.top() + area.height() * 0.1,
+                       area.width() * 0.68, area.height() * 0.9);
     p.save();
     fitInto(p, actuatorExtent(actuator), inner);
     drawActuatorHere(p, actuator);
     p.restore();
 }
 
-void drawValves(QPainter& p, const QRectF& area, const SeriesLook& series, const std::vector<ActuatorLook>& actuators) {
+void drawValves(QPainter& p, const QRectF& area, const SeriesLook& series,
+                const std::vector<ActuatorLook>& actuators) {
     drawGroup(
         p, area, actuators, [&](const ActuatorLook& a) { return valveExtent(series, a); },
         [&](const ActuatorLook& a) { drawValveHere(p, series, a); });
@@ -295,7 +313,8 @@ void drawVBlock(QPainter& p, const QRectF& area, const ActuatorLook& actuator, i
     const ActuatorSize size = actuatorSize(actuator, d);
     const double half = blockWidth / 2 + 70;
     p.save();
-    fitInto(p, QRectF(-half, g.actuatorBase() - size.height, 2 * half, size.height - g.actuatorBase() + 10), area);
+    fitInto(p, QRectF(-half, g.actuatorBase() - size.height, 2 * half, size.height - g.actuatorBase() + 10),
+            area);
     floorShadow(p, QPointF(0, 0), blockWidth * 1.2);
     const double y = -blockHeight * 0.42;
     drawStub(p, -blockWidth / 2, -blockWidth / 2 - 64, y, tubeDiameter);
@@ -313,8 +332,9 @@ void drawVBlock(QPainter& p, const QRectF& area, const ActuatorLook& actuator, i
         const double x = -blockWidth / 2 + pitch * (i + 0.5);
         p.save();
         p.translate(x, 0);
-        hexNutVertical(p, QRectF(-g.bonnetWidth / 2, g.bonnetBase() - g.bonnetHeight, g.bonnetWidth, g.bonnetHeight),
-                       kStainless);
+        hexNutVertical(
+            p, QRectF(-g.bonnetWidth / 2, g.bonnetBase() - g.bonnetHeight, g.bonnetWidth, g.bonnetHeight),
+            kStainless);
         drawActuatorAt(p, actuator, g.actuatorBase(), d);
         p.restore();
     }

@@ -38,7 +38,8 @@ void drawValve(QPainter& p, const QRectF& area, const SeriesLook& series, const 
 void drawActuator(QPainter& p, const QRectF& area, const ActuatorLook& actuator);
 void drawVBlock(QPainter& p, const QRectF& area, const ActuatorLook& actuator, int stations);
 // Several side by side at one common scale, as a family photograph shows them.
-void drawValves(QPainter& p, const QRectF& area, const SeriesLook& series, const std::vector<ActuatorLook>& actuators);
+void drawValves(QPainter& p, const QRectF& area, const SeriesLook& series,
+                const std::vector<ActuatorLook>& actuators);
 void drawActuators(QPainter& p, const QRectF& area, const std::vector<ActuatorLook>& actuators);
 
 }  // namespace tarvek::art
