@@ -88,11 +88,16 @@ class Player {
         const QRectF seen = r.intersected(QRectF(image_.rect()));
         return seen.isValid() ? seen.width() * seen.height() : 0;
     }
-    // The cost of stroking and filling an outline of this length around this box.
-    bool spendOnShape(double outline, const QRectF& box, bool filled) {
-        double pixels = outline * penPixels_;
+    // The cost of stroking and filling an outline of this length round this box: every
+    // edge is walked, and at most the visible part of the stroke or the fill is painted.
+    bool spendOnShape(double calls, double outline, const QRectF& box, bool filled) {
+        double pixels = 0;
+        if (penPixels_ > 0) {
+            const double reach = penPixels_ / 2;
+            pixels += outline + std::min(outline * penPixels_, visibleArea(box.adjusted(-reach, -reach, reach, reach)));
+        }
         if (filled && brush_.style() != Qt::NoBrush) pixels += outline + visibleArea(box);
-        return spend(1, pixels);
+        return spend(calls, pixels);
     }
 
     const PenDef& penDef() const {
@@ -185,7 +190,7 @@ class Player {
     }
     bool run(const command::LineTo& c) {
         const QPointF from = map(state_.position.x(), state_.position.y()), to = map(c.to);
-        if (!spendOnShape(QLineF(from, to).length(), {}, false)) return false;
+        if (!spendOnShape(1, QLineF(from, to).length(), QRectF(from, to).normalized(), false)) return false;
         painter_.drawLine(from, to);
         state_.position = QPointF(c.to.x, c.to.y);
         return true;
@@ -342,7 +347,9 @@ bool Player::run(const command::Shape& c) {
     using command::ShapeKind;
     const QRectF box = map(c.box);
     const double outline = 2 * (box.width() + box.height());
-    if (!spendOnShape(outline, box, c.kind != ShapeKind::Arc)) return false;
+    // Arcs, pies and chords are built as paths: dearer calls than the plain shapes.
+    const bool path = c.kind == ShapeKind::Arc || c.kind == ShapeKind::Pie || c.kind == ShapeKind::Chord;
+    if (!spendOnShape(path ? 3 : 1, outline, box, c.kind != ShapeKind::Arc)) return false;
     switch (c.kind) {
         case ShapeKind::Rectangle:
             painter_.drawRect(box);
@@ -379,7 +386,7 @@ bool Player::run(const command::Shape& c) {
 bool Player::run(const command::Polygon& c) {
     double outline = 0;
     const QPolygonF polygon = polygonAt(c.first, c.count, outline, true);
-    if (!spendOnShape(outline, polygon.boundingRect(), true)) return false;
+    if (!spendOnShape(1 + c.count / 64.0, outline, polygon.boundingRect(), true)) return false;
     painter_.drawPolygon(polygon, fillRule());
     return true;
 }
@@ -387,7 +394,7 @@ bool Player::run(const command::Polygon& c) {
 bool Player::run(const command::Polyline& c) {
     double outline = 0;
     const QPolygonF polyline = polygonAt(c.first, c.count, outline, false);
-    if (!spendOnShape(outline, {}, false)) return false;
+    if (!spendOnShape(1 + c.count / 64.0, outline, polyline.boundingRect(), false)) return false;
     painter_.drawPolyline(polyline);
     return true;
 }
@@ -405,7 +412,7 @@ bool Player::run(const command::PolyPolygon& c) {
         total += outline;
         point += count;
     }
-    if (!spendOnShape(total, path.boundingRect(), true)) return false;
+    if (!spendOnShape(1 + c.polygons + (point - c.firstPoint) / 64.0, total, path.boundingRect(), true)) return false;
     painter_.drawPath(path);
     return true;
 }
@@ -424,7 +431,7 @@ bool Player::run(const command::Text& c) {
 
     const qsizetype length = run.text.size();
     const double glyphArea = std::min(pixels * pixels, imageArea());
-    if (!spend(1 + double(length) / 8, double(length) * glyphArea)) return false;
+    if (!spend(4 + double(length) / 8, double(length) * glyphArea)) return false;  // text is the dearest call
 
     QFont font(familyFor(def.face));
     font.setPixelSize(std::max(1, qRound(pixels)));

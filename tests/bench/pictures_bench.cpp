@@ -83,15 +83,35 @@ void BM_HugePen(benchmark::State& state) {
 }
 BENCHMARK(BM_HugePen)->Unit(benchmark::kMillisecond);
 
+// Endless small records of one kind: the drawing-call budget has to stop each in time.
+enum class Tiny { Line, Pie, Text, Rectangle, ClippedState };
+
 void BM_ManyTinyRecords(benchmark::State& state) {
     Writer w;
-    for (int i = 0; i < 500'000; ++i) w.lineTo(std::int16_t(i % 100), std::int16_t((i * 7) % 100));
+    const auto kind = Tiny(state.range(0));
+    for (int i = 0; i < 300'000; ++i) {
+        const auto x = std::int16_t(i % 100), y = std::int16_t((i * 7) % 100);
+        switch (kind) {
+            case Tiny::Line: w.lineTo(x, y); break;
+            case Tiny::Pie: w.pie({x, y, std::int16_t(x + 3), std::int16_t(y + 3)}, {0, 0}, {100, 0}); break;
+            case Tiny::Text: w.textOut(x, y, QStringLiteral("x")); break;
+            case Tiny::Rectangle: w.rectangle({x, y, std::int16_t(x + 2), std::int16_t(y + 2)}); break;
+            case Tiny::ClippedState:
+                w.saveDC();
+                w.intersectClipRect({x, y, 100, 100});
+                w.restoreDC(-1);
+                break;
+        }
+    }
     const QByteArray file = w.file(Placeable{{0, 0, 100, 100}, 1440});
     for (auto _ : state) {
         const std::optional<Metafile> metafile = parseMetafile(file);
         benchmark::DoNotOptimize(renderMetafile(*metafile, kTarget));
     }
 }
-BENCHMARK(BM_ManyTinyRecords)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ManyTinyRecords)
+    ->ArgName("line_pie_text_rect_clip")
+    ->DenseRange(0, 4)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
