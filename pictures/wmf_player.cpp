@@ -94,7 +94,8 @@ class Player {
         double pixels = 0;
         if (penPixels_ > 0) {
             const double reach = penPixels_ / 2;
-            pixels += outline + std::min(outline * penPixels_, visibleArea(box.adjusted(-reach, -reach, reach, reach)));
+            pixels += outline +
+                      std::min(outline * penPixels_, visibleArea(box.adjusted(-reach, -reach, reach, reach)));
         }
         if (filled && brush_.style() != Qt::NoBrush) pixels += outline + visibleArea(box);
         return spend(calls, pixels);
@@ -412,7 +413,8 @@ bool Player::run(const command::PolyPolygon& c) {
         total += outline;
         point += count;
     }
-    if (!spendOnShape(1 + c.polygons + (point - c.firstPoint) / 64.0, total, path.boundingRect(), true)) return false;
+    if (!spendOnShape(1 + c.polygons + (point - c.firstPoint) / 64.0, total, path.boundingRect(), true))
+        return false;
     painter_.drawPath(path);
     return true;
 }
@@ -422,7 +424,9 @@ bool Player::run(const command::Text& c) {
     static const FontDef stockFont;
     const FontDef& def = state_.font < 0 ? stockFont : m_.fonts[std::size_t(state_.font)];
     const double sx = std::abs(scaleX()), sy = std::abs(scaleY());
-    const double largest = 4.0 * std::max(image_.width(), image_.height());
+    // A glyph bigger than the picture shows only a corner of itself, and Qt outlines the
+    // whole of it: heights and widths are held to twice the picture's size.
+    const double largest = 2.0 * std::max(image_.width(), image_.height());
 
     double pixels = kDefaultFontPixels;
     if (def.height < 0) pixels = -double(def.height) * sy;
@@ -446,7 +450,7 @@ bool Player::run(const command::Text& c) {
     double stretch = sy > 0 ? sx / sy : 1;
     if (def.width != 0 && metrics.averageCharWidth() > 0)
         stretch = std::abs(def.width) * sx / metrics.averageCharWidth();
-    stretch = std::clamp(stretch, 1.0 / 64, 64.0);
+    stretch = std::clamp(stretch, 1.0 / 64, std::max(1.0 / 64, std::min(64.0, largest / pixels)));
 
     const bool advancesGiven = qsizetype(run.advances.size()) == length && length > 0;
     double width = 0;  // along the baseline, before stretching

@@ -83,6 +83,21 @@ void BM_HugePen(benchmark::State& state) {
 }
 BENCHMARK(BM_HugePen)->Unit(benchmark::kMillisecond);
 
+// Glyphs far taller and wider than the picture, as a fuzzed font record asks for them.
+void BM_GiantText(benchmark::State& state) {
+    Writer w;
+    FontSpec font;
+    font.height = 28000;
+    font.width = 18000;
+    font.face = QStringLiteral("Courier New");
+    w.selectObject(w.createFont(font));
+    for (int i = 0; i < 8; ++i)
+        w.textOut(std::int16_t(100 * i), std::int16_t(100 * i), QStringLiteral("Tarvek quoted"));
+    const std::optional<Metafile> metafile = parseMetafile(w.file(Placeable{{0, 0, 1000, 1000}, 1440}));
+    for (auto _ : state) benchmark::DoNotOptimize(renderMetafile(*metafile, QSize(276, 272)));
+}
+BENCHMARK(BM_GiantText)->Unit(benchmark::kMillisecond);
+
 // Endless small records of one kind: the drawing-call budget has to stop each in time.
 enum class Tiny { Line, Pie, Text, Rectangle, ClippedState };
 
@@ -92,10 +107,18 @@ void BM_ManyTinyRecords(benchmark::State& state) {
     for (int i = 0; i < 300'000; ++i) {
         const auto x = std::int16_t(i % 100), y = std::int16_t((i * 7) % 100);
         switch (kind) {
-            case Tiny::Line: w.lineTo(x, y); break;
-            case Tiny::Pie: w.pie({x, y, std::int16_t(x + 3), std::int16_t(y + 3)}, {0, 0}, {100, 0}); break;
-            case Tiny::Text: w.textOut(x, y, QStringLiteral("x")); break;
-            case Tiny::Rectangle: w.rectangle({x, y, std::int16_t(x + 2), std::int16_t(y + 2)}); break;
+            case Tiny::Line:
+                w.lineTo(x, y);
+                break;
+            case Tiny::Pie:
+                w.pie({x, y, std::int16_t(x + 3), std::int16_t(y + 3)}, {0, 0}, {100, 0});
+                break;
+            case Tiny::Text:
+                w.textOut(x, y, QStringLiteral("x"));
+                break;
+            case Tiny::Rectangle:
+                w.rectangle({x, y, std::int16_t(x + 2), std::int16_t(y + 2)});
+                break;
             case Tiny::ClippedState:
                 w.saveDC();
                 w.intersectClipRect({x, y, 100, 100});
