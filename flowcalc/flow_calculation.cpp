@@ -50,19 +50,16 @@ FlowOutcome calculateFlow(const FlowFields& fields) {
     const float chokedOutlet = (1.0f - xt) * inlet;
     const double pressureTerm = std::sqrt(square(inlet) - square(choked ? chokedOutlet : outlet));
 
-    float result;
-    float scale;
-    if (fields.mode == FlowMode::MassFlow) {
-        result = float(leadingNumber(fields.cv) * kFlowConstant * pressureTerm * g);
-        scale = kMassFlowScale;
-    } else {
-        result = float(leadingNumber(fields.massFlow) / (pressureTerm * kFlowConstant * g));
-        scale = kCvScale;
-    }
-    const float written = truncated(result, scale);
-    // Overflowing inputs give no number to show: clear rather than write an empty text.
-    if (!std::isfinite(written)) return cleared();
-    return {FlowOutcome::Action::Write, numberText(written), choked};
+    const std::string text =
+        fields.mode == FlowMode::MassFlow
+            ? massFlowText(float(leadingNumber(fields.cv) * kFlowConstant * pressureTerm * g))
+            : cvText(float(leadingNumber(fields.massFlow) / (pressureTerm * kFlowConstant * g)));
+    // Overflowing inputs give no number to show (the text is empty): clear the result.
+    if (text.empty()) return cleared();
+    return {FlowOutcome::Action::Write, text, choked};
 }
+
+std::string massFlowText(float flow) { return numberText(truncated(flow, kMassFlowScale)); }
+std::string cvText(float cv) { return numberText(truncated(cv, kCvScale)); }
 
 }  // namespace tarvek

@@ -38,4 +38,9 @@ struct FlowOutcome {
 
 FlowOutcome calculateFlow(const FlowFields& fields);
 
+// The results as written: cut down (never rounded up) to one decimal for the flow and
+// three for Cv, in single precision, as text of at most 7 significant digits.
+std::string massFlowText(float flow);
+std::string cvText(float cv);
+
 }  // namespace tarvek

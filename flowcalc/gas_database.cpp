@@ -2,7 +2,10 @@
 
 #include <mdbtools.h>
 
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <utility>
 #include <memory>
 
 #include "config/number_text.h"
@@ -39,6 +42,56 @@ bool bind(MdbTableDef* table, const char* name, BoundField& field) {
     return field.column != nullptr;
 }
 
+// The stored size of a fixed column of this kind; -1 for kinds stored elsewhere.
+int fixedSize(int type) {
+    switch (type) {
+        case MDB_BYTE: return 1;
+        case MDB_INT: return 2;
+        case MDB_LONGINT:
+        case MDB_FLOAT: return 4;
+        case MDB_MONEY:
+        case MDB_DOUBLE:
+        case MDB_DATETIME: return 8;
+        case MDB_NUMERIC: return 17;
+        default: return -1;
+    }
+}
+
+bool isNumberKind(int type) { return fixedSize(type) > 0 && type != MDB_DATETIME; }
+
+// libmdb takes a table definition as it finds it. A damaged one (a flipped byte) gives
+// rows with empty or foreign values instead of no rows, so the definition must hang
+// together before its rows count: column kinds with their sizes, column numbers and
+// variable-column numbers each used once, as many variable columns as it says, and fixed
+// columns that do not overlap.
+bool isSound(const MdbTableDef& table) {
+    const GPtrArray* columns = table.columns;
+    if (!columns || columns->len != table.num_cols) return false;
+    std::vector<char> numberUsed(table.num_cols), variableUsed(table.num_var_cols);
+    std::vector<std::pair<int, int>> fixedSpans;
+    for (guint i = 0; i < columns->len; ++i) {
+        const auto* column = static_cast<const MdbColumn*>(g_ptr_array_index(columns, i));
+        if (!column || column->col_num < 0 || guint(column->col_num) >= table.num_cols ||
+            std::exchange(numberUsed[std::size_t(column->col_num)], 1))
+            return false;
+        if (column->is_fixed) {
+            if (fixedSize(column->col_type) != column->col_size) return false;
+            fixedSpans.emplace_back(column->fixed_offset, column->fixed_offset + column->col_size);
+        } else {
+            if (column->col_type != MDB_TEXT && column->col_type != MDB_MEMO && column->col_type != MDB_OLE &&
+                column->col_type != MDB_BINARY)
+                return false;
+            if (column->var_col_num >= table.num_var_cols ||
+                std::exchange(variableUsed[column->var_col_num], 1))
+                return false;
+        }
+    }
+    std::sort(fixedSpans.begin(), fixedSpans.end());
+    for (std::size_t i = 1; i < fixedSpans.size(); ++i)
+        if (fixedSpans[i].first < fixedSpans[i - 1].second) return false;
+    return std::all_of(variableUsed.begin(), variableUsed.end(), [](char used) { return used != 0; });
+}
+
 // Tables are found as the engine finds them: by name, whatever the case of its letters.
 MdbCatalogEntry* findTable(MdbHandle* mdb) {
     GPtrArray* catalog = mdb_read_catalog(mdb, MDB_TABLE);
@@ -73,15 +126,24 @@ std::optional<std::vector<GasRecord>> readGasDatabase(const std::string& path) {
     const std::unique_ptr<MdbHandle, HandleCloser> mdb(mdb_open(path.c_str(), MDB_NOFLAGS));
     if (!mdb) return std::nullopt;
     mdb_set_bind_size(mdb.get(), MDB_BIND_SIZE);
+    // A file cut short ends in part of a page, which libmdb reads as if whole.
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (error || size == 0 || size % std::uintmax_t(mdb->fmt->pg_size) != 0) return std::nullopt;
 
     MdbCatalogEntry* entry = findTable(mdb.get());
     if (!entry) return std::nullopt;
     const std::unique_ptr<MdbTableDef, TableFreer> table(mdb_read_table(entry));
-    if (!table || !mdb_read_columns(table.get())) return std::nullopt;
+    if (!table || !mdb_read_columns(table.get()) || !isSound(*table)) return std::nullopt;
 
     BoundField name, specificGravity, specificHeat;
     if (!bind(table.get(), kNameField, name) || !bind(table.get(), kSpecificGravityField, specificGravity) ||
         !bind(table.get(), kSpecificHeatField, specificHeat))
+        return std::nullopt;
+    const auto isValueKind = [](const BoundField& field) {
+        return isNumberKind(field.column->col_type) || field.column->col_type == MDB_TEXT;
+    };
+    if (name.column->col_type != MDB_TEXT || !isValueKind(specificGravity) || !isValueKind(specificHeat))
         return std::nullopt;
 
     std::vector<GasRecord> records;
