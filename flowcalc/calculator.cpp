@@ -49,7 +49,8 @@ void Calculator::lstGasName_Click() {
 void Calculator::writeXtFactor() {
     const std::string k = stdstr(ui.lblSpecificHeat->text());
     if (k.empty()) return;
-    if (const auto xt = chokedFlowRatio(float(leadingNumber(k)))) ui.txtXtFactor->setText(qstr(numberText(*xt)));
+    if (const auto xt = chokedFlowRatio(float(leadingNumber(k))))
+        ui.txtXtFactor->setText(qstr(numberText(*xt)));
 }
 
 void Calculator::Calculate() {
@@ -69,7 +70,8 @@ void Calculator::Calculate() {
     QLineEdit* resultBox = mode == FlowMode::MassFlow ? ui.txtMassFlow : ui.txtCv;
     QLabel* resultLabel = mode == FlowMode::MassFlow ? ui.lblMassFlow : ui.lblCv;
     switch (outcome.action) {
-        case FlowOutcome::Action::None: return;
+        case FlowOutcome::Action::None:
+            return;
         case FlowOutcome::Action::Clear:
             resultBox->setText(QString());
             resultLabel->setText(QString());
@@ -88,8 +90,11 @@ void Calculator::Calculate() {
 void Calculator::checkBox(CalculatorBox box, QLineEdit* edit) {
     const BoxRule& rule = boxRule(box);
     switch (checkEntry(rule, stdstr(edit->text()))) {
-        case EntryCheck::Partial: return;
-        case EntryCheck::Accepted: Calculate(); return;
+        case EntryCheck::Partial:
+            return;
+        case EntryCheck::Accepted:
+            Calculate();
+            return;
         case EntryCheck::Refused:
             showWarning(window_, qstr(rule.prompt), qstr(rule.title));
             edit->setText(qstr(rule.resetText));

@@ -18,7 +18,7 @@ namespace tarvek {
 
 class Calculator : public QObject {
     Q_OBJECT
-public:
+  public:
     Calculator(Ui::frmTarvekProducts& ui, QWidget* window);
 
     // Where the gas database is read from; set once at start-up.
@@ -41,7 +41,7 @@ public:
     void optMassFlow_Click();
     void optCv_Click();
 
-private:
+  private:
     void checkBox(CalculatorBox box, QLineEdit* edit);
     void writeXtFactor();
 

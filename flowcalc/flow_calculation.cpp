@@ -7,12 +7,12 @@
 namespace tarvek {
 namespace {
 
-constexpr double kAtmosphere = 14.7;              // psig to psia
-constexpr double kRankineOffset = 460;            // degrees Fahrenheit to Rankine
-constexpr double kFlowConstant = 454.47;          // slm from psia and degrees Rankine
-constexpr float kSmallestXt = 0.001f;             // stands in for an Xt of 0 or less
-constexpr float kMassFlowScale = 10;              // the flow keeps one decimal
-constexpr float kCvScale = 1000;                  // Cv keeps three
+constexpr double kAtmosphere = 14.7;      // psig to psia
+constexpr double kRankineOffset = 460;    // degrees Fahrenheit to Rankine
+constexpr double kFlowConstant = 454.47;  // slm from psia and degrees Rankine
+constexpr float kSmallestXt = 0.001f;     // stands in for an Xt of 0 or less
+constexpr float kMassFlowScale = 10;      // the flow keeps one decimal
+constexpr float kCvScale = 1000;          // Cv keeps three
 
 double square(double value) { return value * value; }
 

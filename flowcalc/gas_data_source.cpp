@@ -40,8 +40,8 @@ QString gasReaderProgram() {
 
 void setGasReaderProgram(const QString& path) { chosenReaderProgram() = path; }
 
-GasReadResult readGasRecords(const QString& databasePath) {
-    const QDeadlineTimer deadline(kGasReadTimeLimit);
+GasReadResult readGasRecords(const QString& databasePath, std::chrono::milliseconds timeLimit) {
+    const QDeadlineTimer deadline(timeLimit);
     QProcess reader;
     reader.setProcessEnvironment(readerEnvironment());
     reader.setStandardInputFile(QProcess::nullDevice());
@@ -54,7 +54,8 @@ GasReadResult readGasRecords(const QString& databasePath) {
 
     QByteArray listing;
     while (reader.state() != QProcess::NotRunning) {
-        if (!reader.waitForReadyRead(int(deadline.remainingTime())) && reader.state() != QProcess::NotRunning) {
+        if (!reader.waitForReadyRead(int(deadline.remainingTime())) &&
+            reader.state() != QProcess::NotRunning) {
             stop(reader);
             return {GasReadStatus::TimedOut, {}};
         }
@@ -76,7 +77,8 @@ GasReadResult readGasRecords(const QString& databasePath) {
 void GasDataSource::open() { records_ = readGasRecords(databasePath_).records; }
 
 const GasRecord* GasDataSource::findFirst(std::string_view name) const {
-    const auto found = std::find_if(records_.begin(), records_.end(), [name](const GasRecord& r) { return r.name == name; });
+    const auto found =
+        std::find_if(records_.begin(), records_.end(), [name](const GasRecord& r) { return r.name == name; });
     return found == records_.end() ? nullptr : &*found;
 }
 

@@ -32,8 +32,10 @@ struct GasReadResult {
 
 inline constexpr std::chrono::milliseconds kGasReadTimeLimit{2000};
 
-// Reads the database at this path through the reader program.
-GasReadResult readGasRecords(const QString& databasePath);
+// Reads the database at this path through the reader program, stopping it after the
+// time limit.
+GasReadResult readGasRecords(const QString& databasePath,
+                             std::chrono::milliseconds timeLimit = kGasReadTimeLimit);
 
 // The reader program: "tarvek-gas-reader" in the running program's folder, unless
 // another one was set (programs that run from elsewhere, such as the tests).
@@ -41,7 +43,7 @@ QString gasReaderProgram();
 void setGasReaderProgram(const QString& path);
 
 class GasDataSource {
-public:
+  public:
     void setDatabasePath(const QString& path) { databasePath_ = path; }
     const QString& databasePath() const { return databasePath_; }
 
@@ -52,7 +54,7 @@ public:
     // The first record with exactly this name, or none.
     const GasRecord* findFirst(std::string_view name) const;
 
-private:
+  private:
     QString databasePath_;
     std::vector<GasRecord> records_;
 };

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
-#include <utility>
 #include <memory>
+#include <utility>
 
 #include "config/number_text.h"
 #include "flowcalc/input_validation.h"
@@ -36,7 +36,8 @@ struct BoundField {
 };
 
 bool bind(MdbTableDef* table, const char* name, BoundField& field) {
-    const int number = mdb_bind_column_by_name(table, const_cast<gchar*>(name), field.text.get(), &field.length);
+    const int number =
+        mdb_bind_column_by_name(table, const_cast<gchar*>(name), field.text.get(), &field.length);
     if (number < 1 || guint(number) > table->columns->len) return false;
     field.column = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, guint(number - 1)));
     return field.column != nullptr;
@@ -45,15 +46,21 @@ bool bind(MdbTableDef* table, const char* name, BoundField& field) {
 // The stored size of a fixed column of this kind; -1 for kinds stored elsewhere.
 int fixedSize(int type) {
     switch (type) {
-        case MDB_BYTE: return 1;
-        case MDB_INT: return 2;
+        case MDB_BYTE:
+            return 1;
+        case MDB_INT:
+            return 2;
         case MDB_LONGINT:
-        case MDB_FLOAT: return 4;
+        case MDB_FLOAT:
+            return 4;
         case MDB_MONEY:
         case MDB_DOUBLE:
-        case MDB_DATETIME: return 8;
-        case MDB_NUMERIC: return 17;
-        default: return -1;
+        case MDB_DATETIME:
+            return 8;
+        case MDB_NUMERIC:
+            return 17;
+        default:
+            return -1;
     }
 }
 
@@ -98,7 +105,8 @@ MdbCatalogEntry* findTable(MdbHandle* mdb) {
     if (!catalog) return nullptr;
     for (guint i = 0; i < catalog->len; ++i) {
         auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(catalog, i));
-        if (entry && entry->object_type == MDB_TABLE && g_ascii_strcasecmp(entry->object_name, kTableName) == 0)
+        if (entry && entry->object_type == MDB_TABLE &&
+            g_ascii_strcasecmp(entry->object_name, kTableName) == 0)
             return entry;
     }
     return nullptr;
@@ -110,7 +118,8 @@ MdbCatalogEntry* findTable(MdbHandle* mdb) {
 std::string numberField(MdbHandle* mdb, const BoundField& field) {
     if (field.length <= 0) return {};  // no value
     const MdbColumn& column = *field.column;
-    const bool onPage = column.cur_value_start >= 0 && column.cur_value_start + column.cur_value_len <= MDB_PGSIZE;
+    const bool onPage =
+        column.cur_value_start >= 0 && column.cur_value_start + column.cur_value_len <= MDB_PGSIZE;
     if (column.col_type == MDB_DOUBLE && column.cur_value_len == 8 && onPage)
         return numberText(mdb_get_double(mdb->pg_buf, column.cur_value_start));
     if (column.col_type == MDB_FLOAT && column.cur_value_len == 4 && onPage)
@@ -150,7 +159,8 @@ std::optional<std::vector<GasRecord>> readGasDatabase(const std::string& path) {
     mdb_rewind_table(table.get());
     while (mdb_fetch_row(table.get())) {
         if (records.size() == kMaxGasRecords) return std::nullopt;
-        records.push_back({name.value(), numberField(mdb.get(), specificGravity), numberField(mdb.get(), specificHeat)});
+        records.push_back(
+            {name.value(), numberField(mdb.get(), specificGravity), numberField(mdb.get(), specificHeat)});
     }
     return records;
 }

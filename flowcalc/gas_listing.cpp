@@ -14,11 +14,20 @@ constexpr std::string_view kEnd = "end\t";
 void appendEscaped(std::string& out, std::string_view text) {
     for (const char c : text) {
         switch (c) {
-            case '\\': out += "\\\\"; break;
-            case '\t': out += "\\t"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            default: out += c;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            default:
+                out += c;
         }
     }
 }
@@ -33,11 +42,20 @@ std::optional<std::string> unescaped(std::string_view text) {
         }
         if (++i == text.size()) return std::nullopt;
         switch (text[i]) {
-            case '\\': out += '\\'; break;
-            case 't': out += '\t'; break;
-            case 'n': out += '\n'; break;
-            case 'r': out += '\r'; break;
-            default: return std::nullopt;
+            case '\\':
+                out += '\\';
+                break;
+            case 't':
+                out += '\t';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case 'r':
+                out += '\r';
+                break;
+            default:
+                return std::nullopt;
         }
     }
     return out;
@@ -46,7 +64,11 @@ std::optional<std::string> unescaped(std::string_view text) {
 bool isUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         const auto byte = static_cast<unsigned char>(text[i]);
-        const int length = byte < 0x80 ? 1 : (byte >> 5) == 0x6 ? 2 : (byte >> 4) == 0xE ? 3 : (byte >> 3) == 0x1E ? 4 : 0;
+        const int length = byte < 0x80           ? 1
+                           : (byte >> 5) == 0x6  ? 2
+                           : (byte >> 4) == 0xE  ? 3
+                           : (byte >> 3) == 0x1E ? 4
+                                                 : 0;
         if (length == 0 || i + std::size_t(length) > text.size()) return false;
         std::uint32_t code = length == 1 ? byte : byte & (0x7F >> length);
         for (int k = 1; k < length; ++k) {

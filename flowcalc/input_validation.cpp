@@ -12,9 +12,12 @@ bool isSign(char c) { return c == '+' || c == '-'; }
 
 bool meetsBound(const BoxRule& rule, double value) {
     switch (rule.bound) {
-        case Bound::Above: return value > rule.limit;
-        case Bound::AtLeast: return value >= rule.limit;
-        case Bound::AtMost: return value <= rule.limit;
+        case Bound::Above:
+            return value > rule.limit;
+        case Bound::AtLeast:
+            return value >= rule.limit;
+        case Bound::AtMost:
+            return value <= rule.limit;
     }
     return false;
 }
@@ -47,7 +50,8 @@ bool isNumeric(std::string_view text) {
 EntryCheck checkEntry(const BoxRule& rule, std::string_view text) {
     if (std::find(rule.partialEntries.begin(), rule.partialEntries.end(), text) != rule.partialEntries.end())
         return EntryCheck::Partial;
-    return isNumeric(text) && meetsBound(rule, leadingNumber(text)) ? EntryCheck::Accepted : EntryCheck::Refused;
+    return isNumeric(text) && meetsBound(rule, leadingNumber(text)) ? EntryCheck::Accepted
+                                                                    : EntryCheck::Refused;
 }
 
 }  // namespace tarvek

@@ -19,7 +19,9 @@ namespace gastest {
 using tarvek::gasdb::GasRow;
 using Bytes = std::vector<std::uint8_t>;
 
-inline QString runtimeFile(const char* name) { return QStringLiteral(TARVEK_TEST_RUNTIME_DIR "/") + QLatin1String(name); }
+inline QString runtimeFile(const char* name) {
+    return QStringLiteral(TARVEK_TEST_RUNTIME_DIR "/") + QLatin1String(name);
+}
 
 // The reader program of the runtime folder, for programs that do not run from there.
 inline void useRuntimeReader() { tarvek::setGasReaderProgram(runtimeFile("tarvek-gas-reader")); }
@@ -27,7 +29,8 @@ inline void useRuntimeReader() { tarvek::setGasReaderProgram(runtimeFile("tarvek
 inline bool save(const QString& path, const Bytes& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) == qint64(bytes.size());
+           file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) ==
+               qint64(bytes.size());
 }
 
 inline std::vector<GasRow> threeGases() {
@@ -36,14 +39,21 @@ inline std::vector<GasRow> threeGases() {
 
 inline std::vector<GasRow> manyGases(int count) {
     std::vector<GasRow> rows;
-    for (int i = 0; i < count; ++i) rows.push_back({"Test gas " + std::to_string(i + 1), 0.5 + i * 0.001, 1.3});
+    for (int i = 0; i < count; ++i)
+        rows.push_back({"Test gas " + std::to_string(i + 1), 0.5 + i * 0.001, 1.3});
     return rows;
 }
 
 inline Bytes gasFile(const std::vector<GasRow>& rows) { return tarvek::gasdb::gasDatabase(rows).bytes; }
 
 // A property blob whose one chunk claims a length of 0: libmdb reads it for ever.
-inline std::string zeroLengthPropertyChunk() { return std::string("MR2\0" "\0\0\0\0" "\x80\0", 10); }
+inline std::string zeroLengthPropertyChunk() {
+    return std::string(
+        "MR2\0"
+        "\0\0\0\0"
+        "\x80\0",
+        10);
+}
 
 struct DamagedFile {
     std::string what;
@@ -55,9 +65,11 @@ struct DamagedFile {
 inline std::vector<DamagedFile> damagedCopies(const std::vector<GasRow>& rows, int flipStride = 1) {
     const tarvek::jet4::WrittenDatabase written = tarvek::gasdb::gasDatabase(rows);
     std::vector<DamagedFile> copies;
-    for (const std::size_t size : {std::size_t(0), std::size_t(100), std::size_t(4096), std::size_t(4096 * 2 + 17),
-                                   written.bytes.size() / 2, written.bytes.size() - 1})
-        copies.push_back({"cut to " + std::to_string(size) + " bytes", Bytes(written.bytes.begin(), written.bytes.begin() + std::ptrdiff_t(size))});
+    for (const std::size_t size :
+         {std::size_t(0), std::size_t(100), std::size_t(4096), std::size_t(4096 * 2 + 17),
+          written.bytes.size() / 2, written.bytes.size() - 1})
+        copies.push_back({"cut to " + std::to_string(size) + " bytes",
+                          Bytes(written.bytes.begin(), written.bytes.begin() + std::ptrdiff_t(size))});
 
     // Both definitions: the catalogue's (page 2) and the gas table's.
     constexpr std::size_t kDefinitionBytes = 240;  // fixed block, columns and names
@@ -78,7 +90,8 @@ inline std::vector<DamagedFile> damagedCopies(const std::vector<GasRow>& rows, i
         copies.push_back({std::to_string(size) + " bytes of noise", std::move(noise)});
     }
     Bytes noisyPages = written.bytes;  // a real header over noise
-    for (std::size_t i = tarvek::jet4::kPageSize; i < noisyPages.size(); ++i) noisyPages[i] = std::uint8_t(random());
+    for (std::size_t i = tarvek::jet4::kPageSize; i < noisyPages.size(); ++i)
+        noisyPages[i] = std::uint8_t(random());
     copies.push_back({"noise after the header page", std::move(noisyPages)});
 
     tarvek::jet4::Table looping = tarvek::gasdb::gasTable(rows);

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "flowcalc/flow_calculation.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -52,8 +52,9 @@ TEST(FlowCalculation, ResultsAreCutDownNeverRaised) {
         const char* flowText;
         const char* cvText;
     };
-    for (const Case c : {Case{99.99f, "99.9", "99.99"}, Case{0.12399f, "0.1", "0.123"}, Case{125.0f, "125", "125"},
-                         Case{0.0f, "0", "0"}, Case{1922.93f, "1922.9", "1922.93"}, Case{0.0009f, "0", "0"}}) {
+    for (const Case c :
+         {Case{99.99f, "99.9", "99.99"}, Case{0.12399f, "0.1", "0.123"}, Case{125.0f, "125", "125"},
+          Case{0.0f, "0", "0"}, Case{1922.93f, "1922.9", "1922.93"}, Case{0.0009f, "0", "0"}}) {
         EXPECT_EQ(tarvek::massFlowText(c.value), c.flowText) << c.value;
         EXPECT_EQ(tarvek::cvText(c.value), c.cvText) << c.value;
     }

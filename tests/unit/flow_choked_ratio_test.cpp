@@ -12,7 +12,8 @@ TEST(ChokedFlowRatio, FromTheGasesK) {
         float k;
         const char* text;
     };
-    for (const Case c : {Case{1.4f, "0.472"}, Case{1.3f, "0.455"}, Case{1.667f, "0.513"}, Case{1.1f, "0.416"}}) {
+    for (const Case c :
+         {Case{1.4f, "0.472"}, Case{1.3f, "0.455"}, Case{1.667f, "0.513"}, Case{1.1f, "0.416"}}) {
         const auto xt = tarvek::chokedFlowRatio(c.k);
         ASSERT_TRUE(xt) << c.k;
         EXPECT_EQ(tarvek::numberText(*xt), c.text) << c.k;

@@ -17,7 +17,8 @@ using tarvek::GasRecord;
 std::optional<std::string> run(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
-    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
         return std::nullopt;
     return process.readAllStandardOutput().toStdString();
 }
@@ -42,7 +43,8 @@ std::vector<std::vector<std::string>> tabSeparatedLines(const std::string& text)
 }
 
 // mdb-export writes doubles with 16 digits (0.07000000000000001): compare the numbers.
-void expectSameRows(const std::string& exported, const std::vector<GasRecord>& records, const std::string& what) {
+void expectSameRows(const std::string& exported, const std::vector<GasRecord>& records,
+                    const std::string& what) {
     const auto lines = tabSeparatedLines(exported);
     ASSERT_EQ(lines.size(), records.size()) << what;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -53,13 +55,14 @@ void expectSameRows(const std::string& exported, const std::vector<GasRecord>& r
             if (ours.empty())
                 EXPECT_EQ(lines[i][std::size_t(v)], "") << what << " row " << i;
             else
-                EXPECT_DOUBLE_EQ(std::stod(lines[i][std::size_t(v)]), std::stod(ours)) << what << " row " << i;
+                EXPECT_DOUBLE_EQ(std::stod(lines[i][std::size_t(v)]), std::stod(ours))
+                    << what << " row " << i;
         }
     }
 }
 
 class Mdbtools : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         mdbTables = QStandardPaths::findExecutable(QStringLiteral("mdb-tables"));
         mdbExport = QStandardPaths::findExecutable(QStringLiteral("mdb-export"));
@@ -68,8 +71,9 @@ protected:
 
     void expectReadable(const QString& path, const std::string& what) {
         EXPECT_EQ(run(mdbTables, {QStringLiteral("-1"), path}), "Gas Data\n") << what;
-        const auto exported = run(mdbExport, {QStringLiteral("-H"), QStringLiteral("-Q"), QStringLiteral("-d"),
-                                              QStringLiteral("\t"), path, QStringLiteral("Gas Data")});
+        const auto exported =
+            run(mdbExport, {QStringLiteral("-H"), QStringLiteral("-Q"), QStringLiteral("-d"),
+                            QStringLiteral("\t"), path, QStringLiteral("Gas Data")});
         ASSERT_TRUE(exported) << what;
         const auto ours = tarvek::readGasDatabase(path.toStdString());
         ASSERT_TRUE(ours) << what;
@@ -93,7 +97,8 @@ TEST_F(Mdbtools, ReadEveryKindOfTestDatabase) {
         {"duplicates and an apostrophe", {{"Air", 1, 1.4}, {"Air", 2, 1.3}, {"Ol' Reliable", 1.5, 1.3}}},
         {"missing values and k = 1", {{"No k", 1.0, std::nullopt}, {"No gravity", std::nullopt, 1.0}}},
         {"non-ASCII and 50 characters",
-         {{"Stickstoff f\xc3\xbcr K\xc3\xa4lte", 0.967, 1.4}, {"\xce\x91\xcf\x81\xce\xb3\xcf\x8c", 1.38, 1.667},
+         {{"Stickstoff f\xc3\xbcr K\xc3\xa4lte", 0.967, 1.4},
+          {"\xce\x91\xcf\x81\xce\xb3\xcf\x8c", 1.38, 1.667},
           {std::string(50, 'n'), 1, 1.4}}},
         {"2,000 rows", gastest::manyGases(2000)},
     };

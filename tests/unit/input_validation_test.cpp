@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "flowcalc/input_validation.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -12,13 +12,14 @@ TEST(NumericTest, Examples) {
         const char* text;
         bool numeric;
     };
-    for (const Case c : {Case{"12", true}, Case{"-3.5", true}, Case{".5", true}, Case{"5.", true}, Case{"1e3", true},
-                         Case{"-", false}, Case{"1.2.3", false}, Case{"abc", false}, Case{"12 psi", false},
-                         // and around them
-                         Case{"  12 ", true}, Case{"+5", true}, Case{"1E-3", true}, Case{"2.5e+10", true},
-                         Case{"", false}, Case{" ", false}, Case{".", false}, Case{"-.", false}, Case{"1e", false},
-                         Case{"e3", false}, Case{"1e3.5", false}, Case{"1 2", false}, Case{"12abc", false},
-                         Case{"--1", false}, Case{"1-", false}, Case{"0x10", false}, Case{"1,5", false}}) {
+    for (const Case c :
+         {Case{"12", true}, Case{"-3.5", true}, Case{".5", true}, Case{"5.", true}, Case{"1e3", true},
+          Case{"-", false}, Case{"1.2.3", false}, Case{"abc", false}, Case{"12 psi", false},
+          // and around them
+          Case{"  12 ", true}, Case{"+5", true}, Case{"1E-3", true}, Case{"2.5e+10", true}, Case{"", false},
+          Case{" ", false}, Case{".", false}, Case{"-.", false}, Case{"1e", false}, Case{"e3", false},
+          Case{"1e3.5", false}, Case{"1 2", false}, Case{"12abc", false}, Case{"--1", false},
+          Case{"1-", false}, Case{"0x10", false}, Case{"1,5", false}}) {
         EXPECT_EQ(tarvek::isNumeric(c.text), c.numeric) << '"' << c.text << '"';
     }
 }

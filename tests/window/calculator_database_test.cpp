@@ -23,7 +23,7 @@ std::vector<std::string> namesOf(const std::vector<GasRow>& rows) {
 }
 
 class CalculatorDatabase : public ::testing::Test {
-protected:
+  protected:
     CalculatorDatabase() {
         previous_ = tarvek::replaceWarningFunction([this](QWidget*, const QString& prompt, const QString&) {
             warnings.push_back(prompt.toStdString());
@@ -61,7 +61,7 @@ protected:
     QTemporaryDir dir;
     std::vector<std::string> warnings;
 
-private:
+  private:
     tarvek::WarningFunction previous_;
     QString previousFolder_ = QDir::currentPath();
 };
@@ -88,9 +88,12 @@ TEST_F(CalculatorDatabase, NamesAreFoundExactlyApostrophesAndAll) {
     const std::string greek = "\xce\x91\xcf\x81\xce\xb3\xcf\x8c";
     const std::string fifty = "Fifty characters of gas name, no more and no less.";
     ASSERT_EQ(fifty.size(), 50u);
-    const std::vector<GasRow> rows = {{"Ol' Reliable", 1.5, 1.3}, {"Ol' Reliable ", 2.5, 1.1},
-                                      {"Stickstoff f\xc3\xbcr K\xc3\xa4lte", 0.967, 1.4}, {greek, 1.38, 1.667},
-                                      {fifty, 0.5, 1.4}, {"' OR ''='", 3.0, 1.3}};
+    const std::vector<GasRow> rows = {{"Ol' Reliable", 1.5, 1.3},
+                                      {"Ol' Reliable ", 2.5, 1.1},
+                                      {"Stickstoff f\xc3\xbcr K\xc3\xa4lte", 0.967, 1.4},
+                                      {greek, 1.38, 1.667},
+                                      {fifty, 0.5, 1.4},
+                                      {"' OR ''='", 3.0, 1.3}};
     const auto d = start(gastest::gasFile(rows));
     EXPECT_EQ(d->entries("lstGasName"), namesOf(rows));
     for (const GasRow& row : rows) {
@@ -145,7 +148,8 @@ TEST_F(CalculatorDatabase, NoDatabaseLeavesAnEmptyListAndAUsableWindow) {
         expectUsable(*d);
     }
     {
-        const auto d = start(tarvek::jet4::writeDatabase({tarvek::gasdb::gasTable(gastest::threeGases(), "Gases")}).bytes);
+        const auto d = start(
+            tarvek::jet4::writeDatabase({tarvek::gasdb::gasTable(gastest::threeGases(), "Gases")}).bytes);
         EXPECT_TRUE(d->entries("lstGasName").empty());
         expectUsable(*d);
     }

@@ -22,16 +22,18 @@ std::ostream& operator<<(std::ostream& out, const Warning& w) { return out << w.
 const Warning kPressureWarning{"Number must be greater than or equal to -14.7", "Invalid Pressure Value"};
 const Warning kCvWarning{"Number must be greater than or equal to 0", "Invalid Cv Value"};
 const Warning kFlowWarning{"Number must be greater than or equal to 0", "Invalid Flow Value"};
-const Warning kXtWarning{"Number must be greater than 0 and less than or equal to 1", "Invalid Xt Factor Value"};
+const Warning kXtWarning{"Number must be greater than 0 and less than or equal to 1",
+                         "Invalid Xt Factor Value"};
 const Warning kTemperatureWarning{"Number must be greater than -460", "Invalid Temperature Value"};
 
 class Calculator : public ::testing::Test {
-protected:
+  protected:
     Calculator() {
-        previous_ = tarvek::replaceWarningFunction([this](QWidget* parent, const QString& prompt, const QString& title) {
-            EXPECT_EQ(parent, &d.window);
-            warnings.push_back({prompt.toStdString(), title.toStdString()});
-        });
+        previous_ = tarvek::replaceWarningFunction(
+            [this](QWidget* parent, const QString& prompt, const QString& title) {
+                EXPECT_EQ(parent, &d.window);
+                warnings.push_back({prompt.toStdString(), title.toStdString()});
+            });
     }
     ~Calculator() override { tarvek::replaceWarningFunction(previous_); }
 
@@ -56,12 +58,14 @@ protected:
     // either way the mark written into the result label is gone.
     void markResult() { d.get<QLabel>(resultLabel())->setText("mark"); }
     bool recalculated() { return d.text(resultLabel()) != "mark"; }
-    const char* resultLabel() { return d.get<QRadioButton>("optMassFlow")->isChecked() ? "lblMassFlow" : "lblCv"; }
+    const char* resultLabel() {
+        return d.get<QRadioButton>("optMassFlow")->isChecked() ? "lblMassFlow" : "lblCv";
+    }
 
     WindowDriver d;
     std::vector<Warning> warnings;
 
-private:
+  private:
     tarvek::WarningFunction previous_;
 };
 
@@ -87,8 +91,9 @@ TEST_F(Calculator, ChoosingAGasShowsItsValuesAndXt) {
         const char* k;
         const char* xt;
     };
-    for (const Case c : {Case{"Air", "1", "1.4", "0.472"}, Case{"Argon", "1.38", "1.667", "0.513"},
-                         Case{"Hydrogen", "0.0696", "1.41", "0.474"}, Case{"Butane", "2.007", "1.1", "0.416"}}) {
+    for (const Case c :
+         {Case{"Air", "1", "1.4", "0.472"}, Case{"Argon", "1.38", "1.667", "0.513"},
+          Case{"Hydrogen", "0.0696", "1.41", "0.474"}, Case{"Butane", "2.007", "1.1", "0.416"}}) {
         d.choose("lstGasName", c.gas);
         EXPECT_EQ(d.text("lblSpecificGravity"), c.specificGravity) << c.gas;
         EXPECT_EQ(d.text("lblSpecificHeat"), c.k) << c.gas;
@@ -124,11 +129,13 @@ TEST_F(Calculator, WorkedExampleAndBackInCvMode) {
 
 TEST_F(Calculator, TheSameGasTwiceGivesTheSameFieldsAndResult) {
     workedExample();
-    const std::vector<std::string> first = {d.text("lblSpecificGravity"), d.text("txtXtFactor"), d.text("lblMassFlow")};
+    const std::vector<std::string> first = {d.text("lblSpecificGravity"), d.text("txtXtFactor"),
+                                            d.text("lblMassFlow")};
     d.choose("lstGasName", "Helium");
     d.choose("lstGasName", "Air");
     d.choose("lstGasName", "Air");
-    EXPECT_EQ((std::vector<std::string>{d.text("lblSpecificGravity"), d.text("txtXtFactor"), d.text("lblMassFlow")}),
+    EXPECT_EQ((std::vector<std::string>{d.text("lblSpecificGravity"), d.text("txtXtFactor"),
+                                        d.text("lblMassFlow")}),
               first);
 }
 
@@ -141,8 +148,8 @@ TEST_F(Calculator, TypingMinus14Point7KeyByKey) {
         const char* text;
         bool calculates;
     };
-    for (const Step s : {Step{'-', "-", false}, Step{'1', "-1", true}, Step{'4', "-14", true}, Step{'.', "-14.", true},
-                         Step{'7', "-14.7", true}}) {
+    for (const Step s : {Step{'-', "-", false}, Step{'1', "-1", true}, Step{'4', "-14", true},
+                         Step{'.', "-14.", true}, Step{'7', "-14.7", true}}) {
         markResult();
         d.type("txtInletPressure", QString(s.key));
         EXPECT_EQ(d.text("txtInletPressure"), s.text);
@@ -198,7 +205,7 @@ TEST_F(Calculator, XtBoxReturnsTo047AndCalculatesWithIt) {
     d.setText("txtXtFactor", "1.5");
     EXPECT_EQ(warnings, std::vector<Warning>{kXtWarning});
     EXPECT_EQ(d.text("txtXtFactor"), "0.47");
-    EXPECT_EQ(d.text("lblMassFlow"), "1920.1");  // choked at Xt 0.47
+    EXPECT_EQ(d.text("lblMassFlow"), "1920.1");     // choked at Xt 0.47
     EXPECT_EQ(focused(), d.get("txtTemperature"));  // a hidden box is not focused
 
     for (const char* accepted : {"0", "1", "-2"}) d.setText("txtXtFactor", accepted);

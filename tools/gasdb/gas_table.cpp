@@ -15,7 +15,8 @@ std::optional<double> parseNumber(std::string_view text, std::size_t line) {
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size())
-        throw std::runtime_error("gases.csv line " + std::to_string(line) + ": not a number: " + std::string(text));
+        throw std::runtime_error("gases.csv line " + std::to_string(line) +
+                                 ": not a number: " + std::string(text));
     return value;
 }
 
@@ -33,7 +34,9 @@ jet4::Table gasTable(const std::vector<GasRow>& rows, std::string_view tableName
     return table;
 }
 
-jet4::WrittenDatabase gasDatabase(const std::vector<GasRow>& rows) { return jet4::writeDatabase({gasTable(rows)}); }
+jet4::WrittenDatabase gasDatabase(const std::vector<GasRow>& rows) {
+    return jet4::writeDatabase({gasTable(rows)});
+}
 
 std::vector<GasRow> readGasCsv(std::string_view text) {
     std::vector<GasRow> rows;
@@ -44,7 +47,8 @@ std::vector<GasRow> readGasCsv(std::string_view text) {
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (line.ends_with('\r')) line.remove_suffix(1);
         if (++lineNumber == 1) {
-            if (line != kHeading) throw std::runtime_error("gases.csv: the heading must be " + std::string(kHeading));
+            if (line != kHeading)
+                throw std::runtime_error("gases.csv: the heading must be " + std::string(kHeading));
             continue;
         }
         if (line.empty()) continue;

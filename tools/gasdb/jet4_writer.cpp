@@ -104,7 +104,8 @@ std::u16string utf16(std::string_view text) {
             code = (code << 6) | (next & 0x3F);
         }
         const std::uint32_t smallest[] = {0, 0, 0x80, 0x800};
-        if (code < smallest[length] || (code >= 0xD800 && code <= 0xDFFF)) throw WriteError("text is not UTF-8");
+        if (code < smallest[length] || (code >= 0xD800 && code <= 0xDFFF))
+            throw WriteError("text is not UTF-8");
         units.push_back(char16_t(code));
         i += std::size_t(length);
     }
@@ -122,7 +123,8 @@ Bytes ucs2(const std::u16string& units) {
 Bytes textValue(std::string_view text) {
     const std::u16string units = utf16(text);
     if (units.size() > kMaxTextCharacters) throw WriteError("text longer than 255 characters");
-    const bool fitsBytes = std::all_of(units.begin(), units.end(), [](char16_t c) { return c > 0 && c <= 0xFF; });
+    const bool fitsBytes =
+        std::all_of(units.begin(), units.end(), [](char16_t c) { return c > 0 && c <= 0xFF; });
     if (!fitsBytes || units.size() <= 2) return ucs2(units);
     Bytes bytes = {0xFF, 0xFE};
     for (const char16_t unit : units) bytes.push_back(std::uint8_t(unit));
@@ -133,6 +135,7 @@ Bytes textValue(std::string_view text) {
 // page pointers, then the bytes.
 Bytes longValue(std::string_view data) {
     Bytes bytes;
+    bytes.reserve(kLongValueHeaderSize + data.size());
     append32(bytes, std::uint32_t(data.size()) | kLongValueInline);
     append32(bytes, 0);
     append32(bytes, 0);
@@ -142,11 +145,15 @@ Bytes longValue(std::string_view data) {
 
 std::size_t fixedSize(ColumnType type) {
     switch (type) {
-        case ColumnType::Integer: return 2;
-        case ColumnType::LongInteger: return 4;
-        case ColumnType::Double: return 8;
+        case ColumnType::Integer:
+            return 2;
+        case ColumnType::LongInteger:
+            return 4;
+        case ColumnType::Double:
+            return 8;
         case ColumnType::Text:
-        case ColumnType::LongBinary: return 0;
+        case ColumnType::LongBinary:
+            return 0;
     }
     return 0;
 }
@@ -218,8 +225,9 @@ Bytes encodeRow(const TableLayout& layout, const std::vector<Value>& values) {
         if (place.fixed && present) putFixed(row, 2 + place.fixedOffset, place.column.type, values[i]);
     }
     for (std::size_t v = 0; v < layout.variableColumns; ++v) {
-        const auto place = std::find_if(layout.places.begin(), layout.places.end(),
-                                        [v](const ColumnPlace& p) { return !p.fixed && p.variableIndex == v; });
+        const auto place =
+            std::find_if(layout.places.begin(), layout.places.end(),
+                         [v](const ColumnPlace& p) { return !p.fixed && p.variableIndex == v; });
         const std::size_t i = std::size_t(place - layout.places.begin());
         variableStarts[v] = std::uint16_t(row.size());
         if (!std::holds_alternative<std::monostate>(values[i])) {
@@ -275,7 +283,8 @@ Bytes usageMap(const std::vector<std::uint32_t>& pages) {
     Bytes map = {0};
     append32(map, first);
     map.resize(5 + (last - first) / 8 + 1, 0);
-    for (const std::uint32_t page : pages) map[5 + (page - first) / 8] |= std::uint8_t(1u << ((page - first) % 8));
+    for (const std::uint32_t page : pages)
+        map[5 + (page - first) / 8] |= std::uint8_t(1u << ((page - first) % 8));
     return map;
 }
 
@@ -357,11 +366,8 @@ Bytes headerPage() {
 }
 
 const std::vector<Column> kCatalogColumns = {
-    {"Id", ColumnType::LongInteger},
-    {"Name", ColumnType::Text},
-    {"Type", ColumnType::Integer},
-    {"Flags", ColumnType::LongInteger},
-    {"LvProp", ColumnType::LongBinary},
+    {"Id", ColumnType::LongInteger},    {"Name", ColumnType::Text},         {"Type", ColumnType::Integer},
+    {"Flags", ColumnType::LongInteger}, {"LvProp", ColumnType::LongBinary},
 };
 
 Value propertiesValue(const std::string& properties) {
@@ -370,11 +376,11 @@ Value propertiesValue(const std::string& properties) {
 
 Table catalog(const std::vector<Table>& tables, const std::vector<std::uint32_t>& definitionPages) {
     Table objects{"MSysObjects", kCatalogColumns, {}, {}};
-    objects.rows.push_back({std::int64_t{kCatalogPage}, std::string("MSysObjects"), kTableObject, kSystemObjectFlags,
-                            Value{}});
+    objects.rows.push_back(
+        {std::int64_t{kCatalogPage}, std::string("MSysObjects"), kTableObject, kSystemObjectFlags, Value{}});
     for (std::size_t t = 0; t < tables.size(); ++t)
-        objects.rows.push_back({std::int64_t{definitionPages[t]}, tables[t].name, kTableObject, std::int64_t{0},
-                                propertiesValue(tables[t].properties)});
+        objects.rows.push_back({std::int64_t{definitionPages[t]}, tables[t].name, kTableObject,
+                                std::int64_t{0}, propertiesValue(tables[t].properties)});
     return objects;
 }
 
@@ -397,7 +403,8 @@ WrittenDatabase writeDatabase(const std::vector<Table>& tables) {
     // packing with placeholder pages tells how many pages it takes.
     const std::vector<std::uint32_t> placeholders(tables.size(), 0);
     const TableLayout catalogLayout = layOut(kCatalogColumns);
-    const std::size_t catalogPages = packRows(encodeRows(catalog(tables, placeholders), catalogLayout)).size();
+    const std::size_t catalogPages =
+        packRows(encodeRows(catalog(tables, placeholders), catalogLayout)).size();
 
     // Pages of every table: its definition, then its data pages.
     std::vector<TableLayout> layouts;
@@ -420,8 +427,8 @@ WrittenDatabase writeDatabase(const std::vector<Table>& tables) {
     // Each table owns two usage maps on page 1: its pages, and its pages with room left
     // (none: the files are written once and never grow).
     std::vector<Bytes> maps;
-    const auto addTable = [&](const Table& table, const TableLayout& layout, bool system, std::uint32_t definition,
-                              const std::vector<std::vector<Bytes>>& dataPages) {
+    const auto addTable = [&](const Table& table, const TableLayout& layout, bool system,
+                              std::uint32_t definition, const std::vector<std::vector<Bytes>>& dataPages) {
         std::vector<std::uint32_t> owned;
         for (std::size_t p = 0; p < dataPages.size(); ++p) {
             owned.push_back(definition + 1 + std::uint32_t(p));

@@ -16,8 +16,8 @@ enum class ColumnType : std::uint8_t {
     Integer = 0x03,      // 16 bits
     LongInteger = 0x04,  // 32 bits
     Double = 0x07,
-    Text = 0x0A,         // up to 255 characters
-    LongBinary = 0x0B,   // "OLE"; only values small enough to stay inside their row
+    Text = 0x0A,        // up to 255 characters
+    LongBinary = 0x0B,  // "OLE"; only values small enough to stay inside their row
 };
 
 struct Column {

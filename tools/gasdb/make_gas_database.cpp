@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
         const auto database = tarvek::gasdb::gasDatabase(tarvek::gasdb::readGasCsv(text.str()));
 
         std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(database.bytes.data()), std::streamsize(database.bytes.size()));
+        out.write(reinterpret_cast<const char*>(database.bytes.data()),
+                  std::streamsize(database.bytes.size()));
         if (!out.flush()) throw std::runtime_error(std::string("cannot write ") + argv[2]);
     } catch (const std::exception& error) {
         std::cerr << "make-gas-database: " << error.what() << '\n';
