@@ -12,7 +12,7 @@
 
 #include "app/main_window.h"
 #include "flowcalc/calculator.h"
-#include "tests/gas_databases.h"
+#include "tests/support/gas_databases.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 
 #include "flowcalc/gas_data_source.h"
 #include "flowcalc/gas_listing.h"
-#include "tests/gas_databases.h"
+#include "tests/support/gas_databases.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <QTemporaryDir>
 
-#include "tests/gas_databases.h"
+#include "tests/support/gas_databases.h"
 
 namespace {
 

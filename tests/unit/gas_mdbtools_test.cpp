@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 
 #include "flowcalc/gas_database.h"
-#include "tests/gas_databases.h"
+#include "tests/support/gas_databases.h"
 
 namespace {
 
