@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QAbstractItemView>
 #include <QLabel>
 
 namespace tarvek {
@@ -41,7 +42,14 @@ void emptyList(QComboBox* list) {
 
 void addEntry(QComboBox* list, std::string_view entry) {
     list->addItem(qstr(entry));
+    finishFilling(list);
+}
+
+void finishFilling(QComboBox* list) {
     list->setCurrentIndex(-1);
+    // The opened list is as wide as its longest entry, even where the closed box is narrower.
+    QAbstractItemView* view = list->view();
+    view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth() + 24);
 }
 
 std::string chosenText(const QComboBox* list) {

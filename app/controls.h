@@ -32,6 +32,7 @@ void emptyList(QComboBox* list);
 template <typename Entries>
 void addEntries(QComboBox* list, const Entries& entries);
 void addEntry(QComboBox* list, std::string_view entry);
+void finishFilling(QComboBox* list);
 
 // The text of the chosen entry ("" when none is chosen).
 std::string chosenText(const QComboBox* list);
@@ -43,5 +44,5 @@ std::string chosenText(const QComboBox* list);
 template <typename Entries>
 void tarvek::addEntries(QComboBox* list, const Entries& entries) {
     for (const auto& entry : entries) list->addItem(qstr(entry));
-    list->setCurrentIndex(-1);
+    finishFilling(list);
 }

@@ -9,6 +9,8 @@
 
 class PictureBox : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(QString pictureName READ pictureName)
+    Q_PROPERTY(bool hasPicture READ hasPicture)
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 

@@ -50,7 +50,7 @@ void Configurator::chooseActuator(const Actuator& actuator) {
     activate(ui.lblPorting, ui.lstPorting);
     if (actuator.leverOption) ui.chkLS->setEnabled(true);
     for (const Porting& porting : kPortings) ui.lstPorting->addItem(qstr(porting.entry));
-    ui.lstPorting->setCurrentIndex(-1);
+    finishFilling(ui.lstPorting);
 
     const ActuatorOnSeries* valve = findActuatorOnSeries(actuator.code, record_.lblPNBody);
     if (!valve) return;  // the body list offers an actuator only on the series it fits

@@ -1,0 +1,55 @@
+// Takes one screenshot per page of the window after a typical configuration, for the README.
+// Run from the runtime folder (pictures are read from the working directory).
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "app/main_window.h"
+
+namespace {
+
+void choose(QWidget& window, const char* list, const QString& entry) {
+    auto* combo = window.findChild<QComboBox*>(QString::fromLatin1(list));
+    const int index = combo ? combo->findText(entry, Qt::MatchExactly | Qt::MatchCaseSensitive) : -1;
+    if (index < 0) return;
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    const QString variant = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("valve");
+
+    frmTarvekProducts window;
+    window.show();
+    choose(window, "lstProductType", "Diaphragm Valves");
+    choose(window, "lstBody", "MX2 - Standard Series");
+    choose(window, "lstModel", "A310 --- Air-Op N.C., Low Pressure");
+    if (variant == "porting") {
+        choose(window, "lstPorting", "2A");
+        choose(window, "lstConn1", "M - Male Face Seal, 1/4 inch");
+        choose(window, "lstConn3", "F - Female Face Seal, 1/4 inch");
+    }
+    if (auto* vespel = window.findChild<QRadioButton*>("optVSKZ")) vespel->click();
+    if (auto* discount = window.findChild<QLineEdit*>("txtDiscount")) discount->setText("10");
+
+    auto* tabs = window.findChild<QTabWidget*>("SSTab1");
+    QTimer::singleShot(300, [&] {
+        const char* pages[] = {"configurator", "literature", "technical"};
+        for (int page = 0; page < 3; ++page) {
+            tabs->setCurrentIndex(page);
+            app.processEvents();
+            const QString suffix = page == 0 ? "-" + variant : QString();
+            window.grab().save(outDir + QStringLiteral("/screenshot-%1%2.png").arg(pages[page], suffix));
+        }
+        app.quit();
+    });
+    return app.exec();
+}
