@@ -39,9 +39,9 @@ FlowOutcome calculateFlow(const FlowFields& fields) {
     float xt = float(leadingNumber(fields.xtFactor));
     if (xt <= 0) xt = kSmallestXt;
 
-    // No flow when the outlet is not below the inlet. This also covers an inlet of
-    // -14.7 psig, where the pressure drop ratio would divide by zero.
-    if (!(inlet > outlet)) return cleared();
+    // No flow when the outlet is not below the inlet, nor from an inlet of -14.7 psig (no
+    // pressure at all), where the pressure drop ratio would divide by zero.
+    if (!(inlet > outlet) || !(inlet > 0)) return cleared();
 
     float x = (inlet - outlet) / inlet;
     if (x < 0) x = 0;

@@ -96,6 +96,8 @@ TEST(FlowCalculation, NoFlowClearsTheResultAndTheChokedIndicator) {
     EXPECT_EQ(with("-14.7", "-14.7"), kCleared);
     EXPECT_EQ(with("-14.7", "0"), kCleared);
     EXPECT_EQ(with("-14.7", "-14.7", FlowMode::Cv), kCleared);
+    EXPECT_EQ(with("-14.7", "-20"), kCleared);  // an outlet the window refuses: still no division
+    EXPECT_EQ(with("-14.7", "-20", FlowMode::Cv), kCleared);
 }
 
 TEST(FlowCalculation, AnXtOfZeroOrLessStandsAsOneThousandth) {

@@ -188,19 +188,33 @@ TEST_F(CalculatorDatabase, TheReaderTakesLibmdbsCrashesAndLoops) {
     }
 }
 
-// Every damaged copy: the window starts, its list is the right one or empty, and the rest
-// of it works.
-TEST_F(CalculatorDatabase, DamagedCopiesNeverTakeTheWindowDown) {
+// Every damaged copy read as at start-up: the list is the right one or empty.
+TEST_F(CalculatorDatabase, DamagedCopiesGiveTheRightListOrNone) {
     const auto rows = gastest::threeGases();
+    const auto d = start(gastest::gasFile(rows));
+    ASSERT_EQ(d->entries("lstGasName"), namesOf(rows));
     int empty = 0;
     for (const auto& copy : gastest::damagedCopies(rows)) {
-        const auto d = start(copy.bytes);
+        ASSERT_TRUE(gastest::save(databasePath(), copy.bytes));
+        d->window.calculator().Populate_ListBox();
         const auto names = d->entries("lstGasName");
         EXPECT_TRUE(names.empty() || names == namesOf(rows)) << copy.what;
         empty += names.empty();
-        expectUsable(*d);
     }
     EXPECT_GT(empty, 0);
+    expectUsable(*d);
+}
+
+// A window of its own for damaged copies of every kind (every 11th byte flipped, libmdb's
+// crash at byte 55 among them): it starts, and the rest of it works.
+TEST_F(CalculatorDatabase, DamagedCopiesNeverTakeTheWindowDown) {
+    const auto rows = gastest::threeGases();
+    for (const auto& copy : gastest::damagedCopies(rows, 11)) {
+        const auto d = start(copy.bytes);
+        const auto names = d->entries("lstGasName");
+        EXPECT_TRUE(names.empty() || names == namesOf(rows)) << copy.what;
+        expectUsable(*d);
+    }
 }
 
 }  // namespace
