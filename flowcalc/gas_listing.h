@@ -1,0 +1,26 @@
+// The gas reader's output: the rows of "Gas Data" as lines of text, written by the reader
+// program and read back strictly by the window, where anything unexpected (a cut-off
+// listing, stray output, a malformed line) reads as no database.
+//
+//   tarvek gas listing 1
+//   gas TAB <name> TAB <specific gravity> TAB <specific heat>    a line per row, in table order
+//   end TAB <number of rows>
+//
+// Names are UTF-8 with backslash, tab, line feed and carriage return written as \\ \t
+// \n \r; values are empty or a number in its ordinary decimal text (15 digits at most).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "flowcalc/gas_record.h"
+
+namespace tarvek {
+
+std::string writeGasListing(const std::vector<GasRecord>& records);
+
+std::optional<std::vector<GasRecord>> readGasListing(std::string_view listing);
+
+}  // namespace tarvek

@@ -1,0 +1,286 @@
+// The calculator as a user meets it: the shipped Gases.mdb in the runtime folder, typing
+// key by key, the two modes, and the warnings of refused entries.
+#include <QApplication>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+
+#include "app/warning.h"
+#include "flowcalc/calculator.h"
+#include "tests/support/gas_databases.h"
+#include "tests/window/window_driver.h"
+
+namespace {
+
+const bool kReaderFound = (gastest::useRuntimeReader(), true);
+
+struct Warning {
+    std::string prompt, title;
+    friend bool operator==(const Warning&, const Warning&) = default;
+};
+std::ostream& operator<<(std::ostream& out, const Warning& w) { return out << w.title << ": " << w.prompt; }
+
+const Warning kPressureWarning{"Number must be greater than or equal to -14.7", "Invalid Pressure Value"};
+const Warning kCvWarning{"Number must be greater than or equal to 0", "Invalid Cv Value"};
+const Warning kFlowWarning{"Number must be greater than or equal to 0", "Invalid Flow Value"};
+const Warning kXtWarning{"Number must be greater than 0 and less than or equal to 1",
+                         "Invalid Xt Factor Value"};
+const Warning kTemperatureWarning{"Number must be greater than -460", "Invalid Temperature Value"};
+
+class Calculator : public ::testing::Test {
+  protected:
+    Calculator() {
+        previous_ = tarvek::replaceWarningFunction(
+            [this](QWidget* parent, const QString& prompt, const QString& title) {
+                EXPECT_EQ(parent, &d.window);
+                warnings.push_back({prompt.toStdString(), title.toStdString()});
+            });
+    }
+    ~Calculator() override { tarvek::replaceWarningFunction(previous_); }
+
+    // On the technical page of a shown, active window, so that the focus can be checked.
+    void showCalculator() {
+        d.window.show();
+        d.window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d.window));
+        d.get<QTabWidget>("SSTab1")->setCurrentIndex(2);
+        d.get<QLineEdit>("txtTemperature")->setFocus();
+    }
+    QWidget* focused() { return QApplication::focusWidget(); }
+
+    // The worked example: air from 100 psig to atmosphere through Cv 1.0.
+    void workedExample() {
+        d.setText("txtInletPressure", "100");
+        d.setText("txtOutletPressure", "0");
+        d.choose("lstGasName", "Air");
+    }
+
+    // Whether the calculation ran on the last change: it leaves a result or clears it,
+    // either way the mark written into the result label is gone.
+    void markResult() { d.get<QLabel>(resultLabel())->setText("mark"); }
+    bool recalculated() { return d.text(resultLabel()) != "mark"; }
+    const char* resultLabel() {
+        return d.get<QRadioButton>("optMassFlow")->isChecked() ? "lblMassFlow" : "lblCv";
+    }
+
+    WindowDriver d;
+    std::vector<Warning> warnings;
+
+  private:
+    tarvek::WarningFunction previous_;
+};
+
+TEST_F(Calculator, StartsWithTheShippedGasesAndNothingChosen) {
+    const auto gases = d.entries("lstGasName");
+    ASSERT_EQ(gases.size(), 25u);
+    EXPECT_EQ(std::vector<std::string>(gases.begin(), gases.begin() + 4),
+              (std::vector<std::string>{"Air", "Nitrogen", "Oxygen", "Argon"}));
+    EXPECT_EQ(d.list("lstGasName")->currentIndex(), -1);
+    EXPECT_TRUE(d.list("lstGasName")->isEnabled());
+    EXPECT_EQ(d.text("lblSpecificGravity"), "");
+    EXPECT_EQ(d.text("txtXtFactor"), "0.47");
+    EXPECT_EQ(d.text("lblMassFlow"), "");
+    EXPECT_EQ(d.text("txtMassFlow"), "");
+    EXPECT_FALSE(d.shown("lblChokedFlow"));
+    EXPECT_EQ(d.window.calculator().databasePath(), QDir::currentPath() + QDir::separator() + "Gases.mdb");
+}
+
+TEST_F(Calculator, ChoosingAGasShowsItsValuesAndXt) {
+    struct Case {
+        const char* gas;
+        const char* specificGravity;
+        const char* k;
+        const char* xt;
+    };
+    for (const Case c :
+         {Case{"Air", "1", "1.4", "0.472"}, Case{"Argon", "1.38", "1.667", "0.513"},
+          Case{"Hydrogen", "0.0696", "1.41", "0.474"}, Case{"Butane", "2.007", "1.1", "0.416"}}) {
+        d.choose("lstGasName", c.gas);
+        EXPECT_EQ(d.text("lblSpecificGravity"), c.specificGravity) << c.gas;
+        EXPECT_EQ(d.text("lblSpecificHeat"), c.k) << c.gas;
+        EXPECT_EQ(d.text("txtXtFactor"), c.xt) << c.gas;
+    }
+    EXPECT_EQ(d.text("lblMassFlow"), "");  // no pressures yet, no result
+    EXPECT_TRUE(warnings.empty());
+}
+
+TEST_F(Calculator, WorkedExampleAndBackInCvMode) {
+    workedExample();
+    EXPECT_EQ(d.text("txtMassFlow"), "1922.9");
+    EXPECT_EQ(d.text("lblMassFlow"), "1922.9");
+    EXPECT_TRUE(d.shown("lblChokedFlow"));
+
+    d.click("optCv");
+    EXPECT_EQ(d.text("txtCv"), "0.999");
+    EXPECT_EQ(d.text("lblCv"), "0.999");
+    EXPECT_TRUE(d.shown("lblChokedFlow"));
+    EXPECT_TRUE(d.shown("txtMassFlow"));
+    EXPECT_TRUE(d.shown("lblCv"));
+    EXPECT_FALSE(d.shown("txtCv"));
+    EXPECT_FALSE(d.shown("lblMassFlow"));
+
+    d.click("optMassFlow");  // Cv 0.999 now gives the flow
+    EXPECT_EQ(d.text("lblMassFlow"), "1921");
+    EXPECT_TRUE(d.shown("txtCv"));
+    EXPECT_TRUE(d.shown("lblMassFlow"));
+    EXPECT_FALSE(d.shown("txtMassFlow"));
+    EXPECT_FALSE(d.shown("lblCv"));
+    EXPECT_TRUE(warnings.empty());
+}
+
+// Writing the result into the hidden flow box checks it and calculates once more; that run
+// writes the same text, which is no change, and so the chain ends.
+TEST_F(Calculator, TheResultIsWrittenOnceAndTheRepetitionEnds) {
+    d.setText("txtInletPressure", "100");
+    d.setText("txtOutletPressure", "0");
+    QSignalSpy flowWrites(d.get<QLineEdit>("txtMassFlow"), &QLineEdit::textChanged);
+    d.choose("lstGasName", "Air");
+    EXPECT_EQ(flowWrites.count(), 1);
+    d.window.calculator().Calculate();
+    EXPECT_EQ(flowWrites.count(), 1);
+    EXPECT_EQ(d.text("txtMassFlow"), "1922.9");
+}
+
+TEST_F(Calculator, TheSameGasTwiceGivesTheSameFieldsAndResult) {
+    workedExample();
+    const std::vector<std::string> first = {d.text("lblSpecificGravity"), d.text("txtXtFactor"),
+                                            d.text("lblMassFlow")};
+    d.choose("lstGasName", "Helium");
+    d.choose("lstGasName", "Air");
+    d.choose("lstGasName", "Air");
+    EXPECT_EQ((std::vector<std::string>{d.text("lblSpecificGravity"), d.text("txtXtFactor"),
+                                        d.text("lblMassFlow")}),
+              first);
+}
+
+TEST_F(Calculator, TypingMinus14Point7KeyByKey) {
+    showCalculator();
+    workedExample();
+    d.setText("txtInletPressure", "");
+    struct Step {
+        QChar key;
+        const char* text;
+        bool calculates;
+    };
+    for (const Step s : {Step{'-', "-", false}, Step{'1', "-1", true}, Step{'4', "-14", true},
+                         Step{'.', "-14.", true}, Step{'7', "-14.7", true}}) {
+        markResult();
+        d.type("txtInletPressure", QString(s.key));
+        EXPECT_EQ(d.text("txtInletPressure"), s.text);
+        EXPECT_EQ(recalculated(), s.calculates) << s.text;
+    }
+    // -14.7 psig is no pressure: no flow, no indicator, and no division by zero.
+    EXPECT_EQ(d.text("lblMassFlow"), "");
+    EXPECT_EQ(d.text("txtMassFlow"), "");
+    EXPECT_FALSE(d.shown("lblChokedFlow"));
+    EXPECT_TRUE(warnings.empty());
+    EXPECT_EQ(focused(), d.get("txtTemperature"));
+}
+
+TEST_F(Calculator, TypingMinus15IsRefusedAndTheBoxEmptiedAndFocused) {
+    showCalculator();
+    d.type("txtInletPressure", "-1");
+    EXPECT_TRUE(warnings.empty());
+    d.type("txtInletPressure", "5");
+    EXPECT_EQ(warnings, std::vector<Warning>{kPressureWarning});
+    EXPECT_EQ(d.text("txtInletPressure"), "");
+    EXPECT_EQ(focused(), d.get("txtInletPressure"));
+
+    d.get<QLineEdit>("txtTemperature")->setFocus();
+    d.type("txtOutletPressure", "-15");
+    EXPECT_EQ(warnings, (std::vector<Warning>{kPressureWarning, kPressureWarning}));
+    EXPECT_EQ(d.text("txtOutletPressure"), "");
+    EXPECT_EQ(focused(), d.get("txtOutletPressure"));
+}
+
+TEST_F(Calculator, CvBoxRefusesAMinusSign) {
+    showCalculator();
+    workedExample();
+    d.setText("txtCv", "");
+    d.type("txtCv", "-");
+    EXPECT_EQ(warnings, std::vector<Warning>{kCvWarning});
+    EXPECT_EQ(d.text("txtCv"), "");
+    EXPECT_EQ(focused(), d.get("txtCv"));
+    EXPECT_EQ(d.text("lblMassFlow"), "1922.9");  // the refused text calculates nothing
+
+    d.type("txtCv", ".");
+    EXPECT_EQ(warnings.size(), 1u);  // "." stands
+    d.type("txtCv", "5");
+    EXPECT_EQ(d.text("lblMassFlow"), "961.4");
+    d.setText("txtCv", "0");
+    EXPECT_EQ(d.text("lblMassFlow"), "0");
+    EXPECT_EQ(warnings.size(), 1u);
+}
+
+TEST_F(Calculator, XtBoxReturnsTo047AndCalculatesWithIt) {
+    showCalculator();
+    workedExample();
+    EXPECT_EQ(d.text("txtXtFactor"), "0.472");
+    d.setText("txtXtFactor", "1.5");
+    EXPECT_EQ(warnings, std::vector<Warning>{kXtWarning});
+    EXPECT_EQ(d.text("txtXtFactor"), "0.47");
+    EXPECT_EQ(d.text("lblMassFlow"), "1920.1");     // choked at Xt 0.47
+    EXPECT_EQ(focused(), d.get("txtTemperature"));  // a hidden box is not focused
+
+    for (const char* accepted : {"0", "1", "-2"}) d.setText("txtXtFactor", accepted);
+    EXPECT_EQ(warnings.size(), 1u);
+}
+
+TEST_F(Calculator, HiddenResultBoxRefusesWithoutTakingTheFocus) {
+    showCalculator();
+    d.setText("txtMassFlow", "-1");  // hidden in mass-flow mode
+    EXPECT_EQ(warnings, std::vector<Warning>{kFlowWarning});
+    EXPECT_EQ(d.text("txtMassFlow"), "");
+    EXPECT_EQ(focused(), d.get("txtTemperature"));
+}
+
+TEST_F(Calculator, TemperatureMustBeAboveAbsoluteZero) {
+    showCalculator();
+    d.setText("txtTemperature", "-460");
+    EXPECT_EQ(warnings, std::vector<Warning>{kTemperatureWarning});
+    EXPECT_EQ(d.text("txtTemperature"), "");
+    d.setText("txtTemperature", "-459.9");
+    d.setText("txtTemperature", "12abc");
+    EXPECT_EQ(warnings, (std::vector<Warning>{kTemperatureWarning, kTemperatureWarning}));
+}
+
+TEST_F(Calculator, NoFlowClearsTheResultAndTheChokedIndicator) {
+    workedExample();
+    ASSERT_TRUE(d.shown("lblChokedFlow"));
+    d.setText("txtOutletPressure", "100");
+    EXPECT_EQ(d.text("lblMassFlow"), "");
+    EXPECT_EQ(d.text("txtMassFlow"), "");
+    EXPECT_FALSE(d.shown("lblChokedFlow"));
+
+    d.setText("txtOutletPressure", "0");
+    d.click("optCv");
+    ASSERT_EQ(d.text("lblCv"), "0.999");
+    ASSERT_TRUE(d.shown("lblChokedFlow"));
+    d.setText("txtInletPressure", "-5");
+    EXPECT_EQ(d.text("lblCv"), "");
+    EXPECT_EQ(d.text("txtCv"), "");
+    EXPECT_FALSE(d.shown("lblChokedFlow"));
+}
+
+TEST_F(Calculator, AResultBeyondSinglePrecisionIsNotWritten) {
+    workedExample();
+    d.setText("txtCv", "1e300");
+    EXPECT_EQ(d.text("lblMassFlow"), "");
+    EXPECT_EQ(d.text("txtMassFlow"), "");
+    EXPECT_FALSE(d.shown("lblChokedFlow"));
+    EXPECT_TRUE(warnings.empty());
+}
+
+TEST_F(Calculator, ClearingABoxCalculatesNothing) {
+    workedExample();
+    d.setText("txtTemperature", "");
+    d.setText("txtCv", "");
+    EXPECT_EQ(d.text("lblMassFlow"), "1922.9");
+    d.setText("txtCv", "2");  // the temperature is missing
+    EXPECT_EQ(d.text("lblMassFlow"), "1922.9");
+    d.setText("txtTemperature", "70");
+    EXPECT_EQ(d.text("lblMassFlow"), "3845.8");
+    EXPECT_TRUE(warnings.empty());
+}
+
+}  // namespace
