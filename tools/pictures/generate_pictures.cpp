@@ -53,9 +53,21 @@ bool writeCatalogue(const QDir& folder) {
     return true;
 }
 
+// The icon also goes to the desktop's icon theme, at the sizes launchers ask for.
+bool writeThemeIcons(const QImage& icon, const QDir& folder) {
+    for (const int size : kThemeIconSizes) {
+        const QString dir = QStringLiteral("hicolor/%1x%1/apps").arg(size);
+        const QImage scaled = icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (!folder.mkpath(dir) || !scaled.save(folder.filePath(dir + QStringLiteral("/com.tarvek.Catalog.png")), "PNG"))
+            return false;
+    }
+    return true;
+}
+
 bool writeWindowPictures(const QDir& folder) {
+    const QImage icon = windowIcon();
     return brandPicture().save(folder.filePath(QStringLiteral("brand.png")), "PNG") &&
-           windowIcon().save(folder.filePath(QStringLiteral("icon.png")), "PNG");
+           icon.save(folder.filePath(QStringLiteral("icon.png")), "PNG") && writeThemeIcons(icon, folder);
 }
 
 }  // namespace
