@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "app/busy_cursor.h"
+#include "app/deferred_icon.h"
 #include "literature/document_buttons.h"
 #include "literature/document_opener.h"
 #include "literature/wrapped_captions.h"
@@ -29,7 +30,7 @@ Literature::Literature(Ui::frmTarvekProducts& form) : ui(form) {
         auto* button = ui.SSTab1->findChild<QToolButton*>(
             QString::fromLatin1(row.button.data(), qsizetype(row.button.size())));
         if (!button) continue;
-        button->setIcon(QIcon(buttonPicturePath(row)));
+        button->setIcon(deferredIcon(buttonPicturePath(row)));
         captions->wrap(button);
         const int handler = metaObject()->indexOfSlot(handlerSignature(row).toLatin1().constData());
         if (handler >= 0) connect(button, clicked, this, metaObject()->method(handler));
