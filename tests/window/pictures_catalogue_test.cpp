@@ -10,38 +10,12 @@
 #include <string>
 
 #include "app/picture.h"
-#include "catalogue/actuators.h"
-#include "catalogue/bodies.h"
-#include "catalogue/other_models.h"
-#include "catalogue/portings.h"
-#include "catalogue/product_types.h"
-#include "config/options.h"
+#include "tests/support/named_pictures.h"
 
 namespace {
 
 using namespace tarvek;
-
-// Every picture name in the tables, with where it was found, walked here on its own so
-// that a table the generator forgets shows up as a missing file.
-std::map<std::string, std::string> namedPictures() {
-    std::map<std::string, std::string> names;
-    const auto add = [&](std::string_view name, std::string_view where) {
-        if (!name.empty()) names.emplace(std::string(name), std::string(where));
-    };
-    add(kStartPicture, "start-up");
-    for (const auto& row : kProductTypes) add(row.picture, row.entry);
-    for (const auto& row : kBodies) add(row.picture, row.entry);
-    for (const auto& row : kActuators) add(row.assemblyPicture, row.entry);
-    for (const auto& row : kActuatorsOnSeries) add(row.picture, row.code);
-    for (const auto& row : kRegulatorPictures) add(row.picture, row.series);
-    for (const auto& row : kFlowComponents) add(row.picture, row.entry);
-    for (const auto& row : kSpareParts) add(row.picture, row.entry);
-    for (const auto& row : kFittings) add(row.picture, row.entry);
-    for (const auto& row : kPortings) add(row.drawing, row.entry);
-    for (const auto& row : kTeeKnobPictures) add(row.picture, "lever handle taken off");
-    add(kLeverHandlePicture, "lever handle");
-    return names;
-}
+using tarvek::testing::namedPictures;
 
 enum class Kind { Jpeg, Gif, Metafile };
 
