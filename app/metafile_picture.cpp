@@ -1,6 +1,10 @@
 #include "app/metafile_picture.h"
 
 #include <QtEndian>
+#include <memory>
+
+#include "pictures/wmf_metafile.h"
+#include "pictures/wmf_player.h"
 
 namespace tarvek {
 
@@ -12,7 +16,13 @@ bool isMetafile(const QByteArray& bytes) {
     return placeable || ((type == 1 || type == 2) && headerWords == 9);
 }
 
-// The metafile player arrives with the drawings; until then a metafile shows as empty.
-Picture metafilePicture(const QByteArray&) { return {}; }
+// Read and checked once, when the file is loaded; played at whatever size the picture
+// is shown. A file that is not a sound metafile gives the empty picture.
+Picture metafilePicture(const QByteArray& bytes) {
+    std::optional<wmf::Metafile> metafile = wmf::parseMetafile(bytes);
+    if (!metafile) return {};
+    auto shared = std::make_shared<const wmf::Metafile>(std::move(*metafile));
+    return Picture::fromDrawing([shared](QSize size) { return wmf::renderMetafile(*shared, size); });
+}
 
 }  // namespace tarvek
