@@ -67,8 +67,10 @@ GasReadResult readGasRecords(const QString& databasePath, std::chrono::milliseco
     }
     listing += reader.readAllStandardOutput();
 
-    if (reader.exitStatus() != QProcess::NormalExit) return {GasReadStatus::Crashed, {}};
-    if (reader.exitCode() != 0) return {GasReadStatus::NoTable, {}};
+    if (reader.exitStatus() == QProcess::NormalExit && reader.exitCode() == kReaderFoundNoTable)
+        return {GasReadStatus::NoTable, {}};
+    if (reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0)
+        return {GasReadStatus::Crashed, {}};
     auto records = readGasListing(std::string_view(listing.constData(), std::size_t(listing.size())));
     if (!records) return {GasReadStatus::Malformed, {}};
     return {GasReadStatus::Read, std::move(*records)};

@@ -20,7 +20,7 @@ enum class GasReadStatus {
     Read,        // the table was read
     NotStarted,  // the reader program could not be started
     NoTable,     // the reader found no database, table or fields
-    Crashed,     // the reader died
+    Crashed,     // the reader died or failed
     TimedOut,    // the reader took longer than the time limit and was stopped
     Malformed,   // the reader's output was not a whole listing
 };

@@ -6,6 +6,9 @@
 //   gas TAB <name> TAB <specific gravity> TAB <specific heat>    a line per row, in table order
 //   end TAB <number of rows>
 //
+// The reader's exit status is 0 with a listing, kReaderFoundNoTable when there is no
+// database, table or fields; any other end is a failure of the reader itself.
+//
 // Names are UTF-8 with backslash, tab, line feed and carriage return written as \\ \t
 // \n \r; values are empty or a number in its ordinary decimal text (15 digits at most).
 #pragma once
@@ -18,6 +21,9 @@
 #include "flowcalc/gas_record.h"
 
 namespace tarvek {
+
+inline constexpr int kReaderFoundNoTable = 3;
+inline constexpr int kReaderMisused = 4;
 
 std::string writeGasListing(const std::vector<GasRecord>& records);
 

@@ -1,29 +1,28 @@
 // The gas reader: prints the rows of "Gas Data" of the Access database named on its
-// command line as a gas listing (gas_listing.h). Exit status 0 when the table was read,
-// 1 when not, 2 when called wrongly. The window runs it, so that libmdb never runs
-// inside the window (gas_data_source.h).
+// command line as a gas listing (gas_listing.h, which also gives the exit statuses). The
+// window runs it, so that libmdb never runs inside the window (gas_data_source.h).
 #include <unistd.h>
 
-#include <cstdio>
+#include <cstdlib>
 
 #include "flowcalc/gas_database.h"
 #include "flowcalc/gas_listing.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) return 2;
+    if (argc != 2) return tarvek::kReaderMisused;
     // libmdb prints to the standard output on some damaged files: it gets the error
     // output instead, and the listing goes out alone through a copy of the original.
     const int listingOutput = dup(STDOUT_FILENO);
-    if (listingOutput < 0 || dup2(STDERR_FILENO, STDOUT_FILENO) < 0) return 1;
+    if (listingOutput < 0 || dup2(STDERR_FILENO, STDOUT_FILENO) < 0) return EXIT_FAILURE;
 
     const auto records = tarvek::readGasDatabase(argv[1]);
-    if (!records) return 1;
+    if (!records) return tarvek::kReaderFoundNoTable;
     // Written only once the whole table is read: a reader that dies on the way writes
     // nothing, or at most a listing without its end line.
     const std::string listing = tarvek::writeGasListing(*records);
     for (std::size_t written = 0; written < listing.size();) {
         const ssize_t n = write(listingOutput, listing.data() + written, listing.size() - written);
-        if (n <= 0) return 1;
+        if (n <= 0) return EXIT_FAILURE;
         written += std::size_t(n);
     }
     return 0;

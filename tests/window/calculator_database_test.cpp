@@ -144,6 +144,7 @@ TEST_F(CalculatorDatabase, TwoThousandRows) {
 TEST_F(CalculatorDatabase, NoDatabaseLeavesAnEmptyListAndAUsableWindow) {
     {
         const auto d = start();  // no Gases.mdb at all
+        EXPECT_EQ(tarvek::readGasRecords(databasePath()).status, tarvek::GasReadStatus::NoTable);
         EXPECT_TRUE(d->entries("lstGasName").empty());
         expectUsable(*d);
     }
@@ -156,6 +157,7 @@ TEST_F(CalculatorDatabase, NoDatabaseLeavesAnEmptyListAndAUsableWindow) {
     {
         ASSERT_TRUE(gastest::save(databasePath(), gastest::gasFile(gastest::threeGases())));
         tarvek::setGasReaderProgram(dir.filePath("no-such-reader"));
+        EXPECT_EQ(tarvek::readGasRecords(databasePath()).status, tarvek::GasReadStatus::NotStarted);
         const auto d = start();
         gastest::useRuntimeReader();
         EXPECT_TRUE(d->entries("lstGasName").empty());
