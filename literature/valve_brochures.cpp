@@ -17,6 +17,20 @@
 namespace tarvek::documents {
 namespace {
 
+// The end connections of a series and the options its actuators offer.
+void addConnectionsAndOptions(DocumentContent& content, const Body& series,
+                              const std::vector<OfferedActuator>& offered) {
+    if (const ConnectionSet* set = connectionSetOf(series)) {
+        content.blocks.push_back(Heading{"End connections"});
+        content.blocks.push_back(connectionTable(*set));
+    }
+    const TextTable options = optionTable(offered);
+    if (!options.rows.empty()) {
+        content.blocks.push_back(Heading{"Options"});
+        content.blocks.push_back(options);
+    }
+}
+
 using R = ConfigurationRecord;
 
 void addValveSections(DocumentContent& content, const Body& series,
@@ -44,15 +58,7 @@ void addValveSections(DocumentContent& content, const Body& series,
                   "four positions; a position the porting does not use reads X in the part number."});
     content.blocks.push_back(portingTable(kPortings));
 
-    if (const ConnectionSet* set = connectionSetOf(series)) {
-        content.blocks.push_back(Heading{"End connections"});
-        content.blocks.push_back(connectionTable(*set));
-    }
-    const TextTable options = optionTable(offered);
-    if (!options.rows.empty()) {
-        content.blocks.push_back(Heading{"Options"});
-        content.blocks.push_back(options);
-    }
+    addConnectionsAndOptions(content, series, offered);
 }
 
 void addValveExample(DocumentContent& content, const Body& series,
@@ -163,15 +169,7 @@ DocumentContent vBlockBrochure(const DocumentButton& button) {
         std::vector<OfferedActuator> all = offered;
         for (auto& a : all) a.otherModel = false;
         content.blocks.push_back(actuatorTable(all));
-        if (const ConnectionSet* set = connectionSetOf(*valves)) {
-            content.blocks.push_back(Heading{"End connections"});
-            content.blocks.push_back(connectionTable(*set));
-        }
-        const TextTable options = optionTable(offered);
-        if (!options.rows.empty()) {
-            content.blocks.push_back(Heading{"Options"});
-            content.blocks.push_back(options);
-        }
+        addConnectionsAndOptions(content, *valves, offered);
     }
     content.blocks.push_back(Heading{"Ordering"});
     content.blocks.push_back(
