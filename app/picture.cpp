@@ -15,25 +15,29 @@ namespace {
 constexpr qint64 kMaxFileBytes = 32 * 1024 * 1024;
 constexpr int kMaxImagePixels = 16 * 1024 * 1024;
 
-QImage decodeRaster(const QByteArray& bytes) {
+QImage decodeRaster(const QByteArray& bytes, QSize shownAt) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);  // picks the format by content, not by extension
     const QSize size = reader.size();
     if (!size.isValid() || qint64(size.width()) * size.height() > kMaxImagePixels) return {};
+    // A JPEG decodes faster straight at the size it is shown at than in full and scaled after.
+    if (shownAt.isValid() && shownAt.width() <= size.width() && shownAt.height() <= size.height() &&
+        reader.supportsOption(QImageIOHandler::ScaledSize))
+        reader.setScaledSize(shownAt);
     return reader.read();
 }
 
 }  // namespace
 
-Picture Picture::fromFile(const QString& path) {
+Picture Picture::fromFile(const QString& path, QSize shownAt) {
     if (path.isEmpty()) return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes) return {};
     const QByteArray bytes = file.readAll();
     if (isMetafile(bytes)) return metafilePicture(bytes);
-    return fromImage(decodeRaster(bytes));
+    return fromImage(decodeRaster(bytes, shownAt));
 }
 
 Picture Picture::fromImage(QImage image) {

@@ -14,8 +14,9 @@ public:
 
     // Reads a picture file: JPEG and GIF through Qt's image readers, Windows Metafiles
     // through our own player, chosen by the file's content. A missing, unreadable or
-    // damaged file gives the empty picture.
-    static Picture fromFile(const QString& path);
+    // damaged file gives the empty picture. Given the size it will be shown at, a larger
+    // picture may be decoded straight at that size.
+    static Picture fromFile(const QString& path, QSize shownAt = {});
     static Picture fromImage(QImage image);
     // A vector drawing, played into an image of the requested size.
     static Picture fromDrawing(std::function<QImage(QSize)> draw);

@@ -9,7 +9,7 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
 
 void PictureBox::loadPicture(const QString& fileName) {
     name_ = fileName;
-    setPicture(tarvek::Picture::fromFile(fileName));
+    setPicture(tarvek::Picture::fromFile(fileName, deviceSize()));
 }
 
 void PictureBox::setPicture(tarvek::Picture picture) {

@@ -9,7 +9,7 @@
 
 namespace {
 
-void ConfiguratorClick(benchmark::State& state) {
+void BM_ConfiguratorClick(benchmark::State& state) {
     for (auto _ : state) {
         frmTarvekProducts window;
         tarvek::testing::ConfiguratorWalk walk(window);
@@ -26,6 +26,6 @@ void ConfiguratorClick(benchmark::State& state) {
         state.counters["max_us"] = double(nanoseconds.back()) / 1e3;
     }
 }
-BENCHMARK(ConfiguratorClick)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConfiguratorClick)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -9,7 +9,7 @@
 
 namespace {
 
-void DiscountKeystroke(benchmark::State& state) {
+void BM_DiscountKeystroke(benchmark::State& state) {
     frmTarvekProducts window;
     auto* discount = window.findChild<QLineEdit*>("txtDiscount");
     auto* net = window.findChild<QLabel*>("lblNetPrice");
@@ -20,6 +20,6 @@ void DiscountKeystroke(benchmark::State& state) {
         benchmark::DoNotOptimize(net->text());
     }
 }
-BENCHMARK(DiscountKeystroke)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DiscountKeystroke)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -26,7 +26,7 @@ void BM_LoadAndScale(benchmark::State& state, const char* fileName) {
         return;
     }
     for (auto _ : state) {
-        const tarvek::Picture picture = tarvek::Picture::fromFile(QString::fromLatin1(fileName));
+        const tarvek::Picture picture = tarvek::Picture::fromFile(QString::fromLatin1(fileName), kTarget);
         benchmark::DoNotOptimize(picture.render(kTarget));
     }
 }

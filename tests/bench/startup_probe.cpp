@@ -1,19 +1,37 @@
 // Starts, shows either the catalogue window or an empty QWidget, waits for the first paint
-// and exits: timed as a whole process by scripts/run-benchmarks, the way a user feels start-up.
+// and exits: timed as a whole process by scripts/run-benchmarks, the way a user feels
+// start-up. With "memory" it prints the resident memory once the window has painted.
 #include <QApplication>
+#include <QFile>
 #include <QTimer>
+#include <cstdio>
 #include <cstring>
 
 #include "app/main_window.h"
 
 namespace {
 
+void printResidentMemory() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:")) std::printf("%s\n", line.simplified().constData());
+}
+
 class FirstPaint : public QObject {
 public:
+    explicit FirstPaint(bool reportMemory) : reportMemory_(reportMemory) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, qApp, [this] {
+                if (reportMemory_) printResidentMemory();
+                QCoreApplication::quit();
+            });
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    bool reportMemory_;
 };
 
 }  // namespace
@@ -21,7 +39,7 @@ public:
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const bool empty = argc > 1 && std::strcmp(argv[1], "empty") == 0;
-    FirstPaint firstPaint;
+    FirstPaint firstPaint(argc > 1 && std::strcmp(argv[1], "memory") == 0);
     std::unique_ptr<QWidget> window = empty ? std::make_unique<QWidget>() : std::make_unique<frmTarvekProducts>();
     if (empty) window->resize(629, 641);
     window->installEventFilter(&firstPaint);
