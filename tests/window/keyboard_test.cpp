@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QSignalSpy>
+#include <QTabWidget>
 
 #include "tests/window/window_driver.h"
 
@@ -34,6 +35,24 @@ TEST_F(Keyboard, TabFollowsTheCascadeThenTheOptionsAndTheDiscount) {
         visited.push_back(QApplication::focusWidget()->objectName().toStdString());
     }
     EXPECT_EQ(visited, expected);
+}
+
+TEST_F(Keyboard, TabFollowsTheCalculatorInBothModes) {
+    d.get<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    const auto tabFrom = [&](const char* first, std::size_t count) {
+        d.get(first)->setFocus();
+        std::vector<std::string> visited = {QApplication::focusWidget()->objectName().toStdString()};
+        while (visited.size() < count) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited.push_back(QApplication::focusWidget()->objectName().toStdString());
+        }
+        return visited;
+    };
+    EXPECT_EQ(tabFrom("lstGasName", 6), (std::vector<std::string>{"lstGasName", "txtTemperature", "txtInletPressure",
+                                                                   "txtOutletPressure", "optMassFlow", "txtCv"}));
+    d.click("optCv");
+    EXPECT_EQ(tabFrom("txtOutletPressure", 3),
+              (std::vector<std::string>{"txtOutletPressure", "optMassFlow", "txtMassFlow"}));  // the flow is typed now
 }
 
 TEST_F(Keyboard, DisabledListsAreSkipped) {
