@@ -15,6 +15,12 @@ namespace {
 constexpr qint64 kMaxFileBytes = 32 * 1024 * 1024;
 constexpr int kMaxImagePixels = 16 * 1024 * 1024;
 
+QByteArray readPictureFile(const QString& path) {
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes) return {};
+    return file.readAll();
+}
+
 QImage decodeRaster(const QByteArray& bytes, QSize shownAt) {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -32,12 +38,12 @@ QImage decodeRaster(const QByteArray& bytes, QSize shownAt) {
 }  // namespace
 
 Picture Picture::fromFile(const QString& path, QSize shownAt) {
-    if (path.isEmpty()) return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes) return {};
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = readPictureFile(path);
+    if (bytes.isEmpty()) return {};
     if (isMetafile(bytes)) return metafilePicture(bytes);
-    return fromImage(decodeRaster(bytes, shownAt));
+    Picture picture = fromImage(decodeRaster(bytes, shownAt));
+    if (shownAt.isValid()) picture.decodedFrom_ = path;
+    return picture;
 }
 
 Picture Picture::fromImage(QImage image) {
@@ -56,6 +62,10 @@ QImage Picture::render(QSize size) const {
     if (size.isEmpty() || isNull()) return {};
     if (draw_) return draw_(size);
     if (image_.size() == size) return image_;
+    // Decoded small for a smaller place (a window moved to a denser screen): decode again.
+    if (!decodedFrom_.isEmpty() && (size.width() > image_.width() || size.height() > image_.height()))
+        if (const QImage larger = decodeRaster(readPictureFile(decodedFrom_), size); !larger.isNull())
+            return larger.size() == size ? larger : larger.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return image_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 

@@ -28,6 +28,7 @@ public:
 
 private:
     QImage image_;
+    QString decodedFrom_;  // the file, when the image was decoded smaller than the file holds
     std::function<QImage(QSize)> draw_;
 };
 
