@@ -33,6 +33,7 @@ frmTarvekProducts::~frmTarvekProducts() = default;
 // What a Designer form cannot say: bold page captions, the part number's odd point size,
 // and option captions that stay regular when their frame turns bold.
 void frmTarvekProducts::setUpControls() {
+    setFixedSize(size());  // a form laid out to the pixel: growing it would only add empty space
     setWindowIcon(QIcon(QStringLiteral(":/tarvek/icon.png")));
     ui->Image2->setPicture(tarvek::Picture::fromImage(QImage(QStringLiteral(":/tarvek/brand.png"))));
 
