@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "app/main_window.h"
+#include "flowcalc/gas_data_source.h"
 
 namespace {
 
@@ -27,6 +28,8 @@ int main(int argc, char** argv) {
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     const QString variant = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("valve");
 
+    // Run from the runtime folder, where the gas reader lies beside the program.
+    tarvek::setGasReaderProgram(QDir::current().filePath(QStringLiteral("tarvek-gas-reader")));
     frmTarvekProducts window;
     window.show();
     choose(window, "lstProductType", "Diaphragm Valves");
@@ -39,6 +42,9 @@ int main(int argc, char** argv) {
     }
     if (auto* vespel = window.findChild<QRadioButton*>("optVSKZ")) vespel->click();
     if (auto* discount = window.findChild<QLineEdit*>("txtDiscount")) discount->setText("10");
+    choose(window, "lstGasName", "Nitrogen");  // and a flow through a valve of Cv 1.0
+    for (const auto& [box, text] : {std::pair{"txtInletPressure", "100"}, std::pair{"txtOutletPressure", "60"}})
+        if (auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(box))) edit->setText(QString::fromLatin1(text));
 
     auto* tabs = window.findChild<QTabWidget*>("SSTab1");
     QTimer::singleShot(300, [&] {
