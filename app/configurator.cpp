@@ -135,8 +135,7 @@ void Configurator::resetBelow(Chosen chosen) {
     resetHandleGroup();
     clearPicture();
     for (std::size_t i = firstRow; i < rows.size(); ++i) deactivate(rows[i].first);
-    markerReset(record_);
-    ui.lblNS1->hide();
+    ui.lblNS1->hide();  // the record's markers went with the reset above
     if (full) {
         ui.lblCompartFittings->hide();
         ui.lblWikaGauges->hide();

@@ -125,32 +125,39 @@ void cylinder(QPainter& p, const QRectF& r, const Finish& finish) {
     p.drawEllipse(QRectF(r.left(), r.top(), r.width(), cap));
 }
 
-void tube(QPainter& p, const QRectF& r, const Finish& finish) {
+namespace {
+
+// A tube is shaded across its length; its open end is an ellipse with a dark bore.
+void shadedTube(QPainter& p, const QRectF& r, QPointF from, QPointF to, const Finish& finish) {
     p.setPen(outlinePen());
-    p.setBrush(roundShading(QPointF(0, r.top()), QPointF(0, r.bottom()), finish));
+    p.setBrush(roundShading(from, to, finish));
     p.drawRect(r);
+}
+
+void openEnd(QPainter& p, QPointF centre, double radiusX, double radiusY, const Finish& finish) {
+    p.setPen(outlinePen());
+    p.setBrush(lit(finish, 0.35));
+    p.drawEllipse(centre, radiusX, radiusY);
+    p.setBrush(QColor(40, 44, 52));
+    p.drawEllipse(centre, radiusX * 0.6, radiusY * 0.6);
+}
+
+}  // namespace
+
+void tube(QPainter& p, const QRectF& r, const Finish& finish) {
+    shadedTube(p, r, QPointF(0, r.top()), QPointF(0, r.bottom()), finish);
 }
 
 void tubeEnd(QPainter& p, QPointF centre, double diameter, double depth, const Finish& finish) {
-    p.setPen(outlinePen());
-    p.setBrush(lit(finish, 0.35));
-    p.drawEllipse(centre, depth / 2, diameter / 2);
-    p.setBrush(QColor(40, 44, 52));
-    p.drawEllipse(centre, depth * 0.3, diameter * 0.3);
+    openEnd(p, centre, depth / 2, diameter / 2, finish);
 }
 
 void tubeVertical(QPainter& p, const QRectF& r, const Finish& finish) {
-    p.setPen(outlinePen());
-    p.setBrush(roundShading(QPointF(r.left(), 0), QPointF(r.right(), 0), finish));
-    p.drawRect(r);
+    shadedTube(p, r, QPointF(r.left(), 0), QPointF(r.right(), 0), finish);
 }
 
 void tubeEndVertical(QPainter& p, QPointF centre, double diameter, double depth, const Finish& finish) {
-    p.setPen(outlinePen());
-    p.setBrush(lit(finish, 0.35));
-    p.drawEllipse(centre, diameter / 2, depth / 2);
-    p.setBrush(QColor(40, 44, 52));
-    p.drawEllipse(centre, diameter * 0.3, depth * 0.3);
+    openEnd(p, centre, diameter / 2, depth / 2, finish);
 }
 
 void hexNutVertical(QPainter& p, const QRectF& r, const Finish& finish) {
