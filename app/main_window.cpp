@@ -4,11 +4,11 @@
 #include <QScreen>
 #include <QTabBar>
 
-#include "app/configurator.h"
+#include "app/configurator/configurator.h"
 #include "app/controls.h"
 #include "catalogue/product_types.h"
-#include "flowcalc/calculator.h"
-#include "literature/literature.h"
+#include "app/calculator/calculator.h"
+#include "app/literature/literature.h"
 #include "ui_main_window.h"
 
 namespace {
@@ -23,8 +23,11 @@ frmTarvekProducts::frmTarvekProducts(QWidget* parent)
     ui->setupUi(this);
     setUpControls();
     configurator_ = std::make_unique<tarvek::Configurator>(*ui);
-    calculator_ = std::make_unique<tarvek::Calculator>(*ui, this);
-    literature_ = std::make_unique<tarvek::Literature>(*ui);
+    calculator_ = std::make_unique<tarvek::Calculator>(tarvek::CalculatorControls{
+        this, ui->lstGasName, ui->lblSpecificGravity, ui->lblSpecificHeat, ui->txtTemperature,
+        ui->txtInletPressure, ui->txtOutletPressure, ui->txtXtFactor, ui->optMassFlow, ui->optCv, ui->txtCv,
+        ui->txtMassFlow, ui->lblCv, ui->lblMassFlow, ui->lblChokedFlow});
+    literature_ = std::make_unique<tarvek::Literature>(std::initializer_list<QWidget*>{ui->tabLiterature, ui->tabTechnical});
     Form_Load();
 }
 

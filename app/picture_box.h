@@ -5,7 +5,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/picture.h"
+#include "pictures/picture.h"
 
 class PictureBox : public QWidget {
     Q_OBJECT

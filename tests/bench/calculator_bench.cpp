@@ -11,7 +11,7 @@
 #include <QTest>
 
 #include "app/main_window.h"
-#include "flowcalc/calculator.h"
+#include "app/calculator/calculator.h"
 #include "tests/support/gas_databases.h"
 
 namespace {

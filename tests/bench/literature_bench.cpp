@@ -5,9 +5,9 @@
 #include <QAbstractButton>
 
 #include "app/main_window.h"
-#include "literature/document_buttons.h"
-#include "literature/document_content.h"
-#include "literature/document_opener.h"
+#include "catalogue/document_buttons.h"
+#include "assets/documents/document_content.h"
+#include "platform/document_opener.h"
 
 namespace {
 

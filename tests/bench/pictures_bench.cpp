@@ -8,10 +8,10 @@
 #include <optional>
 #include <vector>
 
-#include "app/picture.h"
+#include "pictures/picture.h"
 #include "pictures/wmf_metafile.h"
 #include "pictures/wmf_player.h"
-#include "pictures/wmf_writer.h"
+#include "assets/wmf_writer.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <map>
 
-#include "flowcalc/gas_data_source.h"
+#include "platform/gas_data_source.h"
 #include "flowcalc/gas_listing.h"
 #include "tests/support/gas_databases.h"
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/metafile_picture.h"
+#include "pictures/metafile_picture.h"
 
 namespace {
 

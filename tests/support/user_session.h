@@ -8,9 +8,9 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "app/warning.h"
-#include "literature/document_buttons.h"
-#include "literature/document_opener.h"
+#include "platform/warning.h"
+#include "catalogue/document_buttons.h"
+#include "platform/document_opener.h"
 #include "tests/support/configurator_walk.h"
 
 namespace tarvek::testing {

@@ -1,4 +1,4 @@
-#include "config/nonstandard_check.h"
+#include "catalogue/nonstandard_check.h"
 
 #include <gtest/gtest.h>
 

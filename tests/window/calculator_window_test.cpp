@@ -5,8 +5,8 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 
-#include "app/warning.h"
-#include "flowcalc/calculator.h"
+#include "platform/warning.h"
+#include "app/calculator/calculator.h"
 #include "tests/support/gas_databases.h"
 #include "tests/window/window_driver.h"
 

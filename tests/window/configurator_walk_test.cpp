@@ -14,7 +14,7 @@
 #include "catalogue/connections.h"
 #include "catalogue/other_models.h"
 #include "catalogue/product_types.h"
-#include "config/nonstandard_check.h"
+#include "catalogue/nonstandard_check.h"
 #include "config/number_text.h"
 #include "config/options.h"
 #include "config/pricing.h"
@@ -92,11 +92,17 @@ private:
                     offered.insert({list, d.list(list)->itemText(i).toStdString()});
         }
         const bool bodySkipped = type == type::ActuatorAssemblies || type == type::MiscellaneousParts;
-        if (!d.list("lstBody")->isEnabled() && !bodySkipped) ASSERT_FALSE(d.list("lstModel")->isEnabled());
-        if (!d.list("lstModel")->isEnabled()) ASSERT_FALSE(d.list("lstPorting")->isEnabled());
+        if (!d.list("lstBody")->isEnabled() && !bodySkipped) {
+            ASSERT_FALSE(d.list("lstModel")->isEnabled());
+        }
+        if (!d.list("lstModel")->isEnabled()) {
+            ASSERT_FALSE(d.list("lstPorting")->isEnabled());
+        }
         const bool portingChosen = d.list("lstPorting")->currentIndex() >= 0;
         for (const char* list : kConnectionLists)
-            if (!portingChosen) ASSERT_FALSE(d.list(list)->isEnabled()) << list;
+            if (!portingChosen) {
+                ASSERT_FALSE(d.list(list)->isEnabled()) << list;
+            }
         for (const char* frame : {"fraOptionsSeat", "fraOptionsColor"})
             ASSERT_EQ(d.get(frame)->isEnabled(), d.get(frame)->font().bold()) << frame;
     }
@@ -136,7 +142,9 @@ private:
         ASSERT_EQ(r.lblPNOptionsGeneral2, lever ? "-LS" : "");
         ASSERT_EQ(r.lblPriceOptionsGeneral2, lever ? "7.5" : "0");
         for (std::size_t i = 0; i < kColourOptions.size(); ++i)
-            if (d.get<QAbstractButton>(kColourButtons[i])->isChecked()) ASSERT_EQ(r.lblPNOptionsColor, kColourOptions[i].partNumber);
+            if (d.get<QAbstractButton>(kColourButtons[i])->isChecked()) {
+                ASSERT_EQ(r.lblPNOptionsColor, kColourOptions[i].partNumber);
+            }
         OptionSegments seat{"", "0"};
         for (std::size_t i = 0; i < kSeatOptions.size(); ++i)
             if (auto* b = d.get<QAbstractButton>(kSeatButtons[i]); b->isChecked())

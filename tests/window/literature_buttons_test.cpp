@@ -11,12 +11,12 @@
 #include <set>
 #include <stdexcept>
 
-#include "app/warning.h"
-#include "literature/document_buttons.h"
-#include "literature/document_content.h"
-#include "literature/document_opener.h"
-#include "literature/literature.h"
-#include "literature/wrapped_captions.h"
+#include "platform/warning.h"
+#include "catalogue/document_buttons.h"
+#include "assets/documents/document_content.h"
+#include "platform/document_opener.h"
+#include "app/literature/literature.h"
+#include "app/literature/wrapped_captions.h"
 #include "tests/window/window_driver.h"
 
 namespace {
@@ -114,9 +114,15 @@ TEST(DocumentButtons, SitInTheirPageGrid) {
             SCOPED_TRACE(std::string(a.button) + " / " + std::string(b.button));
             EXPECT_EQ(a.row == b.row, ra.top() == rb.top());
             EXPECT_EQ(a.column == b.column, ra.left() == rb.left());
-            if (a.row < b.row) EXPECT_LE(ra.bottom(), rb.top());
-            if (a.column < b.column) EXPECT_LE(ra.right(), rb.left());
-            if (a.page == tarvek::DocumentPage::Literature) EXPECT_EQ(ra.size(), rb.size());
+            if (a.row < b.row) {
+                EXPECT_LE(ra.bottom(), rb.top());
+            }
+            if (a.column < b.column) {
+                EXPECT_LE(ra.right(), rb.left());
+            }
+            if (a.page == tarvek::DocumentPage::Literature) {
+                EXPECT_EQ(ra.size(), rb.size());
+            }
         }
     }
     int brochures = 0, sheets = 0;
@@ -233,9 +239,9 @@ TEST(DocumentButtons, FailuresChangeNothingOnScreen) {
             for (const DocumentButton& row : kDocumentButtons) {
                 if (int(row.page) + 1 != page) continue;
                 SCOPED_TRACE(std::string(failure.name) + ": " + std::string(row.button));
-                if (std::string_view(failure.name) == "document missing")
-                    ASSERT_FALSE(
-                        QFileInfo::exists(expectedPath(row)));  // the tests' folder holds no documents
+                if (std::string_view(failure.name) == "document missing") {
+                    ASSERT_FALSE(QFileInfo::exists(expectedPath(row)));  // the tests' folder holds no documents
+                }
                 Recorder recorder(failure.opener);
                 const Screen before = screenOf(d);
                 d.click(std::string(row.button).c_str());

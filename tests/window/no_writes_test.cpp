@@ -78,7 +78,9 @@ TEST(NoWrites, ALongSessionLeavesEveryFileAsItWas) {
     for (const auto& [path, stamp] : after) {
         const auto earlier = before.find(path);
         EXPECT_TRUE(earlier != before.end()) << "created: " << path.toStdString();
-        if (earlier != before.end()) EXPECT_EQ(earlier->second, stamp) << "changed: " << path.toStdString();
+        if (earlier != before.end()) {
+            EXPECT_EQ(earlier->second, stamp) << "changed: " << path.toStdString();
+        }
     }
     EXPECT_EQ(after.size(), before.size()) << "a file disappeared";
 }

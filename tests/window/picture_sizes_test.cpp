@@ -2,7 +2,7 @@
 // device pixels (the window moved to a denser screen): it is decoded again, not enlarged.
 #include <gtest/gtest.h>
 
-#include "app/picture.h"
+#include "pictures/picture.h"
 
 namespace {
 

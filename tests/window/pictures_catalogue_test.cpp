@@ -9,7 +9,7 @@
 #include <set>
 #include <string>
 
-#include "app/picture.h"
+#include "pictures/picture.h"
 #include "tests/support/named_pictures.h"
 
 namespace {

@@ -10,7 +10,7 @@
 
 #include "catalogue/actuators.h"
 #include "catalogue/portings.h"
-#include "pictures/wmf_writer.h"
+#include "assets/wmf_writer.h"
 #include "tests/window/window_driver.h"
 
 namespace {

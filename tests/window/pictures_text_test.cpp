@@ -7,7 +7,7 @@
 
 #include "pictures/wmf_metafile.h"
 #include "pictures/wmf_player.h"
-#include "pictures/wmf_writer.h"
+#include "assets/wmf_writer.h"
 
 namespace {
 

@@ -1,14 +1,17 @@
 // Writes the eighteen documents into the program's folder and the pictures of their first
 // pages for the buttons: document_generator <document folder> <button picture folder>
 // <picture folder>. The series pictures are read from the picture folder when present.
+// The button pictures are listed in document_buttons.qrc beside them, for the build's
+// resource compiler: the generator names what it wrote, so the build never guesses.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHashSeed>
 #include <cstdio>
 
-#include "literature/document_buttons.h"
-#include "literature/document_content.h"
+#include "catalogue/document_buttons.h"
+#include "assets/documents/document_content.h"
 #include "tools/documents/document_files.h"
 
 namespace {
@@ -39,6 +42,7 @@ int main(int argc, char* argv[]) {
     if (!documents.mkpath(QStringLiteral(".")) || !buttonPictures.mkpath(QStringLiteral("."))) return 1;
 
     int failures = 0;
+    QByteArray resources = "<RCC>\n  <qresource prefix=\"/tarvek/documents\">\n";
     for (const tarvek::DocumentButton& button : tarvek::kDocumentButtons) {
         using namespace tarvek::documents;
         const tarvek::DocumentContent content = tarvek::documentContent(button);
@@ -60,6 +64,13 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "document_generator: cannot write %s\n", qPrintable(iconPath));
             ++failures;
         }
+        resources += "    <file>" + QFileInfo(iconPath).fileName().toUtf8() + "</file>\n";
+    }
+    resources += "  </qresource>\n</RCC>\n";
+    const QString resourceList = buttonPictures.filePath(QStringLiteral("document_buttons.qrc"));
+    if (!writeFile(resourceList, resources)) {
+        std::fprintf(stderr, "document_generator: cannot write %s\n", qPrintable(resourceList));
+        ++failures;
     }
     return failures == 0 ? 0 : 1;
 }

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "literature/document_content.h"
+#include "assets/documents/document_content.h"
 
 namespace tarvek::documents {
 

@@ -3,7 +3,7 @@
 #include <iostream>
 #include <sstream>
 
-#include "tools/gasdb/gas_table.h"
+#include "assets/gas_table.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

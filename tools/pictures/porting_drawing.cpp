@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "pictures/wmf_writer.h"
+#include "assets/wmf_writer.h"
 
 namespace tarvek::art {
 namespace {

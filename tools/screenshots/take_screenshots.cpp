@@ -9,7 +9,7 @@
 #include <QTimer>
 
 #include "app/main_window.h"
-#include "flowcalc/gas_data_source.h"
+#include "platform/gas_data_source.h"
 
 namespace {
 

@@ -1,0 +1,48 @@
+// The builders behind documentContent(), one per kind of document, and the pieces the
+// brochures and sheets share.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/actuators.h"
+#include "catalogue/other_models.h"
+#include "config/configuration_record.h"
+#include "assets/documents/document_content.h"
+
+namespace tarvek::documents {
+
+DocumentContent valveSeriesBrochure(const DocumentButton& button);
+DocumentContent vBlockBrochure(const DocumentButton& button);
+DocumentContent regulatorBrochure(const DocumentButton& button);
+DocumentContent flowComponentBrochure(const DocumentButton& button);
+DocumentContent fittingBrochure(const DocumentButton& button);
+DocumentContent actuatorBrochure(const DocumentButton& button);
+DocumentContent seatSheet(const DocumentButton& button);
+DocumentContent diaphragmSheet(const DocumentButton& button);
+DocumentContent actuatorSheet(const DocumentButton& button);
+
+// A document with its file name and kind filled in.
+DocumentContent documentFrame(const DocumentButton& button, std::string_view kindLabel);
+
+// One line of an ordering example: what the customer chose and the two segments it writes.
+struct ExampleChoice {
+    std::string what;
+    Segment partNumber;
+    std::string_view code;
+    Segment price;
+    std::string_view amount;
+};
+// The example's lines and, last, the part number and list price the configurator composes
+// from them.
+TextTable exampleTable(const std::vector<ExampleChoice>& choices);
+
+// What an actuator does, in a sentence or two read from its catalogue description
+// ("Hybrid, N.C., LOTO").
+std::string actuatorSummary(const Actuator& actuator);
+
+// Spare parts with their part number, description and price.
+TextTable sparePartsTable(const std::vector<const SparePart*>& parts);
+
+}  // namespace tarvek::documents
