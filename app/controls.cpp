@@ -1,9 +1,8 @@
 #include "app/controls.h"
 
-#include <QComboBox>
-#include <QGroupBox>
 #include <QAbstractItemView>
-#include <QLabel>
+#include <QComboBox>
+#include <QWidget>
 
 namespace tarvek {
 
@@ -14,42 +13,22 @@ void setBold(QWidget* widget, bool bold) {
     widget->setFont(font);
 }
 
-void activate(QLabel* caption, QWidget* list) {
-    caption->setEnabled(true);
-    setBold(caption, true);
-    list->setEnabled(true);
+void setActive(QWidget* captionOrFrame, bool active) {
+    captionOrFrame->setEnabled(active);
+    setBold(captionOrFrame, active);
 }
 
-void deactivate(QLabel* caption) {
-    caption->setEnabled(false);
-    setBold(caption, false);
+void setShown(QWidget* widget, bool shown) {
+    if (widget->isHidden() == shown) widget->setVisible(shown);
 }
 
-void activateFrame(QGroupBox* frame) {
-    frame->setEnabled(true);
-    setBold(frame, true);
-}
-
-void deactivateFrame(QGroupBox* frame) {
-    frame->setEnabled(false);
-    setBold(frame, false);
-}
-
-void emptyList(QComboBox* list) {
-    list->setEnabled(false);
+void fillList(QComboBox* list, std::span<const std::string_view> entries) {
     list->clear();
-}
-
-void addEntry(QComboBox* list, std::string_view entry) {
-    list->addItem(qstr(entry));
-    finishFilling(list);
-}
-
-void finishFilling(QComboBox* list) {
+    for (const std::string_view entry : entries) list->addItem(qstr(entry));
     list->setCurrentIndex(-1);
     // The opened list is as wide as its longest entry, even where the closed box is narrower.
     QAbstractItemView* view = list->view();
-    view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth() + 24);
+    view->setMinimumWidth(entries.empty() ? 0 : view->sizeHintForColumn(0) + 2 * view->frameWidth() + 24);
 }
 
 std::string chosenText(const QComboBox* list) {

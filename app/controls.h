@@ -1,13 +1,12 @@
-// Small operations on the window's controls that every handler shares.
+// Small operations on the window's controls that every page shares.
 #pragma once
 
 #include <QString>
+#include <span>
 #include <string>
 #include <string_view>
 
 class QComboBox;
-class QGroupBox;
-class QLabel;
 class QWidget;
 
 namespace tarvek {
@@ -17,32 +16,18 @@ inline std::string stdstr(const QString& text) { return text.toStdString(); }
 
 void setBold(QWidget* widget, bool bold);
 
-// A list is active when its caption is enabled and bold and the list is enabled.
-void activate(QLabel* caption, QWidget* list);
-void deactivate(QLabel* caption);
-// An option frame uses the same pair on itself.
-void activateFrame(QGroupBox* frame);
-void deactivateFrame(QGroupBox* frame);
+// A list's caption label, or an option frame, is active when it is enabled and bold, and
+// inactive when it is neither.
+void setActive(QWidget* captionOrFrame, bool active);
 
-// Disables a list, then removes all its entries.
-void emptyList(QComboBox* list);
+// Shows or hides a control, leaving one that already is as it was.
+void setShown(QWidget* widget, bool shown);
 
-// Adds entries at the end, leaving no entry chosen: a list filled from code shows no
+// Replaces a list's entries, leaving no entry chosen: a list filled from code shows no
 // choice until the user makes one.
-template <typename Entries>
-void addEntries(QComboBox* list, const Entries& entries);
-void addEntry(QComboBox* list, std::string_view entry);
-void finishFilling(QComboBox* list);
+void fillList(QComboBox* list, std::span<const std::string_view> entries);
 
 // The text of the chosen entry ("" when none is chosen).
 std::string chosenText(const QComboBox* list);
 
 }  // namespace tarvek
-
-#include <QComboBox>
-
-template <typename Entries>
-void tarvek::addEntries(QComboBox* list, const Entries& entries) {
-    for (const auto& entry : entries) list->addItem(qstr(entry));
-    finishFilling(list);
-}

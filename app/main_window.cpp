@@ -4,9 +4,8 @@
 #include <QScreen>
 #include <QTabBar>
 
-#include "app/configurator/configurator.h"
+#include "app/configurator/configurator_page.h"
 #include "app/controls.h"
-#include "catalogue/product_types.h"
 #include "app/calculator/calculator.h"
 #include "app/literature/literature.h"
 #include "ui_main_window.h"
@@ -22,7 +21,30 @@ frmTarvekProducts::frmTarvekProducts(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmTarvekProducts>()) {
     ui->setupUi(this);
     setUpControls();
-    configurator_ = std::make_unique<tarvek::Configurator>(*ui);
+    configurator_ = std::make_unique<tarvek::ConfiguratorPage>(tarvek::ConfiguratorControls{
+        {ui->lstProductType, ui->lstBody, ui->lstModel, ui->lstPorting, ui->lstConn1, ui->lstConn2, ui->lstConn3,
+         ui->lstConn4},
+        {ui->lblProductType, ui->lblBody, ui->lblModel, ui->lblPorting, ui->lblConn1, ui->lblConn2, ui->lblConn3,
+         ui->lblConn4},
+        ui->fraOptionsSeat,
+        ui->fraOptionsColor,
+        {ui->optStd, ui->optVSKZ, ui->optB5EP, ui->optBL, ui->optBK, ui->optGR, ui->optRD, ui->optWH, ui->optYW,
+         ui->chkLS},
+        ui->lblPartNumber,
+        ui->Label3,
+        ui->lblPrice,
+        ui->Label6,
+        ui->txtDiscount,
+        ui->Label4,
+        ui->lblNetPrice,
+        ui->lblNS1,
+        ui->fraPicture,
+        ui->imgPicture,
+        ui->lblValveDescription,
+        ui->lblVBlock,
+        ui->lblCompartFittings,
+        ui->lblWikaGauges,
+        ui->Image2});
     calculator_ = std::make_unique<tarvek::Calculator>(tarvek::CalculatorControls{
         this, ui->lstGasName, ui->lblSpecificGravity, ui->lblSpecificHeat, ui->txtTemperature,
         ui->txtInletPressure, ui->txtOutletPressure, ui->txtXtFactor, ui->optMassFlow, ui->optCv, ui->txtCv,
@@ -60,13 +82,9 @@ void frmTarvekProducts::Form_Load() {
     if (const QScreen* screen = this->screen())
         move(screen->geometry().topLeft() + QPoint(kWindowOffset, kWindowOffset));
 
-    ui->lstProductType->clear();
-    tarvek::addEntries(ui->lstProductType, tarvek::kProductTypeEntries);
-
+    // The product types listed and the start picture shown: the configurator as it opens.
+    configurator_->showAll();
     ui->SSTab1->setCurrentIndex(0);
-
-    ui->imgPicture->loadPicture(tarvek::qstr(tarvek::kStartPicture));
-    ui->imgPicture->show();
 
     calculator_->setDatabasePath(QDir::currentPath() + QDir::separator() + QStringLiteral("Gases.mdb"));
     calculator_->Populate_ListBox();

@@ -9,7 +9,7 @@ namespace Ui {
 class frmTarvekProducts;
 }
 namespace tarvek {
-class Configurator;
+class ConfiguratorPage;
 class Calculator;
 class Literature;
 }  // namespace tarvek
@@ -20,7 +20,7 @@ public:
     explicit frmTarvekProducts(QWidget* parent = nullptr);
     ~frmTarvekProducts() override;
 
-    tarvek::Configurator& configurator() { return *configurator_; }
+    tarvek::ConfiguratorPage& configurator() { return *configurator_; }
     tarvek::Calculator& calculator() { return *calculator_; }
     tarvek::Literature& literature() { return *literature_; }
 
@@ -29,7 +29,7 @@ private:
     void Form_Load();
 
     std::unique_ptr<Ui::frmTarvekProducts> ui;
-    std::unique_ptr<tarvek::Configurator> configurator_;
+    std::unique_ptr<tarvek::ConfiguratorPage> configurator_;
     std::unique_ptr<tarvek::Calculator> calculator_;
     std::unique_ptr<tarvek::Literature> literature_;
 };

@@ -1,5 +1,7 @@
 #include "catalogue/bodies.h"
 
+#include <vector>
+
 #include "catalogue/other_models.h"
 
 namespace tarvek {
@@ -13,9 +15,7 @@ std::vector<std::string_view> entriesOfFamily(const Table& table, std::string_vi
     return entries;
 }
 
-}  // namespace
-
-std::vector<std::string_view> modelEntries(const Body& body) {
+std::vector<std::string_view> derivedModelEntries(const Body& body) {
     switch (body.kind) {
         case BodyKind::ValveSeries:
             return {body.actuators.begin(), body.actuators.end()};
@@ -32,6 +32,18 @@ std::vector<std::string_view> modelEntries(const Body& body) {
             return entriesOfFamily(kFittings, body.entry);
     }
     return {};
+}
+
+}  // namespace
+
+Entries modelEntries(const Body& body) {
+    // Derived once from the tables; every list that shows them points here.
+    static const auto lists = [] {
+        std::array<std::vector<std::string_view>, kBodies.size()> all;
+        for (const Body& row : kBodies) all[rowIndex(kBodies, row)] = derivedModelEntries(row);
+        return all;
+    }();
+    return lists[rowIndex(kBodies, body)];
 }
 
 }  // namespace tarvek

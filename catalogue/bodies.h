@@ -5,9 +5,9 @@
 #include <array>
 #include <span>
 #include <string_view>
-#include <vector>
 
 #include "catalogue/actuators.h"
+#include "catalogue/lookup.h"
 
 namespace tarvek {
 
@@ -67,8 +67,8 @@ inline constexpr std::array<Body, 16> kBodies = {{
     {type::Fittings, "Tarvek LNQ Fittings", BodyKind::Fittings, "", "", "LNQ.gif", "", {}},
 }};
 
-// The model entries a body offers, in list order: a valve series' actuator list, or the
-// rows of the regulator, flow-component or fitting tables that belong to the body.
-std::vector<std::string_view> modelEntries(const Body& body);
+// The model entries a body of kBodies offers, in list order: a valve series' actuator list,
+// or the rows of the regulator, flow-component or fitting tables that belong to the body.
+Entries modelEntries(const Body& body);
 
 }  // namespace tarvek

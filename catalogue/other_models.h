@@ -21,6 +21,7 @@ inline constexpr std::array<RegulatorRange, 4> kRegulatorRanges = {{
 
 // The one porting a regulator offers, and its picture by series.
 inline constexpr std::string_view kRegulatorPorting = "2A";
+inline constexpr std::string_view kRegulatorPortingList[] = {kRegulatorPorting};
 struct RegulatorPicture {
     std::string_view series;
     std::string_view picture;

@@ -5,6 +5,8 @@
 #include <span>
 #include <string_view>
 
+#include "catalogue/lookup.h"
+
 namespace tarvek {
 
 struct Porting {
@@ -74,5 +76,11 @@ inline constexpr std::array<ConnectionSet, 8> kConnectionSets = {{
     {"GN1 - Miniature Series", connection_sets::GN, false},
     {"GN2 - Standard Series", connection_sets::GN, false},
 }};
+
+// The porting list: every porting's entry, in table order.
+Entries portingEntries();
+// A connection list of a body of kConnectionSets, with the fixed male face seal added at
+// the end where porting 2A offers it.
+Entries connectionEntries(const ConnectionSet& set, bool withFixedMale);
 
 }  // namespace tarvek

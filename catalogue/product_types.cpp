@@ -1,10 +1,13 @@
 #include "catalogue/product_types.h"
 
+#include <vector>
+
 #include "catalogue/other_models.h"
 
 namespace tarvek {
+namespace {
 
-std::vector<std::string_view> productTypeEntries(const ProductType& type) {
+std::vector<std::string_view> derivedEntries(const ProductType& type) {
     std::vector<std::string_view> entries;
     if (type.entry == type::ActuatorAssemblies) {
         for (const auto& a : kActuators)
@@ -16,6 +19,17 @@ std::vector<std::string_view> productTypeEntries(const ProductType& type) {
             if (body.productType == type.entry) entries.push_back(body.entry);
     }
     return entries;
+}
+
+}  // namespace
+
+Entries productTypeEntries(const ProductType& type) {
+    static const auto lists = [] {
+        std::array<std::vector<std::string_view>, kProductTypes.size()> all;
+        for (const ProductType& row : kProductTypes) all[rowIndex(kProductTypes, row)] = derivedEntries(row);
+        return all;
+    }();
+    return lists[rowIndex(kProductTypes, type)];
 }
 
 }  // namespace tarvek

@@ -3,12 +3,10 @@
 
 #include <array>
 #include <string_view>
-#include <vector>
 
 #include "catalogue/bodies.h"
 
 namespace tarvek {
-
 
 inline constexpr std::array<std::string_view, 7> kProductTypeEntries = {
     type::DiaphragmValves, type::PressureRegulators, type::FlowComponents, type::Fittings,
@@ -35,9 +33,9 @@ inline constexpr std::array<ProductType, 6> kProductTypes = {{
     {type::MiscellaneousParts, "", OpensList::Model, SeatCaptions::Unchanged},
 }};
 
-// The entries a product type puts into the list it opens: its bodies, the actuators
-// sold as assemblies, or the spare parts.
-std::vector<std::string_view> productTypeEntries(const ProductType& type);
+// The entries a product type of kProductTypes puts into the list it opens: its bodies, the
+// actuators sold as assemblies, or the spare parts.
+Entries productTypeEntries(const ProductType& type);
 
 // The picture shown at start-up.
 inline constexpr std::string_view kStartPicture = "MX2 Valves.jpg";

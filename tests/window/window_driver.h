@@ -10,7 +10,7 @@
 #include <QTest>
 #include <string>
 
-#include "app/configurator/configurator.h"
+#include "app/configurator/configurator_page.h"
 #include "app/main_window.h"
 #include "app/picture_box.h"
 

@@ -1,38 +1,34 @@
 // Choosing a body: a valve or regulator series, a flow-component or a fitting family.
-#include "app/configurator/configurator.h"
-#include "app/controls.h"
 #include "catalogue/bodies.h"
-#include "catalogue/lookup.h"
-#include "ui_main_window.h"
+#include "catalogue/configurator_model.h"
 
 namespace tarvek {
 
-void Configurator::lstBody_Click() {
-    resetBelow(Chosen::Body);
+void ConfiguratorModel::bodyChosen() {
+    resetBelow(List::Body);
 
-    if (const Body* body = findRow(kBodies, &Body::entry, chosenText(ui.lstBody))) {
+    if (const Body* body = findRow(kBodies, &Body::entry, s_.list(List::Body).chosenText())) {
         const auto openModels = [&] {
-            activate(ui.lblModel, ui.lstModel);
-            addEntries(ui.lstModel, modelEntries(*body));
+            activate(List::Model);
+            fill(List::Model, modelEntries(*body));
         };
         switch (body->kind) {
             case BodyKind::ValveSeries:
-                record_.lblPNBody = body->code;
+                s_.record.lblPNBody = body->code;
                 openModels();
-                record_.lblPriceBody = body->price;
+                s_.record.lblPriceBody = body->price;
                 showPicture(body->picture);
-                ui.lblValveDescription->show();
-                ui.lblValveDescription->setText(qstr(body->note));
+                showValveDescription(body->note);
                 break;
             case BodyKind::VBlock:  // nothing can be chosen below a V-block body
-                record_.lblPNBody = body->code;
+                s_.record.lblPNBody = body->code;
                 showPicture(body->picture);
-                ui.lblVBlock->show();
+                s_.vBlockNoteShown = true;
                 break;
             case BodyKind::RegulatorSeries:
-                record_.lblPNBody = body->code;
+                s_.record.lblPNBody = body->code;
                 openModels();
-                record_.lblPriceBody = body->price;
+                s_.record.lblPriceBody = body->price;
                 showPicture(body->picture);
                 break;
             case BodyKind::FlowComponents:
