@@ -1,7 +1,8 @@
 // Walks every configuration a user can make and checks, after every click, what must
 // always hold: the part number and list price follow the record, the banner follows the
 // markers, the cascade never opens a list below an inactive one, the option segments
-// follow their controls. Coverage is then checked against the catalogue tables.
+// follow their controls, and the window shows what a model given the same clicks holds.
+// Coverage is then checked against the catalogue tables.
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
@@ -20,6 +21,7 @@
 #include "config/pricing.h"
 #include "app/controls.h"
 #include "tests/support/configurator_walk.h"
+#include "tests/window/shows_state.h"
 #include "tests/window/window_driver.h"
 
 namespace {
@@ -34,6 +36,7 @@ const char* const kConnectionLists[] = {"lstConn1", "lstConn2", "lstConn3", "lst
 class WalkChecker {
 public:
     WindowDriver d;
+    ConfiguratorModel mirror;  // the same clicks on a model of its own: the window shows its state
     std::set<std::string> configurations;                   // distinct part number and price pairs
     std::set<std::pair<std::string, std::string>> chosen;   // (list, entry)
     std::set<std::pair<std::string, std::string>> offered;  // (list, entry) seen in an enabled list
@@ -42,6 +45,8 @@ public:
     std::set<std::size_t> exceptionsUsed;
 
     void afterClick(const tarvek::testing::Click& click) {
+        tarvek::testing::replay(mirror, click);
+        ASSERT_TRUE(tarvek::testing::showsState(d.window, mirror.state())) << click.control << ' ' << click.entry;
         if (click.control.rfind("lst", 0) == 0)
             chosen.insert({click.control, click.entry});
         else
@@ -162,6 +167,7 @@ void expectEveryRowChosen(const WalkChecker& w, const char* list, const Table& t
 
 TEST(ConfiguratorWalk, EveryConfigurationKeepsTheInvariants) {
     WalkChecker w;
+    ASSERT_TRUE(tarvek::testing::showsState(w.d.window, w.mirror.state())) << "at start";
     tarvek::testing::ConfiguratorWalk walk(w.d.window);
     walk.afterClick = [&](const tarvek::testing::Click& click) {
         if (!::testing::Test::HasFatalFailure()) w.afterClick(click);
