@@ -2,30 +2,52 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
+# Developers and CI stop on any warning; a plain cmake build (a user's, a packager's) does not.
+WERROR     ?= ON
 CTEST_ENV   = QT_QPA_PLATFORM=offscreen
+CTEST       = $(CTEST_ENV) ctest --output-on-failure -j $(JOBS)
+configure   = cmake -S . -B $(1) -DTARVEK_WERROR=$(WERROR) $(2) >/dev/null
 
-.PHONY: run test deps build bench check-all sanitize fuzz screenshots install clean
+.PHONY: run test deps build bench check-all sanitize release clang subproject fuzz screenshots install \
+        format format-check clean
 
 run: build
 	cd $(BUILD)/dist && ./tarvek-catalog
 
 test: build
-	cd $(BUILD) && $(CTEST_ENV) ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && $(CTEST)
 
-# Everything CI runs: the tests, then the same tests in the sanitizer build.
-check-all: test sanitize
+# Everything CI runs: formatting, the tests in every build a packager may choose, the
+# sanitizer build, and the project built as part of another one.
+check-all: format-check test sanitize release clang subproject
 
 deps:
 	@scripts/install-deps
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	$(call configure,$(BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo)
 	cmake --build $(BUILD) -j $(JOBS)
 
 sanitize: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTARVEK_SANITIZE=ON >/dev/null
+	$(call configure,$(ASAN_BUILD),-DCMAKE_BUILD_TYPE=Debug -DTARVEK_SANITIZE=ON)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && $(CTEST_ENV) ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 $(CTEST)
+
+# An optimised build with GCC, and a build with clang: both warning-free and passing.
+release: deps
+	$(call configure,build-release,-DCMAKE_BUILD_TYPE=Release)
+	cmake --build build-release -j $(JOBS)
+	cd build-release && $(CTEST)
+
+clang: deps
+	$(call configure,build-clang,-DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++)
+	cmake --build build-clang -j $(JOBS)
+	cd build-clang && $(CTEST)
+
+# The catalogue inside another project, through add_subdirectory().
+subproject: deps
+	cmake -S tests/subproject -B build-subproject -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build build-subproject -j $(JOBS)
 
 bench: build
 	scripts/run-benchmarks $(BUILD)
@@ -39,5 +61,11 @@ screenshots: build
 install: build
 	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX),)
 
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+format-check:
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) build-release build-clang build-subproject

@@ -1,5 +1,6 @@
 #include "assets/documents/catalogue_text.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "config/number_text.h"
@@ -45,9 +46,14 @@ long long cents(std::string_view price) {
 std::string centsText(long long amount) {
     const bool negative = amount < 0;
     const unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(amount) : amount;
-    std::string fraction = std::to_string(magnitude % 100);
-    if (fraction.size() < 2) fraction.insert(0, "0");
-    return (negative ? "-" : "") + std::to_string(magnitude / 100) + "." + fraction;
+    char digits[32];
+    char* end = std::to_chars(digits, digits + sizeof digits, magnitude / 100).ptr;
+    const auto fraction = unsigned(magnitude % 100);
+    *end++ = '.';
+    *end++ = char('0' + fraction / 10);
+    *end++ = char('0' + fraction % 10);
+    std::string text(negative ? 1 : 0, '-');
+    return text.append(digits, end);
 }
 
 std::string dollars(std::string_view price) { return centsText(cents(price)); }
