@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CTEST_ENV   = QT_QPA_PLATFORM=offscreen
 
-.PHONY: run test deps build bench check-all sanitize fuzz screenshots install clean
+.PHONY: run test deps build bench check-all sanitize fuzz screenshots install package clean
 
 run: build
 	cd $(BUILD)/dist && ./tarvek-catalog
@@ -38,6 +38,10 @@ screenshots: build
 
 install: build
 	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX),)
+
+# The Debian package, from the same build: $(BUILD)/tarvek-catalog_<version>_<arch>.deb
+package: build
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
