@@ -9,7 +9,7 @@ CTEST       = $(CTEST_ENV) ctest --output-on-failure -j $(JOBS)
 configure   = cmake -S . -B $(1) -DTARVEK_WERROR=$(WERROR) $(2) >/dev/null
 
 .PHONY: run test deps build bench check-all sanitize release clang subproject fuzz screenshots install \
-        format format-check clean
+        package format format-check clean
 
 run: build
 	cd $(BUILD)/dist && ./tarvek-catalog
@@ -60,6 +60,10 @@ screenshots: build
 
 install: build
 	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX),)
+
+# The Debian package, from the same build: $(BUILD)/tarvek-catalog_<version>_<arch>.deb
+package: build
+	cd $(BUILD) && cpack
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs into a temporary prefix and starts the installed program the way the desktop
 # does: from the desktop entry's Path= with its Exec=. Checks the start picture and the gas
-# list loaded, and that the icon and metainfo are in place.
+# list loaded, the documents found beside the program, and that the icon and metainfo are in
+# place.
 set -euo pipefail
 build=$1 inspector=$2
+source "$(dirname "$0")/started_program_checks.sh"
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -26,4 +28,5 @@ grep -qx 'picture=MX2 Valves.jpg' <<<"$out" || { echo "start picture not request
 grep -qx 'loaded=1' <<<"$out" || { echo "start picture not loaded from $path"; exit 1; }
 gases=$(sed -n 's/^gases=//p' <<<"$out")
 [[ "${gases:-0}" -gt 0 ]] || { echo "gas list empty"; exit 1; }
-echo "installed program started from $path: start picture and $gases gases loaded"
+check_documents_beside_program "$out" "$prefix/lib/tarvek-catalog"
+echo "installed program started from $path: start picture, $gases gases and the documents loaded"

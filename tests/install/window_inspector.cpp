@@ -1,12 +1,41 @@
-// Preloaded into an installed copy of the program by the install test: once the window is
-// up, prints what it shows (the start picture, the gas list) and ends the program. The
+// Preloaded into an installed copy of the program by the install and package tests: once the
+// window is up, prints what it shows (the start picture, the gas list), clicks every document
+// button and prints the documents it would hand to the viewer, and ends the program. The
 // program itself reads no command line and writes nothing, so this is how a test looks in.
 #include <QApplication>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QStringList>
 #include <QTimer>
+#include <QToolButton>
+#include <QUrl>
 #include <cstdio>
 
 namespace {
+
+// Takes the place of the desktop's viewer for file: URLs, so a click opens nothing.
+class DocumentRecorder : public QObject {
+    Q_OBJECT
+  public:
+    QStringList opened;
+  public slots:
+    void open(const QUrl& url) { opened.append(url.toLocalFile()); }
+};
+
+// The program hands a document over only when it found the file in its own folder.
+void reportDocuments(QWidget* window) {
+    DocumentRecorder recorder;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
+    int buttons = 0;
+    for (auto* button : window->findChildren<QToolButton*>()) {
+        if (!button->objectName().startsWith(QLatin1String("cmdOpen"))) continue;
+        ++buttons;
+        button->click();
+    }
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    std::printf("document-buttons=%d\n", buttons);
+    for (const QString& path : recorder.opened) std::printf("document=%s\n", qPrintable(path));
+}
 
 constexpr int kPollMs = 50;
 constexpr int kGiveUpMs = 10000;
@@ -29,6 +58,8 @@ void inspect() {
             auto* gases = window->findChild<QComboBox*>(QStringLiteral("lstGasName"));
             if (gases->count() == 0 && *waited < kGiveUpMs) return;  // the gas list may arrive a moment later
             report(window);
+            reportDocuments(window);
+            std::fflush(stdout);
             poll->stop();
             QCoreApplication::exit(0);
             return;
@@ -40,3 +71,5 @@ void inspect() {
 }  // namespace
 
 Q_COREAPP_STARTUP_FUNCTION(inspect)
+
+#include "window_inspector.moc"

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# The distribution's own checks on the Debian package: lintian (no errors or warnings), and
+# the desktop entry and AppStream metainfo validators.
+set -euo pipefail
+package_dir=$1
+debs=("$package_dir"/*.deb)
+[[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || { echo "expected one package in $package_dir: ${debs[*]}"; exit 1; }
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb -x "${debs[0]}" "$root"
+
+lintian --fail-on error,warning "${debs[0]}"
+desktop-file-validate "$root/usr/share/applications/com.tarvek.Catalog.desktop"
+appstreamcli validate --no-net --strict "$root/usr/share/metainfo/com.tarvek.Catalog.metainfo.xml"
