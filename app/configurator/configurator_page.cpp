@@ -10,6 +10,7 @@
 
 #include "app/controls.h"
 #include "app/picture_box.h"
+#include "catalogue/nonstandard_reasons.h"
 
 namespace tarvek {
 
@@ -99,6 +100,12 @@ void ConfiguratorPage::showPrices(const ConfiguratorState& s) {
 
 void ConfiguratorPage::showNotices(const ConfiguratorState& s) {
     setShown(ui.lblNS1, s.nonStandardBanner);
+    // The banner says which connection is not standard and why, to the pointer and to a screen reader.
+    const QString reasons = qstr(nonStandardExplanation(s));
+    if (ui.lblNS1->toolTip() != reasons) {
+        ui.lblNS1->setToolTip(reasons);
+        ui.lblNS1->setAccessibleDescription(reasons);
+    }
     ui.lblValveDescription->setText(qstr(s.valveDescription));
     setShown(ui.lblValveDescription, s.valveDescriptionShown);
     setShown(ui.lblVBlock, s.vBlockNoteShown);

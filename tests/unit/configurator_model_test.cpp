@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/configurator_model.h"
+#include "catalogue/nonstandard_reasons.h"
 #include "tests/support/model_driver.h"
 
 namespace {
@@ -180,6 +181,50 @@ TEST(ConfiguratorModel, TheBrandPictureHidesAndShowsThePrices) {
     ConfiguratorModel m;
     EXPECT_FALSE(m.Image2_DblClick().pricesShown);
     EXPECT_TRUE(m.Image2_DblClick().pricesShown);
+}
+
+}  // namespace
+
+namespace {
+
+// The banner's reasons name each marked position and why, from the rules that mark it.
+TEST(NonStandardReasons, OnePerMarkedPosition) {
+    struct Case {
+        const char* body;
+        const char* porting;
+        std::vector<std::pair<const char*, const char*>> connections;
+        std::vector<std::string> reasons;
+    };
+    const Case cases[] = {
+        {"MX2 - Standard Series", "2A", {{"lstConn1", "M - Male Face Seal, 1/4 inch"}}, {}},
+        {"MX2 - Standard Series",
+         "2A",
+         {{"lstConn1", "V - Fixed Male Face Seal, 1/4 inch"}},
+         {"Connection 1: \"V - Fixed Male Face Seal, 1/4 inch\" is standard only with the same in connection 3"}},
+        {"MX2 - Standard Series",
+         "2A",
+         {{"lstConn1", "6 - Tube Stub, 3/8 inch"}},
+         {"Connection 1: \"6 - Tube Stub, 3/8 inch\" is not standard on MX2 with porting 2A"}},
+        {"MX2 - Standard Series",
+         "2A",
+         {{"lstConn1", "6 - Tube Stub, 3/8 inch"}, {"lstConn3", "6 - Tube Stub, 3/8 inch"}},
+         {}},  // a combination the catalogue sells as standard
+        {"MX1 - Miniature Series",
+         "3B",
+         {{"lstConn2", "6 - Tube Stub, 3/8 inch"}, {"lstConn3", "6 - Tube Stub, 3/8 inch"}},
+         {"Connection 2: \"6 - Tube Stub, 3/8 inch\" is not standard on MX1 with porting 3B",
+          "Connection 3: \"6 - Tube Stub, 3/8 inch\" is not standard on MX1 with porting 3B"}},
+    };
+    for (const Case& c : cases) {
+        tarvek::testing::ModelDriver d;
+        d.choose("lstProductType", "Diaphragm Valves");
+        d.choose("lstBody", c.body);
+        d.choose("lstModel", "A310 --- Air-Op N.C., Low Pressure");
+        d.choose("lstPorting", c.porting);
+        for (const auto& [list, entry] : c.connections) d.choose(list, entry);
+        EXPECT_EQ(tarvek::nonStandardReasons(d.state()), c.reasons) << c.body << ' ' << c.porting;
+        EXPECT_EQ(d.state().nonStandardBanner, !c.reasons.empty());
+    }
 }
 
 }  // namespace
