@@ -10,6 +10,18 @@
 
 namespace tarvek {
 
+// One user event of the configurator: choosing entry `index` of a list, or clicking an option.
+struct ConfiguratorEvent {
+    bool onList = true;
+    List list = List::ProductType;
+    int index = -1;
+    Option option = Option::optStd;
+
+    static ConfiguratorEvent choice(List list, int index) { return {true, list, index, Option::optStd}; }
+    static ConfiguratorEvent click(Option option) { return {false, List::ProductType, -1, option}; }
+    bool operator==(const ConfiguratorEvent&) const = default;
+};
+
 struct Actuator;
 struct RegulatorRange;
 struct FlowComponent;
@@ -50,6 +62,10 @@ public:
     const ConfiguratorState& chkLS_Click() { return click(Option::chkLS); }
     const ConfiguratorState& click(Option option);
     bool answers(Option option) const;
+
+    const ConfiguratorState& apply(const ConfiguratorEvent& event) {
+        return event.onList ? choose(event.list, event.index) : click(event.option);
+    }
 
     // The discount box's new text, typed or pasted.
     const ConfiguratorState& txtDiscount_Change(std::string_view text);

@@ -11,8 +11,16 @@ namespace {
 bool isSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// strtod in the "C" locale, whatever locale the application runs under.
+// Correctly rounded and locale-free, as strtod in the "C" locale: from_chars is several
+// times faster (prices are read on every click); strtod_l takes the numbers beyond the
+// double range, which it turns into infinities and zeros as the catalogue expects.
 double parseInCLocale(const std::string& number) {
+    const char* first = number.data();
+    if (*first == '+') ++first;
+    double value = 0;
+    if (const auto [end, error] = std::from_chars(first, number.data() + number.size(), value);
+        error == std::errc() && end == number.data() + number.size())
+        return value;
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     return strtod_l(number.c_str(), nullptr, cLocale);
 }

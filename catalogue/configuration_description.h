@@ -1,0 +1,31 @@
+// A configuration in words: one line per step the user chose, as the lists and options
+// show it. Shared by the part-number decoder and anything that describes a configuration.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/configurator_state.h"
+
+namespace tarvek {
+
+enum class Step { ProductType, Body, Model, Porting, Conn1, Conn2, Conn3, Conn4, Seat, Handle, Lever };
+inline constexpr std::size_t kStepCount = 11;
+inline constexpr std::string_view kStepNames[kStepCount] = {
+    "Product type", "Body", "Model", "Porting", "Connection 1", "Connection 2", "Connection 3", "Connection 4",
+    "Seat / seal", "Handle colour", "Lever handle"};
+
+struct DescriptionLine {
+    Step step;
+    std::string_view text;  // the list entry or the option's caption
+};
+
+// The chosen steps in form order. A seat or colour shows where its frame is open (or the
+// seat is fixed by the model); the lever handle only when it is on.
+std::vector<DescriptionLine> describeConfiguration(const ConfiguratorState& state);
+
+// The text of one step, empty when it was not chosen (or a heading of its list was).
+std::string_view stepText(const ConfiguratorState& state, Step step);
+
+}  // namespace tarvek

@@ -1,0 +1,129 @@
+// From part numbers back to configurations, with the configurator model alone.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "catalogue/configuration_description.h"
+#include "catalogue/part_number_decoder.h"
+#include "catalogue/part_number_text.h"
+#include "tests/support/cascade_walk.h"
+#include "tests/support/model_driver.h"
+
+namespace {
+
+using namespace tarvek;
+using Status = PartNumberDecoding::Status;
+
+TEST(PartNumberText, ReadsAsPeopleWriteIt) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"  a310-mx2-2a-mxfx-vs \t\r\n", "A310-MX2-2A-MXFX-VS"},
+        {"A310\u2013MX2\u2014 2A\u2212MXFX\u2010VS\u2011BK\u2012LS", "A310-MX2- 2A-MXFX-VS-BK-LS"},
+        {"\u00a0J310-MX2\u00a0", "J310-MX2"},
+        {"", ""},
+        {"   ", ""},
+        {"A310-MX2-4A-M FFM ", "A310-MX2-4A-M FFM"},  // a blank inside stays, as the catalogue writes it
+        {"\xff\xfe", "\xff\xfe"},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(normalizedPartNumber(text), expected) << text;
+}
+
+// What a decoded configuration is: the choices, the options and the record, not the
+// picture or captions that depend on the order of the clicks.
+std::vector<std::string> configurationOf(const ConfiguratorState& s) {
+    std::vector<std::string> lines;
+    for (const DescriptionLine& line : describeConfiguration(s)) lines.push_back(std::string(line.text));
+    for (const Segment segment : kPartNumberSegments) lines.push_back(s.record.*segment);
+    for (const Segment segment : kPriceSegments) lines.push_back(s.record.*segment);
+    return lines;
+}
+
+// Every configuration the walk reaches decodes back to a configuration with its part
+// number and list price, and to the very configuration where the number is unambiguous.
+TEST(PartNumberDecoder, EveryWalkedConfigurationDecodesBack) {
+    std::map<std::string, std::vector<ConfiguratorState>> walked;  // by part number
+    ConfiguratorModel model;
+    tarvek::testing::CascadeWalk walk(tarvek::testing::ModelControls{&model});
+    walk.afterClick = [&](const tarvek::testing::Click&) {
+        if (!model.state().partNumber.empty()) walked[model.state().partNumber].push_back(model.state());
+    };
+    walk.run();
+
+    const PartNumberDecoder& decoder = partNumberDecoder();
+    std::size_t ambiguous = 0;
+    for (const auto& [partNumber, states] : walked) {
+        const PartNumberDecoding decoded = decoder.decode(partNumber);
+        ASSERT_NE(decoded.status, Status::Unknown) << partNumber << ": " << decoded.explanation;
+        for (const DecodedConfiguration& c : decoded.configurations) {
+            ASSERT_EQ(normalizedPartNumber(c.state.partNumber), normalizedPartNumber(partNumber));
+            ConfiguratorModel replayed;  // the events lead where the decoder says
+            for (const ConfiguratorEvent& event : c.events) replayed.apply(event);
+            ASSERT_EQ(replayed.state().record, c.state.record) << partNumber;
+        }
+        for (const ConfiguratorState& s : states) {
+            const bool samePrice = std::any_of(decoded.configurations.begin(), decoded.configurations.end(),
+                                               [&](const auto& c) { return c.state.listPrice == s.listPrice; });
+            EXPECT_TRUE(samePrice) << partNumber << " $" << s.listPrice;
+            if (decoded.status == Status::Ok) {
+                EXPECT_EQ(configurationOf(decoded.configurations[0].state), configurationOf(s)) << partNumber;
+            }
+        }
+        ambiguous += decoded.status == Status::Ambiguous;
+    }
+    std::printf("%zu walked part numbers decoded back, %zu of them ambiguous; index of %zu states\n", walked.size(),
+                ambiguous, decoder.indexSize());
+}
+
+TEST(PartNumberDecoder, ReadsBlanksCaseAndDashesAsTheCatalogueDoes) {
+    for (const char* text : {"A310-MX2-2A-MXFX-VS", " a310-mx2-2a-mxfx-vs ", "A310\u2013MX2\u20142A\u2212MXFX\u2010VS"}) {
+        const PartNumberDecoding decoded = partNumberDecoder().decode(text);
+        ASSERT_EQ(decoded.status, Status::Ok) << text;
+        const ConfiguratorState& s = decoded.configurations[0].state;
+        EXPECT_EQ(s.partNumber, "A310-MX2-2A-MXFX-VS");
+        EXPECT_EQ(s.listPrice, "350");
+        EXPECT_EQ(stepText(s, Step::Model), "A310 --- Air-Op N.C., Low Pressure");
+        EXPECT_EQ(stepText(s, Step::Seat), "VS - Vespel Seat");
+    }
+}
+
+// Where several configurations give one part number, the one reached with the fewest
+// choices comes first, then the cheaper one.
+TEST(PartNumberDecoder, RanksTheConfigurationsOfAnAmbiguousNumber) {
+    // On MX3 "-M8" "M" "8" "X" reads the same as "-M" "8" "M8" "X"; the same number of
+    // choices and the same price, so the catalogue's order of connection 1 decides.
+    const PartNumberDecoding four = partNumberDecoder().decode("A310-MX3-4A-M8M8X");
+    ASSERT_EQ(four.status, Status::Ambiguous) << four.explanation;
+    ASSERT_EQ(four.configurations.size(), 2u);
+    EXPECT_EQ(stepText(four.configurations[0].state, Step::Conn1), "M - Male Face Seal, 1/4 inch Hi Flo");
+    EXPECT_EQ(stepText(four.configurations[1].state, Step::Conn1), "M8 - Male Face Seal, 1/2 inch");
+    EXPECT_EQ(four.configurations[0].state.listPrice, four.configurations[1].state.listPrice);
+}
+
+TEST(PartNumberDecoder, SaysHowFarAnUnknownNumberWasUnderstood) {
+    struct Case {
+        std::string text;
+        std::string understood;
+        std::vector<std::string> saying;  // parts of the explanation
+    };
+    const Case cases[] = {
+        {"A310-MX2-9Z", "A310-MX2", {"A310 --- Air-Op N.C., Low Pressure", "a porting (-2A, -2B", "-4D", "\"-9Z\""}},
+        {"A310-MX2-2A", "A310-MX2-2A", {"connection 1 (-T, -M, -F, -6, -V, -X when not chosen)"}},
+        {"70-806-01-ZZ", "70-806-01", {"Nothing in the catalogue follows it", "\"-ZZ\""}},
+        {"QQ-1", "", {"No part number of the catalogue begins like \"QQ-1\"", "A310"}},
+        {"", "", {"No part number given."}},
+        {"-", "", {"begins like \"-\""}},
+        {"A310\x01-MX2", "A310", {"\uFFFD-MX2"}},
+        {"A310-MX2\xff", "A310-MX2", {"\uFFFD"}},
+        {std::string(100000, 'A'), "", {"\u2026"}},
+    };
+    for (const Case& c : cases) {
+        const PartNumberDecoding decoded = partNumberDecoder().decode(c.text);
+        EXPECT_EQ(decoded.status, Status::Unknown) << c.text.substr(0, 40);
+        EXPECT_TRUE(decoded.configurations.empty());
+        EXPECT_EQ(decoded.understood, c.understood) << c.text.substr(0, 40);
+        for (const std::string& part : c.saying)
+            EXPECT_NE(decoded.explanation.find(part), std::string::npos)
+                << c.text.substr(0, 40) << ": " << decoded.explanation << "\n  lacks " << part;
+    }
+}
+
+}  // namespace
