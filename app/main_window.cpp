@@ -5,6 +5,7 @@
 #include <QTabBar>
 
 #include "app/configurator/configurator_page.h"
+#include "app/configurator/part_number_finder.h"
 #include "app/controls.h"
 #include "app/calculator/calculator.h"
 #include "app/literature/literature.h"
@@ -45,6 +46,9 @@ frmTarvekProducts::frmTarvekProducts(QWidget* parent)
         ui->lblCompartFittings,
         ui->lblWikaGauges,
         ui->Image2});
+    finder_ = new tarvek::PartNumberFinder(
+        {ui->tabConfigurator, ui->txtFindPartNumber, ui->lblFindResult, ui->cmdFindPartNumber}, *configurator_);
+    connect(finder_, &tarvek::PartNumberFinder::pageWanted, this, [this] { ui->SSTab1->setCurrentIndex(0); });
     calculator_ = std::make_unique<tarvek::Calculator>(tarvek::CalculatorControls{
         this, ui->lstGasName, ui->lblSpecificGravity, ui->lblSpecificHeat, ui->txtTemperature,
         ui->txtInletPressure, ui->txtOutletPressure, ui->txtXtFactor, ui->optMassFlow, ui->optCv, ui->txtCv,
@@ -54,6 +58,11 @@ frmTarvekProducts::frmTarvekProducts(QWidget* parent)
 }
 
 frmTarvekProducts::~frmTarvekProducts() = default;
+
+bool frmTarvekProducts::findPartNumber(const QString& partNumber) {
+    ui->txtFindPartNumber->setText(partNumber.trimmed());
+    return finder_->find(partNumber);
+}
 
 // What a Designer form cannot say: bold page captions, the part number's odd point size,
 // and option captions that stay regular when their frame turns bold.

@@ -10,6 +10,7 @@ class frmTarvekProducts;
 }
 namespace tarvek {
 class ConfiguratorPage;
+class PartNumberFinder;
 class Calculator;
 class Literature;
 }  // namespace tarvek
@@ -24,6 +25,9 @@ public:
     tarvek::Calculator& calculator() { return *calculator_; }
     tarvek::Literature& literature() { return *literature_; }
 
+    // Sets the configurator to a part number, or explains beside the find field why not.
+    bool findPartNumber(const QString& partNumber);
+
 private:
     void setUpControls();
     void Form_Load();
@@ -32,4 +36,5 @@ private:
     std::unique_ptr<tarvek::ConfiguratorPage> configurator_;
     std::unique_ptr<tarvek::Calculator> calculator_;
     std::unique_ptr<tarvek::Literature> literature_;
+    tarvek::PartNumberFinder* finder_ = nullptr;
 };

@@ -27,6 +27,7 @@ ConfiguratorModel::ConfiguratorModel() {
 }
 
 const ConfiguratorState& ConfiguratorModel::choose(List list, int entry) {
+    if (std::size_t(list) >= kListCount) return s_;
     ListState& l = s_.list(list);
     if (!l.enabled || entry < 0 || std::size_t(entry) >= l.entries.size()) return s_;
     l.chosen = entry;
@@ -51,6 +52,7 @@ const ConfiguratorState& ConfiguratorModel::choose(List list, int entry) {
 }
 
 bool ConfiguratorModel::answers(Option option) const {
+    if (std::size_t(option) >= kOptionCount) return false;
     const bool frameActive = std::size_t(option) < kSeatButtons ? s_.seatFrameActive : s_.colourFrameActive;
     return frameActive && s_.option(option).enabled;
 }

@@ -66,28 +66,6 @@ std::vector<std::pair<ConfiguratorEvent, std::string>> codes(const ConfiguratorM
     return result;
 }
 
-// Up to `count` characters of what the user typed, safe to show: control characters and
-// broken UTF-8 become the replacement character.
-std::string excerpt(std::string_view text, std::size_t count) {
-    std::string out;
-    std::size_t i = 0, shown = 0;
-    for (; i < text.size() && shown < count; ++shown) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const std::size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-        bool valid = length > 0 && i + length <= text.size();
-        for (std::size_t k = 1; valid && k < length; ++k) valid = (static_cast<unsigned char>(text[i + k]) >> 6) == 0x2;
-        if (!valid || c < 0x20 || c == 0x7F) {
-            out += "\uFFFD";
-            i += valid ? length : 1;
-        } else {
-            out.append(text.substr(i, length));
-            i += length;
-        }
-    }
-    if (i < text.size()) out += "\u2026";
-    return out;
-}
-
 std::string joined(const std::vector<std::string>& parts, std::string_view separator) {
     std::string text;
     for (const std::string& part : parts) text += (text.empty() ? "" : std::string(separator)) + part;
@@ -238,7 +216,7 @@ PartNumberDecoding PartNumberDecoder::decode(std::string_view text) const {
     }
 
     // Not a part number of the catalogue: say how far it reads like one, and what may follow.
-    const std::string rest = excerpt(std::string_view(result.partNumber).substr(search.bestLength), 24);
+    const std::string rest = displayable(std::string_view(result.partNumber).substr(search.bestLength), 24);
     if (!search.understoodSome) {
         std::vector<std::string> examples;  // the first model of each product type
         ConfiguratorEvent lastType;

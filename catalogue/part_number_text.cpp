@@ -13,7 +13,9 @@ constexpr std::string_view kNoBreakSpace = "\u00a0";
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
-std::string_view trimmed(std::string_view text) {
+}  // namespace
+
+std::string_view withoutSurroundingBlanks(std::string_view text) {
     for (bool changed = true; changed;) {
         changed = false;
         while (!text.empty() && isBlank(text.front())) text.remove_prefix(1), changed = true;
@@ -24,10 +26,8 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-}  // namespace
-
 std::string normalizedPartNumber(std::string_view text) {
-    text = trimmed(text);
+    text = withoutSurroundingBlanks(text);
     std::string result;
     result.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
@@ -42,6 +42,32 @@ std::string normalizedPartNumber(std::string_view text) {
         result += c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
     }
     return result;
+}
+
+std::string displayable(std::string_view text, std::size_t count, bool keepLineFeeds) {
+    std::string out;
+    std::size_t i = 0;
+    for (std::size_t shown = 0; i < text.size() && shown < count; ++shown) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = c < 0x80            ? 1
+                                   : (c >> 5) == 0x6   ? 2
+                                   : (c >> 4) == 0xE   ? 3
+                                   : (c >> 3) == 0x1E  ? 4
+                                                       : 0;
+        bool valid = length > 0 && i + length <= text.size();
+        for (std::size_t k = 1; valid && k < length; ++k)
+            valid = (static_cast<unsigned char>(text[i + k]) >> 6) == 0x2;
+        const bool control = (c < 0x20 && !(keepLineFeeds && c == '\n')) || c == 0x7F;
+        if (!valid || control) {
+            out += "\uFFFD";
+            i += valid ? length : 1;
+        } else {
+            out.append(text.substr(i, length));
+            i += length;
+        }
+    }
+    if (i < text.size()) out += "\u2026";
+    return out;
 }
 
 }  // namespace tarvek

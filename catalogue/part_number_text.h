@@ -11,4 +11,12 @@ namespace tarvek {
 // case, and the dashes - ‐ ‑ ‒ – — − all read as the hyphen-minus. Other bytes stay as they are.
 std::string normalizedPartNumber(std::string_view text);
 
+// Blanks, tabs, line ends and no-break spaces removed from both ends.
+std::string_view withoutSurroundingBlanks(std::string_view text);
+
+// At most `count` characters of a text from outside, safe to show and to write as UTF-8:
+// control characters (but line feeds, when kept) and broken UTF-8 become U+FFFD, and a
+// text cut short ends with an ellipsis.
+std::string displayable(std::string_view text, std::size_t count, bool keepLineFeeds = false);
+
 }  // namespace tarvek

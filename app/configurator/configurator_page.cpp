@@ -38,6 +38,11 @@ void ConfiguratorPage::choose(List list, int entry) { show(model_.choose(list, e
 
 void ConfiguratorPage::click(Option option) { show(model_.click(option)); }
 
+void ConfiguratorPage::apply(const std::vector<ConfiguratorEvent>& events) {
+    for (const ConfiguratorEvent& event : events) model_.apply(event);
+    show(model_.state());
+}
+
 void ConfiguratorPage::showAll() {
     shownEntries_ = {};
     for (std::size_t i = 0; i < kListCount; ++i) fillList(ui.lists[i], {});

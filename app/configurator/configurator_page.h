@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <array>
+#include <vector>
 
 #include "catalogue/configurator_model.h"
 
@@ -46,6 +47,8 @@ public:
     // The same events a user's clicks send; each shows the state it leads to.
     void choose(List list, int entry);
     void click(Option option);
+    // A series of such events, shown once at the end.
+    void apply(const std::vector<ConfiguratorEvent>& events);
 
     // Makes every control show the model's state, lists and picture included: at start-up.
     void showAll();

@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     const bool empty = argc > 1 && std::strcmp(argv[1], "empty") == 0;
     FirstPaint firstPaint(argc > 1 && std::strcmp(argv[1], "memory") == 0);
     std::unique_ptr<QWidget> window = empty ? std::make_unique<QWidget>() : std::make_unique<frmTarvekProducts>();
-    if (empty) window->resize(629, 641);
+    if (empty) window->resize(629, 681);
     window->installEventFilter(&firstPaint);
     window->show();
     return app.exec();

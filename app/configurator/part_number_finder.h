@@ -1,0 +1,51 @@
+// The "Find part number" field of the configurator page: a typed or pasted part number sets
+// the configurator to it, through the same events a user's clicks send; one that is not
+// the catalogue's is explained beside the field and changes nothing.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QToolButton;
+class QWidget;
+
+namespace tarvek {
+
+class ConfiguratorPage;
+
+struct FinderControls {
+    QWidget* page;  // the configurator page: its shortcuts act there
+    QLineEdit* txtFindPartNumber;
+    QLabel* lblFindResult;
+    QToolButton* cmdFindPartNumber;  // beside the part number box
+};
+
+class PartNumberFinder : public QObject {
+    Q_OBJECT
+public:
+    PartNumberFinder(const FinderControls& controls, ConfiguratorPage& configurator);
+
+    // Looks the text up; true when the configurator was set to it.
+    bool find(const QString& text);
+    // Puts the focus into the field, its text selected.
+    void focusField();
+
+signals:
+    // The page should be shown (a shortcut from another page, a paste).
+    void pageWanted();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void pasteIntoField();
+
+    FinderControls ui;
+    ConfiguratorPage& configurator_;
+    QPointer<QWidget> focusBefore_;  // where Escape returns to
+};
+
+}  // namespace tarvek

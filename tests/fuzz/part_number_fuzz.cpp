@@ -1,0 +1,37 @@
+// Fuzzes the part-number decoder with any text: it answers without crashing or hanging,
+// every configuration it gives has the number read, and its CSV row is valid UTF-8.
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "catalogue/part_number_csv.h"
+#include "catalogue/part_number_decoder.h"
+#include "catalogue/part_number_text.h"
+
+namespace {
+
+// Well-formed UTF-8 (overlong forms aside, which the decoder never writes).
+bool validUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        if (length == 0 || i + length > text.size()) return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) >> 6) != 0x2) return false;
+        i += length;
+    }
+    return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const tarvek::PartNumberDecoding decoded = tarvek::partNumberDecoder().decode(text);
+    for (const tarvek::DecodedConfiguration& c : decoded.configurations)
+        if (tarvek::normalizedPartNumber(c.state.partNumber) != decoded.partNumber) std::abort();
+    if ((decoded.status == tarvek::PartNumberDecoding::Status::Unknown) != decoded.configurations.empty())
+        std::abort();
+    if (!validUtf8(tarvek::csvRow(text, decoded)) || !validUtf8(decoded.explanation)) std::abort();
+    return 0;
+}

@@ -1,0 +1,122 @@
+// The program on the command line: part numbers decoded to CSV without a window, from the
+// arguments or standard input; exit statuses; help and version; bad input of every kind.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QStringDecoder>
+
+#include "app/command_line.h"
+
+namespace {
+
+struct Ran {
+    int status = -1;
+    QByteArray out, err;
+    QList<QByteArray> lines() const { return out.split('\n'); }
+};
+
+Ran run(const QStringList& arguments, const QByteArray& input = {}) {
+    QProcess program;
+    program.setProgram(QStringLiteral(TARVEK_TEST_RUNTIME_DIR "/tarvek-catalog"));
+    program.setArguments(arguments);
+    program.start();
+    program.write(input);
+    program.closeWriteChannel();
+    EXPECT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    return {program.exitCode(), program.readAllStandardOutput(), program.readAllStandardError()};
+}
+
+bool isUtf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+const QByteArray kHeader =
+    "part_number,status,list_price,product_type,body,model,porting,connection_1,connection_2,connection_3,"
+    "connection_4,seat,handle,lever,non_standard,explanation\r";
+
+TEST(CommandLine, DecodesToCsvWithoutAWindow) {
+    // No display at all: the decoder must not need one.
+    const Ran r = run({"--decode", "J310-MX2-2A-MXFX-VS-BK-LS", "-MX2", "T403-GN1-2A-MXFX"});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    const auto lines = r.lines();
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_EQ(lines[0], kHeader);
+    EXPECT_EQ(lines[1],
+              "J310-MX2-2A-MXFX-VS-BK-LS,ok,367.5,Diaphragm Valves,MX2 - Standard Series,\"J310 --- Manual, Tee Knob, "
+              "LOTO\",2A,\"M - Male Face Seal, 1/4 inch\",,\"F - Female Face Seal, 1/4 inch\",,VS - Vespel Seat,BK - "
+              "Black,LS - Lever Handle,no,\r");
+    EXPECT_EQ(lines[2], "-MX2,ok,140,Diaphragm Valves,MX2 - Standard Series,,,,,,,,,,no,\r");
+    EXPECT_TRUE(lines[3].startsWith("T403-GN1-2A-MXFX,ok,610,Pressure Regulators,GN1 - Miniature Series,"));
+}
+
+TEST(CommandLine, ExitStatusSaysWhetherEveryNumberWasDecoded) {
+    const struct {
+        QStringList arguments;
+        int status;
+    } cases[] = {
+        {{"--decode", "A310-MX2"}, 0},
+        {{"--decode", "A310-MX3-4A-M8M8X"}, 0},  // ambiguous is decoded
+        {{"--decode", "A310-MX2", "nonsense"}, 1},
+        {{"--decode"}, 2},
+        {{"--part"}, 2},
+        {{"--help"}, 0},
+        {{"-h"}, 0},
+        {{"--version"}, 0},
+    };
+    for (const auto& c : cases) {
+        const Ran r = run(c.arguments);
+        EXPECT_EQ(r.status, c.status) << c.arguments.join(' ').toStdString();
+        if (c.status == 2) {
+            EXPECT_TRUE(r.err.contains("Usage:")) << c.arguments.join(QLatin1Char(32)).toStdString();
+        }
+    }
+    EXPECT_TRUE(run({"--help"}).out.contains("--decode"));
+    EXPECT_EQ(run({"--version"}).out, "tarvek-catalog 130205\n");
+}
+
+TEST(CommandLine, ReadsOneNumberPerLineFromStandardInput) {
+    const Ran r = run({"--decode", "-"}, "a310-mx2-2a-mxfx-vs \r\nKL-01-KZ\n\nA310-MX2-9Z\n-\n");
+    EXPECT_EQ(r.status, 1);
+    const auto lines = r.lines();
+    ASSERT_GE(lines.size(), 6);
+    EXPECT_TRUE(lines[1].startsWith("a310-mx2-2a-mxfx-vs,ok,350,")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].startsWith("KL-01-KZ,ok,200,Flow Components,Check Valve,")) << lines[2].toStdString();
+    EXPECT_TRUE(lines[3].startsWith(",unknown,")) << lines[3].toStdString();
+    EXPECT_TRUE(lines[4].startsWith("A310-MX2-9Z,unknown,,")) << lines[4].toStdString();
+    EXPECT_TRUE(lines[4].contains("a porting (-2A"));
+    EXPECT_TRUE(lines[5].startsWith("-,unknown,")) << lines[5].toStdString();
+}
+
+// Whatever arrives on standard input, the answer is one valid UTF-8 CSV row per line.
+TEST(CommandLine, BadInputGetsAClearAnswer) {
+    const QByteArray bad[] = {
+        QByteArray(100000, 'A'), QByteArray("A310\x01\x02-MX2\x1b[31m"), QByteArray("\xff\xfe\xc3(A310-MX2\x80"),
+        QByteArray("A310,\"MX2\""), QByteArray("   "),
+    };
+    for (const QByteArray& line : bad) {
+        const Ran r = run({"--decode", "-"}, line + '\n');
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(isUtf8(r.out)) << line.left(40).toStdString();
+        EXPECT_TRUE(r.out.startsWith(kHeader));
+        EXPECT_LT(r.out.size(), 2000) << "a garbage line is not echoed whole";
+        EXPECT_TRUE(r.out.contains(",unknown,"));
+    }
+}
+
+TEST(CommandLine, OptionsOfTheProgramAndOfQt) {
+    const auto parse = [](std::vector<const char*> args) {
+        args.insert(args.begin(), "tarvek-catalog");
+        return tarvek::parseCommandLine(int(args.size()), args.data());
+    };
+    using Action = tarvek::CommandLine::Action;
+    EXPECT_EQ(parse({}).action, Action::Window);
+    EXPECT_EQ(parse({"-platform", "offscreen"}).action, Action::Window);  // left to Qt
+    EXPECT_EQ(parse({"--part", "A310-MX2"}).part, "A310-MX2");
+    EXPECT_EQ(parse({"--part=-MX2"}).part, "-MX2");
+    EXPECT_EQ(parse({"--decode", "-MX2", "--help"}).numbers, (std::vector<std::string>{"-MX2", "--help"}));
+}
+
+}  // namespace

@@ -1,0 +1,101 @@
+// Finding a part number in the window: Ctrl+F (or Ctrl+L), typing and Enter set the
+// configurator as the user's own clicks would; a wrong number changes nothing and is
+// explained beside the field; a paste on the page looks the number up.
+#include <QApplication>
+#include <QClipboard>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "catalogue/part_number_decoder.h"
+#include "tests/window/shows_state.h"
+#include "tests/window/window_driver.h"
+
+namespace {
+
+using tarvek::ConfiguratorModel;
+
+class Finder : public ::testing::Test {
+protected:
+    WindowDriver d;
+    void SetUp() override {
+        d.window.show();
+        QApplication::setActiveWindow(&d.window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d.window));
+    }
+    QWidget* focus() { return QApplication::focusWidget(); }
+    // The state the same clicks give on a model of its own.
+    static ConfiguratorModel modelAfter(const std::string& partNumber) {
+        ConfiguratorModel model;
+        const tarvek::PartNumberDecoding decoded = tarvek::partNumberDecoder().decode(partNumber);
+        for (const auto& event : decoded.configurations.at(0).events) model.apply(event);
+        return model;
+    }
+};
+
+TEST_F(Finder, TypingANumberAndEnterSetTheCascadeWithTheKeyboardAlone) {
+    for (const auto& keys : {QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::CTRL | Qt::Key_L)}) {
+        d.get<QTabWidget>("SSTab1")->setCurrentIndex(2);  // from another page too
+        d.list("lstProductType")->setFocus();
+        QTest::keySequence(focus(), keys);
+        ASSERT_EQ(focus(), d.get("txtFindPartNumber"));
+        EXPECT_EQ(d.get<QTabWidget>("SSTab1")->currentIndex(), 0);
+    }
+    QTest::keyClicks(focus(), " j310-mx2-2a-mxfx-vs-bk-ls ");
+    QTest::keyClick(focus(), Qt::Key_Return);
+
+    EXPECT_EQ(d.text("lblPartNumber"), "J310-MX2-2A-MXFX-VS-BK-LS");
+    EXPECT_EQ(d.text("lblPrice"), "367.5");
+    EXPECT_EQ(d.list("lstModel")->currentText(), "J310 --- Manual, Tee Knob, LOTO");
+    EXPECT_TRUE(d.get<QAbstractButton>("chkLS")->isChecked());
+    EXPECT_TRUE(tarvek::testing::showsState(d.window, modelAfter("J310-MX2-2A-MXFX-VS-BK-LS").state()));
+    EXPECT_NE(d.text("lblFindResult"), "");
+
+    // The user goes on from there, and Escape leaves the field for where the user was.
+    d.list("lstConn3")->setFocus();
+    QTest::keySequence(focus(), QKeySequence(Qt::CTRL | Qt::Key_F));
+    QTest::keyClick(focus(), Qt::Key_Escape);
+    EXPECT_EQ(focus(), d.list("lstConn3"));
+    d.choose("lstConn3", "T - Tube Stub, 1/4 inch");
+    EXPECT_EQ(d.text("lblPartNumber"), "J310-MX2-2A-MXTX-VS-BK-LS");
+}
+
+TEST_F(Finder, AWrongNumberChangesNothingAndIsExplainedBesideTheField) {
+    d.choose("lstProductType", "Pressure Regulators");
+    d.choose("lstBody", "GN2 - Standard Series");
+    const tarvek::ConfiguratorState before = d.window.configurator().state();
+    const char* const wrong[] = {"A310-MX2-9Z", "", "-", "Q\x01Q", "A310-MX2-2A"};
+    for (const char* text : wrong) {
+        EXPECT_FALSE(d.window.findPartNumber(QString::fromUtf8(text))) << text;
+        EXPECT_TRUE(tarvek::testing::showsState(d.window, before)) << text;
+        EXPECT_FALSE(d.text("lblFindResult").empty()) << text;
+        EXPECT_EQ(d.get("lblFindResult")->toolTip().toStdString(), d.text("lblFindResult"));
+    }
+    d.window.findPartNumber(QStringLiteral("A310-MX2-9Z"));
+    EXPECT_NE(d.text("lblFindResult").find("a porting (-2A"), std::string::npos) << d.text("lblFindResult");
+}
+
+TEST_F(Finder, APasteOnThePageLooksTheNumberUp) {
+    QApplication::clipboard()->setText(QStringLiteral("T403-GN1-2A-MXFX"));
+    d.list("lstProductType")->setFocus();
+    QTest::keySequence(focus(), QKeySequence::Paste);
+    EXPECT_EQ(d.text("lblPartNumber"), "T403-GN1-2A-MXFX");
+    EXPECT_EQ(d.text("txtFindPartNumber"), "T403-GN1-2A-MXFX");
+
+    // A text box pastes into itself.
+    QApplication::clipboard()->setText(QStringLiteral("12"));
+    d.get<QLineEdit>("txtDiscount")->selectAll();
+    d.get("txtDiscount")->setFocus();
+    QTest::keySequence(focus(), QKeySequence::Paste);
+    EXPECT_EQ(d.text("txtDiscount"), "12");
+    EXPECT_EQ(d.text("lblPartNumber"), "T403-GN1-2A-MXFX");
+}
+
+TEST_F(Finder, TheSearchButtonBesideThePartNumberOpensTheField) {
+    auto* button = d.get<QToolButton>("cmdFindPartNumber");
+    EXPECT_FALSE(button->icon().isNull());
+    EXPECT_FALSE(button->accessibleName().isEmpty());
+    button->click();
+    EXPECT_EQ(focus(), d.get("txtFindPartNumber"));
+}
+
+}  // namespace
