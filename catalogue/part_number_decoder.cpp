@@ -114,6 +114,8 @@ struct PartNumberDecoder::Search {
 
     // Each stage after the porting is either left as it is or taken with one of its choices.
     void explore(const ConfiguratorModel& m, const PortingStem* porting, Stage stage) {
+        // What is decided so far, connections left unchosen included, must read like the text.
+        if (!reads(m, readThrough(m.state().record, kSegmentOf[stage - 1]), stage)) return;
         if (stage == Done) {
             if (readAs(m.state().partNumber) == target) found.push_back({events, m.state()});
             return;
@@ -247,12 +249,15 @@ PartNumberDecoding PartNumberDecoder::decode(std::string_view text) const {
             codes.push_back(search.best.state().record.*kPartNumberSegments[kSegmentOf[stage]] + " when not chosen");
         offers.push_back(std::string(kStageNames[stage]) + " (" + joined(codes, ", ") + ")");
     }
-    result.explanation = "\"" + result.understood + "\" reads as " + joined(steps, " / ") + ". ";
+    // What went wrong first, then what was understood.
+    const std::string understood = "\"" + result.understood + "\"";
     if (offers.empty())
-        result.explanation += "Nothing in the catalogue follows it, but the text goes on with \"" + rest + "\".";
+        result.explanation = "Nothing in the catalogue follows " + understood + ", but the text goes on with \"" +
+                             rest + "\". ";
     else
-        result.explanation +=
-            "After it the catalogue offers " + joined(offers, "; or ") + ", not \"" + rest + "\".";
+        result.explanation = "\"" + rest + "\" is not what follows " + understood + " in the catalogue: " +
+                             joined(offers, "; or ") + ". ";
+    result.explanation += understood + " reads as " + joined(steps, " / ") + ".";
     return result;
 }
 

@@ -107,7 +107,8 @@ TEST(PartNumberDecoder, SaysHowFarAnUnknownNumberWasUnderstood) {
     const Case cases[] = {
         {"A310-MX2-9Z", "A310-MX2", {"A310 --- Air-Op N.C., Low Pressure", "a porting (-2A, -2B", "-4D", "\"-9Z\""}},
         {"A310-MX2-2A", "A310-MX2-2A", {"connection 1 (-T, -M, -F, -6, -V, -X when not chosen)"}},
-        {"70-806-01-ZZ", "70-806-01", {"Nothing in the catalogue follows it", "\"-ZZ\""}},
+        {"70-806-01-ZZ", "70-806-01", {"Nothing in the catalogue follows \"70-806-01\"", "\"-ZZ\""}},
+        {"J310-MX2-2A-MXFX-VZ", "J310-MX2-2A-MXFX", {"\"-VZ\" is not what follows", "a seat or seal (-VS, -B5)", "-LS"}},
         {"QQ-1", "", {"No part number of the catalogue begins like \"QQ-1\"", "A310"}},
         {"", "", {"No part number given."}},
         {"-", "", {"begins like \"-\""}},

@@ -41,6 +41,10 @@ int main(int argc, char** argv) {
         choose(window, "lstConn3", "F - Female Face Seal, 1/4 inch");
     }
     if (auto* vespel = window.findChild<QRadioButton*>("optVSKZ")) vespel->click();
+    if (variant == "find") {  // a number looked up, then one that is not the catalogue's
+        window.findPartNumber(QStringLiteral("J310-MX2-2A-MXFX-VS-BK-LS"));
+        window.findPartNumber(QStringLiteral("J310-MX2-2A-MXFX-VZ"));
+    }
     if (auto* discount = window.findChild<QLineEdit*>("txtDiscount")) discount->setText("10");
     choose(window, "lstGasName", "Nitrogen");  // and a flow through a valve of Cv 1.0
     for (const auto& [box, text] : {std::pair{"txtInletPressure", "100"}, std::pair{"txtOutletPressure", "60"}})
