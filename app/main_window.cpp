@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QTabBar>
 
+#include "app/calculator/calculator_views.h"
 #include "app/configurator.h"
 #include "app/controls.h"
 #include "catalogue/product_types.h"
@@ -24,6 +25,7 @@ frmTarvekProducts::frmTarvekProducts(QWidget* parent)
     setUpControls();
     configurator_ = std::make_unique<tarvek::Configurator>(*ui);
     calculator_ = std::make_unique<tarvek::Calculator>(*ui, this);
+    calculatorViews_ = std::make_unique<tarvek::CalculatorViews>(*ui, *calculator_);
     literature_ = std::make_unique<tarvek::Literature>(*ui);
     Form_Load();
 }

@@ -11,6 +11,7 @@ class frmTarvekProducts;
 namespace tarvek {
 class Configurator;
 class Calculator;
+class CalculatorViews;
 class Literature;
 }  // namespace tarvek
 
@@ -31,5 +32,6 @@ private:
     std::unique_ptr<Ui::frmTarvekProducts> ui;
     std::unique_ptr<tarvek::Configurator> configurator_;
     std::unique_ptr<tarvek::Calculator> calculator_;
+    std::unique_ptr<tarvek::CalculatorViews> calculatorViews_;
     std::unique_ptr<tarvek::Literature> literature_;
 };

@@ -1,0 +1,40 @@
+#include "app/calculator/calculator_views.h"
+
+#include "app/controls.h"
+#include "flowcalc/calculator.h"
+#include "flowcalc/flow_curve.h"
+#include "flowcalc/flow_units.h"
+#include "ui_main_window.h"
+
+namespace tarvek {
+
+CalculatorViews::CalculatorViews(Ui::frmTarvekProducts& form, Calculator& calculator) : ui(form) {
+    connect(&calculator, &Calculator::calculated, this, &CalculatorViews::refresh);
+    // A partial entry ("", "-", ".") starts no calculation, yet the curve follows it too:
+    // an emptied box is a missing input. Connected after the calculator's own handlers,
+    // so these run last and see what those handlers left.
+    for (QLineEdit* box : {ui.txtTemperature, ui.txtInletPressure, ui.txtOutletPressure, ui.txtCv,
+                           ui.txtMassFlow, ui.txtXtFactor})
+        connect(box, &QLineEdit::textChanged, this, &CalculatorViews::refresh);
+    refresh();
+}
+
+void CalculatorViews::refresh() {
+    CalculatorTexts texts = readCalculatorTexts(ui);
+
+    // The line under the result converts what the result shows, which a calculation with
+    // a missing input leaves as it was.
+    const QLabel* result = texts.mode == FlowMode::Cv ? ui.lblCv : ui.lblMassFlow;
+    const QString units = qstr(otherUnitsText(texts.mode, stdstr(result->text()), texts.specificGravity));
+    if (units != ui.lblOtherUnits->text()) {
+        ui.lblOtherUnits->setText(units);
+        ui.lblOtherUnits->setToolTip(units.isEmpty() ? QString() : qstr(otherUnitsExplanation(texts.mode)));
+    }
+
+    // A calculation runs twice on the same fields when it writes its result; draw once.
+    if (drawn_ == texts) return;
+    ui.flowCurve->setCurve(flowCurve(texts.fields()));
+    drawn_ = std::move(texts);
+}
+
+}  // namespace tarvek
