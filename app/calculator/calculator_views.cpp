@@ -2,7 +2,6 @@
 
 #include "app/controls.h"
 #include "flowcalc/calculator.h"
-#include "flowcalc/flow_curve.h"
 #include "flowcalc/flow_units.h"
 #include "ui_main_window.h"
 
@@ -31,10 +30,13 @@ void CalculatorViews::refresh() {
         ui.lblOtherUnits->setToolTip(units.isEmpty() ? QString() : qstr(otherUnitsExplanation(texts.mode)));
     }
 
-    // A calculation runs twice on the same fields when it writes its result; draw once.
+    // Each keystroke brings several refreshes (the calculation runs again when it writes
+    // its result into the other mode's box, which the curve does not read): draw once.
+    if (texts.mode == FlowMode::MassFlow) texts.massFlow.clear();
+    if (texts.mode == FlowMode::Cv) texts.cv.clear();
     if (drawn_ == texts) return;
-    ui.flowCurve->setCurve(flowCurve(texts.fields()));
-    drawn_ = std::move(texts);
+    drawn_ = texts;
+    ui.flowCurve->setFields(std::move(texts));
 }
 
 }  // namespace tarvek

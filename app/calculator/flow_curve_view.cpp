@@ -36,7 +36,6 @@ FlowCurveView::FlowCurveView(QWidget* parent) : QFrame(parent) {
     palette.setColor(QPalette::Window, kBackground);
     setPalette(palette);
     setMouseTracking(true);
-    setCurve({});
 }
 
 QFont FlowCurveView::textFont() const {
@@ -45,11 +44,21 @@ QFont FlowCurveView::textFont() const {
     return small;
 }
 
-void FlowCurveView::setCurve(tarvek::FlowCurve curve) {
-    curve_ = std::move(curve);
-    setAccessibleDescription(tarvek::qstr(tarvek::curveSummary(curve_)));
-    pointed_.reset();
-    forgetLayout();
+void FlowCurveView::setFields(tarvek::CalculatorTexts fields) {
+    fields_ = std::move(fields);
+    stale_ = true;
+    if (isVisible()) curve();
+}
+
+const tarvek::FlowCurve& FlowCurveView::curve() {
+    if (stale_) {
+        curve_ = tarvek::flowCurve(fields_.fields());
+        stale_ = false;
+        setAccessibleDescription(tarvek::qstr(tarvek::curveSummary(curve_)));
+        pointed_.reset();
+        forgetLayout();
+    }
+    return curve_;
 }
 
 void FlowCurveView::forgetLayout() {
@@ -57,12 +66,18 @@ void FlowCurveView::forgetLayout() {
     update();
 }
 
-const tarvek::CurveLayout& FlowCurveView::layout() const {
+const tarvek::CurveLayout& FlowCurveView::layout() {
+    const tarvek::FlowCurve& curve = this->curve();
     if (!layout_) {
         const QRectF area = QRectF(contentsRect()).adjusted(kPadding, kPadding, -kPadding, -kPadding);
-        layout_ = tarvek::layoutCurve(curve_, area, QFontMetricsF(textFont()));
+        layout_ = tarvek::layoutCurve(curve, area, QFontMetricsF(textFont()));
     }
     return *layout_;
+}
+
+void FlowCurveView::showEvent(QShowEvent* event) {
+    QFrame::showEvent(event);
+    curve();
 }
 
 void FlowCurveView::resizeEvent(QResizeEvent* event) {
