@@ -25,7 +25,12 @@ frmTarvekProducts::frmTarvekProducts(QWidget* parent)
     setUpControls();
     configurator_ = std::make_unique<tarvek::Configurator>(*ui);
     calculator_ = std::make_unique<tarvek::Calculator>(*ui, this);
-    calculatorViews_ = std::make_unique<tarvek::CalculatorViews>(*ui, *calculator_);
+    calculatorViews_ = std::make_unique<tarvek::CalculatorViews>(tarvek::CalculatorViewControls{
+        {ui->optMassFlow, ui->optCv, ui->txtTemperature, ui->txtInletPressure, ui->txtOutletPressure,
+         ui->lblSpecificGravity, ui->txtXtFactor, ui->txtCv, ui->txtMassFlow},
+        ui->lblMassFlow, ui->lblCv, ui->lblOtherUnits, ui->flowCurve});
+    connect(calculator_.get(), &tarvek::Calculator::calculated, calculatorViews_.get(),
+            &tarvek::CalculatorViews::refresh);
     literature_ = std::make_unique<tarvek::Literature>(*ui);
     Form_Load();
 }

@@ -2,7 +2,6 @@
 
 #include <QScopeGuard>
 
-#include "app/calculator/calculator_fields.h"
 #include "app/controls.h"
 #include "app/warning.h"
 #include "config/number_text.h"
@@ -58,9 +57,18 @@ void Calculator::writeXtFactor() {
 
 void Calculator::Calculate() {
     const auto announce = qScopeGuard([this] { emit calculated(); });
-    const CalculatorTexts texts = readCalculatorTexts(ui);
-    const FlowMode mode = texts.mode;
-    const FlowOutcome outcome = calculateFlow(texts.fields());
+    const FlowMode mode = ui.optMassFlow->isChecked() ? FlowMode::MassFlow
+                          : ui.optCv->isChecked()     ? FlowMode::Cv
+                                                      : FlowMode::None;
+    const std::string temperature = stdstr(ui.txtTemperature->text());
+    const std::string inlet = stdstr(ui.txtInletPressure->text());
+    const std::string outlet = stdstr(ui.txtOutletPressure->text());
+    const std::string specificGravity = stdstr(ui.lblSpecificGravity->text());
+    const std::string xtFactor = stdstr(ui.txtXtFactor->text());
+    const std::string cv = stdstr(ui.txtCv->text());
+    const std::string massFlow = stdstr(ui.txtMassFlow->text());
+    const FlowOutcome outcome =
+        calculateFlow({mode, temperature, inlet, outlet, specificGravity, xtFactor, cv, massFlow});
 
     QLineEdit* resultBox = mode == FlowMode::MassFlow ? ui.txtMassFlow : ui.txtCv;
     QLabel* resultLabel = mode == FlowMode::MassFlow ? ui.lblMassFlow : ui.lblCv;

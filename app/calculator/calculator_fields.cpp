@@ -1,22 +1,25 @@
 #include "app/calculator/calculator_fields.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
 #include "app/controls.h"
-#include "ui_main_window.h"
 
 namespace tarvek {
 
-CalculatorTexts readCalculatorTexts(const Ui::frmTarvekProducts& ui) {
-    const FlowMode mode = ui.optMassFlow->isChecked() ? FlowMode::MassFlow
-                          : ui.optCv->isChecked()     ? FlowMode::Cv
-                                                      : FlowMode::None;
+CalculatorTexts readCalculatorTexts(const CalculatorFieldControls& c) {
+    const FlowMode mode = c.optMassFlow->isChecked() ? FlowMode::MassFlow
+                          : c.optCv->isChecked()     ? FlowMode::Cv
+                                                     : FlowMode::None;
     return {mode,
-            stdstr(ui.txtTemperature->text()),
-            stdstr(ui.txtInletPressure->text()),
-            stdstr(ui.txtOutletPressure->text()),
-            stdstr(ui.lblSpecificGravity->text()),
-            stdstr(ui.txtXtFactor->text()),
-            stdstr(ui.txtCv->text()),
-            stdstr(ui.txtMassFlow->text())};
+            stdstr(c.txtTemperature->text()),
+            stdstr(c.txtInletPressure->text()),
+            stdstr(c.txtOutletPressure->text()),
+            stdstr(c.lblSpecificGravity->text()),
+            stdstr(c.txtXtFactor->text()),
+            stdstr(c.txtCv->text()),
+            stdstr(c.txtMassFlow->text())};
 }
 
 }  // namespace tarvek

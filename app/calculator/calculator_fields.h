@@ -6,9 +6,9 @@
 
 #include "flowcalc/flow_calculation.h"
 
-namespace Ui {
-class frmTarvekProducts;
-}
+class QLabel;
+class QLineEdit;
+class QRadioButton;
 
 namespace tarvek {
 
@@ -23,6 +23,14 @@ struct CalculatorTexts {
     friend bool operator==(const CalculatorTexts&, const CalculatorTexts&) = default;
 };
 
-CalculatorTexts readCalculatorTexts(const Ui::frmTarvekProducts& ui);
+// The calculator's controls that hold those fields.
+struct CalculatorFieldControls {
+    const QRadioButton *optMassFlow, *optCv;
+    const QLineEdit *txtTemperature, *txtInletPressure, *txtOutletPressure;
+    const QLabel* lblSpecificGravity;
+    const QLineEdit *txtXtFactor, *txtCv, *txtMassFlow;
+};
+
+CalculatorTexts readCalculatorTexts(const CalculatorFieldControls& controls);
 
 }  // namespace tarvek

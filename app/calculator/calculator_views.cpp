@@ -1,25 +1,27 @@
 #include "app/calculator/calculator_views.h"
 
+#include <QLabel>
+#include <QLineEdit>
+
+#include "app/calculator/flow_curve_view.h"
 #include "app/controls.h"
-#include "flowcalc/calculator.h"
 #include "flowcalc/flow_units.h"
-#include "ui_main_window.h"
 
 namespace tarvek {
 
-CalculatorViews::CalculatorViews(Ui::frmTarvekProducts& form, Calculator& calculator) : ui(form) {
-    connect(&calculator, &Calculator::calculated, this, &CalculatorViews::refresh);
+CalculatorViews::CalculatorViews(const CalculatorViewControls& controls) : ui(controls) {
     // A partial entry ("", "-", ".") starts no calculation, yet the curve follows it too:
     // an emptied box is a missing input. Connected after the calculator's own handlers,
     // so these run last and see what those handlers left.
-    for (QLineEdit* box : {ui.txtTemperature, ui.txtInletPressure, ui.txtOutletPressure, ui.txtCv,
-                           ui.txtMassFlow, ui.txtXtFactor})
+    for (const QLineEdit* box :
+         {ui.fields.txtTemperature, ui.fields.txtInletPressure, ui.fields.txtOutletPressure, ui.fields.txtCv,
+          ui.fields.txtMassFlow, ui.fields.txtXtFactor})
         connect(box, &QLineEdit::textChanged, this, &CalculatorViews::refresh);
     refresh();
 }
 
 void CalculatorViews::refresh() {
-    CalculatorTexts texts = readCalculatorTexts(ui);
+    CalculatorTexts texts = readCalculatorTexts(ui.fields);
 
     // The line under the result converts what the result shows, which a calculation with
     // a missing input leaves as it was.

@@ -8,24 +8,28 @@
 
 #include "app/calculator/calculator_fields.h"
 
-namespace Ui {
-class frmTarvekProducts;
-}
+class FlowCurveView;
 
 namespace tarvek {
 
-class Calculator;
+struct CalculatorViewControls {
+    CalculatorFieldControls fields;
+    const QLabel *lblMassFlow, *lblCv;  // the calculator's result in each mode
+    QLabel* lblOtherUnits;
+    FlowCurveView* flowCurve;
+};
 
 class CalculatorViews : public QObject {
     Q_OBJECT
   public:
-    CalculatorViews(Ui::frmTarvekProducts& ui, Calculator& calculator);
+    // Follows the calculator's boxes from here on; connect refresh to each calculation.
+    explicit CalculatorViews(const CalculatorViewControls& controls);
 
     // Reads the calculator's fields and result and redraws what changed.
     void refresh();
 
   private:
-    Ui::frmTarvekProducts& ui;
+    CalculatorViewControls ui;
     std::optional<CalculatorTexts> drawn_;  // the fields the curve shows
 };
 
