@@ -2,8 +2,11 @@
 // keystroke, mode switch and gas choice, empty while the calculator has no result, inside
 // its frame whatever is typed, and drawn on whole pixels at the screen's scale (this
 // program runs once more at 200 %).
+#include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QTabWidget>
+#include <QToolTip>
 
 #include "app/calculator/flow_curve_view.h"
 #include "app/warning.h"
@@ -33,6 +36,13 @@ class FlowCurveWindow : public ::testing::Test {
     std::string operatingText() {
         const float value = float(curve().operatingPoint.value);
         return curve().mode == tarvek::FlowMode::Cv ? tarvek::cvText(value) : tarvek::massFlowText(value);
+    }
+
+    // Straight to the curve: a virtual screen's pointer need not reach a window larger than it.
+    void movePointer(QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(view()->mapToGlobal(at)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view(), &move);
     }
 
     void workedExample() {
@@ -207,6 +217,35 @@ TEST_F(FlowCurveWindow, StaysInsideItsFrameWhateverIsTyped) {
         EXPECT_EQ(view()->grab().isNull(), false) << what;
     }
     EXPECT_EQ(warnings, (std::vector<std::string>{"Invalid Temperature Value", "Invalid Cv Value"}));
+}
+
+// The pointer reads the curve where it is: the outlet pressure under it and the flow there.
+TEST_F(FlowCurveWindow, TheTooltipFollowsThePointer) {
+    workedExample();
+    d.window.show();
+    d.get<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d.window));
+    const tarvek::CurveLayout& layout = view()->layout();
+    const auto pointAt = [&](double psig) {
+        const QPoint at(int(std::lround(layout.xAt(psig))), int(layout.plot.center().y()));
+        movePointer(at);
+        return QToolTip::isVisible() ? QToolTip::text().toStdString() : std::string();
+    };
+    const double pixel = 114.7 / layout.plot.width();  // psi
+    // Within the choked area the flow is the choked flow, wherever the pointer is.
+    for (const double psig : {-10.0, 0.0, 20.0, 45.0}) {
+        const std::string tip = pointAt(psig);
+        EXPECT_NEAR(tarvek::leadingNumber(tip), psig, pixel) << tip;
+        EXPECT_TRUE(tip.ends_with(" psig: 1922.9 slm, choked")) << tip;
+    }
+    // Above it the flow falls with the pressure drop: 1718.2 slm at 60 psig, to a pixel.
+    const std::string sixty = pointAt(60);
+    EXPECT_NEAR(tarvek::leadingNumber(sixty), 60, pixel) << sixty;
+    EXPECT_NEAR(tarvek::leadingNumber(sixty.substr(sixty.find(": ") + 2)), 1718.2, 3) << sixty;
+    EXPECT_TRUE(sixty.ends_with(" slm")) << sixty;
+    // Off the plot, no tooltip.
+    movePointer(QPoint(1, 1));
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
 }
 
 // Beside the calculator's frames and above the maintenance buttons: on no original control.
