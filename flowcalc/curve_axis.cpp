@@ -1,8 +1,9 @@
 #include "flowcalc/curve_axis.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
+
+#include "flowcalc/compact_number_text.h"
 
 namespace tarvek {
 namespace {
@@ -17,23 +18,6 @@ double roundStep(double value) {
 
 bool usable(double low, double high) { return std::isfinite(low) && std::isfinite(high) && high > low; }
 
-std::string formatted(double value, std::chars_format format, int precision) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
-    return std::string(buffer, result.ptr);
-}
-
-void dropTrailingZeros(std::string& text) {
-    const auto exponent = text.find('e');
-    std::string mantissa = text.substr(0, exponent);
-    const std::string rest = exponent == std::string::npos ? "" : text.substr(exponent);
-    if (mantissa.find('.') != std::string::npos) {
-        mantissa.erase(mantissa.find_last_not_of('0') + 1);
-        if (mantissa.back() == '.') mantissa.pop_back();
-    }
-    text = mantissa + rest;
-}
-
 }  // namespace
 
 AxisScale axisScale(double low, double high, int maxTicks) {
@@ -46,8 +30,8 @@ AxisScale axisScale(double low, double high, int maxTicks) {
     scale.step = roundStep((high - low) / (wanted - 1));
     if (!(scale.step > 0) || !std::isfinite(scale.step)) return scale;
     // Counted from an index, never by repeated addition: a step far below the values'
-    // resolution can neither loop for ever nor pile up rounding errors.
-    // A tick a hair's breadth outside the range (from rounding) still counts.
+    // resolution can neither loop for ever nor pile up rounding errors. A tick a hair's
+    // breadth outside the range (from rounding) still counts.
     constexpr double kTolerance = 1e-9;
     const double first = std::ceil(low / scale.step - kTolerance);
     for (int i = 0; i <= wanted; ++i) {
@@ -73,21 +57,15 @@ AxisScale axisScaleFromZero(double high, int maxTicks) {
 std::string tickText(double value, double step) {
     if (!std::isfinite(value) || !std::isfinite(step)) return {};
     if (value == 0) return "0";
-    const double magnitude = std::abs(step);
-    std::string text;
+    const double magnitude = std::abs(step) > 0 ? std::abs(step) : std::abs(value);
     if (std::abs(value) >= 1e6 || std::abs(value) < 1e-3) {
         // Digits enough to tell neighbouring ticks apart.
-        const int digits = std::clamp(
-            int(std::floor(std::log10(std::abs(value)))) - int(std::floor(std::log10(magnitude))), 0, 15);
-        text = formatted(value, std::chars_format::scientific, digits);
-        dropTrailingZeros(text);
-        if (const auto e = text.find('e'); e != std::string::npos) text[e] = 'E';
-        return text;
+        const int digits =
+            int(std::floor(std::log10(std::abs(value)))) - int(std::floor(std::log10(magnitude)));
+        return compactNumberText(value, std::chars_format::scientific, std::clamp(digits, 0, 15));
     }
-    const int decimals = std::clamp(-int(std::floor(std::log10(magnitude) + 1e-9)), 0, 15);
-    text = formatted(value, std::chars_format::fixed, decimals);
-    dropTrailingZeros(text);
-    return text;
+    const int decimals = -int(std::floor(std::log10(magnitude) + 1e-9));
+    return compactNumberText(value, std::chars_format::fixed, std::clamp(decimals, 0, 15));
 }
 
 }  // namespace tarvek

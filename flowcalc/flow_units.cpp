@@ -1,9 +1,9 @@
 #include "flowcalc/flow_units.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "config/number_text.h"
+#include "flowcalc/compact_number_text.h"
 
 namespace tarvek {
 namespace {
@@ -21,25 +21,10 @@ double kilogramsPerHourFromSlm(double slm, double specificGravity) {
 double kvFromCv(double cv) { return cv * kKvPerCv; }
 
 std::string unitValueText(double value) {
-    if (!std::isfinite(value)) return {};
-    if (value == 0) return "0";
     const double magnitude = std::abs(value);
-    if (magnitude >= 1000 && magnitude < 1e7) return numberText(std::round(value));
-    char buffer[64];
-    const auto format = magnitude >= 1e7 ? std::chars_format::scientific : std::chars_format::general;
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, format,
-                                   format == std::chars_format::scientific ? 3 : 4)
-                         .ptr;
-    std::string text(buffer, end);
-    // Trailing zeros of the digits go, as in every number text of the catalogue; so does
-    // to_chars' small e.
-    const auto exponent = text.find('e');
-    std::string digits = text.substr(0, exponent);
-    if (digits.find('.') != std::string::npos) {
-        digits.erase(digits.find_last_not_of('0') + 1);
-        if (digits.back() == '.') digits.pop_back();
-    }
-    return exponent == std::string::npos ? digits : digits + "E" + text.substr(exponent + 1);
+    if (magnitude >= 1000 && magnitude < 1e7) return compactNumberText(value, std::chars_format::fixed, 0);
+    if (magnitude >= 1e7) return compactNumberText(value, std::chars_format::scientific, 3);
+    return compactNumberText(value, std::chars_format::general, 4);
 }
 
 std::string otherUnitsText(FlowMode mode, std::string_view resultText, std::string_view specificGravity) {
