@@ -2,8 +2,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QToolTip>
+#include <cmath>
 
 #include "app/controls.h"
 #include "flowcalc/flow_curve_text.h"
