@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QTabBar>
 
+#include "app/calculator/calculator_views.h"
 #include "app/configurator/configurator_page.h"
 #include "app/configurator/part_number_finder.h"
 #include "app/controls.h"
@@ -53,6 +54,12 @@ frmTarvekProducts::frmTarvekProducts(QWidget* parent)
         this, ui->lstGasName, ui->lblSpecificGravity, ui->lblSpecificHeat, ui->txtTemperature,
         ui->txtInletPressure, ui->txtOutletPressure, ui->txtXtFactor, ui->optMassFlow, ui->optCv, ui->txtCv,
         ui->txtMassFlow, ui->lblCv, ui->lblMassFlow, ui->lblChokedFlow});
+    calculatorViews_ = std::make_unique<tarvek::CalculatorViews>(tarvek::CalculatorViewControls{
+        {ui->optMassFlow, ui->optCv, ui->txtTemperature, ui->txtInletPressure, ui->txtOutletPressure,
+         ui->lblSpecificGravity, ui->txtXtFactor, ui->txtCv, ui->txtMassFlow},
+        ui->lblMassFlow, ui->lblCv, ui->lblOtherUnits, ui->flowCurve});
+    connect(calculator_.get(), &tarvek::Calculator::calculated, calculatorViews_.get(),
+            &tarvek::CalculatorViews::refresh);
     literature_ = std::make_unique<tarvek::Literature>(std::initializer_list<QWidget*>{ui->tabLiterature, ui->tabTechnical});
     Form_Load();
 }

@@ -12,6 +12,7 @@ namespace tarvek {
 class ConfiguratorPage;
 class PartNumberFinder;
 class Calculator;
+class CalculatorViews;
 class Literature;
 }  // namespace tarvek
 
@@ -35,6 +36,7 @@ private:
     std::unique_ptr<Ui::frmTarvekProducts> ui;
     std::unique_ptr<tarvek::ConfiguratorPage> configurator_;
     std::unique_ptr<tarvek::Calculator> calculator_;
+    std::unique_ptr<tarvek::CalculatorViews> calculatorViews_;
     std::unique_ptr<tarvek::Literature> literature_;
     tarvek::PartNumberFinder* finder_ = nullptr;
 };

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <QScopeGuard>
+
 #include "app/controls.h"
 #include "config/number_text.h"
 #include "flowcalc/choked_flow_ratio.h"
@@ -58,6 +60,7 @@ void Calculator::writeXtFactor() {
 }
 
 void Calculator::Calculate() {
+    const auto announce = qScopeGuard([this] { emit calculated(); });
     const FlowMode mode = ui.optMassFlow->isChecked() ? FlowMode::MassFlow
                           : ui.optCv->isChecked()     ? FlowMode::Cv
                                                       : FlowMode::None;

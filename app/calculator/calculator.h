@@ -53,6 +53,10 @@ class Calculator : public QObject {
     void optMassFlow_Click();
     void optCv_Click();
 
+  signals:
+    // After every run of Calculate, whatever it wrote or left alone.
+    void calculated();
+
   private:
     void checkBox(CalculatorBox box, QLineEdit* edit);
     void writeXtFactor();

@@ -53,10 +53,12 @@ int main(int argc, char** argv) {
     auto* tabs = window.findChild<QTabWidget*>("SSTab1");
     QTimer::singleShot(300, [&] {
         const char* pages[] = {"configurator", "literature", "technical"};
-        for (int page = 0; page < 3; ++page) {
+        // Run at 200 % ("scaled"), only the technical page, for its flow curve.
+        const bool scaled = variant == QStringLiteral("scaled");
+        for (int page = scaled ? 2 : 0; page < 3; ++page) {
             tabs->setCurrentIndex(page);
             app.processEvents();
-            const QString suffix = page == 0 ? "-" + variant : QString();
+            const QString suffix = page == 0 ? "-" + variant : scaled ? QStringLiteral("-200") : QString();
             window.grab().save(outDir + QStringLiteral("/screenshot-%1%2.png").arg(pages[page], suffix));
         }
         app.quit();

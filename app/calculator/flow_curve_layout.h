@@ -1,0 +1,46 @@
+// Where each part of the flow curve goes inside its frame: the plot, the axes' ticks and
+// texts, the choked area, the line cut to the plot and the operating point. Worked out
+// from the curve, the free area and the text size alone, so it can be checked without a
+// screen.
+#pragma once
+
+#include <QFontMetricsF>
+#include <QPolygonF>
+#include <QRectF>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "flowcalc/curve_axis.h"
+#include "flowcalc/flow_curve.h"
+
+namespace tarvek {
+
+struct CurveLabel {
+    enum class Role { PressureTick, ValueTick, Choked, Gap };
+    Role role;
+    QString text;
+    QRectF rect;
+};
+
+struct CurveLayout {
+    QRectF plot;  // empty when nothing is plotted
+    AxisScale pressureAxis, valueAxis;
+    QRectF chokedArea;               // empty when no outlet pressure of the span is choked
+    std::vector<QPolygonF> lines;    // the curve, cut where it leaves the plot
+    std::optional<QPointF> marker;   // the operating point
+    std::vector<CurveLabel> labels;  // none overlaps another; all inside the area
+
+    double xAt(double pressure) const;
+    double yAt(double value) const;
+    double pressureAt(double x) const;
+};
+
+CurveLayout layoutCurve(const FlowCurve& curve, const QRectF& area, const QFontMetricsF& metrics);
+
+// The highest value the plot shows. In Cv mode the Cv needed grows without bound towards
+// the inlet pressure, so the plot stops at four times the choked Cv or a quarter above the
+// operating point, whichever is higher.
+double plottedMaximum(const FlowCurve& curve);
+
+}  // namespace tarvek
