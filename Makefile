@@ -40,7 +40,7 @@ release: deps
 	cd build-release && $(CTEST)
 
 clang: deps
-	$(call configure,build-clang,-DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++)
+	$(call configure,build-clang,-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++)
 	cmake --build build-clang -j $(JOBS)
 	cd build-clang && $(CTEST)
 

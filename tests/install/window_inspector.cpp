@@ -1,7 +1,7 @@
 // Preloaded into an installed copy of the program by the install and package tests: once the
 // window is up, prints what it shows (the start picture, the gas list), clicks every document
 // button and prints the documents it would hand to the viewer, and ends the program. The
-// program itself reads no command line and writes nothing, so this is how a test looks in.
+// program itself has no option to report what it shows and writes nothing, so this is how a test looks in.
 #include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
