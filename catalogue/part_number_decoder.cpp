@@ -196,19 +196,21 @@ PartNumberDecoding PartNumberDecoder::decode(std::string_view text) const {
     for (const Stem& stem : stems_)
         if (!stem.prefix.empty()) search.fromStem(stem);
 
-    // The same record reached twice is one configuration; keep the shorter way to it.
+    // The same configuration reached twice is one; keep the shorter way to it.
     auto& found = search.found;
     std::stable_sort(found.begin(), found.end(), [](const DecodedConfiguration& a, const DecodedConfiguration& b) {
         if (a.events.size() != b.events.size()) return a.events.size() < b.events.size();
         return leadingNumber(a.state.listPrice) < leadingNumber(b.state.listPrice);
     });
+    const auto sameConfiguration = [](const ConfiguratorState& a, const ConfiguratorState& b) {
+        if (a.record != b.record) return false;
+        for (std::size_t step = 0; step < kStepCount; ++step)
+            if (stepText(a, Step(step)) != stepText(b, Step(step))) return false;
+        return true;
+    };
     for (const DecodedConfiguration& candidate : found) {
         const bool seen = std::any_of(result.configurations.begin(), result.configurations.end(),
-                                      [&](const DecodedConfiguration& kept) {
-                                          return kept.state.record == candidate.state.record &&
-                                                 describeConfiguration(kept.state).size() ==
-                                                     describeConfiguration(candidate.state).size();
-                                      });
+                                      [&](const auto& kept) { return sameConfiguration(kept.state, candidate.state); });
         if (!seen) result.configurations.push_back(candidate);
     }
     if (!result.configurations.empty()) {

@@ -97,9 +97,8 @@ void ConfiguratorPage::showPrices(const ConfiguratorState& s) {
     }
     ui.txtDiscount->setEnabled(s.discountEnabled);
     ui.lblNetPrice->setText(qstr(s.netPrice));
-    for (QWidget* w : {static_cast<QWidget*>(ui.lblPrice), static_cast<QWidget*>(ui.txtDiscount),
-                       static_cast<QWidget*>(ui.lblNetPrice), static_cast<QWidget*>(ui.Label3),
-                       static_cast<QWidget*>(ui.Label6), static_cast<QWidget*>(ui.Label4)})
+    for (QWidget* w : std::initializer_list<QWidget*>{ui.lblPrice, ui.txtDiscount, ui.lblNetPrice, ui.Label3,
+                                                      ui.Label6, ui.Label4})
         setShown(w, s.pricesShown);
 }
 
