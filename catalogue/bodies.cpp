@@ -36,14 +36,6 @@ std::vector<std::string_view> derivedModelEntries(const Body& body) {
 
 }  // namespace
 
-Entries modelEntries(const Body& body) {
-    // Derived once from the tables; every list that shows them points here.
-    static const auto lists = [] {
-        std::array<std::vector<std::string_view>, kBodies.size()> all;
-        for (const Body& row : kBodies) all[rowIndex(kBodies, row)] = derivedModelEntries(row);
-        return all;
-    }();
-    return lists[rowIndex(kBodies, body)];
-}
+Entries modelEntries(const Body& body) { return derivedEntries(kBodies, body, derivedModelEntries); }
 
 }  // namespace tarvek

@@ -15,16 +15,11 @@ Entries portingEntries() {
 
 Entries connectionEntries(const ConnectionSet& set, bool withFixedMale) {
     if (!withFixedMale) return set.connections;
-    static const auto lists = [] {
-        std::array<std::vector<std::string_view>, kConnectionSets.size()> all;
-        for (const ConnectionSet& row : kConnectionSets) {
-            auto& entries = all[rowIndex(kConnectionSets, row)];
-            entries.assign(row.connections.begin(), row.connections.end());
-            entries.push_back(connection::V14);
-        }
-        return all;
-    }();
-    return lists[rowIndex(kConnectionSets, set)];
+    return derivedEntries(kConnectionSets, set, [](const ConnectionSet& row) {
+        std::vector<std::string_view> entries(row.connections.begin(), row.connections.end());
+        entries.push_back(connection::V14);
+        return entries;
+    });
 }
 
 }  // namespace tarvek

@@ -7,7 +7,7 @@
 namespace tarvek {
 namespace {
 
-std::vector<std::string_view> derivedEntries(const ProductType& type) {
+std::vector<std::string_view> entriesOf(const ProductType& type) {
     std::vector<std::string_view> entries;
     if (type.entry == type::ActuatorAssemblies) {
         for (const auto& a : kActuators)
@@ -23,13 +23,6 @@ std::vector<std::string_view> derivedEntries(const ProductType& type) {
 
 }  // namespace
 
-Entries productTypeEntries(const ProductType& type) {
-    static const auto lists = [] {
-        std::array<std::vector<std::string_view>, kProductTypes.size()> all;
-        for (const ProductType& row : kProductTypes) all[rowIndex(kProductTypes, row)] = derivedEntries(row);
-        return all;
-    }();
-    return lists[rowIndex(kProductTypes, type)];
-}
+Entries productTypeEntries(const ProductType& type) { return derivedEntries(kProductTypes, type, entriesOf); }
 
 }  // namespace tarvek
