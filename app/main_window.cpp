@@ -8,6 +8,7 @@
 #include "app/controls.h"
 #include "app/calculator/calculator.h"
 #include "app/literature/literature.h"
+#include "app/quote/quote_actions.h"
 #include "ui_main_window.h"
 
 namespace {
@@ -50,6 +51,8 @@ frmTarvekProducts::frmTarvekProducts(QWidget* parent)
         ui->txtInletPressure, ui->txtOutletPressure, ui->txtXtFactor, ui->optMassFlow, ui->optCv, ui->txtCv,
         ui->txtMassFlow, ui->lblCv, ui->lblMassFlow, ui->lblChokedFlow});
     literature_ = std::make_unique<tarvek::Literature>(std::initializer_list<QWidget*>{ui->tabLiterature, ui->tabTechnical});
+    new tarvek::QuoteActions(*configurator_,
+                             {ui->tabConfigurator, ui->lblPartNumber, ui->Label1, ui->txtDiscount});
     Form_Load();
 }
 
