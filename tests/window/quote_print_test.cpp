@@ -52,7 +52,7 @@ PrintedPage printToPdf(frmTarvekProducts& window, const QString& pdf) {
         const QStringList columns = row.simplified().split(' ');
         if (columns.size() > 4) page.images << columns[3] + ' ' + columns[4];
     }
-    EXPECT_EQ(run("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+1\\n")), true);
+    EXPECT_TRUE(run("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+1\\n")));
     return page;
 }
 
@@ -72,6 +72,7 @@ TEST_F(QuotePrint, ThePageHoldsThePartNumberDescriptionAndPrices) {
     struct Case {
         const char* name;
         std::vector<Step> steps;
+        const char* discount;
         bool hidePrices;
         std::vector<const char*> shown;
         std::vector<const char*> absent;
@@ -82,6 +83,7 @@ TEST_F(QuotePrint, ThePageHoldsThePartNumberDescriptionAndPrices) {
     const Case cases[] = {
         {"worked-example",
          kPortingDrawingSteps,
+         "10",
          false,
          {"2013 Tarvek Products Catalog (130205)", "Date: February 5, 2013", "Part Number",
           "A310-MX2-2A-MXFX-VS", "Model / Series", "A310 --- Air-Op N.C., Low Pressure", "Connection 3",
@@ -91,6 +93,7 @@ TEST_F(QuotePrint, ThePageHoldsThePartNumberDescriptionAndPrices) {
          0},
         {"lever-handle",
          kTypicalValveSteps,
+         "10",
          false,
          {"J310-MX2-2A-MXFX-VS-BK-LS", "Handle Color BK - Black", "Lever Handle LS - Lever Handle",
           "List Price US$ 367.5", "Net Price US$ 330.75"},
@@ -98,18 +101,21 @@ TEST_F(QuotePrint, ThePageHoldsThePartNumberDescriptionAndPrices) {
          1},
         {"regulator",
          kRegulatorSteps,
+         "10",
          false,
          {"T410-GN2-2A-MXFX-VS", "Pressure Regulators", "T410 - 20 to 100 Psig Outlet", "List Price US$ 640"},
          {},
          0},
         {"fitting",
          kFittingSteps,
+         "10",
          false,
          {"1-4-VC-1", "Body Type Compart Nuts", "Model / Series 1/4 inch Female", "List Price US$ 4.51"},
          {"Porting Style"},
          1},
         {"non-standard",
          kNonStandardSteps,
+         "10",
          false,
          {"A310-MX2-2A-VXTX", "NON-STANDARD - Consult supplier for availability",
           "Connection 1: \"V - Fixed Male Face Seal, 1/4 inch\" is standard only with the same in connection "
@@ -118,15 +124,30 @@ TEST_F(QuotePrint, ThePageHoldsThePartNumberDescriptionAndPrices) {
          0},
         {"prices-hidden",
          kTypicalValveSteps,
+         "10",
          true,
          {"J310-MX2-2A-MXFX-VS-BK-LS", "Lever Handle"},
          {"US$", "Discount"},
+         1},
+        {"model-heading",
+         kModelHeadingSteps,
+         "10",
+         false,
+         {"-MX2", "Body Type", "List Price US$ 140"},
+         {"Model"},
+         0},
+        {"discount-out-of-range",
+         kFittingSteps,
+         "1e400",
+         false,
+         {"1-4-VC-1", "List Price US$ 4.51"},
+         {"Net Price", "Discount", "inf", "nan"},
          1},
     };
     for (const Case& c : cases) {
         WindowDriver d;
         takeSteps(d, c.steps);
-        d.setText("txtDiscount", "10");
+        d.setText("txtDiscount", QString::fromLatin1(c.discount));
         if (c.hidePrices) QTest::mouseDClick(d.get("Image2"), Qt::LeftButton);
         const PrintedPage page = printToPdf(d.window, pdf(c.name));
         for (const char* text : c.shown)
