@@ -28,7 +28,7 @@ struct Controls {
     void click(const char* button) { window.findChild<QAbstractButton*>(QLatin1String(button))->click(); }
 };
 
-void configure(frmTarvekProducts& window, const std::vector<tarvek::testing::Step>& steps) {
+void configure(frmTarvekProducts& window, const std::vector<tarvek::testing::UserStep>& steps) {
     Controls controls{window};
     tarvek::testing::takeSteps(controls, steps);
 }
@@ -43,7 +43,7 @@ void BM_CopyQuote(benchmark::State& state) {
 }
 BENCHMARK(BM_CopyQuote)->Unit(benchmark::kMicrosecond);
 
-void previewPage(benchmark::State& state, const std::vector<tarvek::testing::Step>& steps) {
+void previewPage(benchmark::State& state, const std::vector<tarvek::testing::UserStep>& steps) {
     frmTarvekProducts window;
     configure(window, steps);
     QPrinter printer(QPrinter::HighResolution);

@@ -7,18 +7,12 @@
 
 namespace tarvek::testing {
 
-struct Step {
+struct UserStep {
     const char* control;  // a list, or a button when `entry` is empty
     const char* entry = "";
 };
 
-struct QuoteConfiguration {
-    const char* name;
-    std::vector<Step> steps;
-    const char* discount = "0";
-};
-
-inline const std::vector<Step> kTypicalValveSteps = {
+inline const std::vector<UserStep> kTypicalValveSteps = {
     {"lstProductType", "Diaphragm Valves"},
     {"lstBody", "MX2 - Standard Series"},
     {"lstModel", "J310 --- Manual, Tee Knob, LOTO"},
@@ -30,7 +24,7 @@ inline const std::vector<Step> kTypicalValveSteps = {
     {"chkLS"},
 };
 
-inline const std::vector<Step> kPortingDrawingSteps = {
+inline const std::vector<UserStep> kPortingDrawingSteps = {
     {"lstProductType", "Diaphragm Valves"},
     {"lstBody", "MX2 - Standard Series"},
     {"lstModel", "A310 --- Air-Op N.C., Low Pressure"},
@@ -40,7 +34,7 @@ inline const std::vector<Step> kPortingDrawingSteps = {
     {"optVSKZ"},
 };
 
-inline const std::vector<Step> kRegulatorSteps = {
+inline const std::vector<UserStep> kRegulatorSteps = {
     {"lstProductType", "Pressure Regulators"},
     {"lstBody", "GN2 - Standard Series"},
     {"lstModel", "T410 - 20 to 100 Psig Outlet"},
@@ -50,13 +44,13 @@ inline const std::vector<Step> kRegulatorSteps = {
     {"optVSKZ"},
 };
 
-inline const std::vector<Step> kFittingSteps = {
+inline const std::vector<UserStep> kFittingSteps = {
     {"lstProductType", "Fittings"},
     {"lstBody", "Compart Nuts"},
     {"lstModel", "1/4 inch Female"},
 };
 
-inline const std::vector<Step> kNonStandardSteps = {
+inline const std::vector<UserStep> kNonStandardSteps = {
     {"lstProductType", "Diaphragm Valves"},
     {"lstBody", "MX2 - Standard Series"},
     {"lstModel", "A310 --- Air-Op N.C., Low Pressure"},
@@ -65,7 +59,7 @@ inline const std::vector<Step> kNonStandardSteps = {
     {"lstConn3", "T - Tube Stub, 1/4 inch"},
 };
 
-inline const std::vector<Step> kModelHeadingSteps = {
+inline const std::vector<UserStep> kModelHeadingSteps = {
     {"lstProductType", "Diaphragm Valves"},
     {"lstBody", "MX2 - Standard Series"},
     {"lstModel", "-----  Other Available Models  -----"},
@@ -73,8 +67,8 @@ inline const std::vector<Step> kModelHeadingSteps = {
 
 // Takes the steps on a driver with choose(list, entry) and click(button).
 template <typename Driver>
-void takeSteps(Driver& driver, const std::vector<Step>& steps) {
-    for (const Step& step : steps) {
+void takeSteps(Driver& driver, const std::vector<UserStep>& steps) {
+    for (const UserStep& step : steps) {
         if (*step.entry)
             driver.choose(step.control, step.entry);
         else

@@ -38,7 +38,7 @@ const Lines kTypicalValveLines = {
 TEST(Quote, LinesOfEachKindOfConfiguration) {
     struct Case {
         const char* name;
-        std::vector<Step> steps;
+        std::vector<UserStep> steps;
         const char* discount;
         std::string partNumber;
         Lines description;
@@ -162,7 +162,7 @@ TEST(Quote, PricesHiddenByTheBrandPictureAreLeftOut) {
 }
 
 TEST(Quote, NothingToQuoteBeforeAPartNumber) {
-    const std::vector<std::vector<Step>> starts = {
+    const std::vector<std::vector<UserStep>> starts = {
         {},
         {{"lstProductType", "Diaphragm Valves"}},
         {{"lstProductType", "--------------------------"}},

@@ -39,7 +39,7 @@ class QuoteCopy : public ::testing::Test {
 TEST(QuoteClipboard, TextAndTableOfEachKindOfConfiguration) {
     struct Case {
         const char* name;
-        std::vector<Step> steps;
+        std::vector<UserStep> steps;
         bool hidePrices;
         std::string text;
         std::vector<std::string> rows;  // lines of the HTML

@@ -71,7 +71,7 @@ class QuotePrint : public ::testing::Test {
 TEST_F(QuotePrint, ThePageHoldsThePartNumberDescriptionAndPrices) {
     struct Case {
         const char* name;
-        std::vector<Step> steps;
+        std::vector<UserStep> steps;
         const char* discount;
         bool hidePrices;
         std::vector<const char*> shown;
