@@ -1,5 +1,6 @@
-// The quote of a configuration: which lines it holds for each kind of product, its prices
-// or none, the non-standard warning, and its plain-text and HTML forms.
+// The quote of a configuration: which lines it holds, its prices or none, the non-standard
+// warning, and its plain-text and HTML forms. The window's clipboard test spells out the
+// quotes of a regulator, a fitting and a non-standard valve.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -57,28 +58,6 @@ TEST(Quote, LinesOfEachKindOfConfiguration) {
          valvePrices,
          {},
          "J310 Stubby Knob.jpg"},
-        {"regulator",
-         kRegulatorSteps,
-         "0",
-         "T410-GN2-2A-MXFX-VS",
-         {{"Product Type", "Pressure Regulators"},
-          {"Body Type", "GN2 - Standard Series"},
-          {"Model / Series", "T410 - 20 to 100 Psig Outlet"},
-          {"Porting Style", "2A"},
-          {"Connection 1", "M - Male Face Seal, 1/4 inch"},
-          {"Connection 3", "F - Female Face Seal, 1/4 inch"},
-          {"Seat / Seal", "VS - Vespel Seat"}},
-         {{"List Price US$", "640"}, {"Discount %", "0"}, {"Net Price US$", "640"}},
-         {},
-         "2A.wmf"},
-        {"fitting",
-         kFittingSteps,
-         "10",
-         "1-4-VC-1",
-         {{"Product Type", "Fittings"}, {"Body Type", "Compart Nuts"}, {"Model / Series", "1/4 inch Female"}},
-         {{"List Price US$", "4.51"}, {"Discount %", "10"}, {"Net Price US$", "4.06"}},
-         {},
-         "Nut - Female.jpg"},
         {"non-standard valve: the standard seat is part of it",
          kNonStandardSteps,
          "0",
@@ -216,31 +195,6 @@ TEST(QuoteText, TheTypicalValveAsPlainTextAndAsATable) {
         "<tr><th style=\"text-align:left\">Net Price US$</th><td>330.75</td></tr>\n"
         "<tr><td colspan=\"2\" style=\"font-style:italic\">2013 Tarvek Products Catalog (130205)</td></tr>\n"
         "</table>\n");
-}
-
-TEST(QuoteText, TheNonStandardWarningWithItsReasons) {
-    ModelDriver d;
-    takeSteps(d, kNonStandardSteps);
-    const Quote quote = quoteOf(d.state());
-    const std::string text = quotePlainText(quote);
-    EXPECT_NE(
-        text.find("Net Price US$: 270\n"
-                  "\n"
-                  "NON-STANDARD - Consult supplier for availability\n"
-                  "Connection 1: \"V - Fixed Male Face Seal, 1/4 inch\" is standard only with the same in "
-                  "connection 3\n"
-                  "\n"
-                  "2013 Tarvek Products Catalog (130205)\n"),
-        std::string::npos)
-        << text;
-    const std::string html = quoteHtml(quote);
-    EXPECT_NE(
-        html.find("<tr><td colspan=\"2\" style=\"color:#ff0000;font-weight:bold\">NON-STANDARD - Consult "
-                  "supplier for availability</td></tr>\n"
-                  "<tr><td colspan=\"2\" style=\"color:#ff0000\">Connection 1: &quot;V - Fixed Male Face "
-                  "Seal, 1/4 inch&quot; is standard only with the same in connection 3</td></tr>\n"),
-        std::string::npos)
-        << html;
 }
 
 TEST(QuoteText, HtmlEscapesWhatItQuotes) {
