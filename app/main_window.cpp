@@ -10,6 +10,7 @@
 #include "app/controls.h"
 #include "app/calculator/calculator.h"
 #include "app/literature/literature.h"
+#include "app/quote/quote_actions.h"
 #include "ui_main_window.h"
 
 namespace {
@@ -61,6 +62,8 @@ frmTarvekProducts::frmTarvekProducts(QWidget* parent)
     connect(calculator_.get(), &tarvek::Calculator::calculated, calculatorViews_.get(),
             &tarvek::CalculatorViews::refresh);
     literature_ = std::make_unique<tarvek::Literature>(std::initializer_list<QWidget*>{ui->tabLiterature, ui->tabTechnical});
+    new tarvek::QuoteActions(*configurator_,
+                             {ui->tabConfigurator, ui->lblPartNumber, ui->Label1, ui->txtDiscount});
     Form_Load();
 }
 

@@ -16,13 +16,15 @@ bool isMetafile(const QByteArray& bytes) {
     return placeable || ((type == 1 || type == 2) && headerWords == 9);
 }
 
-// Read and checked once, when the file is loaded; played at whatever size the picture
-// is shown. A file that is not a sound metafile gives the empty picture.
+// Read and checked once, when the file is loaded; played at whatever size the picture is
+// shown, or onto a page as vectors. A file that is not a sound metafile gives the empty picture.
 Picture metafilePicture(const QByteArray& bytes) {
     std::optional<wmf::Metafile> metafile = wmf::parseMetafile(bytes);
     if (!metafile) return {};
     auto shared = std::make_shared<const wmf::Metafile>(std::move(*metafile));
-    return Picture::fromDrawing([shared](QSize size) { return wmf::renderMetafile(*shared, size); });
+    return Picture::fromDrawing(
+        [shared](QSize size) { return wmf::renderMetafile(*shared, size); },
+        [shared](QPainter& painter, const QRectF& target) { wmf::paintMetafile(*shared, painter, target); });
 }
 
 }  // namespace tarvek

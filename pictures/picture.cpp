@@ -52,9 +52,11 @@ Picture Picture::fromImage(QImage image) {
     return picture;
 }
 
-Picture Picture::fromDrawing(std::function<QImage(QSize)> draw) {
+Picture Picture::fromDrawing(std::function<QImage(QSize)> draw,
+                             std::function<void(QPainter&, const QRectF&)> paint) {
     Picture picture;
     picture.draw_ = std::move(draw);
+    picture.paint_ = std::move(paint);
     return picture;
 }
 
@@ -67,6 +69,17 @@ QImage Picture::render(QSize size) const {
         if (const QImage larger = decodeRaster(readPictureFile(decodedFrom_), size); !larger.isNull())
             return larger.size() == size ? larger : larger.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return image_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+void Picture::paint(QPainter& painter, const QRectF& target) const {
+    if (target.isEmpty() || isNull()) return;
+    if (paint_) {
+        paint_(painter, target);
+        return;
+    }
+    // An image, or a drawing that only renders: at the target's size on the device.
+    const QSize pixels = painter.transform().mapRect(target).size().toSize();
+    painter.drawImage(target, draw_ ? draw_(pixels) : image_);
 }
 
 }  // namespace tarvek

@@ -2,9 +2,12 @@
 #pragma once
 
 #include <QImage>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 #include <functional>
+
+class QPainter;
 
 namespace tarvek {
 
@@ -18,18 +21,23 @@ public:
     // picture may be decoded straight at that size.
     static Picture fromFile(const QString& path, QSize shownAt = {});
     static Picture fromImage(QImage image);
-    // A vector drawing, played into an image of the requested size.
-    static Picture fromDrawing(std::function<QImage(QSize)> draw);
+    // A vector drawing, played into an image of the requested size, and given `paint` also
+    // straight onto a painter, so that a printed page keeps it as vectors.
+    static Picture fromDrawing(std::function<QImage(QSize)> draw,
+                               std::function<void(QPainter&, const QRectF&)> paint = {});
 
     bool isNull() const { return image_.isNull() && !draw_; }
 
     // The picture stretched to exactly this size, without keeping its aspect ratio.
     QImage render(QSize size) const;
+    // The same onto any painter's rectangle: a vector drawing as vectors, an image as an image.
+    void paint(QPainter& painter, const QRectF& target) const;
 
 private:
     QImage image_;
     QString decodedFrom_;  // the file, when the image was decoded smaller than the file holds
     std::function<QImage(QSize)> draw_;
+    std::function<void(QPainter&, const QRectF&)> paint_;
 };
 
 }  // namespace tarvek

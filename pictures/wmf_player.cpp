@@ -46,16 +46,23 @@ struct State {
     QRectF clip;  // device pixels
 };
 
+// An image gets pixel-exact GDI drawing; a painter of another device (a printer, a PDF) gets
+// the same drawing clipped to its frame, with thin pens as wide as a unit of its coordinates.
+enum class Surface { Image, Painter };
+
 class Player {
   public:
-    Player(const Metafile& metafile, QImage& image)
+    // `frame`: the size the metafile's window is stretched over, from the painter's origin.
+    Player(const Metafile& metafile, QPainter& painter, QSizeF frame, Surface surface)
         : m_(metafile),
-          image_(image),
-          painter_(&image),
-          reach_(kCoordinateReach * std::max(image.width(), image.height())),
-          pixelWork_(std::max(kPixelWorkFloor, kPixelWorkPerImagePixel * image.width() * image.height())) {
+          frame_(frame),
+          surface_(surface),
+          painter_(painter),
+          reach_(kCoordinateReach * std::max(frame.width(), frame.height())),
+          pixelWork_(std::max(kPixelWorkFloor, kPixelWorkPerImagePixel * frame.width() * frame.height())) {
         state_.window = metafile.initialWindow;
-        painter_.setRenderHint(QPainter::Antialiasing, false);
+        // GDI's own lines are aliased; a page is drawn as smoothly as its device can.
+        painter_.setRenderHint(QPainter::Antialiasing, surface == Surface::Painter);
         painter_.setRenderHint(QPainter::TextAntialiasing, true);
         applyBackground();
     }
@@ -66,9 +73,10 @@ class Player {
     }
 
   private:
-    double scaleX() const { return image_.width() / double(state_.window.width); }
-    double scaleY() const { return image_.height() / double(state_.window.height); }
-    double imageArea() const { return double(image_.width()) * image_.height(); }
+    double scaleX() const { return frame_.width() / double(state_.window.width); }
+    double scaleY() const { return frame_.height() / double(state_.window.height); }
+    double imageArea() const { return frame_.width() * frame_.height(); }
+    QRectF frameRect() const { return QRectF(QPointF(), frame_); }
 
     QPointF map(double x, double y) const {
         return {std::clamp((x - state_.window.x) * scaleX(), -reach_, reach_),
@@ -85,7 +93,7 @@ class Player {
         return callsLeft_ >= 0 && pixelWork_ >= 0;
     }
     double visibleArea(const QRectF& r) const {
-        const QRectF seen = r.intersected(QRectF(image_.rect()));
+        const QRectF seen = r.intersected(frameRect());
         return seen.isValid() ? seen.width() * seen.height() : 0;
     }
     // The cost of stroking and filling an outline of this length round this box: every
@@ -119,6 +127,8 @@ class Player {
     void applyClip() {
         if (state_.clipped)
             painter_.setClipRect(state_.clip);
+        else if (surface_ == Surface::Painter)
+            painter_.setClipRect(frameRect());  // the page goes on round the drawing
         else
             painter_.setClipping(false);
     }
@@ -216,7 +226,7 @@ class Player {
     }
     bool run(const command::IntersectClipRect& c) {
         const QRectF box = map(c.box);
-        state_.clip = state_.clipped ? state_.clip.intersected(box) : box.intersected(QRectF(image_.rect()));
+        state_.clip = state_.clipped ? state_.clip.intersected(box) : box.intersected(frameRect());
         if (state_.clip.isEmpty()) state_.clip = QRectF();  // nothing stays visible
         state_.clipped = true;
         applyClip();
@@ -239,8 +249,9 @@ class Player {
     }
 
     const Metafile& m_;
-    QImage& image_;
-    QPainter painter_;
+    const QSizeF frame_;
+    const Surface surface_;
+    QPainter& painter_;
     const double reach_;
     double pixelWork_;
     double callsLeft_ = kDrawingCalls;
@@ -260,10 +271,15 @@ void Player::applyPen() {
     }
     // Wider than twice the image a pen covers it all anyway.
     const double width =
-        std::min(std::abs(def.width * scaleX()), 2.0 * std::max(image_.width(), image_.height()));
+        std::min(std::abs(def.width * scaleX()), 2.0 * std::max(frame_.width(), frame_.height()));
     QPen pen(colourOf(def.colour));
     if (width < 1.5) {
-        pen.setWidth(0);  // one device pixel; GDI draws dashes only on such thin pens
+        // One pixel, where GDI draws dashes only on such thin pens. On paper a device pixel
+        // is a hairline: there the pen is one unit of the painter's coordinates wide.
+        if (surface_ == Surface::Painter)
+            pen.setWidthF(1);
+        else
+            pen.setWidth(0);
         penPixels_ = 1;
         switch (style) {
             case PS_DASH:
@@ -426,7 +442,7 @@ bool Player::run(const command::Text& c) {
     const double sx = std::abs(scaleX()), sy = std::abs(scaleY());
     // A glyph bigger than the picture shows only a corner of itself, and Qt outlines the
     // whole of it: heights and widths are held to twice the picture's size.
-    const double largest = 2.0 * std::max(image_.width(), image_.height());
+    const double largest = 2.0 * std::max(frame_.width(), frame_.height());
 
     double pixels = kDefaultFontPixels;
     if (def.height < 0) pixels = -double(def.height) * sy;
@@ -505,6 +521,16 @@ bool Player::run(const command::Text& c) {
     return true;
 }
 
+// Plays every command until the budget is spent; the commands played.
+std::size_t play(const Metafile& metafile, Player& player) {
+    std::size_t played = 0;
+    for (const Command& command : metafile.commands) {
+        if (!player.play(command)) break;
+        ++played;
+    }
+    return played;
+}
+
 }  // namespace
 
 Playback playMetafile(const Metafile& metafile, QSize size) {
@@ -514,16 +540,26 @@ Playback playMetafile(const Metafile& metafile, QSize size) {
     if (playback.image.isNull()) return playback;
     playback.image.fill(Qt::white);
     {
-        Player player(metafile, playback.image);  // its painter ends before the image is handed out
-        for (const Command& command : metafile.commands) {
-            if (!player.play(command)) {
-                playback.budgetSpent = true;
-                break;
-            }
-            ++playback.commandsPlayed;
-        }
+        QPainter painter(&playback.image);  // ends before the image is handed out
+        Player player(metafile, painter, QSizeF(size), Surface::Image);
+        playback.commandsPlayed = play(metafile, player);
     }
+    playback.budgetSpent = playback.commandsPlayed < metafile.commands.size();
     return playback;
+}
+
+bool paintMetafile(const Metafile& metafile, QPainter& painter, const QRectF& target) {
+    if (target.isEmpty()) return true;
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.setClipRect(QRectF(QPointF(), target.size()), Qt::IntersectClip);
+    std::size_t played = 0;
+    {
+        Player player(metafile, painter, target.size(), Surface::Painter);
+        played = play(metafile, player);
+    }
+    painter.restore();
+    return played == metafile.commands.size();
 }
 
 }  // namespace tarvek::wmf

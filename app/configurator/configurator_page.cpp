@@ -60,6 +60,7 @@ void ConfiguratorPage::show(const ConfiguratorState& s) {
     showPrices(s);
     showNotices(s);
     showPicture(s);
+    emit stateShown(s);
 }
 
 void ConfiguratorPage::showList(std::size_t i, const ListState& state) {

@@ -53,6 +53,10 @@ public:
     // Makes every control show the model's state, lists and picture included: at start-up.
     void showAll();
 
+signals:
+    // After every event, once the controls show the state it led to.
+    void stateShown(const tarvek::ConfiguratorState& state);
+
 private:
     void connectControls();
     void show(const ConfiguratorState& state);

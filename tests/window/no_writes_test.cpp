@@ -1,7 +1,7 @@
 // The program writes nothing: no files, settings or caches of its own. A long session over
-// the whole window runs with a read-only copy of the runtime folder as working directory
-// and a fresh home; afterwards every file there, in the home and in the program's folder
-// is exactly as before.
+// the whole window, quotes copied and previewed included, runs with a read-only copy of the
+// runtime folder as working directory and a fresh home; afterwards every file there, in the
+// home and in the program's folder is exactly as before.
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <map>
 
+#include "tests/support/brief_preview.h"
+#include "tests/support/quote_configurations.h"
 #include "tests/support/user_session.h"
 #include "tests/window/window_driver.h"
 
@@ -66,6 +68,16 @@ TEST(NoWrites, ALongSessionLeavesEveryFileAsItWas) {
         ASSERT_TRUE(d.picture()->hasPicture());
         counts = tarvek::testing::runUserSession(d.window);
         QTest::mouseDClick(d.get("Image2"), Qt::LeftButton);
+        // A quote copied and previewed, its drawing and pictures read once more.
+        tarvek::testing::BriefPreview preview;
+        for (const auto* steps :
+             {&tarvek::testing::kPortingDrawingSteps, &tarvek::testing::kTypicalValveSteps}) {
+            tarvek::testing::takeSteps(d, *steps);
+            d.click("cmdCopyQuote");
+            d.click("cmdPrintQuote");
+        }
+        EXPECT_EQ(preview.opened, 2);
+        EXPECT_EQ(preview.pages, 1);
     }
     const Snapshot after = snapshotOf({work, home}, programFolder);
 

@@ -1,14 +1,21 @@
-// Takes one screenshot per page of the window after a typical configuration, for the README.
+// Takes one screenshot per page of the window after a typical configuration, and one of the
+// quote's print preview, for the README.
 // Run from the runtime folder (pictures are read from the working directory).
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
 
 #include "app/main_window.h"
+#include "app/quote/print_preview.h"
 #include "platform/gas_data_source.h"
 
 namespace {
@@ -19,6 +26,24 @@ void choose(QWidget& window, const char* list, const QString& entry) {
     if (index < 0) return;
     combo->setCurrentIndex(index);
     emit combo->activated(index);
+}
+
+// The quote's print preview, as Print quote opens it, showing the whole page.
+void previewQuote(QWidget& window, const QString& file) {
+    const auto previous = tarvek::replacePrintPreviewFunction(
+        [&](QWidget* parent, QPrinter& printer, const tarvek::PagePainter& paint) {
+            QPrintPreviewDialog dialog(&printer, parent);
+            QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+            dialog.resize(800, 760);
+            dialog.show();
+            if (auto* preview = dialog.findChild<QPrintPreviewWidget*>()) preview->fitInView();
+            QEventLoop settle;
+            QTimer::singleShot(300, &settle, &QEventLoop::quit);
+            settle.exec();
+            dialog.grab().save(file);
+        });
+    if (auto* print = window.findChild<QAction*>(QStringLiteral("actPrintQuote"))) print->trigger();
+    tarvek::replacePrintPreviewFunction(previous);
 }
 
 }  // namespace
@@ -60,6 +85,10 @@ int main(int argc, char** argv) {
             app.processEvents();
             const QString suffix = page == 0 ? "-" + variant : scaled ? QStringLiteral("-200") : QString();
             window.grab().save(outDir + QStringLiteral("/screenshot-%1%2.png").arg(pages[page], suffix));
+        }
+        if (variant == "porting") {
+            tabs->setCurrentIndex(0);
+            previewQuote(window, outDir + QStringLiteral("/screenshot-quote-preview.png"));
         }
         app.quit();
     });
