@@ -13,6 +13,7 @@
 #include "app/configurator/configurator_page.h"
 #include "app/controls.h"
 #include "catalogue/part_number_decoder.h"
+#include "catalogue/quote.h"
 
 namespace tarvek {
 namespace {
@@ -36,6 +37,15 @@ QIcon magnifierIcon(const QColor& colour) {
 }
 
 bool isTextBox(QWidget* widget) { return qobject_cast<QLineEdit*>(widget) != nullptr; }
+
+// The part number in pasted text: the line a copied quote gives it, else the first line.
+QString partNumberIn(const QString& text) {
+    const QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QString caption = qstr(kPartNumberCaption) + QLatin1Char(':');
+    for (const QString& line : lines)
+        if (line.trimmed().startsWith(caption)) return line.trimmed().mid(caption.size()).trimmed();
+    return lines.isEmpty() ? QString() : lines.front().trimmed();
+}
 
 }  // namespace
 
@@ -66,11 +76,11 @@ void PartNumberFinder::focusField() {
 
 void PartNumberFinder::pasteIntoField() {
     if (isTextBox(QApplication::focusWidget())) return;
-    const QString text = QApplication::clipboard()->text();
-    if (text.trimmed().isEmpty()) return;
+    const QString number = partNumberIn(QApplication::clipboard()->text());
+    if (number.isEmpty()) return;
     emit pageWanted();
-    ui.txtFindPartNumber->setText(text.trimmed());
-    find(text);
+    ui.txtFindPartNumber->setText(number);
+    find(number);
 }
 
 bool PartNumberFinder::find(const QString& text) {

@@ -81,13 +81,19 @@ TEST_F(Finder, APasteOnThePageLooksTheNumberUp) {
     EXPECT_EQ(d.text("lblPartNumber"), "T403-GN1-2A-MXFX");
     EXPECT_EQ(d.text("txtFindPartNumber"), "T403-GN1-2A-MXFX");
 
+    // A copied quote gives its part number.
+    QApplication::clipboard()->setText(QStringLiteral("Tarvek quote\nPart Number: A310-MX2-2A-MXFX\nBody Type: MX2"));
+    d.list("lstModel")->setFocus();
+    QTest::keySequence(focus(), QKeySequence::Paste);
+    EXPECT_EQ(d.text("lblPartNumber"), "A310-MX2-2A-MXFX");
+
     // A text box pastes into itself.
     QApplication::clipboard()->setText(QStringLiteral("12"));
     d.get<QLineEdit>("txtDiscount")->selectAll();
     d.get("txtDiscount")->setFocus();
     QTest::keySequence(focus(), QKeySequence::Paste);
     EXPECT_EQ(d.text("txtDiscount"), "12");
-    EXPECT_EQ(d.text("lblPartNumber"), "T403-GN1-2A-MXFX");
+    EXPECT_EQ(d.text("lblPartNumber"), "A310-MX2-2A-MXFX");
 }
 
 TEST_F(Finder, TheSearchButtonBesideThePartNumberOpensTheField) {
