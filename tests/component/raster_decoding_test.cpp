@@ -91,6 +91,7 @@ QImage decoded(QByteArray bytes, QSize shownAt) {
 
 TEST(RasterDecoding, TakesPhotosShownSmallAndRefusesWhatWouldDecodeIntoFarMore) {
     const QSize shown(276, 272);
+    const QByteArray photo100 = cameraPhoto({12000, 8400});
     const QByteArray photo24 = cameraPhoto({6000, 4000});
     const QByteArray photo9 = cameraPhoto({3000, 3000});
     const QByteArray progressive9 = cameraPhoto({3000, 3000}, true);
@@ -103,6 +104,7 @@ TEST(RasterDecoding, TakesPhotosShownSmallAndRefusesWhatWouldDecodeIntoFarMore) 
     const QByteArray hugeHeader = withClaimedSize(cameraPhoto({64, 64}), {20000, 20000});
     const QByteArray hugeProgressiveHeader = withClaimedSize(cameraPhoto({64, 64}, true), {8000, 8000});
     const std::vector<Case> cases = {
+        {"a 100-megapixel photo shown small", photo100, shown, true},
         {"a 24-megapixel photo shown small", photo24, shown, true},
         {"the same photo at its own size", photo24, QSize(), false},
         {"a 9-megapixel photo shown small", photo9, shown, true},

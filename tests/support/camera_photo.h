@@ -11,7 +11,7 @@
 namespace tarvek::testing {
 
 inline QByteArray cameraPhoto(QSize size, bool progressive = false) {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size, QImage::Format_RGB888);  // three bytes a pixel, as the JPEG writer takes them
     image.fill(Qt::red);
     QPainter(&image).fillRect(QRect(size.width() / 2, 0, size.width() - size.width() / 2, size.height()),
                               Qt::blue);
