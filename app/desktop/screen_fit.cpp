@@ -19,7 +19,6 @@ class ScreenFit : public QObject {
   public:
     ScreenFit(QWidget& window, QPoint offset) : QObject(&window), window_(window), offset_(offset) {
         formSize_ = window.size();
-        wrapForm();
         fit();
         place();
         window.installEventFilter(this);
@@ -28,7 +27,7 @@ class ScreenFit : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched != &window_) return false;
         if (event->type() == QEvent::Show) followScreen();
-        // The frame is known only once a window manager has framed the window.
+        // The frame is known once the window is shown, or once a window manager has framed it.
         if ((event->type() == QEvent::Show || event->type() == QEvent::Move) && frame() != fittedFrame_) {
             fit();
             place();
@@ -37,6 +36,8 @@ class ScreenFit : public QObject {
     }
 
   private:
+    // Only when the form first does not fit: on a screen that holds it the window stays the
+    // form itself, as fast to start as it ever was.
     void wrapForm() {
         auto* form = new QWidget;
         form->setObjectName(QStringLiteral("formArea"));
@@ -44,8 +45,10 @@ class ScreenFit : public QObject {
         form->setFixedSize(formSize_);
         for (QWidget* child : window_.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             const QRect where = child->geometry();
-            child->setParent(form);
+            const bool shown = !child->isHidden();
+            child->setParent(form);  // which hides it
             child->setGeometry(where);
+            child->setVisible(shown);
         }
         scrollArea_ = new QScrollArea;
         scrollArea_->setObjectName(QStringLiteral("formScroller"));
@@ -56,6 +59,7 @@ class ScreenFit : public QObject {
         auto* layout = new QVBoxLayout(&window_);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(scrollArea_);
+        scrollArea_->show();  // at once, in a window already shown too
     }
 
     QMargins frame() const {
@@ -74,6 +78,7 @@ class ScreenFit : public QObject {
             window_.setFixedSize(formSize_);
             return;
         }
+        if (!scrollArea_) wrapForm();
         const int bar = scrollArea_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollArea_);
         down = down || formSize_.height() + bar > room.height();    // a bar across takes height
         across = across || formSize_.width() + bar > room.width();  // and a bar down takes width
@@ -102,14 +107,21 @@ class ScreenFit : public QObject {
         followed_ = handle;
         connect(handle, &QWindow::screenChanged, this, [this](QScreen* screen) {
             watchArea(screen);
-            fit();
+            fitLater();
         });
         watchArea(handle->screen());
     }
 
     void watchArea(QScreen* screen) {
         disconnect(areaWatch_);
-        if (screen) areaWatch_ = connect(screen, &QScreen::availableGeometryChanged, this, [this] { fit(); });
+        if (screen)
+            areaWatch_ = connect(screen, &QScreen::availableGeometryChanged, this, [this] { fitLater(); });
+    }
+
+    // Once the move that brought the change is done, which would otherwise undo the new size.
+    void fitLater() {
+        QMetaObject::invokeMethod(
+            this, [this] { fit(); }, Qt::QueuedConnection);
     }
 
     QWidget& window_;

@@ -8,10 +8,11 @@ class QWidget;
 
 namespace tarvek {
 
-// Puts the window's form into a scroll area that fills the window, sizes the window to the
-// form or, when the form does not fit, to the available area of its screen, and places it
-// at this offset from the area's top-left corner, or nearer to it where it would not fit.
-// The window fits itself again when its screen, the screen's area or its frame changes.
+// Sizes the window to its form or, when the form does not fit the available area of the
+// window's screen, puts the form into a scroll area that fills a window of that area's size;
+// places the window at this offset from the area's top-left corner, or nearer to it where
+// it would not fit. The window fits itself again when its screen, the screen's area or its
+// frame changes.
 void fitToScreen(QWidget& window, QPoint offset);
 
 }  // namespace tarvek

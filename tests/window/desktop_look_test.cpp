@@ -61,13 +61,13 @@ QWidget* pageOf(QWidget* w) {
 void expectReadableTexts(WindowDriver& d, const char* paletteName, bool dark) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&d.window));  // laid out as shown
     auto* tabs = d.get<QTabWidget>("SSTab1");
-    QWidget* form = d.get("formArea");
+    QWidget* pages = tabs;  // drawn whole, wherever the window is scrolled to
     std::vector<QWidget*> texts;
-    for (QLabel* label : form->findChildren<QLabel*>())
+    for (QLabel* label : pages->findChildren<QLabel*>())
         if (!label->isHidden() || shownLater(label)) texts.push_back(label);
-    for (QGroupBox* frame : form->findChildren<QGroupBox*>())
+    for (QGroupBox* frame : pages->findChildren<QGroupBox*>())
         if (!frame->title().isEmpty()) texts.push_back(frame);
-    for (QAbstractButton* button : form->findChildren<QRadioButton*>()) texts.push_back(button);
+    for (QAbstractButton* button : pages->findChildren<QRadioButton*>()) texts.push_back(button);
     texts.push_back(d.get("chkLS"));
     ASSERT_GT(texts.size(), 40u);
 
@@ -75,10 +75,10 @@ void expectReadableTexts(WindowDriver& d, const char* paletteName, bool dark) {
         tabs->setCurrentWidget(pageOf(w));
         const bool wasHidden = w->isHidden();
         w->show();
-        QRect area(w->mapTo(form, QPoint(0, 0)), w->size());
+        QRect area(w->mapTo(pages, QPoint(0, 0)), w->size());
         const bool frame = qobject_cast<QGroupBox*>(w);
         if (frame) area.setHeight(w->fontMetrics().height());
-        const QColor background = commonestColour(form->grab(area).toImage());
+        const QColor background = commonestColour(pages->grab(area).toImage());
         const QPalette::ColorRole role =
             qobject_cast<QLabel*>(w) ? w->foregroundRole() : QPalette::WindowText;
         const QColor text = w->palette().color(QPalette::Active, role);
@@ -127,15 +127,15 @@ TEST(Notices, TheWarningBannerCoversTheNoteItSharesItsPlaceWith) {
     d.window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&d.window));
 
-    QWidget* form = d.get("formArea");
+    QWidget* pages = d.get("SSTab1");
     QWidget* banner = d.get("lblNS1");
-    const QRect place(banner->mapTo(form, QPoint(0, 0)), banner->size());
-    const QImage both = form->grab(place).toImage();
+    const QRect place(banner->mapTo(pages, QPoint(0, 0)), banner->size());
+    const QImage both = pages->grab(place).toImage();
     d.get("lblValveDescription")->hide();
-    EXPECT_EQ(both, form->grab(place).toImage()) << "the note shows through the banner";
+    EXPECT_EQ(both, pages->grab(place).toImage()) << "the note shows through the banner";
     d.get("lblValveDescription")->show();
     banner->hide();
-    EXPECT_NE(both, form->grab(place).toImage()) << "the note alone looks like the banner";
+    EXPECT_NE(both, pages->grab(place).toImage()) << "the note alone looks like the banner";
 }
 
 TEST(LongEntries, EndWithAnEllipsisAndShowWholeInTheTooltip) {

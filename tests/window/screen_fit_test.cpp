@@ -7,6 +7,8 @@
 #include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QWindow>
+#include <algorithm>
 #include <cmath>
 
 #include "tests/window/window_driver.h"
@@ -51,20 +53,26 @@ Sides borderSides(const QImage& page, const QRectF& box) {
     return sides;
 }
 
-TEST(ScreenFit, TheWholeWindowIsUsableOnTheScreenItStartsOn) {
-    const QScreen& screen = *QGuiApplication::primaryScreen();
-    expectTheScreenAsked(screen);
+// The window inside the screen's available area; a form that does not fit scrolls, one
+// that fits is shown whole; every control can be scrolled into view; value boxes show all
+// four sides of their border.
+void expectUsableOn(WindowDriver& d, const QScreen& screen) {
     const QRect area = screen.availableGeometry();
-    WindowDriver d;
-    d.window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d.window));
     EXPECT_TRUE(area.contains(d.window.frameGeometry()))
         << "window " << d.window.frameGeometry().width() << "x" << d.window.frameGeometry().height() << " at "
-        << d.window.x() << "," << d.window.y() << " on " << area.width() << "x" << area.height();
+        << d.window.x() << "," << d.window.y() << " on " << area.width() << "x" << area.height() << " at "
+        << area.x() << "," << area.y();
 
     auto* tabs = d.get<QTabWidget>("SSTab1");
-    auto* scroller = d.get<QScrollArea>("formScroller");
-    QWidget* viewport = scroller->viewport();
+    auto* scroller = d.window.findChild<QScrollArea*>(QStringLiteral("formScroller"));
+    QWidget* whole = tabs->parentWidget();  // the form, drawn as the window draws it
+    const QSize form = whole->size();
+    if (form.width() <= area.width() && form.height() <= area.height()) {
+        EXPECT_EQ(d.window.size(), form);
+    } else {
+        ASSERT_NE(scroller, nullptr);
+    }
+    QWidget* viewport = scroller ? scroller->viewport() : &d.window;
     int reached = 0;
     for (int page = 0; page < tabs->count(); ++page) {
         tabs->setCurrentIndex(page);
@@ -73,7 +81,7 @@ TEST(ScreenFit, TheWholeWindowIsUsableOnTheScreenItStartsOn) {
         for (QWidget* w : controls) {
             if (!isControl(w) || !w->isVisible() || w->objectName().startsWith("qt_")) continue;
             // Whole in view, or as much of it as the view holds where it is larger.
-            scroller->ensureWidgetVisible(w, 0, 0);
+            if (scroller) scroller->ensureWidgetVisible(w, 0, 0);
             const QRect seen = QRect(w->mapTo(viewport, QPoint(0, 0)), w->size()) & viewport->rect();
             EXPECT_EQ(seen.size(), w->size().boundedTo(viewport->size()))
                 << w->objectName().toStdString() << " out of reach";
@@ -83,17 +91,44 @@ TEST(ScreenFit, TheWholeWindowIsUsableOnTheScreenItStartsOn) {
     EXPECT_GT(reached, 60);
 
     tabs->setCurrentIndex(0);
-    QWidget* form = d.get("formArea");
-    const QImage drawn = form->grab().toImage();
+    const QImage drawn = whole->grab().toImage();
     const qreal scale = drawn.devicePixelRatio();
     for (const char* name : {"lblPrice", "lblNetPrice", "lblPartNumber"}) {
         QWidget* box = d.get(name);
-        const QRectF inDevicePixels(QPointF(box->mapTo(form, QPoint(0, 0))) * scale,
+        const QRectF inDevicePixels(QPointF(box->mapTo(whole, QPoint(0, 0))) * scale,
                                     QSizeF(box->size()) * scale);
         const Sides sides = borderSides(drawn, inDevicePixels);
         EXPECT_TRUE(sides.left && sides.top && sides.right && sides.bottom)
             << name << " at " << scale << ": left " << sides.left << ", top " << sides.top << ", right "
             << sides.right << ", bottom " << sides.bottom;
+    }
+}
+
+TEST(ScreenFit, TheWholeWindowIsUsableOnTheScreenItStartsOn) {
+    WindowDriver d;
+    d.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d.window));
+    expectTheScreenAsked(*d.window.screen());
+    expectUsableOn(d, *d.window.screen());
+}
+
+// Dragged from a large screen to a small one, the window fits the small one; and back.
+TEST(ScreenFit, MovedToAnotherScreenItFitsThatOne) {
+    QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.size() < 2) GTEST_SKIP() << "one screen only; ctest runs this on two virtual screens";
+    std::sort(screens.begin(), screens.end(), [](const QScreen* a, const QScreen* b) {
+        return a->availableGeometry().height() > b->availableGeometry().height();
+    });
+    WindowDriver d;
+    d.window.move(screens.front()->availableGeometry().topLeft() + QPoint(40, 40));
+    d.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d.window));
+    for (QScreen* screen : {screens.back(), screens.front()}) {
+        d.window.move(screen->availableGeometry().topLeft());
+        if (d.window.screen() != screen) d.window.windowHandle()->setScreen(screen);
+        QApplication::processEvents();
+        ASSERT_EQ(d.window.screen(), screen);
+        expectUsableOn(d, *screen);
     }
 }
 
