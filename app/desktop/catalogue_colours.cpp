@@ -17,11 +17,16 @@ struct CatalogueColour {
 };
 
 constexpr CatalogueColour kCatalogueColours[] = {
-    {qRgb(0, 0, 128), qRgb(0, 0, 128), qRgb(0x8A, 0xB4, 0xF8), 0, 0},  // captions, the picture's title
-    {qRgb(128, 0, 0), qRgb(128, 0, 0), qRgb(0xFF, 0x8A, 0x80), 0, 0},  // notes, "Choked Flow!"
+    {qRgb(0, 0, 128), qRgb(0, 0, 128), qRgb(0x9C, 0xC0, 0xFA), 0, 0},  // captions, the picture's title
+    {qRgb(128, 0, 0), qRgb(128, 0, 0), qRgb(0xFF, 0x9C, 0x94), 0, 0},  // notes, "Choked Flow!"
     {qRgb(255, 0, 0), qRgb(0xB0, 0, 0), qRgb(0xFF, 0xA0, 0xA0),        // the non-standard banner, on
      qRgb(0xFD, 0xE7, 0xE7), qRgb(0x4A, 0x20, 0x20)},  // a tint of its own that hides the note below
 };
+
+// A palette is dark when its window is darker than the text drawn on it.
+bool isDark(const QPalette& palette) {
+    return palette.color(QPalette::Window).lightness() < palette.color(QPalette::WindowText).lightness();
+}
 
 constexpr QPalette::ColorRole kTextRoles[] = {QPalette::WindowText, QPalette::Text, QPalette::ButtonText};
 
@@ -40,9 +45,11 @@ void paint(QWidget& widget, const CatalogueColour& colour, bool dark) {
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
         for (const QPalette::ColorRole role : kTextRoles)
             palette.setColor(group, role, QColor::fromRgb(dark ? colour.textOnDark : colour.textOnLight));
-    const QRgb background = dark ? colour.backgroundOnDark : colour.backgroundOnLight;
-    if (qAlpha(background) != 0) palette.setColor(QPalette::Window, QColor::fromRgb(background));
-    widget.setAutoFillBackground(qAlpha(background) != 0);
+    if (const QRgb background = dark ? colour.backgroundOnDark : colour.backgroundOnLight;
+        qAlpha(background) != 0) {
+        palette.setColor(QPalette::Window, QColor::fromRgb(background));
+        widget.setAutoFillBackground(true);
+    }
     widget.setPalette(palette);
 }
 
@@ -76,10 +83,6 @@ class PaletteFollower : public QObject {
 };
 
 }  // namespace
-
-bool isDark(const QPalette& palette) {
-    return palette.color(QPalette::Window).lightness() < palette.color(QPalette::WindowText).lightness();
-}
 
 void followDesktopPalette(QWidget& window) { new PaletteFollower(window); }
 

@@ -2,13 +2,9 @@
 // notes) in one variant for a light desktop and one for a dark desktop.
 #pragma once
 
-class QPalette;
 class QWidget;
 
 namespace tarvek {
-
-// A palette is dark when its window is darker than the text drawn on it.
-bool isDark(const QPalette& palette);
 
 // Gives each control the form draws in one of the catalogue's colours the variant that
 // reads on the desktop's palette, now and whenever the desktop's palette changes.

@@ -23,8 +23,8 @@ class ValueBoxStyle : public QProxyStyle {
         // The colour of the desktop style's own panel border (Fusion's), from the window colour.
         const QColor border = option->palette.color(QPalette::Window).darker(140).lighter(108);
         painter->save();
-        painter->setWorldTransform(toDevice.inverted() *
-                                   painter->worldTransform());  // device pixels from here
+        // From here on one unit is one device pixel.
+        painter->setWorldTransform(toDevice.inverted() * painter->worldTransform());
         painter->fillRect(QRect(pixels.left(), pixels.top(), pixels.width(), 1), border);
         painter->fillRect(QRect(pixels.left(), pixels.bottom(), pixels.width(), 1), border);
         painter->fillRect(QRect(pixels.left(), pixels.top(), 1, pixels.height()), border);

@@ -114,12 +114,17 @@ TEST_F(DesktopPalette, EveryTextReadsOnADarkPalette) {
     expectReadableTexts(d, "dark", true);
 }
 
-TEST(Notices, TheWarningBannerCoversTheNoteItSharesItsPlaceWith) {
-    WindowDriver d;
+// An MX2 valve with an A310 actuator and porting 2A: its note is ".23 Cv, 250 psig".
+void chooseValveWithPorting2A(WindowDriver& d) {
     d.choose("lstProductType", "Diaphragm Valves");
     d.choose("lstBody", "MX2 - Standard Series");
     d.choose("lstModel", "A310 --- Air-Op N.C., Low Pressure");
     d.choose("lstPorting", "2A");
+}
+
+TEST(Notices, TheWarningBannerCoversTheNoteItSharesItsPlaceWith) {
+    WindowDriver d;
+    chooseValveWithPorting2A(d);
     d.choose("lstConn1", "V - Fixed Male Face Seal, 1/4 inch");
     ASSERT_TRUE(d.shown("lblNS1"));
     ASSERT_TRUE(d.shown("lblValveDescription"));  // both stay shown, as the form has them
@@ -140,10 +145,7 @@ TEST(Notices, TheWarningBannerCoversTheNoteItSharesItsPlaceWith) {
 
 TEST(LongEntries, EndWithAnEllipsisAndShowWholeInTheTooltip) {
     WindowDriver d;
-    d.choose("lstProductType", "Diaphragm Valves");
-    d.choose("lstBody", "MX2 - Standard Series");
-    d.choose("lstModel", "A310 --- Air-Op N.C., Low Pressure");
-    d.choose("lstPorting", "2A");
+    chooseValveWithPorting2A(d);
     d.choose("lstConn3", "F - Female Face Seal, 1/4 inch");
     const std::vector<std::pair<const char*, QString>> cases = {
         {"lstModel", QStringLiteral("A310 --- Air-Op N.C., Low Pressure")},
