@@ -1,7 +1,6 @@
 #include "app/main_window.h"
 
 #include <QDir>
-#include <QScreen>
 #include <QTabBar>
 
 #include "app/calculator/calculator_views.h"
@@ -9,6 +8,11 @@
 #include "app/configurator/part_number_finder.h"
 #include "app/controls.h"
 #include "app/calculator/calculator.h"
+#include "app/desktop/catalogue_colours.h"
+#include "app/desktop/long_entries.h"
+#include "app/desktop/screen_fit.h"
+#include "app/desktop/value_boxes.h"
+#include "app/desktop/visible_focus.h"
 #include "app/literature/literature.h"
 #include "app/quote/quote_actions.h"
 #include "ui_main_window.h"
@@ -75,9 +79,9 @@ bool frmTarvekProducts::findPartNumber(const QString& partNumber) {
 }
 
 // What a Designer form cannot say: bold page captions, the part number's odd point size,
-// and option captions that stay regular when their frame turns bold.
+// option captions that stay regular when their frame turns bold, and a look that reads on
+// any desktop.
 void frmTarvekProducts::setUpControls() {
-    setFixedSize(size());  // a form laid out to the pixel: growing it would only add empty space
     setWindowIcon(QIcon(QStringLiteral(":/tarvek/icon.png")));
     ui->Image2->setPicture(tarvek::Picture::fromImage(QImage(QStringLiteral(":/tarvek/brand.png"))));
 
@@ -95,11 +99,17 @@ void frmTarvekProducts::setUpControls() {
             font.setBold(false);
             child->setFont(font);
         }
+
+    ui->lblNS1->raise();  // the warning covers the note that shares its place
+    tarvek::followDesktopPalette(*this);
+    tarvek::showValueBoxes(*this);
+    tarvek::showLongEntries(*this);
 }
 
 void frmTarvekProducts::Form_Load() {
-    if (const QScreen* screen = this->screen())
-        move(screen->geometry().topLeft() + QPoint(kWindowOffset, kWindowOffset));
+    // A form laid out to the pixel: the window is as large as the form where the screen has
+    // room for it, and scrolls it where not.
+    tarvek::fitToScreen(*this, QPoint(kWindowOffset, kWindowOffset));
 
     // The product types listed and the start picture shown: the configurator as it opens.
     configurator_->showAll();
@@ -107,4 +117,6 @@ void frmTarvekProducts::Form_Load() {
 
     calculator_->setDatabasePath(QDir::currentPath() + QDir::separator() + QStringLiteral("Gases.mdb"));
     calculator_->Populate_ListBox();
+
+    tarvek::showFocusFromStart(ui->lstProductType);  // the keyboard starts where the cascade does
 }

@@ -1,47 +1,27 @@
 #include "pictures/picture.h"
 
-#include <QBuffer>
 #include <QFile>
-#include <QImageReader>
 #include <QPainter>
 
 #include "pictures/metafile_picture.h"
+#include "pictures/raster_decoding.h"
 
 namespace tarvek {
 namespace {
 
-// Product pictures are small; anything bigger than this is not a picture of ours, and
-// refusing it keeps a damaged header from asking for gigabytes.
-constexpr qint64 kMaxFileBytes = 32 * 1024 * 1024;
-constexpr int kMaxImagePixels = 16 * 1024 * 1024;
-
-QByteArray readPictureFile(const QString& path) {
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes) return {};
-    return file.readAll();
-}
-
-QImage decodeRaster(const QByteArray& bytes, QSize shownAt) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);  // picks the format by content, not by extension
-    const QSize size = reader.size();
-    if (!size.isValid() || qint64(size.width()) * size.height() > kMaxImagePixels) return {};
-    // A JPEG decodes faster straight at the size it is shown at than in full and scaled after.
-    if (shownAt.isValid() && shownAt.width() <= size.width() && shownAt.height() <= size.height() &&
-        reader.supportsOption(QImageIOHandler::ScaledSize))
-        reader.setScaledSize(shownAt);
-    return reader.read();
-}
+// A metafile is read whole and checked before it is played; a picture of ours is a few
+// kilobytes, and anything this large is not one.
+constexpr qint64 kMaxMetafileBytes = 32 * 1024 * 1024;
+constexpr qint64 kMetafileHeaderBytes = 22;
 
 }  // namespace
 
 Picture Picture::fromFile(const QString& path, QSize shownAt) {
-    const QByteArray bytes = readPictureFile(path);
-    if (bytes.isEmpty()) return {};
-    if (isMetafile(bytes)) return metafilePicture(bytes);
-    Picture picture = fromImage(decodeRaster(bytes, shownAt));
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) return {};
+    if (isMetafile(file.peek(kMetafileHeaderBytes)))
+        return file.size() > kMaxMetafileBytes ? Picture() : metafilePicture(file.readAll());
+    Picture picture = fromImage(decodeRaster(file, shownAt));
     if (shownAt.isValid()) picture.decodedFrom_ = path;
     return picture;
 }
@@ -66,8 +46,10 @@ QImage Picture::render(QSize size) const {
     if (image_.size() == size) return image_;
     // Decoded small for a smaller place (a window moved to a denser screen): decode again.
     if (!decodedFrom_.isEmpty() && (size.width() > image_.width() || size.height() > image_.height()))
-        if (const QImage larger = decodeRaster(readPictureFile(decodedFrom_), size); !larger.isNull())
-            return larger.size() == size ? larger : larger.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (const QImage larger = decodeRasterFile(decodedFrom_, size); !larger.isNull())
+            return larger.size() == size
+                       ? larger
+                       : larger.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return image_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 

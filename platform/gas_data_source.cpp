@@ -76,7 +76,11 @@ GasReadResult readGasRecords(const QString& databasePath, std::chrono::milliseco
     return {GasReadStatus::Read, std::move(*records)};
 }
 
-void GasDataSource::open() { records_ = readGasRecords(databasePath_).records; }
+void GasDataSource::open() {
+    GasReadResult result = readGasRecords(databasePath_);
+    tableRead_ = result.status == GasReadStatus::Read;
+    records_ = std::move(result.records);
+}
 
 const GasRecord* GasDataSource::findFirst(std::string_view name) const {
     const auto found =

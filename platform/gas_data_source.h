@@ -50,6 +50,8 @@ class GasDataSource {
     // (Re)opens the record set: the whole table, or no rows when it cannot be read.
     void open();
     const std::vector<GasRecord>& records() const { return records_; }
+    // Whether the last open found the table, however many rows it has.
+    bool tableRead() const { return tableRead_; }
 
     // The first record with exactly this name, or none.
     const GasRecord* findFirst(std::string_view name) const;
@@ -57,6 +59,7 @@ class GasDataSource {
   private:
     QString databasePath_;
     std::vector<GasRecord> records_;
+    bool tableRead_ = false;
 };
 
 }  // namespace tarvek

@@ -7,6 +7,7 @@
 
 #include <QScopeGuard>
 
+#include "app/calculator/gas_list_notice.h"
 #include "app/controls.h"
 #include "config/number_text.h"
 #include "flowcalc/choked_flow_ratio.h"
@@ -37,6 +38,7 @@ void Calculator::Populate_ListBox() {
     for (const GasRecord& gas : gasData_.records()) ui.lstGasName->addItem(qstr(gas.name));
     ui.lstGasName->setCurrentIndex(-1);
     ui.lblSpecificGravity->setText(QString());
+    explainGasList(ui.lstGasName, gasData_.databasePath(), gasData_.tableRead());
 }
 
 void Calculator::lstGasName_Click() {

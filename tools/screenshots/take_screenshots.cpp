@@ -1,5 +1,7 @@
 // Takes one screenshot per page of the window after a typical configuration, and one of the
-// quote's print preview, for the README.
+// quote's print preview, for the README; with "dark", the configurator on a dark desktop, its
+// non-standard banner over the note; with "scaled", the technical page alone; with any other
+// variant, the configurator alone as the screen and scale it runs on show it.
 // Run from the runtime folder (pictures are read from the working directory).
 #include <QAction>
 #include <QApplication>
@@ -16,6 +18,7 @@
 
 #include "app/main_window.h"
 #include "app/quote/print_preview.h"
+#include "assets/dark_palette.h"
 #include "platform/gas_data_source.h"
 
 namespace {
@@ -52,6 +55,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     const QString variant = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("valve");
+    const bool everyPage = variant == "valve" || variant == "porting";
+    if (variant == "dark") QApplication::setPalette(tarvek::darkDesktopPalette());
 
     // Run from the runtime folder, where the gas reader lies beside the program.
     tarvek::setGasReaderProgram(QDir::current().filePath(QStringLiteral("tarvek-gas-reader")));
@@ -60,9 +65,11 @@ int main(int argc, char** argv) {
     choose(window, "lstProductType", "Diaphragm Valves");
     choose(window, "lstBody", "MX2 - Standard Series");
     choose(window, "lstModel", "A310 --- Air-Op N.C., Low Pressure");
-    if (variant == "porting") {
+    if (variant != "valve") {
         choose(window, "lstPorting", "2A");
-        choose(window, "lstConn1", "M - Male Face Seal, 1/4 inch");
+        const bool nonStandard = variant == "dark";  // a fixed male face seal without its partner
+        choose(window, "lstConn1",
+               nonStandard ? "V - Fixed Male Face Seal, 1/4 inch" : "M - Male Face Seal, 1/4 inch");
         choose(window, "lstConn3", "F - Female Face Seal, 1/4 inch");
     }
     if (auto* vespel = window.findChild<QRadioButton*>("optVSKZ")) vespel->click();
@@ -72,15 +79,17 @@ int main(int argc, char** argv) {
     }
     if (auto* discount = window.findChild<QLineEdit*>("txtDiscount")) discount->setText("10");
     choose(window, "lstGasName", "Nitrogen");  // and a flow through a valve of Cv 1.0
-    for (const auto& [box, text] : {std::pair{"txtInletPressure", "100"}, std::pair{"txtOutletPressure", "60"}})
-        if (auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(box))) edit->setText(QString::fromLatin1(text));
+    for (const auto& [box, text] :
+         {std::pair{"txtInletPressure", "100"}, std::pair{"txtOutletPressure", "60"}})
+        if (auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(box)))
+            edit->setText(QString::fromLatin1(text));
 
     auto* tabs = window.findChild<QTabWidget*>("SSTab1");
     QTimer::singleShot(300, [&] {
         const char* pages[] = {"configurator", "literature", "technical"};
         // Run at 200 % ("scaled"), only the technical page, for its flow curve.
         const bool scaled = variant == QStringLiteral("scaled");
-        for (int page = scaled ? 2 : 0; page < 3; ++page) {
+        for (int page = scaled ? 2 : 0; page < (everyPage || scaled ? 3 : 1); ++page) {
             tabs->setCurrentIndex(page);
             app.processEvents();
             const QString suffix = page == 0 ? "-" + variant : scaled ? QStringLiteral("-200") : QString();

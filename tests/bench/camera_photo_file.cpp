@@ -1,0 +1,14 @@
+// Writes a camera photo of the size asked for, for the memory figures of a start-up whose
+// start picture is a photo: camera-photo <file> <width> <height>.
+#include <QFile>
+#include <cstdlib>
+
+#include "tests/support/camera_photo.h"
+
+int main(int argc, char** argv) {
+    if (argc != 4) return 2;
+    const QSize size(std::atoi(argv[2]), std::atoi(argv[3]));
+    QFile file(QString::fromLocal8Bit(argv[1]));
+    if (size.isEmpty() || !file.open(QIODevice::WriteOnly)) return 1;
+    return file.write(tarvek::testing::cameraPhoto(size)) > 0 ? 0 : 1;
+}

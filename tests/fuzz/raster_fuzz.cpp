@@ -1,0 +1,23 @@
+// Any bytes as a raster picture, as the picture loader takes them: the JPEG frame header
+// read ahead of decoding, then the decoding within its budget at the picture box's size.
+#include <QBuffer>
+#include <QByteArray>
+#include <QGuiApplication>
+#include <cstddef>
+#include <cstdint>
+
+#include "pictures/jpeg_frame.h"
+#include "pictures/raster_decoding.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    tarvek::readJpegFrame(buffer);
+    if (buffer.pos() != 0) __builtin_trap();  // the decoder starts where the frame reader did
+    const QSize shown(276, 272);
+    const QImage image = tarvek::decodeRaster(buffer, shown);
+    if (!image.isNull() && qint64(image.width()) * image.height() > qint64(8) * 1024 * 1024)
+        __builtin_trap();  // never more than the budget
+    return 0;
+}

@@ -1,0 +1,135 @@
+// The window on the screen it starts on, whatever the screen's size and scale: inside the
+// screen's available area, every control reachable by scrolling the form, and the value
+// boxes with all four sides of their border. ctest runs it once more on small virtual
+// screens (1024 x 600 and 1366 x 768) at 100, 125, 150 and 200 %.
+#include <QApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QWindow>
+#include <algorithm>
+#include <cmath>
+
+#include "tests/window/window_driver.h"
+
+namespace {
+
+// When run for a named virtual screen, the screen Qt was given ("screen-1366x768@1.25").
+void expectTheScreenAsked(const QScreen& screen) {
+    const QString asked = qEnvironmentVariable("TARVEK_TEST_SCREEN");
+    if (asked.isEmpty()) return;
+    EXPECT_EQ(asked, QStringLiteral("%1@%2").arg(screen.name()).arg(screen.devicePixelRatio()));
+}
+
+bool isControl(const QWidget* w) {
+    return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QComboBox*>(w) ||
+           qobject_cast<const QLineEdit*>(w) || qobject_cast<const QLabel*>(w) ||
+           qobject_cast<const PictureBox*>(w) || qobject_cast<const QTabBar*>(w);
+}
+
+// A border side is there when, across the middle of the box, a device pixel near that
+// edge is clearly darker than both the box's inside and the page around it.
+struct Sides {
+    bool left = false, top = false, right = false, bottom = false;
+};
+
+Sides borderSides(const QImage& page, const QRectF& box) {
+    const auto grey = [&](int x, int y) { return qGray(page.pixel(x, y)); };
+    const int left = int(std::floor(box.left())), right = int(std::ceil(box.right())) - 1;
+    const int top = int(std::floor(box.top())), bottom = int(std::ceil(box.bottom())) - 1;
+    const int midX = int(box.center().x()), midY = int(box.center().y());
+    const int inside = grey(midX, midY);
+    const auto line = [&](int x, int y, int outsideX, int outsideY) {
+        return grey(x, y) < std::min(inside, grey(outsideX, outsideY)) - 24;
+    };
+    Sides sides;
+    for (int d = 0; d <= 1; ++d) {
+        sides.left = sides.left || line(left + d, midY, left - 2, midY);
+        sides.right = sides.right || line(right - d, midY, right + 2, midY);
+        sides.top = sides.top || line(midX, top + d, midX, top - 2);
+        sides.bottom = sides.bottom || line(midX, bottom - d, midX, bottom + 2);
+    }
+    return sides;
+}
+
+// The window inside the screen's available area; a form that does not fit scrolls, one
+// that fits is shown whole; every control can be scrolled into view; value boxes show all
+// four sides of their border.
+void expectUsableOn(WindowDriver& d, const QScreen& screen) {
+    const QRect area = screen.availableGeometry();
+    EXPECT_TRUE(area.contains(d.window.frameGeometry()))
+        << "window " << d.window.frameGeometry().width() << "x" << d.window.frameGeometry().height() << " at "
+        << d.window.x() << "," << d.window.y() << " on " << area.width() << "x" << area.height() << " at "
+        << area.x() << "," << area.y();
+
+    auto* tabs = d.get<QTabWidget>("SSTab1");
+    auto* scroller = d.window.findChild<QScrollArea*>(QStringLiteral("formScroller"));
+    QWidget* whole = tabs->parentWidget();  // the form, drawn as the window draws it
+    const QSize form = whole->size();
+    if (form.width() <= area.width() && form.height() <= area.height()) {
+        EXPECT_EQ(d.window.size(), form);
+    } else {
+        ASSERT_NE(scroller, nullptr);
+    }
+    QWidget* viewport = scroller ? scroller->viewport() : &d.window;
+    int reached = 0;
+    for (int page = 0; page < tabs->count(); ++page) {
+        tabs->setCurrentIndex(page);
+        QList<QWidget*> controls = tabs->widget(page)->findChildren<QWidget*>();
+        controls.append(tabs->tabBar());
+        for (QWidget* w : controls) {
+            if (!isControl(w) || !w->isVisible() || w->objectName().startsWith("qt_")) continue;
+            // Whole in view, or as much of it as the view holds where it is larger.
+            if (scroller) scroller->ensureWidgetVisible(w, 0, 0);
+            const QRect seen = QRect(w->mapTo(viewport, QPoint(0, 0)), w->size()) & viewport->rect();
+            EXPECT_EQ(seen.size(), w->size().boundedTo(viewport->size()))
+                << w->objectName().toStdString() << " out of reach";
+            ++reached;
+        }
+    }
+    EXPECT_GT(reached, 60);
+
+    tabs->setCurrentIndex(0);
+    const QImage drawn = whole->grab().toImage();
+    const qreal scale = drawn.devicePixelRatio();
+    for (const char* name : {"lblPrice", "lblNetPrice", "lblPartNumber"}) {
+        QWidget* box = d.get(name);
+        const QRectF inDevicePixels(QPointF(box->mapTo(whole, QPoint(0, 0))) * scale,
+                                    QSizeF(box->size()) * scale);
+        const Sides sides = borderSides(drawn, inDevicePixels);
+        EXPECT_TRUE(sides.left && sides.top && sides.right && sides.bottom)
+            << name << " at " << scale << ": left " << sides.left << ", top " << sides.top << ", right "
+            << sides.right << ", bottom " << sides.bottom;
+    }
+}
+
+TEST(ScreenFit, TheWholeWindowIsUsableOnTheScreenItStartsOn) {
+    WindowDriver d;
+    d.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d.window));
+    expectTheScreenAsked(*d.window.screen());
+    expectUsableOn(d, *d.window.screen());
+}
+
+// Dragged from a large screen to a small one, the window fits the small one; and back.
+TEST(ScreenFit, MovedToAnotherScreenItFitsThatOne) {
+    QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.size() < 2) GTEST_SKIP() << "one screen only; ctest runs this on two virtual screens";
+    std::sort(screens.begin(), screens.end(), [](const QScreen* a, const QScreen* b) {
+        return a->availableGeometry().height() > b->availableGeometry().height();
+    });
+    WindowDriver d;
+    d.window.move(screens.front()->availableGeometry().topLeft() + QPoint(40, 40));
+    d.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d.window));
+    for (QScreen* screen : {screens.back(), screens.front()}) {
+        d.window.move(screen->availableGeometry().topLeft());
+        if (d.window.screen() != screen) d.window.windowHandle()->setScreen(screen);
+        QApplication::processEvents();
+        ASSERT_EQ(d.window.screen(), screen);
+        expectUsableOn(d, *screen);
+    }
+}
+
+}  // namespace
