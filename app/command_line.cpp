@@ -27,8 +27,10 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
         if (arg == "--decode") {
             // Everything after it is a part number: they may begin with a dash ("-MX2").
             command.numbers.assign(argv + i + 1, argv + argc);
-            command.action = command.numbers.empty() ? CommandLine::Action::UsageError : CommandLine::Action::Decode;
-            if (command.numbers.empty()) command.error = "--decode needs part numbers, or - to read them from standard input";
+            command.action =
+                command.numbers.empty() ? CommandLine::Action::UsageError : CommandLine::Action::Decode;
+            if (command.numbers.empty())
+                command.error = "--decode needs part numbers, or - to read them from standard input";
             return command;
         }
         if (arg == "--part" || arg.starts_with("--part=")) {

@@ -8,7 +8,7 @@ namespace tarvek {
 namespace {
 
 class DeferredIconEngine : public QIconEngine {
-public:
+  public:
     explicit DeferredIconEngine(QString path) : path_(std::move(path)) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
@@ -38,7 +38,7 @@ public:
     QIconEngine* clone() const override { return new DeferredIconEngine(path_); }
     QString key() const override { return QStringLiteral("tarvek-deferred"); }
 
-private:
+  private:
     QString path_;
     QPixmap picture_;
     bool failed_ = false;

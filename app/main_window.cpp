@@ -3,11 +3,11 @@
 #include <QDir>
 #include <QTabBar>
 
+#include "app/calculator/calculator.h"
 #include "app/calculator/calculator_views.h"
 #include "app/configurator/configurator_page.h"
 #include "app/configurator/part_number_finder.h"
 #include "app/controls.h"
-#include "app/calculator/calculator.h"
 #include "app/desktop/catalogue_colours.h"
 #include "app/desktop/long_entries.h"
 #include "app/desktop/screen_fit.h"
@@ -28,32 +28,33 @@ frmTarvekProducts::frmTarvekProducts(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::frmTarvekProducts>()) {
     ui->setupUi(this);
     setUpControls();
-    configurator_ = std::make_unique<tarvek::ConfiguratorPage>(tarvek::ConfiguratorControls{
-        {ui->lstProductType, ui->lstBody, ui->lstModel, ui->lstPorting, ui->lstConn1, ui->lstConn2, ui->lstConn3,
-         ui->lstConn4},
-        {ui->lblProductType, ui->lblBody, ui->lblModel, ui->lblPorting, ui->lblConn1, ui->lblConn2, ui->lblConn3,
-         ui->lblConn4},
-        ui->fraOptionsSeat,
-        ui->fraOptionsColor,
-        {ui->optStd, ui->optVSKZ, ui->optB5EP, ui->optBL, ui->optBK, ui->optGR, ui->optRD, ui->optWH, ui->optYW,
-         ui->chkLS},
-        ui->lblPartNumber,
-        ui->Label3,
-        ui->lblPrice,
-        ui->Label6,
-        ui->txtDiscount,
-        ui->Label4,
-        ui->lblNetPrice,
-        ui->lblNS1,
-        ui->fraPicture,
-        ui->imgPicture,
-        ui->lblValveDescription,
-        ui->lblVBlock,
-        ui->lblCompartFittings,
-        ui->lblWikaGauges,
-        ui->Image2});
+    configurator_ = std::make_unique<tarvek::ConfiguratorPage>(
+        tarvek::ConfiguratorControls{{ui->lstProductType, ui->lstBody, ui->lstModel, ui->lstPorting,
+                                      ui->lstConn1, ui->lstConn2, ui->lstConn3, ui->lstConn4},
+                                     {ui->lblProductType, ui->lblBody, ui->lblModel, ui->lblPorting,
+                                      ui->lblConn1, ui->lblConn2, ui->lblConn3, ui->lblConn4},
+                                     ui->fraOptionsSeat,
+                                     ui->fraOptionsColor,
+                                     {ui->optStd, ui->optVSKZ, ui->optB5EP, ui->optBL, ui->optBK, ui->optGR,
+                                      ui->optRD, ui->optWH, ui->optYW, ui->chkLS},
+                                     ui->lblPartNumber,
+                                     ui->Label3,
+                                     ui->lblPrice,
+                                     ui->Label6,
+                                     ui->txtDiscount,
+                                     ui->Label4,
+                                     ui->lblNetPrice,
+                                     ui->lblNS1,
+                                     ui->fraPicture,
+                                     ui->imgPicture,
+                                     ui->lblValveDescription,
+                                     ui->lblVBlock,
+                                     ui->lblCompartFittings,
+                                     ui->lblWikaGauges,
+                                     ui->Image2});
     finder_ = new tarvek::PartNumberFinder(
-        {ui->tabConfigurator, ui->txtFindPartNumber, ui->lblFindResult, ui->cmdFindPartNumber}, *configurator_);
+        {ui->tabConfigurator, ui->txtFindPartNumber, ui->lblFindResult, ui->cmdFindPartNumber},
+        *configurator_);
     connect(finder_, &tarvek::PartNumberFinder::pageWanted, this, [this] { ui->SSTab1->setCurrentIndex(0); });
     calculator_ = std::make_unique<tarvek::Calculator>(tarvek::CalculatorControls{
         this, ui->lstGasName, ui->lblSpecificGravity, ui->lblSpecificHeat, ui->txtTemperature,
@@ -62,10 +63,14 @@ frmTarvekProducts::frmTarvekProducts(QWidget* parent)
     calculatorViews_ = std::make_unique<tarvek::CalculatorViews>(tarvek::CalculatorViewControls{
         {ui->optMassFlow, ui->optCv, ui->txtTemperature, ui->txtInletPressure, ui->txtOutletPressure,
          ui->lblSpecificGravity, ui->txtXtFactor, ui->txtCv, ui->txtMassFlow},
-        ui->lblMassFlow, ui->lblCv, ui->lblOtherUnits, ui->flowCurve});
+        ui->lblMassFlow,
+        ui->lblCv,
+        ui->lblOtherUnits,
+        ui->flowCurve});
     connect(calculator_.get(), &tarvek::Calculator::calculated, calculatorViews_.get(),
             &tarvek::CalculatorViews::refresh);
-    literature_ = std::make_unique<tarvek::Literature>(std::initializer_list<QWidget*>{ui->tabLiterature, ui->tabTechnical});
+    literature_ = std::make_unique<tarvek::Literature>(
+        std::initializer_list<QWidget*>{ui->tabLiterature, ui->tabTechnical});
     new tarvek::QuoteActions(*configurator_,
                              {ui->tabConfigurator, ui->lblPartNumber, ui->Label1, ui->txtDiscount});
     Form_Load();

@@ -18,7 +18,7 @@ class Literature;
 
 class frmTarvekProducts : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit frmTarvekProducts(QWidget* parent = nullptr);
     ~frmTarvekProducts() override;
 
@@ -29,7 +29,7 @@ public:
     // Sets the configurator to a part number, or explains beside the find field why not.
     bool findPartNumber(const QString& partNumber);
 
-private:
+  private:
     void setUpControls();
     void Form_Load();
 

@@ -3,9 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
-}
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent, false); }
 
 void PictureBox::loadPicture(const QString& fileName) {
     name_ = fileName;

@@ -11,7 +11,7 @@ class PictureBox : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString pictureName READ pictureName)
     Q_PROPERTY(bool hasPicture READ hasPicture)
-public:
+  public:
     explicit PictureBox(QWidget* parent = nullptr);
 
     // Loads a picture by file name relative to the working directory; the empty name
@@ -24,15 +24,15 @@ public:
     bool hasPicture() const { return !picture_.isNull(); }
     QImage renderedImage() const;
 
-signals:
+  signals:
     void doubleClicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QSize deviceSize() const;
 
     tarvek::Picture picture_;

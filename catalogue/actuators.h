@@ -26,10 +26,10 @@ inline constexpr std::string_view U310 = "U310 --- Air-Op N.O., Low Pressure";
 
 struct Actuator {
     std::string_view entry;
-    std::string_view code;   // model part-number segment
-    std::string_view price;  // model price, as the catalogue writes it
-    bool handleOptions;      // opens the handle colours
-    bool leverOption;        // offers the lever handle on a valve
+    std::string_view code;             // model part-number segment
+    std::string_view price;            // model price, as the catalogue writes it
+    bool handleOptions;                // opens the handle colours
+    bool leverOption;                  // offers the lever handle on a valve
     std::string_view assemblyPicture;  // shown under "Actuator Assemblies"; empty: valve-only model
 };
 
@@ -56,7 +56,7 @@ struct ActuatorOnSeries {
     std::string_view code;    // actuator model code
     std::string_view series;  // body segment
     std::string_view picture;
-    std::string_view note;    // rating shown under the picture
+    std::string_view note;  // rating shown under the picture
     SeatHandling seat;
 };
 

@@ -17,10 +17,10 @@ struct Body {
     std::string_view productType;  // the product-type entry that lists it
     std::string_view entry;
     BodyKind kind;
-    std::string_view code;     // body part-number segment, with its dash
-    std::string_view price;    // body price; empty: the segment stays "0"
-    std::string_view picture;  // empty: no picture
-    std::string_view note;     // rating under the picture, valve series only
+    std::string_view code;                        // body part-number segment, with its dash
+    std::string_view price;                       // body price; empty: the segment stays "0"
+    std::string_view picture;                     // empty: no picture
+    std::string_view note;                        // rating under the picture, valve series only
     std::span<const std::string_view> actuators;  // model entries of a valve series
 };
 
@@ -49,15 +49,35 @@ inline constexpr std::string_view MiscellaneousParts = "Miscellaneous Parts";
 }  // namespace type
 
 inline constexpr std::array<Body, 16> kBodies = {{
-    {type::DiaphragmValves, "MX1 - Miniature Series", BodyKind::ValveSeries, "-MX1", "140.00", "MX1 Valves.jpg", ".23 Cv", models::MIN},
-    {type::DiaphragmValves, "MX2 - Standard Series", BodyKind::ValveSeries, "-MX2", "140.00", "MX2 Valves.jpg", ".23 Cv", models::STD},
-    {type::DiaphragmValves, "MX3 - High Flow Series", BodyKind::ValveSeries, "-MX3", "170.00", "MX3 Valves.jpg", ".5 Cv", models::HF},
-    {type::DiaphragmValves, "MX4 - Bulk Flow Series", BodyKind::ValveSeries, "-MX4", "300.00", "MX4 Valves.jpg", "1.0 Cv", models::MX4},
-    {type::DiaphragmValves, "HMX2 - Very High Pressure Series", BodyKind::ValveSeries, "-HMX2", "290.00", "HMX2 Valves.jpg", ".16 Cv, 6200 psig", models::HMX2},
-    {type::DiaphragmValves, "HMX3 - Very High Pressure, High Flow", BodyKind::ValveSeries, "-HMX3", "350.00", "HMX3 Valves.jpg", ".5 Cv, 4500 psig", models::HMX3},
+    {type::DiaphragmValves, "MX1 - Miniature Series", BodyKind::ValveSeries, "-MX1", "140.00",
+     "MX1 Valves.jpg", ".23 Cv", models::MIN},
+    {type::DiaphragmValves, "MX2 - Standard Series", BodyKind::ValveSeries, "-MX2", "140.00",
+     "MX2 Valves.jpg", ".23 Cv", models::STD},
+    {type::DiaphragmValves, "MX3 - High Flow Series", BodyKind::ValveSeries, "-MX3", "170.00",
+     "MX3 Valves.jpg", ".5 Cv", models::HF},
+    {type::DiaphragmValves, "MX4 - Bulk Flow Series", BodyKind::ValveSeries, "-MX4", "300.00",
+     "MX4 Valves.jpg", "1.0 Cv", models::MX4},
+    {type::DiaphragmValves, "HMX2 - Very High Pressure Series", BodyKind::ValveSeries, "-HMX2", "290.00",
+     "HMX2 Valves.jpg", ".16 Cv, 6200 psig", models::HMX2},
+    {type::DiaphragmValves, "HMX3 - Very High Pressure, High Flow", BodyKind::ValveSeries, "-HMX3", "350.00",
+     "HMX3 Valves.jpg", ".5 Cv, 4500 psig", models::HMX3},
     {type::DiaphragmValves, "BMX2 - V-Block Series", BodyKind::VBlock, "-BMX2", "", "V-Blocks.jpg", "", {}},
-    {type::PressureRegulators, "GN1 - Miniature Series", BodyKind::RegulatorSeries, "-GN1", "540", "T400-GN1-2A.jpg", "", {}},
-    {type::PressureRegulators, "GN2 - Standard Series", BodyKind::RegulatorSeries, "-GN2", "540", "T400-GN2-2A.jpg", "", {}},
+    {type::PressureRegulators,
+     "GN1 - Miniature Series",
+     BodyKind::RegulatorSeries,
+     "-GN1",
+     "540",
+     "T400-GN1-2A.jpg",
+     "",
+     {}},
+    {type::PressureRegulators,
+     "GN2 - Standard Series",
+     BodyKind::RegulatorSeries,
+     "-GN2",
+     "540",
+     "T400-GN2-2A.jpg",
+     "",
+     {}},
     {type::FlowComponents, "Check Valve", BodyKind::FlowComponents, "", "", "", "", {}},
     {type::FlowComponents, "Vacuum Generator", BodyKind::FlowComponents, "", "", "", "", {}},
     {type::Fittings, "Compart Nuts", BodyKind::Fittings, "", "", "Nut.jpg", "", {}},

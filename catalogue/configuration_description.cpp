@@ -30,8 +30,9 @@ std::string_view stepText(const ConfiguratorState& s, Step step) {
     // with the frame closed (the Vespel seat of the very high pressure valves).
     switch (step) {
         case Step::Seat:
-            return s.seatFrameActive || !s.record.lblPNOptionsSeat.empty() ? checkedCaption(s, 0, kSeatButtons)
-                                                                            : std::string_view();
+            return s.seatFrameActive || !s.record.lblPNOptionsSeat.empty()
+                       ? checkedCaption(s, 0, kSeatButtons)
+                       : std::string_view();
         case Step::Handle:
             return s.colourFrameActive || !s.record.lblPNOptionsColor.empty()
                        ? checkedCaption(s, kSeatButtons, kColourButtons)
@@ -46,7 +47,8 @@ std::string_view stepText(const ConfiguratorState& s, Step step) {
 std::vector<DescriptionLine> describeConfiguration(const ConfiguratorState& s) {
     std::vector<DescriptionLine> lines;
     for (std::size_t i = 0; i < kStepCount; ++i)
-        if (const std::string_view text = stepText(s, Step(i)); !text.empty()) lines.push_back({Step(i), text});
+        if (const std::string_view text = stepText(s, Step(i)); !text.empty())
+            lines.push_back({Step(i), text});
     return lines;
 }
 

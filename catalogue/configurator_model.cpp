@@ -205,7 +205,8 @@ void ConfiguratorModel::resetConnections() {
     for (List l : {List::Conn1, List::Conn2, List::Conn3, List::Conn4}) emptyList(l);
     clearPicture();
     s_.nonStandardBanner = false;
-    for (List l : {List::Conn1, List::Conn2, List::Conn3, List::Conn4}) s_.captionActive[std::size_t(l)] = false;
+    for (List l : {List::Conn1, List::Conn2, List::Conn3, List::Conn4})
+        s_.captionActive[std::size_t(l)] = false;
 }
 
 }  // namespace tarvek

@@ -29,7 +29,7 @@ struct SparePart;
 struct Fitting;
 
 class ConfiguratorModel {
-public:
+  public:
     // The page as the window opens: the product types listed, the start picture shown.
     ConfiguratorModel();
 
@@ -77,7 +77,7 @@ public:
     void CalculatePricing();
     void NonStandardCheck();
 
-private:
+  private:
     // The handlers, run by a choice, a click or a reset.
     void productTypeChosen();
     void bodyChosen();

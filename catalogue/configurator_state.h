@@ -26,10 +26,11 @@ struct ListState {
 
     std::string_view chosenText() const {
         return chosen >= 0 && std::size_t(chosen) < entries.size() ? entries[std::size_t(chosen)]
-                                                                    : std::string_view();
+                                                                   : std::string_view();
     }
     bool operator==(const ListState& other) const {
-        return enabled == other.enabled && chosen == other.chosen && std::ranges::equal(entries, other.entries);
+        return enabled == other.enabled && chosen == other.chosen &&
+               std::ranges::equal(entries, other.entries);
     }
 };
 

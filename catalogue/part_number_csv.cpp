@@ -10,9 +10,9 @@ namespace tarvek {
 namespace {
 
 constexpr std::array<std::string_view, 16> kColumns = {
-    "part_number",  "status",       "list_price",   "product_type", "body",         "model",
-    "porting",      "connection_1", "connection_2", "connection_3", "connection_4", "seat",
-    "handle",       "lever",        "non_standard", "explanation"};
+    "part_number", "status",       "list_price",   "product_type", "body",         "model",
+    "porting",     "connection_1", "connection_2", "connection_3", "connection_4", "seat",
+    "handle",      "lever",        "non_standard", "explanation"};
 constexpr std::string_view kLineEnd = "\r\n";
 // Long enough for any number of the catalogue, short enough to keep a garbage line readable.
 constexpr std::size_t kLongestEcho = 200;
@@ -48,14 +48,16 @@ std::string csvHeader() {
 }
 
 std::string csvRow(std::string_view asGiven, const PartNumberDecoding& decoding) {
-    std::vector<std::string> fields = {displayable(withoutSurroundingBlanks(asGiven), kLongestEcho), std::string(statusText(decoding.status))};
+    std::vector<std::string> fields = {displayable(withoutSurroundingBlanks(asGiven), kLongestEcho),
+                                       std::string(statusText(decoding.status))};
     std::string explanation = decoding.explanation;
     if (decoding.configurations.empty()) {
         fields.resize(kColumns.size() - 1);
     } else {
         const ConfiguratorState& s = decoding.configurations.front().state;
         fields.push_back(s.listPrice);
-        for (std::size_t step = 0; step < kStepCount; ++step) fields.push_back(std::string(stepText(s, Step(step))));
+        for (std::size_t step = 0; step < kStepCount; ++step)
+            fields.push_back(std::string(stepText(s, Step(step))));
         fields.push_back(s.nonStandardBanner ? "yes" : "no");
         explanation = nonStandardExplanation(s);
         if (decoding.status == PartNumberDecoding::Status::Ambiguous)

@@ -14,8 +14,9 @@ namespace {
 enum Stage { Porting, Conn1, Conn2, Conn3, Conn4, Seat, Colour, Lever, Done };
 constexpr std::size_t kSegmentOf[] = {2, 3, 4, 5, 6, 7, 8, 10};
 constexpr std::size_t kModelAndBody = 1;
-constexpr std::string_view kStageNames[] = {"a porting", "connection 1", "connection 2", "connection 3",
-                                            "connection 4", "a seat or seal", "a handle colour", "the lever handle"};
+constexpr std::string_view kStageNames[] = {"a porting",       "connection 1",    "connection 2",
+                                            "connection 3",    "connection 4",    "a seat or seal",
+                                            "a handle colour", "the lever handle"};
 
 // A part number of the catalogue read as a typed one is: its codes are plain ASCII, so only
 // case and trailing blanks need reading.
@@ -47,7 +48,8 @@ std::vector<ConfiguratorEvent> alternatives(const ConfiguratorModel& m, Stage st
     }
     const auto options = [&](std::size_t first, std::size_t count) {
         for (std::size_t i = first; i < first + count; ++i)
-            if (m.answers(Option(i)) && !s.options[i].checked) events.push_back(ConfiguratorEvent::click(Option(i)));
+            if (m.answers(Option(i)) && !s.options[i].checked)
+                events.push_back(ConfiguratorEvent::click(Option(i)));
     };
     if (stage == Seat) options(0, kSeatButtons);
     if (stage == Colour) options(kSeatButtons, kColourButtons);
@@ -125,8 +127,8 @@ struct PartNumberDecoder::Search {
         if (connection && !porting) return;
         // Each choice's code is known from the index, so most are passed over unapplied.
         const std::string before = readThrough(m.state().record, kSegmentOf[stage] - 1);
-        for (const auto& [event, code] : connection ? porting->connectionCodes[stage - Conn1]
-                                                    : stem->optionCodes[stage - Seat]) {
+        for (const auto& [event, code] :
+             connection ? porting->connectionCodes[stage - Conn1] : stem->optionCodes[stage - Seat]) {
             if (!target.starts_with(readAs(before + code))) continue;
             ConfiguratorModel next = m;
             next.apply(event);
@@ -147,7 +149,8 @@ PartNumberDecoder::PartNumberDecoder() {
             PortingStem porting{event, m, {}, {}};
             porting.model.apply(event);
             porting.prefix = readThrough(porting.model.state().record, kSegmentOf[Porting]);
-            for (int p = Conn1; p <= Conn4; ++p) porting.connectionCodes[std::size_t(p - Conn1)] = codes(porting.model, Stage(p));
+            for (int p = Conn1; p <= Conn4; ++p)
+                porting.connectionCodes[std::size_t(p - Conn1)] = codes(porting.model, Stage(p));
             stem.portings.push_back(std::move(porting));
         }
         for (int o = Seat; o <= Lever; ++o) stem.optionCodes[std::size_t(o - Seat)] = codes(m, Stage(o));
@@ -168,7 +171,8 @@ PartNumberDecoder::PartNumberDecoder() {
     for (std::size_t t = 0; t < opened.state().list(List::ProductType).entries.size(); ++t) {
         ConfiguratorModel type = opened;
         type.choose(List::ProductType, int(t));
-        const std::vector<ConfiguratorEvent> typeEvents = {ConfiguratorEvent::choice(List::ProductType, int(t))};
+        const std::vector<ConfiguratorEvent> typeEvents = {
+            ConfiguratorEvent::choice(List::ProductType, int(t))};
         const ListState& bodies = type.state().list(List::Body);
         if (!bodies.enabled) {
             addModels(type, typeEvents);
@@ -198,10 +202,11 @@ PartNumberDecoding PartNumberDecoder::decode(std::string_view text) const {
 
     // The same configuration reached twice is one; keep the shorter way to it.
     auto& found = search.found;
-    std::stable_sort(found.begin(), found.end(), [](const DecodedConfiguration& a, const DecodedConfiguration& b) {
-        if (a.events.size() != b.events.size()) return a.events.size() < b.events.size();
-        return leadingNumber(a.state.listPrice) < leadingNumber(b.state.listPrice);
-    });
+    std::stable_sort(found.begin(), found.end(),
+                     [](const DecodedConfiguration& a, const DecodedConfiguration& b) {
+                         if (a.events.size() != b.events.size()) return a.events.size() < b.events.size();
+                         return leadingNumber(a.state.listPrice) < leadingNumber(b.state.listPrice);
+                     });
     const auto sameConfiguration = [](const ConfiguratorState& a, const ConfiguratorState& b) {
         if (a.record != b.record) return false;
         for (std::size_t step = 0; step < kStepCount; ++step)
@@ -209,13 +214,14 @@ PartNumberDecoding PartNumberDecoder::decode(std::string_view text) const {
         return true;
     };
     for (const DecodedConfiguration& candidate : found) {
-        const bool seen = std::any_of(result.configurations.begin(), result.configurations.end(),
-                                      [&](const auto& kept) { return sameConfiguration(kept.state, candidate.state); });
+        const bool seen =
+            std::any_of(result.configurations.begin(), result.configurations.end(),
+                        [&](const auto& kept) { return sameConfiguration(kept.state, candidate.state); });
         if (!seen) result.configurations.push_back(candidate);
     }
     if (!result.configurations.empty()) {
         result.status = result.configurations.size() == 1 ? PartNumberDecoding::Status::Ok
-                                                           : PartNumberDecoding::Status::Ambiguous;
+                                                          : PartNumberDecoding::Status::Ambiguous;
         return result;
     }
 
@@ -230,7 +236,8 @@ PartNumberDecoding PartNumberDecoder::decode(std::string_view text) const {
             if (!code.empty()) lastType = stem.events[0];
         }
         result.explanation = "No part number of the catalogue begins like \"" + rest +
-                             "\"; part numbers begin with a model code, such as " + joined(examples, ", ") + ".";
+                             "\"; part numbers begin with a model code, such as " + joined(examples, ", ") +
+                             ".";
         return result;
     }
     result.understood = result.partNumber.substr(0, search.bestLength);
@@ -244,21 +251,23 @@ PartNumberDecoding PartNumberDecoder::decode(std::string_view text) const {
             ConfiguratorModel next = search.best;
             next.apply(event);
             const std::string code = next.state().record.*kPartNumberSegments[kSegmentOf[stage]];
-            if (!code.empty() && std::find(codes.begin(), codes.end(), code) == codes.end()) codes.push_back(code);
+            if (!code.empty() && std::find(codes.begin(), codes.end(), code) == codes.end())
+                codes.push_back(code);
         }
         if (codes.empty()) continue;
         if (stage >= Conn1 && stage <= Conn4)
-            codes.push_back(search.best.state().record.*kPartNumberSegments[kSegmentOf[stage]] + " when not chosen");
+            codes.push_back(search.best.state().record.*kPartNumberSegments[kSegmentOf[stage]] +
+                            " when not chosen");
         offers.push_back(std::string(kStageNames[stage]) + " (" + joined(codes, ", ") + ")");
     }
     // What went wrong first, then what was understood.
     const std::string understood = "\"" + result.understood + "\"";
     if (offers.empty())
-        result.explanation = "Nothing in the catalogue follows " + understood + ", but the text goes on with \"" +
-                             rest + "\". ";
+        result.explanation = "Nothing in the catalogue follows " + understood +
+                             ", but the text goes on with \"" + rest + "\". ";
     else
-        result.explanation = "\"" + rest + "\" is not what follows " + understood + " in the catalogue: " +
-                             joined(offers, "; or ") + ". ";
+        result.explanation = "\"" + rest + "\" is not what follows " + understood +
+                             " in the catalogue: " + joined(offers, "; or ") + ". ";
     result.explanation += understood + " reads as " + joined(steps, " / ") + ".";
     return result;
 }

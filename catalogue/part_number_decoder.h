@@ -30,13 +30,13 @@ struct PartNumberDecoding {
 };
 
 class PartNumberDecoder {
-public:
+  public:
     PartNumberDecoder();
 
     PartNumberDecoding decode(std::string_view text) const;
     std::size_t indexSize() const { return stems_.size(); }
 
-private:
+  private:
     // A porting chosen below a model, and the code each connection entry writes after it.
     struct PortingStem {
         ConfiguratorEvent event;

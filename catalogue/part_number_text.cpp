@@ -8,7 +8,8 @@ namespace {
 
 // UTF-8 of U+2010 ... U+2014 (hyphen, non-breaking hyphen, figure dash, en and em dash)
 // and U+2212 (minus sign).
-constexpr std::array<std::string_view, 6> kDashes = {"\u2010", "\u2011", "\u2012", "\u2013", "\u2014", "\u2212"};
+constexpr std::array<std::string_view, 6> kDashes = {"\u2010", "\u2011", "\u2012",
+                                                     "\u2013", "\u2014", "\u2212"};
 constexpr std::string_view kNoBreakSpace = "\u00a0";
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
@@ -49,11 +50,11 @@ std::string displayable(std::string_view text, std::size_t count, bool keepLineF
     std::size_t i = 0;
     for (std::size_t shown = 0; i < text.size() && shown < count; ++shown) {
         const auto c = static_cast<unsigned char>(text[i]);
-        const std::size_t length = c < 0x80            ? 1
-                                   : (c >> 5) == 0x6   ? 2
-                                   : (c >> 4) == 0xE   ? 3
-                                   : (c >> 3) == 0x1E  ? 4
-                                                       : 0;
+        const std::size_t length = c < 0x80           ? 1
+                                   : (c >> 5) == 0x6  ? 2
+                                   : (c >> 4) == 0xE  ? 3
+                                   : (c >> 3) == 0x1E ? 4
+                                                      : 0;
         bool valid = length > 0 && i + length <= text.size();
         for (std::size_t k = 1; valid && k < length; ++k)
             valid = (static_cast<unsigned char>(text[i + k]) >> 6) == 0x2;

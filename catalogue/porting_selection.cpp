@@ -9,7 +9,8 @@ void ConfiguratorModel::portingChosen() {
     resetConnections();
 
     constexpr std::array kPositions = {List::Conn1, List::Conn2, List::Conn3, List::Conn4};
-    const ConnectionSet* set = findRow(kConnectionSets, &ConnectionSet::body, s_.list(List::Body).chosenText());
+    const ConnectionSet* set =
+        findRow(kConnectionSets, &ConnectionSet::body, s_.list(List::Body).chosenText());
     const Porting* porting = findRow(kPortings, &Porting::entry, s_.list(List::Porting).chosenText());
     // The fixed male face seal fits only the two ends of porting 2A on some series.
     const bool fixedMale = porting && porting->entry == "2A" && set && set->fixedMaleOn2A;

@@ -11,7 +11,7 @@ namespace tarvek {
 
 struct Porting {
     std::string_view entry;
-    std::string_view code;   // part-number segment
+    std::string_view code;  // part-number segment
     std::string_view price;
     std::array<bool, 4> positions;  // connection positions 1 to 4 it uses
     std::string_view drawing;       // top view of the porting
@@ -48,10 +48,13 @@ inline constexpr std::string_view V14 = "V - Fixed Male Face Seal, 1/4 inch";
 namespace connection_sets {
 using namespace connection;
 inline constexpr std::string_view MX12[] = {T14, M14, F14, "6 - Tube Stub, 3/8 inch"};
-inline constexpr std::string_view MX3[] = {
-    "4 - Tube Stub, 1/4 inch",        "T - Tube Stub, 3/8 inch",        "M - Male Face Seal, 1/4 inch Hi Flo",
-    "F - Female Face Seal, 1/4 inch Hi Flo", "8 - Tube Stub, 1/2 inch", "M8 - Male Face Seal, 1/2 inch",
-    "F8 - Female Face Seal, 1/2 inch"};
+inline constexpr std::string_view MX3[] = {"4 - Tube Stub, 1/4 inch",
+                                           "T - Tube Stub, 3/8 inch",
+                                           "M - Male Face Seal, 1/4 inch Hi Flo",
+                                           "F - Female Face Seal, 1/4 inch Hi Flo",
+                                           "8 - Tube Stub, 1/2 inch",
+                                           "M8 - Male Face Seal, 1/2 inch",
+                                           "F8 - Female Face Seal, 1/2 inch"};
 inline constexpr std::string_view MX4[] = {"T - Tube Stub, 1/2 inch", "M - Male Face Seal, 1/2 inch",
                                            "F - Female Face Seal, 1/2 inch"};
 inline constexpr std::string_view HMX2[] = {"T - Tube Stub, .049 Wall, 1/4 inch"};

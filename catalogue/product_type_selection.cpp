@@ -8,7 +8,8 @@ namespace tarvek {
 void ConfiguratorModel::productTypeChosen() {
     resetBelow(List::ProductType);
 
-    if (const ProductType* type = findRow(kProductTypes, &ProductType::entry, s_.list(List::ProductType).chosenText())) {
+    if (const ProductType* type =
+            findRow(kProductTypes, &ProductType::entry, s_.list(List::ProductType).chosenText())) {
         if (!type->picture.empty()) showPicture(type->picture);
         const List opens = type->opens == OpensList::Body ? List::Body : List::Model;
         activate(opens);

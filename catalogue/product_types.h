@@ -9,7 +9,7 @@
 namespace tarvek {
 
 inline constexpr std::array<std::string_view, 7> kProductTypeEntries = {
-    type::DiaphragmValves, type::PressureRegulators, type::FlowComponents, type::Fittings,
+    type::DiaphragmValves, type::PressureRegulators, type::FlowComponents,    type::Fittings,
     type::Separator,       type::ActuatorAssemblies, type::MiscellaneousParts};
 
 // Which caption set the seat/seal buttons get: valve seats, component seals, or as they were.

@@ -1,9 +1,10 @@
 #include "config/number_text.h"
 
+#include <locale.h>
+
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 
 namespace tarvek {
 namespace {
@@ -30,8 +31,8 @@ std::string generalText(T value, int significantDigits) {
     if (!std::isfinite(value)) return {};
     if (value == 0) return "0";  // also for -0
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
-                                      significantDigits);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significantDigits);
     std::string text(buffer, result.ptr);
     // to_chars writes "1e+20"; the catalogue's number texts use a capital E.
     if (const auto e = text.find('e'); e != std::string::npos) text[e] = 'E';

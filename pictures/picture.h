@@ -12,7 +12,7 @@ class QPainter;
 namespace tarvek {
 
 class Picture {
-public:
+  public:
     Picture() = default;
 
     // Reads a picture file: JPEG and GIF through Qt's image readers, Windows Metafiles
@@ -33,7 +33,7 @@ public:
     // The same onto any painter's rectangle: a vector drawing as vectors, an image as an image.
     void paint(QPainter& painter, const QRectF& target) const;
 
-private:
+  private:
     QImage image_;
     QString decodedFrom_;  // the file, when the image was decoded smaller than the file holds
     std::function<QImage(QSize)> draw_;

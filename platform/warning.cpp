@@ -16,7 +16,9 @@ WarningFunction& current() {
 
 }  // namespace
 
-void showWarning(QWidget* parent, const QString& prompt, const QString& title) { current()(parent, prompt, title); }
+void showWarning(QWidget* parent, const QString& prompt, const QString& title) {
+    current()(parent, prompt, title);
+}
 
 WarningFunction replaceWarningFunction(WarningFunction function) {
     return std::exchange(current(), function ? std::move(function) : WarningFunction(messageBox));

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-
 #include <QScopeGuard>
 
 #include "app/calculator/gas_list_notice.h"

@@ -5,8 +5,8 @@
 #include <QObject>
 #include <QString>
 
-#include "platform/gas_data_source.h"
 #include "flowcalc/input_validation.h"
+#include "platform/gas_data_source.h"
 
 class QComboBox;
 class QLabel;

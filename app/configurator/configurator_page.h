@@ -37,7 +37,7 @@ struct ConfiguratorControls {
 
 class ConfiguratorPage : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit ConfiguratorPage(const ConfiguratorControls& controls);
 
     const ConfiguratorModel& model() const { return model_; }
@@ -53,11 +53,11 @@ public:
     // Makes every control show the model's state, lists and picture included: at start-up.
     void showAll();
 
-signals:
+  signals:
     // After every event, once the controls show the state it led to.
     void stateShown(const tarvek::ConfiguratorState& state);
 
-private:
+  private:
     void connectControls();
     void show(const ConfiguratorState& state);
     void showList(std::size_t list, const ListState& state);

@@ -53,7 +53,8 @@ PartNumberFinder::PartNumberFinder(const FinderControls& controls, ConfiguratorP
     : QObject(controls.page), ui(controls), configurator_(configurator) {
     ui.cmdFindPartNumber->setIcon(magnifierIcon(ui.cmdFindPartNumber->palette().color(QPalette::ButtonText)));
     connect(ui.cmdFindPartNumber, &QToolButton::clicked, this, &PartNumberFinder::focusField);
-    connect(ui.txtFindPartNumber, &QLineEdit::returnPressed, this, [this] { find(ui.txtFindPartNumber->text()); });
+    connect(ui.txtFindPartNumber, &QLineEdit::returnPressed, this,
+            [this] { find(ui.txtFindPartNumber->text()); });
     connect(ui.txtFindPartNumber, &QLineEdit::textEdited, ui.lblFindResult, &QLabel::clear);
     ui.txtFindPartNumber->installEventFilter(this);
 
@@ -64,12 +65,14 @@ PartNumberFinder::PartNumberFinder(const FinderControls& controls, ConfiguratorP
             focusField();
         });
     // A paste on the page, outside a text box (which pastes into itself), looks the number up.
-    auto* paste = new QShortcut(QKeySequence::Paste, ui.page, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    auto* paste =
+        new QShortcut(QKeySequence::Paste, ui.page, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     connect(paste, &QShortcut::activated, this, &PartNumberFinder::pasteIntoField);
 }
 
 void PartNumberFinder::focusField() {
-    if (QWidget* focus = QApplication::focusWidget(); focus && focus != ui.txtFindPartNumber) focusBefore_ = focus;
+    if (QWidget* focus = QApplication::focusWidget(); focus && focus != ui.txtFindPartNumber)
+        focusBefore_ = focus;
     ui.txtFindPartNumber->setFocus(Qt::ShortcutFocusReason);
     ui.txtFindPartNumber->selectAll();
 }
@@ -111,8 +114,9 @@ bool PartNumberFinder::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui.txtFindPartNumber && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         ui.lblFindResult->clear();
-        QWidget* back = focusBefore_ && focusBefore_->isVisible() && focusBefore_->isEnabled() ? focusBefore_.data()
-                                                                                                : nullptr;
+        QWidget* back = focusBefore_ && focusBefore_->isVisible() && focusBefore_->isEnabled()
+                            ? focusBefore_.data()
+                            : nullptr;
         if (back)
             back->setFocus(Qt::OtherFocusReason);
         else

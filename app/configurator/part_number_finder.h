@@ -25,7 +25,7 @@ struct FinderControls {
 
 class PartNumberFinder : public QObject {
     Q_OBJECT
-public:
+  public:
     PartNumberFinder(const FinderControls& controls, ConfiguratorPage& configurator);
 
     // Looks the text up; true when the configurator was set to it.
@@ -33,14 +33,14 @@ public:
     // Puts the focus into the field, its text selected.
     void focusField();
 
-signals:
+  signals:
     // The page should be shown (a shortcut from another page, a paste).
     void pageWanted();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void pasteIntoField();
 
     FinderControls ui;

@@ -1,16 +1,16 @@
 #include "app/literature/literature.h"
 
-#include <array>
-#include <QCoreApplication>
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QToolButton>
+#include <array>
 
 #include "app/busy_cursor.h"
 #include "app/deferred_icon.h"
+#include "app/literature/wrapped_captions.h"
 #include "catalogue/document_buttons.h"
 #include "platform/document_opener.h"
-#include "app/literature/wrapped_captions.h"
 
 namespace tarvek {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "assets/documents/catalogue_text.h"
 #include "catalogue/connections.h"
 #include "catalogue/lookup.h"
 #include "catalogue/portings.h"
 #include "config/options.h"
-#include "assets/documents/catalogue_text.h"
 
 namespace tarvek::documents {
 namespace {

@@ -7,12 +7,12 @@
 #include <string_view>
 #include <vector>
 
+#include "assets/documents/document_builders.h"
 #include "catalogue/actuators.h"
 #include "catalogue/bodies.h"
 #include "catalogue/connections.h"
 #include "catalogue/other_models.h"
 #include "catalogue/portings.h"
-#include "assets/documents/document_builders.h"
 
 namespace tarvek::documents {
 

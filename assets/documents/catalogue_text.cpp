@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "config/number_text.h"
 #include "assets/documents/document_content.h"
+#include "config/number_text.h"
 
 namespace tarvek {
 

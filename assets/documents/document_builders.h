@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "assets/documents/document_content.h"
 #include "catalogue/actuators.h"
 #include "catalogue/other_models.h"
 #include "config/configuration_record.h"
-#include "assets/documents/document_content.h"
 
 namespace tarvek::documents {
 

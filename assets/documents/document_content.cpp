@@ -1,8 +1,8 @@
 #include "assets/documents/document_content.h"
 
-#include "config/pricing.h"
 #include "assets/documents/catalogue_text.h"
 #include "assets/documents/document_builders.h"
+#include "config/pricing.h"
 
 namespace tarvek {
 

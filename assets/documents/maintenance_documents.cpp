@@ -2,13 +2,13 @@
 // adjustment of the actuators, naming the series and spare parts they concern.
 #include <algorithm>
 
+#include "assets/documents/catalogue_text.h"
+#include "assets/documents/document_builders.h"
 #include "catalogue/actuators.h"
 #include "catalogue/bodies.h"
 #include "catalogue/lookup.h"
 #include "catalogue/other_models.h"
 #include "config/options.h"
-#include "assets/documents/catalogue_text.h"
-#include "assets/documents/document_builders.h"
 
 namespace tarvek::documents {
 namespace {

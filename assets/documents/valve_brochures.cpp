@@ -2,6 +2,9 @@
 // series it fits, drawn from the catalogue tables the configurator reads.
 #include <algorithm>
 
+#include "assets/documents/brochure_tables.h"
+#include "assets/documents/catalogue_text.h"
+#include "assets/documents/document_builders.h"
 #include "catalogue/actuators.h"
 #include "catalogue/bodies.h"
 #include "catalogue/connections.h"
@@ -10,9 +13,6 @@
 #include "catalogue/portings.h"
 #include "catalogue/product_types.h"
 #include "config/options.h"
-#include "assets/documents/brochure_tables.h"
-#include "assets/documents/catalogue_text.h"
-#include "assets/documents/document_builders.h"
 
 namespace tarvek::documents {
 namespace {

@@ -10,8 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/main_window.h"
 #include "app/calculator/calculator.h"
+#include "app/main_window.h"
 #include "tests/support/gas_databases.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <QAbstractButton>
 
 #include "app/main_window.h"
-#include "catalogue/document_buttons.h"
 #include "assets/documents/document_content.h"
+#include "catalogue/document_buttons.h"
 #include "platform/document_opener.h"
 
 namespace {

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "assets/documents/catalogue_text.h"
+#include "assets/documents/document_builders.h"
 #include "catalogue/actuators.h"
 #include "catalogue/bodies.h"
 #include "catalogue/connections.h"
@@ -13,8 +15,6 @@
 #include "catalogue/other_models.h"
 #include "catalogue/portings.h"
 #include "config/configuration_record.h"
-#include "assets/documents/catalogue_text.h"
-#include "assets/documents/document_builders.h"
 
 namespace {
 
@@ -219,7 +219,8 @@ TEST(DocumentContent, MaintenanceSheetsNameTheirSpareParts) {
     const DocumentContent a310 = contentOf("cmdOpenMaintenanceA310pdf");
     for (const ActuatorOnSeries& row : kActuatorsOnSeries)
         if (row.code == "A310" || row.code == "A370" || row.code == "A371") {
-            EXPECT_TRUE(hasRow(a310, {std::string(row.code), std::string(row.note)})) << row.code << row.series;
+            EXPECT_TRUE(hasRow(a310, {std::string(row.code), std::string(row.note)}))
+                << row.code << row.series;
         }
 }
 

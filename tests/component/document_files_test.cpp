@@ -9,8 +9,8 @@
 #include <fstream>
 #include <optional>
 
-#include "catalogue/document_buttons.h"
 #include "assets/documents/document_content.h"
+#include "catalogue/document_buttons.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QDir>
 
 #include "assets/documents/catalogue_text.h"
-#include "catalogue/document_buttons.h"
 #include "assets/documents/document_content.h"
+#include "catalogue/document_buttons.h"
 #include "platform/document_opener.h"
 
 namespace {

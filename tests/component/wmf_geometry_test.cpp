@@ -5,9 +5,9 @@
 #include <QImage>
 #include <optional>
 
+#include "assets/wmf_writer.h"
 #include "pictures/wmf_metafile.h"
 #include "pictures/wmf_player.h"
-#include "assets/wmf_writer.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <optional>
 #include <vector>
 
+#include "assets/wmf_writer.h"
 #include "pictures/windows_1252.h"
 #include "pictures/wmf_metafile.h"
 #include "pictures/wmf_player.h"
-#include "assets/wmf_writer.h"
 
 namespace {
 
@@ -84,7 +84,8 @@ TEST(WmfReader, ADamagedRecordEndsTheDrawingAndKeepsWhatCameBefore) {
     struct Case {
         const char* name;
         std::function<void(Writer&)> damage;
-        std::optional<std::uint32_t> markerSize = std::nullopt;  // a record size field to write over the marker's
+        std::optional<std::uint32_t> markerSize =
+            std::nullopt;  // a record size field to write over the marker's
     };
     const Case cases[] = {
         {"polygon counting more points than it holds",

@@ -7,9 +7,9 @@
 #include <optional>
 #include <vector>
 
+#include "assets/wmf_writer.h"
 #include "pictures/wmf_metafile.h"
 #include "pictures/wmf_player.h"
-#include "assets/wmf_writer.h"
 
 namespace {
 

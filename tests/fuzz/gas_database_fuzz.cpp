@@ -12,8 +12,8 @@
 #include <cstdio>
 #include <map>
 
-#include "platform/gas_data_source.h"
 #include "flowcalc/gas_listing.h"
+#include "platform/gas_data_source.h"
 #include "tests/support/gas_databases.h"
 
 namespace {

@@ -5,7 +5,8 @@
 
 int main() {
     tarvek::ConfiguratorModel model;
-    for (auto [list, entry] : {std::pair{tarvek::List::ProductType, 0}, {tarvek::List::Body, 1}, {tarvek::List::Model, 1}})
+    for (auto [list, entry] :
+         {std::pair{tarvek::List::ProductType, 0}, {tarvek::List::Body, 1}, {tarvek::List::Model, 1}})
         model.choose(list, entry);
     std::printf("%s\n", model.state().partNumber.c_str());
     return model.state().partNumber == "A310-MX2" ? 0 : 1;

@@ -33,7 +33,7 @@ struct Click {
 // std::string chosen(List), void choose(List, int), bool answers(Option), void click(Option).
 template <typename Driver>
 class CascadeWalk {
-public:
+  public:
     explicit CascadeWalk(Driver driver) : d_(std::move(driver)) {}
 
     std::function<void(const Click&)> beforeClick = [](const Click&) {};
@@ -58,7 +58,7 @@ public:
     long clicks() const { return clicks_; }
     Driver& driver() { return d_; }
 
-private:
+  private:
     static constexpr List kConnections[] = {List::Conn1, List::Conn2, List::Conn3, List::Conn4};
 
     void walkModels() {
@@ -137,7 +137,9 @@ struct ModelControls {
     ConfiguratorModel* model;
     int count(List l) const { return int(model->state().list(l).entries.size()); }
     bool enabled(List l) const { return model->state().list(l).enabled; }
-    std::string entry(List l, int i) const { return std::string(model->state().list(l).entries[std::size_t(i)]); }
+    std::string entry(List l, int i) const {
+        return std::string(model->state().list(l).entries[std::size_t(i)]);
+    }
     std::string chosen(List l) const { return std::string(model->state().list(l).chosenText()); }
     void choose(List l, int i) { model->choose(l, i); }
     bool answers(Option o) const { return model->answers(o); }

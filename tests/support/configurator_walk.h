@@ -35,7 +35,7 @@ struct WindowControls {
 };
 
 class ConfiguratorWalk : public CascadeWalk<WindowControls> {
-public:
+  public:
     explicit ConfiguratorWalk(frmTarvekProducts& window) : CascadeWalk(WindowControls{&window}) {}
 };
 

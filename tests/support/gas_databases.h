@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/gas_data_source.h"
 #include "assets/gas_table.h"
+#include "platform/gas_data_source.h"
 
 namespace gastest {
 

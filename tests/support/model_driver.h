@@ -16,7 +16,8 @@ inline List listNamed(std::string_view name) {
     return List(std::find(std::begin(kListNames), std::end(kListNames), name) - std::begin(kListNames));
 }
 inline Option optionNamed(std::string_view name) {
-    return Option(std::find(std::begin(kOptionNames), std::end(kOptionNames), name) - std::begin(kOptionNames));
+    return Option(std::find(std::begin(kOptionNames), std::end(kOptionNames), name) -
+                  std::begin(kOptionNames));
 }
 
 struct ModelDriver {

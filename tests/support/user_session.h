@@ -8,9 +8,9 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "platform/warning.h"
 #include "catalogue/document_buttons.h"
 #include "platform/document_opener.h"
+#include "platform/warning.h"
 #include "tests/support/configurator_walk.h"
 
 namespace tarvek::testing {
@@ -21,8 +21,8 @@ struct SessionCounts {
     int documentsHandedOver = 0;
 };
 
-inline SessionCounts runUserSession(frmTarvekProducts& window,
-                                    const std::function<void(const Click&)>& afterClick = [](const Click&) {}) {
+inline SessionCounts runUserSession(
+    frmTarvekProducts& window, const std::function<void(const Click&)>& afterClick = [](const Click&) {}) {
     SessionCounts counts;
     const WarningFunction previousWarning =
         replaceWarningFunction([&](QWidget*, const QString&, const QString&) { ++counts.warnings; });
@@ -56,7 +56,9 @@ inline SessionCounts runUserSession(frmTarvekProducts& window,
     }
 
     for (const DocumentButton& row : kDocumentButtons)
-        window.findChild<QAbstractButton*>(QString::fromLatin1(row.button.data(), qsizetype(row.button.size())))->click();
+        window
+            .findChild<QAbstractButton*>(QString::fromLatin1(row.button.data(), qsizetype(row.button.size())))
+            ->click();
 
     replaceDocumentOpener(previousOpener);
     replaceWarningFunction(previousWarning);

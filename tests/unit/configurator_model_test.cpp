@@ -1,8 +1,9 @@
 // The configurator model without a window: the events a user sends and the state they
 // lead to.
+#include "catalogue/configurator_model.h"
+
 #include <gtest/gtest.h>
 
-#include "catalogue/configurator_model.h"
 #include "catalogue/nonstandard_reasons.h"
 #include "tests/support/model_driver.h"
 
@@ -123,9 +124,10 @@ TEST(ConfiguratorModel, SeatOrSealByTheButtonsCaption) {
     const Case cases[] = {
         {"Flow Components", "Check Valve", "KL-01 - 1/4 inch Face Seal Gland", "optVSKZ", "KL-01-KZ", "200"},
         {"Flow Components", "Check Valve", "KL-01 - 1/4 inch Face Seal Gland", "optB5EP", "KL-01-EP", "125"},
-        {"Diaphragm Valves", "MX1 - Miniature Series", "N350 --- Manual, Round Knob", "optB5EP", "N350-MX1-B5", "268"},
-        {"Pressure Regulators", "GN1 - Miniature Series", "T403 - Vac to 30 Psig Outlet", "optVSKZ", "T403-GN1-VS",
-         "570"},
+        {"Diaphragm Valves", "MX1 - Miniature Series", "N350 --- Manual, Round Knob", "optB5EP",
+         "N350-MX1-B5", "268"},
+        {"Pressure Regulators", "GN1 - Miniature Series", "T403 - Vac to 30 Psig Outlet", "optVSKZ",
+         "T403-GN1-VS", "570"},
     };
     for (const Case& c : cases) {
         ModelDriver d;
@@ -200,7 +202,8 @@ TEST(NonStandardReasons, OnePerMarkedPosition) {
         {"MX2 - Standard Series",
          "2A",
          {{"lstConn1", "V - Fixed Male Face Seal, 1/4 inch"}},
-         {"Connection 1: \"V - Fixed Male Face Seal, 1/4 inch\" is standard only with the same in connection 3"}},
+         {"Connection 1: \"V - Fixed Male Face Seal, 1/4 inch\" is standard only with the same in connection "
+          "3"}},
         {"MX2 - Standard Series",
          "2A",
          {{"lstConn1", "6 - Tube Stub, 3/8 inch"}},

@@ -35,7 +35,8 @@ void checkInvariants(const ConfiguratorState& s) {
         // straight below the product type.
         const List above = i >= std::size_t(List::Conn1) ? List::Porting : List(i - 1);
         const bool skipped = i == std::size_t(List::Model) && !s.list(List::Body).enabled;
-        ASSERT_GE(s.list(skipped ? List::ProductType : above).chosen, 0) << "list " << i << " open below no choice";
+        ASSERT_GE(s.list(skipped ? List::ProductType : above).chosen, 0)
+            << "list " << i << " open below no choice";
     }
     ASSERT_EQ(s.record.lblPNOptionsGeneral2 == "-LS", s.option(Option::chkLS).checked);
 }
@@ -59,7 +60,8 @@ TEST(ConfiguratorModelWalk, EveryConfigurationKeepsTheInvariants) {
         for (const auto& row : table)
             EXPECT_TRUE(chosen.count({list, std::string(row.*key)})) << list << ": \"" << row.*key << '"';
     };
-    for (std::string_view type : kProductTypeEntries) EXPECT_TRUE(chosen.count({"lstProductType", std::string(type)}));
+    for (std::string_view type : kProductTypeEntries)
+        EXPECT_TRUE(chosen.count({"lstProductType", std::string(type)}));
     everyRow("lstBody", kBodies, &Body::entry);
     everyRow("lstModel", kActuators, &Actuator::entry);
     everyRow("lstModel", kRegulatorRanges, &RegulatorRange::entry);

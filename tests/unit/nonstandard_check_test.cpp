@@ -56,7 +56,8 @@ TEST(NonStandardCheck, MarksStubsAndLoneFixedMaleSealsUnlessExcepted) {
         const std::array<std::string, 4> markers = {r.lblNSConn1, r.lblNSConn2, r.lblNSConn3, r.lblNSConn4};
         const std::string label = std::string(c.series) + c.porting + c.connections[0] + c.connections[1] +
                                   c.connections[2] + c.connections[3];
-        for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(markers[i], c.markers[i]) << label << " position " << i + 1;
+        for (std::size_t i = 0; i < 4; ++i)
+            EXPECT_EQ(markers[i], c.markers[i]) << label << " position " << i + 1;
         const bool anyMarked = std::string(c.markers[0]) + c.markers[1] + c.markers[2] + c.markers[3] != "";
         EXPECT_EQ(banner, anyMarked) << label;
         EXPECT_EQ(r.lblNSOptions, "");

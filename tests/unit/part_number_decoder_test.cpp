@@ -1,10 +1,11 @@
 // From part numbers back to configurations, with the configurator model alone.
+#include "catalogue/part_number_decoder.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 
 #include "catalogue/configuration_description.h"
-#include "catalogue/part_number_decoder.h"
 #include "catalogue/part_number_text.h"
 #include "tests/support/cascade_walk.h"
 #include "tests/support/model_driver.h"
@@ -60,8 +61,9 @@ TEST(PartNumberDecoder, EveryWalkedConfigurationDecodesBack) {
             ASSERT_EQ(replayed.state().record, c.state.record) << partNumber;
         }
         for (const ConfiguratorState& s : states) {
-            const bool samePrice = std::any_of(decoded.configurations.begin(), decoded.configurations.end(),
-                                               [&](const auto& c) { return c.state.listPrice == s.listPrice; });
+            const bool samePrice =
+                std::any_of(decoded.configurations.begin(), decoded.configurations.end(),
+                            [&](const auto& c) { return c.state.listPrice == s.listPrice; });
             EXPECT_TRUE(samePrice) << partNumber << " $" << s.listPrice;
             if (decoded.status == Status::Ok) {
                 EXPECT_EQ(configurationOf(decoded.configurations[0].state), configurationOf(s)) << partNumber;
@@ -69,12 +71,13 @@ TEST(PartNumberDecoder, EveryWalkedConfigurationDecodesBack) {
         }
         ambiguous += decoded.status == Status::Ambiguous;
     }
-    std::printf("%zu walked part numbers decoded back, %zu of them ambiguous; index of %zu states\n", walked.size(),
-                ambiguous, decoder.indexSize());
+    std::printf("%zu walked part numbers decoded back, %zu of them ambiguous; index of %zu states\n",
+                walked.size(), ambiguous, decoder.indexSize());
 }
 
 TEST(PartNumberDecoder, ReadsBlanksCaseAndDashesAsTheCatalogueDoes) {
-    for (const char* text : {"A310-MX2-2A-MXFX-VS", " a310-mx2-2a-mxfx-vs ", "A310\u2013MX2\u20142A\u2212MXFX\u2010VS"}) {
+    for (const char* text :
+         {"A310-MX2-2A-MXFX-VS", " a310-mx2-2a-mxfx-vs ", "A310\u2013MX2\u20142A\u2212MXFX\u2010VS"}) {
         const PartNumberDecoding decoded = partNumberDecoder().decode(text);
         ASSERT_EQ(decoded.status, Status::Ok) << text;
         const ConfiguratorState& s = decoded.configurations[0].state;
@@ -105,10 +108,14 @@ TEST(PartNumberDecoder, SaysHowFarAnUnknownNumberWasUnderstood) {
         std::vector<std::string> saying;  // parts of the explanation
     };
     const Case cases[] = {
-        {"A310-MX2-9Z", "A310-MX2", {"A310 --- Air-Op N.C., Low Pressure", "a porting (-2A, -2B", "-4D", "\"-9Z\""}},
+        {"A310-MX2-9Z",
+         "A310-MX2",
+         {"A310 --- Air-Op N.C., Low Pressure", "a porting (-2A, -2B", "-4D", "\"-9Z\""}},
         {"A310-MX2-2A", "A310-MX2-2A", {"connection 1 (-T, -M, -F, -6, -V, -X when not chosen)"}},
         {"70-806-01-ZZ", "70-806-01", {"Nothing in the catalogue follows \"70-806-01\"", "\"-ZZ\""}},
-        {"J310-MX2-2A-MXFX-VZ", "J310-MX2-2A-MXFX", {"\"-VZ\" is not what follows", "a seat or seal (-VS, -B5)", "-LS"}},
+        {"J310-MX2-2A-MXFX-VZ",
+         "J310-MX2-2A-MXFX",
+         {"\"-VZ\" is not what follows", "a seat or seal (-VS, -B5)", "-LS"}},
         {"QQ-1", "", {"No part number of the catalogue begins like \"QQ-1\"", "A310"}},
         {"", "", {"No part number given."}},
         {"-", "", {"begins like \"-\""}},

@@ -4,9 +4,9 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "platform/warning.h"
-#include "config/number_text.h"
 #include "app/calculator/calculator.h"
+#include "config/number_text.h"
+#include "platform/warning.h"
 #include "tests/support/gas_databases.h"
 #include "tests/window/window_driver.h"
 

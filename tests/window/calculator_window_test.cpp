@@ -5,8 +5,8 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 
-#include "platform/warning.h"
 #include "app/calculator/calculator.h"
+#include "platform/warning.h"
 #include "tests/support/gas_databases.h"
 #include "tests/window/window_driver.h"
 

@@ -1,11 +1,11 @@
 // The program on the command line: part numbers decoded to CSV without a window, from the
 // arguments or standard input; exit statuses; help and version; bad input of every kind.
+#include "app/command_line.h"
+
 #include <gtest/gtest.h>
 
 #include <QProcess>
 #include <QStringDecoder>
-
-#include "app/command_line.h"
 
 namespace {
 
@@ -45,8 +45,10 @@ TEST(CommandLine, DecodesToCsvWithoutAWindow) {
     ASSERT_GE(lines.size(), 4);
     EXPECT_EQ(lines[0], kHeader);
     EXPECT_EQ(lines[1],
-              "J310-MX2-2A-MXFX-VS-BK-LS,ok,367.5,Diaphragm Valves,MX2 - Standard Series,\"J310 --- Manual, Tee Knob, "
-              "LOTO\",2A,\"M - Male Face Seal, 1/4 inch\",,\"F - Female Face Seal, 1/4 inch\",,VS - Vespel Seat,BK - "
+              "J310-MX2-2A-MXFX-VS-BK-LS,ok,367.5,Diaphragm Valves,MX2 - Standard Series,\"J310 --- Manual, "
+              "Tee Knob, "
+              "LOTO\",2A,\"M - Male Face Seal, 1/4 inch\",,\"F - Female Face Seal, 1/4 inch\",,VS - Vespel "
+              "Seat,BK - "
               "Black,LS - Lever Handle,no,\r");
     EXPECT_EQ(lines[2], "-MX2,ok,140,Diaphragm Valves,MX2 - Standard Series,,,,,,,,,,no,\r");
     EXPECT_TRUE(lines[3].startsWith("T403-GN1-2A-MXFX,ok,610,Pressure Regulators,GN1 - Miniature Series,"));
@@ -83,7 +85,8 @@ TEST(CommandLine, ReadsOneNumberPerLineFromStandardInput) {
     const auto lines = r.lines();
     ASSERT_GE(lines.size(), 6);
     EXPECT_TRUE(lines[1].startsWith("a310-mx2-2a-mxfx-vs,ok,350,")) << lines[1].toStdString();
-    EXPECT_TRUE(lines[2].startsWith("KL-01-KZ,ok,200,Flow Components,Check Valve,")) << lines[2].toStdString();
+    EXPECT_TRUE(lines[2].startsWith("KL-01-KZ,ok,200,Flow Components,Check Valve,"))
+        << lines[2].toStdString();
     EXPECT_TRUE(lines[3].startsWith(",unknown,")) << lines[3].toStdString();
     EXPECT_TRUE(lines[4].startsWith("A310-MX2-9Z,unknown,,")) << lines[4].toStdString();
     EXPECT_TRUE(lines[4].contains("a porting (-2A"));
@@ -93,8 +96,11 @@ TEST(CommandLine, ReadsOneNumberPerLineFromStandardInput) {
 // Whatever arrives on standard input, the answer is one valid UTF-8 CSV row per line.
 TEST(CommandLine, BadInputGetsAClearAnswer) {
     const QByteArray bad[] = {
-        QByteArray(100000, 'A'), QByteArray("A310\x01\x02-MX2\x1b[31m"), QByteArray("\xff\xfe\xc3(A310-MX2\x80"),
-        QByteArray("A310,\"MX2\""), QByteArray("   "),
+        QByteArray(100000, 'A'),
+        QByteArray("A310\x01\x02-MX2\x1b[31m"),
+        QByteArray("\xff\xfe\xc3(A310-MX2\x80"),
+        QByteArray("A310,\"MX2\""),
+        QByteArray("   "),
     };
     for (const QByteArray& line : bad) {
         const Ran r = run({"--decode", "-"}, line + '\n');

@@ -8,10 +8,11 @@
 namespace {
 
 using Entries = std::vector<std::string>;
-const Entries kPortingCodes = {"2A", "2B", "2C", "2D", "3A", "3B", "3C", "3D", "3E", "3F", "3G", "4A", "4B", "4C", "4D"};
+const Entries kPortingCodes = {"2A", "2B", "2C", "2D", "3A", "3B", "3C", "3D",
+                               "3E", "3F", "3G", "4A", "4B", "4C", "4D"};
 
 class Cascade : public ::testing::Test {
-protected:
+  protected:
     WindowDriver d;
 
     void valve(const std::string& body, const std::string& model) {
@@ -46,7 +47,8 @@ TEST_F(Cascade, TypicalUseFromProductTypeToNetPrice) {
     EXPECT_TRUE(d.shown("imgPicture"));
     EXPECT_EQ(d.entries("lstPorting"), kPortingCodes);
     EXPECT_TRUE(enabled("lstPorting"));
-    for (const char* seat : {"fraOptionsSeat", "optStd", "optVSKZ", "optB5EP"}) EXPECT_TRUE(enabled(seat)) << seat;
+    for (const char* seat : {"fraOptionsSeat", "optStd", "optVSKZ", "optB5EP"})
+        EXPECT_TRUE(enabled(seat)) << seat;
     EXPECT_FALSE(enabled("fraOptionsColor"));  // an air-operated actuator has no handle
 
     d.choose("lstPorting", "2A");
@@ -77,7 +79,8 @@ TEST_F(Cascade, TheSeparatorOnlyResets) {
     EXPECT_EQ(d.record(), tarvek::ConfigurationRecord{});
     EXPECT_EQ(d.text("lblPartNumber"), "");
     EXPECT_EQ(d.text("lblPrice"), "0");
-    for (const char* list : {"lstBody", "lstModel", "lstPorting", "lstConn1", "lstConn2", "lstConn3", "lstConn4"}) {
+    for (const char* list :
+         {"lstBody", "lstModel", "lstPorting", "lstConn1", "lstConn2", "lstConn3", "lstConn4"}) {
         EXPECT_EQ(d.list(list)->count(), 0) << list;
         EXPECT_FALSE(enabled(list)) << list;
     }
@@ -104,7 +107,7 @@ TEST_F(Cascade, SeatCaptionsFollowTheProductFamily) {
     const Entries seals = {"Viton (standard seal)", "KZ - Kalrez Seal", "EP - EPR Seal"};
     const auto captions = [&] { return Entries{d.text("optStd"), d.text("optVSKZ"), d.text("optB5EP")}; };
     const std::pair<const char*, const Entries*> steps[] = {
-        {"Flow Components", &seals},   {"Fittings", &seals},        {"Actuator Assemblies", &seals},
+        {"Flow Components", &seals},     {"Fittings", &seals},         {"Actuator Assemblies", &seals},
         {"Miscellaneous Parts", &seals}, {"Diaphragm Valves", &seats}, {"Flow Components", &seals},
         {"Pressure Regulators", &seats},
     };
@@ -243,7 +246,8 @@ TEST_F(Cascade, ASecondModelLeavesNothingOfTheFirstBehind) {
     EXPECT_FALSE(d.shown("lblNS1"));
     EXPECT_TRUE(checked("optStd") && checked("optBL"));
     EXPECT_FALSE(checked("chkLS") || enabled("chkLS") || enabled("fraOptionsColor"));
-    for (const char* list : {"lstConn1", "lstConn2", "lstConn3", "lstConn4"}) EXPECT_EQ(d.list(list)->count(), 0);
+    for (const char* list : {"lstConn1", "lstConn2", "lstConn3", "lstConn4"})
+        EXPECT_EQ(d.list(list)->count(), 0);
     EXPECT_EQ(d.record().lblPriceBody, "140.00");
     EXPECT_EQ(d.get<QGroupBox>("fraPicture")->title(), "");
 }
@@ -287,8 +291,8 @@ TEST_F(Cascade, ConnectionsWriteTheirExactCodes) {
 
 TEST_F(Cascade, PortingsOfferTheSeriesConnections) {
     valve("MX2 - Standard Series", "A310 --- Air-Op N.C., Low Pressure");
-    const Entries mx12 = {"T - Tube Stub, 1/4 inch", "M - Male Face Seal, 1/4 inch", "F - Female Face Seal, 1/4 inch",
-                          "6 - Tube Stub, 3/8 inch"};
+    const Entries mx12 = {"T - Tube Stub, 1/4 inch", "M - Male Face Seal, 1/4 inch",
+                          "F - Female Face Seal, 1/4 inch", "6 - Tube Stub, 3/8 inch"};
     Entries withFixedMale = mx12;
     withFixedMale.push_back("V - Fixed Male Face Seal, 1/4 inch");
     for (int twice = 0; twice < 2; ++twice) {
@@ -303,16 +307,19 @@ TEST_F(Cascade, PortingsOfferTheSeriesConnections) {
 
     valve("MX1 - Miniature Series", "A310 --- Air-Op N.C., Low Pressure");
     d.choose("lstPorting", "2A");
-    for (const char* list : {"lstConn1", "lstConn2", "lstConn3", "lstConn4"}) EXPECT_EQ(d.entries(list), mx12) << list;
+    for (const char* list : {"lstConn1", "lstConn2", "lstConn3", "lstConn4"})
+        EXPECT_EQ(d.entries(list), mx12) << list;
 
     valve("HMX2 - Very High Pressure Series", "N22 --- Manual, Round Knob, LOTO");
     d.choose("lstPorting", "2A");
-    EXPECT_EQ(d.entries("lstConn1"), (Entries{"T - Tube Stub, .049 Wall, 1/4 inch", "V - Fixed Male Face Seal, 1/4 inch"}));
+    EXPECT_EQ(d.entries("lstConn1"),
+              (Entries{"T - Tube Stub, .049 Wall, 1/4 inch", "V - Fixed Male Face Seal, 1/4 inch"}));
 }
 
 TEST_F(Cascade, PortingPricesAndPositions) {
     valve("MX2 - Standard Series", "A310 --- Air-Op N.C., Low Pressure");
-    const std::pair<const char*, const char*> prices[] = {{"3B", "265"}, {"3C", "280"}, {"3D", "280"}, {"2A", "250"}};
+    const std::pair<const char*, const char*> prices[] = {
+        {"3B", "265"}, {"3C", "280"}, {"3D", "280"}, {"2A", "250"}};
     for (const auto& [porting, price] : prices) {
         d.choose("lstPorting", porting);
         EXPECT_EQ(d.text("lblPrice"), price) << porting;

@@ -3,6 +3,8 @@
 // markers, the cascade never opens a list below an inactive one, the option segments
 // follow their controls, and the window shows what a model given the same clicks holds.
 // Coverage is then checked against the catalogue tables.
+#include "tests/support/configurator_walk.h"
+
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
@@ -10,17 +12,16 @@
 #include <map>
 #include <set>
 
+#include "app/controls.h"
 #include "catalogue/actuators.h"
 #include "catalogue/bodies.h"
 #include "catalogue/connections.h"
+#include "catalogue/nonstandard_check.h"
 #include "catalogue/other_models.h"
 #include "catalogue/product_types.h"
-#include "catalogue/nonstandard_check.h"
 #include "config/number_text.h"
 #include "config/options.h"
 #include "config/pricing.h"
-#include "app/controls.h"
-#include "tests/support/configurator_walk.h"
 #include "tests/window/shows_state.h"
 #include "tests/window/window_driver.h"
 
@@ -34,7 +35,7 @@ const char* const kConnectionLists[] = {"lstConn1", "lstConn2", "lstConn3", "lst
 
 // Checks what must hold after every click of the walk, and records what it reached.
 class WalkChecker {
-public:
+  public:
     WindowDriver d;
     ConfiguratorModel mirror;  // the same clicks on a model of its own: the window shows its state
     std::set<std::string> configurations;                   // distinct part number and price pairs
@@ -46,7 +47,8 @@ public:
 
     void afterClick(const tarvek::testing::Click& click) {
         tarvek::testing::replay(mirror, click);
-        ASSERT_TRUE(tarvek::testing::showsState(d.window, mirror.state())) << click.control << ' ' << click.entry;
+        ASSERT_TRUE(tarvek::testing::showsState(d.window, mirror.state()))
+            << click.control << ' ' << click.entry;
         if (click.control.rfind("lst", 0) == 0)
             chosen.insert({click.control, click.entry});
         else
@@ -56,7 +58,7 @@ public:
         checkInvariants();
     }
 
-private:
+  private:
     void checkInvariants() {
         const ConfigurationRecord& r = d.record();
         const std::string partNumber = d.text("lblPartNumber");
@@ -74,9 +76,12 @@ private:
         ASSERT_EQ(d.shown("lblNS1"), banner);
         if (type == type::DiaphragmValves)
             for (std::size_t i = 0; i < kStandardExceptions.size(); ++i)
-                if (r.lblPNBody == kStandardExceptions[i].series[0] || r.lblPNBody == kStandardExceptions[i].series[1])
-                    if (r.lblPNPorting == kStandardExceptions[i].porting && r.lblPNConn1 == kStandardExceptions[i].conn1 &&
-                        (kStandardExceptions[i].conn3.empty() || r.lblPNConn3 == kStandardExceptions[i].conn3))
+                if (r.lblPNBody == kStandardExceptions[i].series[0] ||
+                    r.lblPNBody == kStandardExceptions[i].series[1])
+                    if (r.lblPNPorting == kStandardExceptions[i].porting &&
+                        r.lblPNConn1 == kStandardExceptions[i].conn1 &&
+                        (kStandardExceptions[i].conn3.empty() ||
+                         r.lblPNConn3 == kStandardExceptions[i].conn3))
                         exceptionsUsed.insert(i);
 
         checkCascade(type);
@@ -85,8 +90,9 @@ private:
     }
 
     void checkCascade(const std::string& type) {
-        const char* const chain[][2] = {{"lblBody", "lstBody"},   {"lblModel", "lstModel"}, {"lblPorting", "lstPorting"},
-                                        {"lblConn1", "lstConn1"}, {"lblConn2", "lstConn2"}, {"lblConn3", "lstConn3"},
+        const char* const chain[][2] = {{"lblBody", "lstBody"},       {"lblModel", "lstModel"},
+                                        {"lblPorting", "lstPorting"}, {"lblConn1", "lstConn1"},
+                                        {"lblConn2", "lstConn2"},     {"lblConn3", "lstConn3"},
                                         {"lblConn4", "lstConn4"}};
         for (const auto& [caption, list] : chain) {
             const bool active = d.list(list)->isEnabled();
@@ -180,7 +186,8 @@ TEST(ConfiguratorWalk, EveryConfigurationKeepsTheInvariants) {
     ASSERT_FALSE(::testing::Test::HasFatalFailure());
 
     // Everything the catalogue tables offer was chosen at least once.
-    for (std::string_view type : kProductTypeEntries) EXPECT_TRUE(w.chosen.count({"lstProductType", std::string(type)}));
+    for (std::string_view type : kProductTypeEntries)
+        EXPECT_TRUE(w.chosen.count({"lstProductType", std::string(type)}));
     expectEveryRowChosen(w, "lstBody", kBodies, &Body::entry);
     expectEveryRowChosen(w, "lstModel", kActuators, &Actuator::entry);
     expectEveryRowChosen(w, "lstModel", kRegulatorRanges, &RegulatorRange::entry);
@@ -189,13 +196,16 @@ TEST(ConfiguratorWalk, EveryConfigurationKeepsTheInvariants) {
     expectEveryRowChosen(w, "lstModel", kFittings, &Fitting::entry);
     expectEveryRowChosen(w, "lstPorting", kPortings, &Porting::entry);
     for (const auto& valve : kActuatorsOnSeries)
-        EXPECT_TRUE(w.valves.count({std::string(valve.code), std::string(valve.series)})) << valve.code << valve.series;
+        EXPECT_TRUE(w.valves.count({std::string(valve.code), std::string(valve.series)}))
+            << valve.code << valve.series;
     for (const auto& connection : kConnections) {
         bool somewhere = false;
-        for (const char* list : kConnectionLists) somewhere = somewhere || w.chosen.count({list, std::string(connection.entry)});
+        for (const char* list : kConnectionLists)
+            somewhere = somewhere || w.chosen.count({list, std::string(connection.entry)});
         EXPECT_TRUE(somewhere) << connection.entry;
     }
-    for (const auto& entry : w.offered) EXPECT_TRUE(w.chosen.count(entry)) << entry.first << ": " << entry.second;
+    for (const auto& entry : w.offered)
+        EXPECT_TRUE(w.chosen.count(entry)) << entry.first << ": " << entry.second;
     for (const char* button : kSeatButtons) EXPECT_TRUE(w.clickedOptions.count(button)) << button;
     for (const char* button : kColourButtons) EXPECT_TRUE(w.clickedOptions.count(button)) << button;
     EXPECT_TRUE(w.clickedOptions.count("chkLS"));

@@ -9,10 +9,10 @@
 #include <QToolTip>
 
 #include "app/calculator/flow_curve_view.h"
-#include "platform/warning.h"
 #include "config/number_text.h"
 #include "flowcalc/flow_curve_text.h"
 #include "flowcalc/flow_units.h"
+#include "platform/warning.h"
 #include "tests/support/gas_databases.h"
 #include "tests/window/window_driver.h"
 
@@ -258,7 +258,8 @@ TEST_F(FlowCurveWindow, SitsInTheFreeAreaOfTheTechnicalPage) {
         EXPECT_EQ(widget->parentWidget(), page) << added;
         EXPECT_TRUE(page->rect().contains(widget->geometry())) << added;
         for (QWidget* other : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (other != widget && other->objectName() != "flowCurve" && other->objectName() != "lblOtherUnits") {
+            if (other != widget && other->objectName() != "flowCurve" &&
+                other->objectName() != "lblOtherUnits") {
                 EXPECT_FALSE(widget->geometry().intersects(other->geometry()))
                     << added << " lies on " << other->objectName().toStdString();
             }

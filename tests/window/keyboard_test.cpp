@@ -10,7 +10,7 @@
 namespace {
 
 class Keyboard : public ::testing::Test {
-protected:
+  protected:
     WindowDriver d;
     void SetUp() override {
         d.window.show();
@@ -25,9 +25,9 @@ TEST_F(Keyboard, TabFollowsTheCascadeThenTheOptionsAndTheDiscount) {
     d.choose("lstModel", "J310 --- Manual, Tee Knob, LOTO");
     d.choose("lstPorting", "4A");
 
-    const std::vector<std::string> expected = {"lstProductType", "lstBody", "lstModel", "lstPorting", "lstConn1",
-                                               "lstConn2",       "lstConn3", "lstConn4", "optStd",     "optBL",
-                                               "chkLS",          "txtDiscount"};
+    const std::vector<std::string> expected = {"lstProductType", "lstBody",  "lstModel", "lstPorting",
+                                               "lstConn1",       "lstConn2", "lstConn3", "lstConn4",
+                                               "optStd",         "optBL",    "chkLS",    "txtDiscount"};
     d.list("lstProductType")->setFocus();
     std::vector<std::string> visited = {QApplication::focusWidget()->objectName().toStdString()};
     while (visited.size() < expected.size()) {
@@ -48,11 +48,13 @@ TEST_F(Keyboard, TabFollowsTheCalculatorInBothModes) {
         }
         return visited;
     };
-    EXPECT_EQ(tabFrom("lstGasName", 6), (std::vector<std::string>{"lstGasName", "txtTemperature", "txtInletPressure",
-                                                                   "txtOutletPressure", "optMassFlow", "txtCv"}));
+    EXPECT_EQ(tabFrom("lstGasName", 6),
+              (std::vector<std::string>{"lstGasName", "txtTemperature", "txtInletPressure",
+                                        "txtOutletPressure", "optMassFlow", "txtCv"}));
     d.click("optCv");
     EXPECT_EQ(tabFrom("txtOutletPressure", 3),
-              (std::vector<std::string>{"txtOutletPressure", "optMassFlow", "txtMassFlow"}));  // the flow is typed now
+              (std::vector<std::string>{"txtOutletPressure", "optMassFlow",
+                                        "txtMassFlow"}));  // the flow is typed now
 }
 
 TEST_F(Keyboard, DisabledListsAreSkipped) {
@@ -74,7 +76,8 @@ TEST_F(Keyboard, ArrowKeysAndTypingChooseAnEntryOnce) {
 
     QTest::keyClick(types, Qt::Key_Down);
     EXPECT_EQ(chosen.count(), 2);
-    EXPECT_EQ(d.entries("lstBody"), (std::vector<std::string>{"GN1 - Miniature Series", "GN2 - Standard Series"}));
+    EXPECT_EQ(d.entries("lstBody"),
+              (std::vector<std::string>{"GN1 - Miniature Series", "GN2 - Standard Series"}));
 
     QTest::keyClicks(types, "F");  // typing jumps to the first entry starting with the letter
     EXPECT_EQ(chosen.count(), 3);

@@ -11,12 +11,12 @@
 #include <set>
 #include <stdexcept>
 
-#include "platform/warning.h"
-#include "catalogue/document_buttons.h"
-#include "assets/documents/document_content.h"
-#include "platform/document_opener.h"
 #include "app/literature/literature.h"
 #include "app/literature/wrapped_captions.h"
+#include "assets/documents/document_content.h"
+#include "catalogue/document_buttons.h"
+#include "platform/document_opener.h"
+#include "platform/warning.h"
 #include "tests/window/window_driver.h"
 
 namespace {
@@ -240,7 +240,8 @@ TEST(DocumentButtons, FailuresChangeNothingOnScreen) {
                 if (int(row.page) + 1 != page) continue;
                 SCOPED_TRACE(std::string(failure.name) + ": " + std::string(row.button));
                 if (std::string_view(failure.name) == "document missing") {
-                    ASSERT_FALSE(QFileInfo::exists(expectedPath(row)));  // the tests' folder holds no documents
+                    ASSERT_FALSE(
+                        QFileInfo::exists(expectedPath(row)));  // the tests' folder holds no documents
                 }
                 Recorder recorder(failure.opener);
                 const Screen before = screenOf(d);

@@ -12,7 +12,7 @@
 namespace {
 
 class InFolder : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir folder;
     QString previous = QDir::currentPath();
     void SetUp() override {
@@ -60,7 +60,7 @@ TEST_F(InFolder, GarbagePicturesShowNothingAndBreakNothing) {
         QByteArray("not a picture"),
         jpeg.left(jpeg.size() / 3),                                  // a truncated JPEG
         QByteArray("\xFF\xD8\xFF\xE0") + QByteArray(5000, '\x7F'),   // a JPEG header, then rubbish
-        QByteArray("GIF89a\xFF\xFF\xFF\xFF", 10),                     // a GIF claiming a huge screen
+        QByteArray("GIF89a\xFF\xFF\xFF\xFF", 10),                    // a GIF claiming a huge screen
         QByteArray("\xD7\xCD\xC6\x9A", 4) + QByteArray(18, '\x00'),  // a metafile header without a body
         QByteArray("\x01\x00\x09\x00\x00\x03\xFF\xFF\xFF\x7F", 10),  // a plain metafile of absurd size
     };
@@ -88,7 +88,8 @@ TEST_F(InFolder, ADamagedGasDatabaseLeavesTheGasListEmpty) {
     QFile real(previous + QStringLiteral("/Gases.mdb"));
     ASSERT_TRUE(real.open(QIODevice::ReadOnly));
     QByteArray damaged = real.readAll();
-    for (qsizetype i = 2 * 4096; i < 3 * 4096; i += 7) damaged[i] = char(~damaged[i]);  // the table definitions
+    for (qsizetype i = 2 * 4096; i < 3 * 4096; i += 7)
+        damaged[i] = char(~damaged[i]);  // the table definitions
     write("Gases.mdb", damaged);
     WindowDriver d;
     EXPECT_LE(d.list("lstGasName")->count(), 25);  // whatever was readable, never a crash

@@ -22,8 +22,8 @@ using Snapshot = std::map<QString, QByteArray>;  // path -> size, time and conte
 void record(Snapshot& snapshot, const QString& path) {
     QFile file(path);
     const QFileInfo info(path);
-    QByteArray stamp = QByteArray::number(info.size()) + ' ' +
-                       QByteArray::number(info.lastModified().toMSecsSinceEpoch());
+    QByteArray stamp =
+        QByteArray::number(info.size()) + ' ' + QByteArray::number(info.lastModified().toMSecsSinceEpoch());
     if (info.isFile() && file.open(QIODevice::ReadOnly))
         stamp += ' ' + QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex();
     snapshot[path] = stamp;

@@ -15,7 +15,7 @@ namespace {
 using tarvek::ConfiguratorModel;
 
 class Finder : public ::testing::Test {
-protected:
+  protected:
     WindowDriver d;
     void SetUp() override {
         d.window.show();
@@ -82,7 +82,8 @@ TEST_F(Finder, APasteOnThePageLooksTheNumberUp) {
     EXPECT_EQ(d.text("txtFindPartNumber"), "T403-GN1-2A-MXFX");
 
     // A copied quote gives its part number.
-    QApplication::clipboard()->setText(QStringLiteral("Tarvek quote\nPart Number: A310-MX2-2A-MXFX\nBody Type: MX2"));
+    QApplication::clipboard()->setText(
+        QStringLiteral("Tarvek quote\nPart Number: A310-MX2-2A-MXFX\nBody Type: MX2"));
     d.list("lstModel")->setFocus();
     QTest::keySequence(focus(), QKeySequence::Paste);
     EXPECT_EQ(d.text("lblPartNumber"), "A310-MX2-2A-MXFX");

@@ -8,9 +8,9 @@
 #include <QGroupBox>
 #include <QTemporaryDir>
 
+#include "assets/wmf_writer.h"
 #include "catalogue/actuators.h"
 #include "catalogue/portings.h"
-#include "assets/wmf_writer.h"
 #include "tests/window/window_driver.h"
 
 namespace {

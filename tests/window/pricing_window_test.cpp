@@ -27,7 +27,8 @@ TEST(PricingWindow, AnyDiscountTextIsSafe) {
     WindowDriver d;
     d.choose("lstProductType", "Diaphragm Valves");
     d.choose("lstBody", "MX2 - Standard Series");
-    const QString texts[] = {"letters", "1e400", "-1e400", "nan", "inf", QString(10000, '7'), "Ünïcødé 🙂", "1e308"};
+    const QString texts[] = {"letters",          "1e400", "-1e400", "nan", "inf", QString(10000, '7'),
+                             "Ünïcødé 🙂", "1e308"};
     for (const QString& text : texts) {
         d.setText("txtDiscount", text);
         const QString net = QString::fromStdString(d.text("lblNetPrice"));
@@ -42,7 +43,8 @@ TEST(PricingWindow, AnyDiscountTextIsSafe) {
 
 TEST(PricingWindow, DoubleClickOnTheBrandPictureHidesAndShowsThePrices) {
     WindowDriver d;
-    const char* const priceControls[] = {"lblPrice", "txtDiscount", "lblNetPrice", "Label3", "Label6", "Label4"};
+    const char* const priceControls[] = {"lblPrice", "txtDiscount", "lblNetPrice",
+                                         "Label3",   "Label6",      "Label4"};
     QTest::mouseDClick(d.get("Image2"), Qt::LeftButton);
     for (const char* name : priceControls) EXPECT_FALSE(d.shown(name)) << name;
 

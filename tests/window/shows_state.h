@@ -26,8 +26,12 @@ inline ::testing::AssertionResult showsState(frmTarvekProducts& window, const Co
         if (auto* box = qobject_cast<QLineEdit*>(w)) return box->text().toStdString();
         return qobject_cast<QGroupBox*>(w)->title().toStdString();
     };
-    const auto active = [&](const char* name) { return find(name)->isEnabled() && find(name)->font().bold(); };
-    const auto inactive = [&](const char* name) { return !find(name)->isEnabled() && !find(name)->font().bold(); };
+    const auto active = [&](const char* name) {
+        return find(name)->isEnabled() && find(name)->font().bold();
+    };
+    const auto inactive = [&](const char* name) {
+        return !find(name)->isEnabled() && !find(name)->font().bold();
+    };
     std::string differences;
     const auto expect = [&](bool same, const std::string& what) {
         if (!same) differences += what + "; ";
@@ -57,7 +61,8 @@ inline ::testing::AssertionResult showsState(frmTarvekProducts& window, const Co
     }
     expect(text("lblPartNumber") == s.partNumber, "lblPartNumber");
     expect(text("lblPrice") == s.listPrice, "lblPrice");
-    expect(text("txtDiscount") == s.discount && find("txtDiscount")->isEnabled() == s.discountEnabled, "txtDiscount");
+    expect(text("txtDiscount") == s.discount && find("txtDiscount")->isEnabled() == s.discountEnabled,
+           "txtDiscount");
     expect(text("lblNetPrice") == s.netPrice, "lblNetPrice");
     for (const char* price : {"lblPrice", "txtDiscount", "lblNetPrice", "Label3", "Label6", "Label4"})
         expect(find(price)->isHidden() != s.pricesShown, price);
@@ -69,7 +74,8 @@ inline ::testing::AssertionResult showsState(frmTarvekProducts& window, const Co
     expect(find("lblCompartFittings")->isHidden() != s.compartFittingsNoteShown, "lblCompartFittings");
     expect(find("lblWikaGauges")->isHidden() != s.wikaGaugesNoteShown, "lblWikaGauges");
     auto* picture = qobject_cast<PictureBox*>(find("imgPicture"));
-    expect(picture->pictureName().toStdString() == s.picture && picture->isHidden() != s.pictureShown, "imgPicture");
+    expect(picture->pictureName().toStdString() == s.picture && picture->isHidden() != s.pictureShown,
+           "imgPicture");
     expect(text("fraPicture") == s.pictureCaption, "fraPicture");
     expect(window.configurator().record() == s.record, "record");
 

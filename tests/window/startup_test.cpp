@@ -9,9 +9,11 @@
 
 namespace {
 
-const char* const kLowerLists[] = {"lstBody", "lstModel", "lstPorting", "lstConn1", "lstConn2", "lstConn3", "lstConn4"};
-const char* const kOptionControls[] = {"fraOptionsSeat", "optStd", "optVSKZ", "optB5EP", "fraOptionsColor", "optBL",
-                                       "optBK",          "optGR",  "optRD",   "optWH",   "optYW",  "chkLS"};
+const char* const kLowerLists[] = {"lstBody",  "lstModel", "lstPorting", "lstConn1",
+                                   "lstConn2", "lstConn3", "lstConn4"};
+const char* const kOptionControls[] = {"fraOptionsSeat",  "optStd", "optVSKZ", "optB5EP",
+                                       "fraOptionsColor", "optBL",  "optBK",   "optGR",
+                                       "optRD",           "optWH",  "optYW",   "chkLS"};
 
 TEST(StartUp, ShowsTheCatalogueReadyForAFirstChoice) {
     WindowDriver d;
@@ -19,8 +21,9 @@ TEST(StartUp, ShowsTheCatalogueReadyForAFirstChoice) {
     EXPECT_EQ(d.get<QTabWidget>("SSTab1")->currentIndex(), 0);
     EXPECT_EQ(d.get<QTabWidget>("SSTab1")->count(), 3);
 
-    const std::vector<std::string> types = {"Diaphragm Valves", "Pressure Regulators", "Flow Components", "Fittings",
-                                            std::string(26, '-'), "Actuator Assemblies", "Miscellaneous Parts"};
+    const std::vector<std::string> types = {
+        "Diaphragm Valves",   "Pressure Regulators", "Flow Components",    "Fittings",
+        std::string(26, '-'), "Actuator Assemblies", "Miscellaneous Parts"};
     EXPECT_EQ(d.entries("lstProductType"), types);
     EXPECT_EQ(d.list("lstProductType")->currentIndex(), -1);
     EXPECT_TRUE(d.list("lstProductType")->isEnabled());
@@ -31,7 +34,8 @@ TEST(StartUp, ShowsTheCatalogueReadyForAFirstChoice) {
     }
     for (const char* name : kOptionControls) EXPECT_FALSE(d.get(name)->isEnabled()) << name;
     EXPECT_TRUE(d.get<QRadioButton>("optBL")->isChecked());
-    for (const char* seat : {"optStd", "optVSKZ", "optB5EP"}) EXPECT_FALSE(d.get<QRadioButton>(seat)->isChecked());
+    for (const char* seat : {"optStd", "optVSKZ", "optB5EP"})
+        EXPECT_FALSE(d.get<QRadioButton>(seat)->isChecked());
     EXPECT_FALSE(d.get<QCheckBox>("chkLS")->isChecked());
 
     EXPECT_EQ(d.picture()->pictureName(), "MX2 Valves.jpg");
@@ -44,8 +48,9 @@ TEST(StartUp, ShowsTheCatalogueReadyForAFirstChoice) {
     EXPECT_EQ(d.text("txtTemperature"), "70");
     EXPECT_EQ(d.text("txtCv"), "1.0");
     EXPECT_EQ(d.text("txtXtFactor"), "0.47");
-    for (const char* hidden : {"lblNS1", "lblValveDescription", "lblVBlock", "lblWikaGauges", "lblCompartFittings",
-                               "lblChokedFlow", "txtXtFactor", "lblSpecificHeat", "txtMassFlow", "lblCv"})
+    for (const char* hidden :
+         {"lblNS1", "lblValveDescription", "lblVBlock", "lblWikaGauges", "lblCompartFittings",
+          "lblChokedFlow", "txtXtFactor", "lblSpecificHeat", "txtMassFlow", "lblCv"})
         EXPECT_FALSE(d.shown(hidden)) << hidden;
     EXPECT_EQ(d.record(), tarvek::ConfigurationRecord{});
 }
@@ -53,7 +58,8 @@ TEST(StartUp, ShowsTheCatalogueReadyForAFirstChoice) {
 TEST(StartUp, EveryControlCarriesAnAccessibleName) {
     WindowDriver d;
     for (QWidget* w : d.window.findChildren<QWidget*>()) {
-        if (w->objectName().isEmpty() || w->objectName().startsWith("qt_")) continue;  // Qt's own inner widgets
+        if (w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
+            continue;  // Qt's own inner widgets
         EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
     }
 }
@@ -72,7 +78,8 @@ TEST(StartUp, ReadsTheStartPictureFromTheWorkingDirectory) {
         WindowDriver d;
         ASSERT_TRUE(d.picture()->hasPicture());
         const QImage shown = d.picture()->renderedImage();
-        EXPECT_EQ(shown.size(), d.picture()->size() * d.picture()->devicePixelRatio());  // stretched to the square
+        EXPECT_EQ(shown.size(),
+                  d.picture()->size() * d.picture()->devicePixelRatio());  // stretched to the square
         EXPECT_GT(qRed(shown.pixel(shown.width() / 2, shown.height() / 2)), 200);
     }
     {

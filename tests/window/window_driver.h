@@ -15,7 +15,7 @@
 #include "app/picture_box.h"
 
 class WindowDriver {
-public:
+  public:
     frmTarvekProducts window;
 
     template <typename T = QWidget>
@@ -30,7 +30,8 @@ public:
     // Chooses an entry by its exact text, as a click in the opened list does.
     void choose(const char* listName, const std::string& entry) {
         QComboBox* combo = list(listName);
-        const int index = combo->findText(QString::fromStdString(entry), Qt::MatchExactly | Qt::MatchCaseSensitive);
+        const int index =
+            combo->findText(QString::fromStdString(entry), Qt::MatchExactly | Qt::MatchCaseSensitive);
         ASSERT_GE(index, 0) << listName << " has no entry \"" << entry << '"';
         ASSERT_TRUE(combo->isEnabled()) << listName << " is disabled";
         chooseIndex(combo, index);

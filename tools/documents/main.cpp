@@ -10,8 +10,8 @@
 #include <QHashSeed>
 #include <cstdio>
 
-#include "catalogue/document_buttons.h"
 #include "assets/documents/document_content.h"
+#include "catalogue/document_buttons.h"
 #include "tools/documents/document_files.h"
 
 namespace {

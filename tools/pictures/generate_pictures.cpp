@@ -58,7 +58,8 @@ bool writeThemeIcons(const QImage& icon, const QDir& folder) {
     for (const int size : kThemeIconSizes) {
         const QString dir = QStringLiteral("hicolor/%1x%1/apps").arg(size);
         const QImage scaled = icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        if (!folder.mkpath(dir) || !scaled.save(folder.filePath(dir + QStringLiteral("/com.tarvek.Catalog.png")), "PNG"))
+        if (!folder.mkpath(dir) ||
+            !scaled.save(folder.filePath(dir + QStringLiteral("/com.tarvek.Catalog.png")), "PNG"))
             return false;
     }
     return true;
