@@ -33,6 +33,7 @@ struct Actuator {
     std::string_view assemblyPicture;  // shown under "Actuator Assemblies"; empty: valve-only model
 };
 
+// clang-format off
 inline constexpr std::array<Actuator, 13> kActuators = {{
     {actuator::A310, "A310", "110.00", false, false, "A310.jpg"},
     {actuator::A370, "A370", "180.00", false, false, "A370.jpg"},
@@ -48,6 +49,7 @@ inline constexpr std::array<Actuator, 13> kActuators = {{
     {actuator::J310, "J310", "120.00", true, true, "J310.jpg"},
     {actuator::U310, "U310", "150.00", false, false, "U310.jpg"},
 }};
+// clang-format on
 
 // How a valve opens its seat options: the user chooses, or the Vespel seat is fixed.
 enum class SeatHandling { Options, Vespel };
@@ -60,6 +62,7 @@ struct ActuatorOnSeries {
     SeatHandling seat;
 };
 
+// clang-format off
 inline constexpr std::array<ActuatorOnSeries, 30> kActuatorsOnSeries = {{
     {"A310", "-MX1", "A310-MX1-2A.jpg", ".23 Cv, 250 psig", SeatHandling::Options},
     {"A310", "-MX2", "A310-MX2-2A.jpg", ".23 Cv, 250 psig", SeatHandling::Options},
@@ -92,6 +95,7 @@ inline constexpr std::array<ActuatorOnSeries, 30> kActuatorsOnSeries = {{
     {"U310", "-MX2", "U310-MX2-2A.jpg", ".23 Cv, 150 psig", SeatHandling::Options},
     {"U310", "-MX3", "U310-MX3-2A.jpg", ".5 Cv, 125 psig", SeatHandling::Options},
 }};
+// clang-format on
 
 constexpr const ActuatorOnSeries* findActuatorOnSeries(std::string_view code, std::string_view series) {
     for (const auto& row : kActuatorsOnSeries)

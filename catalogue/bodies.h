@@ -48,36 +48,17 @@ inline constexpr std::string_view ActuatorAssemblies = "Actuator Assemblies";
 inline constexpr std::string_view MiscellaneousParts = "Miscellaneous Parts";
 }  // namespace type
 
+// clang-format off
 inline constexpr std::array<Body, 16> kBodies = {{
-    {type::DiaphragmValves, "MX1 - Miniature Series", BodyKind::ValveSeries, "-MX1", "140.00",
-     "MX1 Valves.jpg", ".23 Cv", models::MIN},
-    {type::DiaphragmValves, "MX2 - Standard Series", BodyKind::ValveSeries, "-MX2", "140.00",
-     "MX2 Valves.jpg", ".23 Cv", models::STD},
-    {type::DiaphragmValves, "MX3 - High Flow Series", BodyKind::ValveSeries, "-MX3", "170.00",
-     "MX3 Valves.jpg", ".5 Cv", models::HF},
-    {type::DiaphragmValves, "MX4 - Bulk Flow Series", BodyKind::ValveSeries, "-MX4", "300.00",
-     "MX4 Valves.jpg", "1.0 Cv", models::MX4},
-    {type::DiaphragmValves, "HMX2 - Very High Pressure Series", BodyKind::ValveSeries, "-HMX2", "290.00",
-     "HMX2 Valves.jpg", ".16 Cv, 6200 psig", models::HMX2},
-    {type::DiaphragmValves, "HMX3 - Very High Pressure, High Flow", BodyKind::ValveSeries, "-HMX3", "350.00",
-     "HMX3 Valves.jpg", ".5 Cv, 4500 psig", models::HMX3},
+    {type::DiaphragmValves, "MX1 - Miniature Series", BodyKind::ValveSeries, "-MX1", "140.00", "MX1 Valves.jpg", ".23 Cv", models::MIN},
+    {type::DiaphragmValves, "MX2 - Standard Series", BodyKind::ValveSeries, "-MX2", "140.00", "MX2 Valves.jpg", ".23 Cv", models::STD},
+    {type::DiaphragmValves, "MX3 - High Flow Series", BodyKind::ValveSeries, "-MX3", "170.00", "MX3 Valves.jpg", ".5 Cv", models::HF},
+    {type::DiaphragmValves, "MX4 - Bulk Flow Series", BodyKind::ValveSeries, "-MX4", "300.00", "MX4 Valves.jpg", "1.0 Cv", models::MX4},
+    {type::DiaphragmValves, "HMX2 - Very High Pressure Series", BodyKind::ValveSeries, "-HMX2", "290.00", "HMX2 Valves.jpg", ".16 Cv, 6200 psig", models::HMX2},
+    {type::DiaphragmValves, "HMX3 - Very High Pressure, High Flow", BodyKind::ValveSeries, "-HMX3", "350.00", "HMX3 Valves.jpg", ".5 Cv, 4500 psig", models::HMX3},
     {type::DiaphragmValves, "BMX2 - V-Block Series", BodyKind::VBlock, "-BMX2", "", "V-Blocks.jpg", "", {}},
-    {type::PressureRegulators,
-     "GN1 - Miniature Series",
-     BodyKind::RegulatorSeries,
-     "-GN1",
-     "540",
-     "T400-GN1-2A.jpg",
-     "",
-     {}},
-    {type::PressureRegulators,
-     "GN2 - Standard Series",
-     BodyKind::RegulatorSeries,
-     "-GN2",
-     "540",
-     "T400-GN2-2A.jpg",
-     "",
-     {}},
+    {type::PressureRegulators, "GN1 - Miniature Series", BodyKind::RegulatorSeries, "-GN1", "540", "T400-GN1-2A.jpg", "", {}},
+    {type::PressureRegulators, "GN2 - Standard Series", BodyKind::RegulatorSeries, "-GN2", "540", "T400-GN2-2A.jpg", "", {}},
     {type::FlowComponents, "Check Valve", BodyKind::FlowComponents, "", "", "", "", {}},
     {type::FlowComponents, "Vacuum Generator", BodyKind::FlowComponents, "", "", "", "", {}},
     {type::Fittings, "Compart Nuts", BodyKind::Fittings, "", "", "Nut.jpg", "", {}},
@@ -86,6 +67,7 @@ inline constexpr std::array<Body, 16> kBodies = {{
     {type::Fittings, "Compart Bulkheads", BodyKind::Fittings, "", "", "Bulkhead.jpg", "", {}},
     {type::Fittings, "Tarvek LNQ Fittings", BodyKind::Fittings, "", "", "LNQ.gif", "", {}},
 }};
+// clang-format on
 
 // The model entries a body of kBodies offers, in list order: a valve series' actuator list,
 // or the rows of the regulator, flow-component or fitting tables that belong to the body.

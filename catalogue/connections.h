@@ -16,6 +16,7 @@ struct Connection {
     std::string_view price;
 };
 
+// clang-format off
 inline constexpr std::array<Connection, 18> kConnections = {{
     {connection::T14, {"-T", "T", "T", "T"}, "0"},
     {"T - Tube Stub, .049 Wall, 1/4 inch", {"-T", "T", "T", "T"}, "0"},
@@ -36,5 +37,6 @@ inline constexpr std::array<Connection, 18> kConnections = {{
     {"M8 - Male Face Seal, 1/2 inch", {"-M8", "M8", "M8", "M8"}, "35"},
     {"F8 - Female Face Seal, 1/2 inch", {"-F8", "F8", "F8", "F8"}, "35"},
 }};
+// clang-format on
 
 }  // namespace tarvek

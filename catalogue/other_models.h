@@ -12,12 +12,14 @@ struct RegulatorRange {
     std::string_view code;  // no price: a regulator is priced by its series
 };
 
+// clang-format off
 inline constexpr std::array<RegulatorRange, 4> kRegulatorRanges = {{
     {"T403 - Vac to 30 Psig Outlet", "T403"},
     {"T406 - 5 to 60 Psig Outlet", "T406"},
     {"T410 - 20 to 100 Psig Outlet", "T410"},
     {"T415 - 20 to 150 Psig Outlet", "T415"},
 }};
+// clang-format on
 
 // The one porting a regulator offers, and its picture by series.
 inline constexpr std::string_view kRegulatorPorting = "2A";
@@ -26,10 +28,12 @@ struct RegulatorPicture {
     std::string_view series;
     std::string_view picture;
 };
+// clang-format off
 inline constexpr std::array<RegulatorPicture, 2> kRegulatorPictures = {{
     {"-GN1", "T400-GN1-2A.jpg"},
     {"-GN2", "T400-GN2-2A.jpg"},
 }};
+// clang-format on
 
 struct FlowComponent {
     std::string_view family;  // the body entry that offers it
@@ -40,12 +44,14 @@ struct FlowComponent {
     bool sealOptions;
 };
 
+// clang-format off
 inline constexpr std::array<FlowComponent, 4> kFlowComponents = {{
     {"Check Valve", "KL-01 - 1/4 inch Face Seal Gland", "KL-01", "125", "KL-01.jpg", true},
     {"Check Valve", "KL-02 - 1/4 inch LNQ Face Seal Gland", "KL-02", "145", "KL-02.jpg", true},
     {"Vacuum Generator", "WN-01 - Tee", "WN-01", "125", "WN-01.jpg", false},
     {"Vacuum Generator", "WN-02 - Quad-Tee", "WN-02", "155", "WN-02.jpg", false},
 }};
+// clang-format on
 
 struct SparePart {
     std::string_view entry;
@@ -54,6 +60,7 @@ struct SparePart {
     std::string_view picture;
 };
 
+// clang-format off
 inline constexpr std::array<SparePart, 9> kSpareParts = {{
     {"Diaphragm - MX1/MX2", "70-806-01", "10.00", "70-806-02.jpg"},
     {"Diaphragm - MX3/MX4", "70-806-02", "10.00", "70-806-02.jpg"},
@@ -65,6 +72,7 @@ inline constexpr std::array<SparePart, 9> kSpareParts = {{
     {"Valve Seat, Vespel - MX1/MX2", "70-803-04-VS", "30.00", "70-803-01-VS.jpg"},
     {"Valve Seat, Vespel - MX3", "70-803-02-VS", "30.00", "70-803-01-VS.jpg"},
 }};
+// clang-format on
 
 struct Fitting {
     std::string_view family;  // the body entry that offers it
@@ -74,6 +82,7 @@ struct Fitting {
     std::string_view picture;
 };
 
+// clang-format off
 inline constexpr std::array<Fitting, 38> kFittings = {{
     {"Compart Nuts", "1/4 inch Female", "1-4-VC-1", "4.51", "Nut - Female.jpg"},
     {"Compart Nuts", "1/4 inch Male", "1-4-VC-4", "4.02", "Nut - Male.jpg"},
@@ -94,8 +103,7 @@ inline constexpr std::array<Fitting, 38> kFittings = {{
     {"Compart Face Seal Glands", "1/2 inch x 0.62", "3-EP-8-VC-3S-8TB2", "15.85", "Gland - 3S.jpg"},
     {"Compart Face Seal Glands", "1/2 inch x 1.29", "3-EP-8-VC-3-8TB2", "16.21", "Gland - 3.jpg"},
     {"Compart Micro Weld Fittings", "1/4 inch Elbow", "3-EP-4MW-9", "12.92", "MW - Elbow.jpg"},
-    {"Compart Micro Weld Fittings", "1/4 inch Elbow, Extended Leg", "3-EP-4MW-9-03442", "15.78",
-     "MW - Elbow.jpg"},
+    {"Compart Micro Weld Fittings", "1/4 inch Elbow, Extended Leg", "3-EP-4MW-9-03442", "15.78", "MW - Elbow.jpg"},
     {"Compart Micro Weld Fittings", "1/4 inch Tee", "3-EP-4MW-3", "15.13", "MW - Tee.jpg"},
     {"Compart Micro Weld Fittings", "1/4 inch Cross", "3-EP-4MW-4", "21.24", "MW - Cross.jpg"},
     {"Compart Micro Weld Fittings", "1/4 inch Tribow", "3-EP-4MW-91", "24.99", "MW - Tribow.jpg"},
@@ -111,10 +119,10 @@ inline constexpr std::array<Fitting, 38> kFittings = {{
     {"Compart Bulkheads", "1/4 inch Tube", "3-EP-4-VC-61-4TB7", "33.38", "Bulkhead - Tube.jpg"},
     {"Compart Bulkheads", "3/8 inch Tube", "3-EP-4-HVC-61-6TB7", "33.35", "Bulkhead - Tube.jpg"},
     {"Compart Bulkheads", "1/4 x 1/2 inch Coax Tube", "3-EP-4-VC-C61-4-8TB7", "59.63", "Bulkhead - Coax.jpg"},
-    {"Compart Bulkheads", "3/8 x 5/8 inch Coax Tube", "3-EP-4-VC-C61-6-10TB7", "64.53",
-     "Bulkhead - Coax.jpg"},
+    {"Compart Bulkheads", "3/8 x 5/8 inch Coax Tube", "3-EP-4-VC-C61-6-10TB7", "64.53", "Bulkhead - Coax.jpg"},
     {"Tarvek LNQ Fittings", "01 - 1/4 Tube x 1/4 Male Face Seal", "LNQ-01", "45", "LNQ.gif"},
     {"Tarvek LNQ Fittings", "02 - 3/8 Tube x 1/4 Male Face Seal", "LNQ-02", "45", "LNQ.gif"},
 }};
+// clang-format on
 
 }  // namespace tarvek

@@ -17,6 +17,7 @@ struct Porting {
     std::string_view drawing;       // top view of the porting
 };
 
+// clang-format off
 inline constexpr std::array<Porting, 15> kPortings = {{
     {"2A", "-2A", "0", {true, false, true, false}, "2A.wmf"},
     {"2B", "-2B", "15", {true, true, false, false}, "2B.wmf"},
@@ -34,6 +35,7 @@ inline constexpr std::array<Porting, 15> kPortings = {{
     {"4C", "-4C", "50", {true, true, true, true}, "4C.wmf"},
     {"4D", "-4D", "50", {true, true, true, true}, "4D.wmf"},
 }};
+// clang-format on
 
 inline constexpr std::string_view kPortingFrameCaption = "Porting (Top View)";
 
@@ -69,6 +71,7 @@ struct ConnectionSet {
     bool fixedMaleOn2A;  // porting "2A" adds the fixed male face seal to positions 1 and 3
 };
 
+// clang-format off
 inline constexpr std::array<ConnectionSet, 8> kConnectionSets = {{
     {"MX1 - Miniature Series", connection_sets::MX12, false},
     {"MX2 - Standard Series", connection_sets::MX12, true},
@@ -79,6 +82,7 @@ inline constexpr std::array<ConnectionSet, 8> kConnectionSets = {{
     {"GN1 - Miniature Series", connection_sets::GN, false},
     {"GN2 - Standard Series", connection_sets::GN, false},
 }};
+// clang-format on
 
 // The porting list: every porting's entry, in table order.
 Entries portingEntries();
