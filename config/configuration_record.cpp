@@ -3,11 +3,8 @@
 namespace tarvek {
 namespace {
 
-// Copies of whole strings: GCC 12 at -O3 mistakes assigning a literal for an overlapping copy.
-const std::string kEmpty, kZero = "0", kPlaceholder = "X", kFirstPlaceholder = "-X";
-
 template <typename Segments>
-void clear(ConfigurationRecord& record, const Segments& segments, const std::string& text) {
+void clear(ConfigurationRecord& record, const Segments& segments, const char* text) {
     for (const Segment segment : segments) record.*segment = text;
 }
 
@@ -21,19 +18,19 @@ std::string composePartNumber(const ConfigurationRecord& record) {
     return partNumber;
 }
 
-void markerReset(ConfigurationRecord& record) { clear(record, kMarkers, kEmpty); }
+void markerReset(ConfigurationRecord& record) { clear(record, kMarkers, ""); }
 
 void fullReset(ConfigurationRecord& record) {
     clear(record,
           std::array{&R::lblPNBody, &R::lblPNModel, &R::lblPNPorting, &R::lblPNConn1, &R::lblPNConn2,
                      &R::lblPNConn3, &R::lblPNConn4, &R::lblPNOptionsColor, &R::lblPNOptionsSeat,
                      &R::lblPNOptionsGeneral},
-          kEmpty);
+          "");
     clear(record,
           std::array{&R::lblPriceBody, &R::lblPriceModel, &R::lblPricePorting, &R::lblPriceConn1,
                      &R::lblPriceConn2, &R::lblPriceConn3, &R::lblPriceConn4, &R::lblPriceOptionsColor,
                      &R::lblPriceOptionsSeat, &R::lblPriceOptionsGeneral},
-          kZero);
+          "0");
     markerReset(record);
 }
 
@@ -41,18 +38,20 @@ void modelReset(ConfigurationRecord& record) {
     clear(record,
           std::array{&R::lblPNModel, &R::lblPNPorting, &R::lblPNConn1, &R::lblPNConn2, &R::lblPNConn3,
                      &R::lblPNConn4, &R::lblPNOptionsColor},
-          kEmpty);
+          "");
     clear(record,
           std::array{&R::lblPriceModel, &R::lblPricePorting, &R::lblPriceConn1, &R::lblPriceConn2,
                      &R::lblPriceConn3, &R::lblPriceConn4, &R::lblPriceOptionsColor},
-          kZero);
+          "0");
     markerReset(record);
 }
 
 void portingReset(ConfigurationRecord& record) {
-    record.lblPNConn1 = kFirstPlaceholder;
-    record.lblPNConn2 = record.lblPNConn3 = record.lblPNConn4 = kPlaceholder;
-    clear(record, kConnectionPrices, kZero);
+    record.lblPNConn1 = "-X";
+    record.lblPNConn2 = "X";
+    record.lblPNConn3 = "X";
+    record.lblPNConn4 = "X";
+    clear(record, kConnectionPrices, "0");
     markerReset(record);
 }
 

@@ -7,20 +7,18 @@ namespace {
 
 ConfigurationRecord fullyConfigured() {
     ConfigurationRecord r;
-    // Whole strings moved in: GCC 12 at -O3 mistakes assigning a literal for an overlapping copy.
-    using S = std::string;
-    r.lblPNModel = S("J310");
-    r.lblPNBody = S("-MX2");
-    r.lblPNPorting = S("-2A");
-    r.lblPNConn1 = S("-M");
-    r.lblPNConn2 = S("X");
-    r.lblPNConn3 = S("F");
-    r.lblPNConn4 = S("X");
-    r.lblPNOptionsSeat = S("-VS");
-    r.lblPNOptionsColor = S("-BK");
-    r.lblPNOptionsGeneral2 = S("-LS");
-    for (const Segment price : kPriceSegments) r.*price = std::string("5");
-    for (const Segment marker : kMarkers) r.*marker = std::string("NS");
+    r.lblPNModel = "J310";
+    r.lblPNBody = "-MX2";
+    r.lblPNPorting = "-2A";
+    r.lblPNConn1 = "-M";
+    r.lblPNConn2 = "X";
+    r.lblPNConn3 = "F";
+    r.lblPNConn4 = "X";
+    r.lblPNOptionsSeat = "-VS";
+    r.lblPNOptionsColor = "-BK";
+    r.lblPNOptionsGeneral2 = "-LS";
+    for (const Segment price : kPriceSegments) r.*price = "5";
+    for (const Segment marker : kMarkers) r.*marker = "NS";
     return r;
 }
 
