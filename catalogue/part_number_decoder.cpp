@@ -14,8 +14,8 @@ namespace {
 enum Stage { Porting, Conn1, Conn2, Conn3, Conn4, Seat, Colour, Lever, Done };
 constexpr std::size_t kSegmentOf[] = {2, 3, 4, 5, 6, 7, 8, 10};
 constexpr std::size_t kModelAndBody = 1;
-constexpr std::string_view kStageNames[] = {"a porting",       "connection 1",    "connection 2",
-                                            "connection 3",    "connection 4",    "a seat or seal",
+constexpr std::string_view kStageNames[] = {"a porting",      "connection 1",    "connection 2",
+                                            "connection 3",   "connection 4",    "a seat or seal",
                                             "a handle color", "the lever handle"};
 
 // A part number of the catalogue read as a typed one is: its codes are plain ASCII, so only
