@@ -45,19 +45,27 @@ std::string normalizedPartNumber(std::string_view text) {
     return result;
 }
 
+std::size_t utf8CharacterLength(std::string_view text) {
+    if (text.empty()) return 0;
+    const auto c = static_cast<unsigned char>(text[0]);
+    const std::size_t length = c < 0x80           ? 1
+                               : (c >> 5) == 0x6  ? 2
+                               : (c >> 4) == 0xE  ? 3
+                               : (c >> 3) == 0x1E ? 4
+                                                  : 0;
+    if (length == 0 || length > text.size()) return 0;
+    for (std::size_t k = 1; k < length; ++k)
+        if ((static_cast<unsigned char>(text[k]) >> 6) != 0x2) return 0;
+    return length;
+}
+
 std::string displayable(std::string_view text, std::size_t count, bool keepLineFeeds) {
     std::string out;
     std::size_t i = 0;
     for (std::size_t shown = 0; i < text.size() && shown < count; ++shown) {
         const auto c = static_cast<unsigned char>(text[i]);
-        const std::size_t length = c < 0x80           ? 1
-                                   : (c >> 5) == 0x6  ? 2
-                                   : (c >> 4) == 0xE  ? 3
-                                   : (c >> 3) == 0x1E ? 4
-                                                      : 0;
-        bool valid = length > 0 && i + length <= text.size();
-        for (std::size_t k = 1; valid && k < length; ++k)
-            valid = (static_cast<unsigned char>(text[i + k]) >> 6) == 0x2;
+        const std::size_t length = utf8CharacterLength(text.substr(i));
+        const bool valid = length > 0;
         const bool control = (c < 0x20 && !(keepLineFeeds && c == '\n')) || c == 0x7F;
         if (!valid || control) {
             out += "\uFFFD";

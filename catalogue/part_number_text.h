@@ -14,6 +14,10 @@ std::string normalizedPartNumber(std::string_view text);
 // Blanks, tabs, line ends and no-break spaces removed from both ends.
 std::string_view withoutSurroundingBlanks(std::string_view text);
 
+// The length of the well-formed UTF-8 character at the start of `text`, 0 when there is none
+// (a stray continuation byte, a cut or an invalid sequence).
+std::size_t utf8CharacterLength(std::string_view text);
+
 // At most `count` characters of a text from outside, safe to show and to write as UTF-8:
 // control characters (but line feeds, when kept) and broken UTF-8 become U+FFFD, and a
 // text cut short ends with an ellipsis.

@@ -10,20 +10,9 @@
 
 namespace {
 
-// Well-formed UTF-8 (overlong forms aside, which the decoder never writes).
 bool validUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const std::size_t length = c < 0x80           ? 1
-                                   : (c >> 5) == 0x6  ? 2
-                                   : (c >> 4) == 0xE  ? 3
-                                   : (c >> 3) == 0x1E ? 4
-                                                      : 0;
-        if (length == 0 || i + length > text.size()) return false;
-        for (std::size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(text[i + k]) >> 6) != 0x2) return false;
-        i += length;
-    }
+    for (std::size_t i = 0, length = 0; i < text.size(); i += length)
+        if ((length = tarvek::utf8CharacterLength(text.substr(i))) == 0) return false;
     return true;
 }
 

@@ -168,9 +168,7 @@ TEST(LongEntries, EndWithAnEllipsisAndShowWholeInTheTooltip) {
 
 TEST(Focus, StartsOnTheProductTypeAndShowsThere) {
     WindowDriver d;
-    d.window.show();
-    QApplication::setActiveWindow(&d.window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&d.window));
+    ASSERT_TRUE(d.showActive());
     QComboBox* types = d.list("lstProductType");
     EXPECT_EQ(QApplication::focusWidget(), types);
     const QImage focused = types->grab().toImage();

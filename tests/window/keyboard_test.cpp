@@ -12,11 +12,7 @@ namespace {
 class Keyboard : public ::testing::Test {
   protected:
     WindowDriver d;
-    void SetUp() override {
-        d.window.show();
-        QApplication::setActiveWindow(&d.window);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&d.window));
-    }
+    void SetUp() override { ASSERT_TRUE(d.showActive()); }
 };
 
 TEST_F(Keyboard, TabFollowsTheCascadeThenTheOptionsAndTheDiscount) {

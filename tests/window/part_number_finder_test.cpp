@@ -17,11 +17,7 @@ using tarvek::ConfiguratorModel;
 class Finder : public ::testing::Test {
   protected:
     WindowDriver d;
-    void SetUp() override {
-        d.window.show();
-        QApplication::setActiveWindow(&d.window);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&d.window));
-    }
+    void SetUp() override { ASSERT_TRUE(d.showActive()); }
     QWidget* focus() { return QApplication::focusWidget(); }
     // The state the same clicks give on a model of its own.
     static ConfiguratorModel modelAfter(const std::string& partNumber) {

@@ -25,9 +25,7 @@ class QuoteCopy : public ::testing::Test {
   protected:
     WindowDriver d;
     void SetUp() override {
-        d.window.show();
-        QApplication::setActiveWindow(&d.window);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&d.window));
+        ASSERT_TRUE(d.showActive());
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     }
     void ctrlC(const char* focus) {

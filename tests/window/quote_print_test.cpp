@@ -193,9 +193,7 @@ TEST_F(QuotePrint, AMissingOrDamagedDrawingLeavesItsPlaceEmpty) {
 TEST_F(QuotePrint, CtrlPPreviewsOnePage) {
     BriefPreview preview;
     WindowDriver d;
-    d.window.show();
-    QApplication::setActiveWindow(&d.window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&d.window));
+    ASSERT_TRUE(d.showActive());
     const auto ctrlP = [&] { QTest::keyClick(d.list("lstProductType"), Qt::Key_P, Qt::ControlModifier); };
     ctrlP();
     EXPECT_EQ(preview.opened, 0);  // nothing to print yet

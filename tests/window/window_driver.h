@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +27,13 @@ class WindowDriver {
     }
 
     QComboBox* list(const char* name) { return get<QComboBox>(name); }
+
+    // Shown and active, as a user's window is, so that the keyboard focus can be used.
+    [[nodiscard]] bool showActive() {
+        window.show();
+        QApplication::setActiveWindow(&window);
+        return QTest::qWaitForWindowActive(&window);
+    }
 
     // Chooses an entry by its exact text, as a click in the opened list does.
     void choose(const char* listName, const std::string& entry) {
