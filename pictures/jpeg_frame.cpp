@@ -2,6 +2,8 @@
 
 #include <QIODevice>
 
+#include "pictures/jpeg_stream.h"
+
 namespace tarvek {
 namespace {
 
@@ -13,18 +15,12 @@ bool readBytes(QIODevice& device, unsigned char* into, qint64 count) {
     return device.read(reinterpret_cast<char*>(into), count) == count;
 }
 
-// Start-of-frame markers, all but the three codes of that range that mean something else
-// (Huffman tables, a reserved code, arithmetic-coding conditions).
-bool isFrameHeader(unsigned char code) {
-    return code >= 0xC0 && code <= 0xCF && code != 0xC4 && code != 0xC8 && code != 0xCC;
-}
-
 bool isProgressive(unsigned char code) {
     return code == 0xC2 || code == 0xC6 || code == 0xCA || code == 0xCE;
 }
 
 // Markers that stand alone, without a length and a segment.
-bool standsAlone(unsigned char code) { return code == 0x01 || (code >= 0xD0 && code <= 0xD7); }
+bool standsAlone(unsigned char code) { return code == 0x01 || isRestartMarker(code); }
 
 std::optional<JpegFrame> walkMarkers(QIODevice& device) {
     unsigned char start[2];
@@ -41,7 +37,7 @@ std::optional<JpegFrame> walkMarkers(QIODevice& device) {
         if (!readBytes(device, length, 2)) return {};
         const int segmentLength = length[0] << 8 | length[1];
         if (segmentLength < 2) return {};
-        if (isFrameHeader(code)) {
+        if (isFrameHeaderMarker(code)) {
             unsigned char header[5];  // sample precision, then height and width
             if (segmentLength < 2 + 5 || !readBytes(device, header, 5)) return {};
             const int height = header[1] << 8 | header[2], width = header[3] << 8 | header[4];

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "pictures/jpeg_frame.h"
+#include "pictures/progressive_jpeg_preview.h"
 
 namespace tarvek {
 namespace {
@@ -29,17 +30,26 @@ bool withinBudget(QSize source, const std::optional<JpegFrame>& jpeg, bool shrun
     return pixels(source) <= kMaxDecodedPixels;
 }
 
+// A progressive photo beyond that budget shows from its DC scans, an eighth of its size.
+bool previewInstead(QSize source, const std::optional<JpegFrame>& jpeg, bool shownSmaller) {
+    return shownSmaller && jpeg && jpeg->progressive && pixels(source) > kMaxDecodedPixels &&
+           pixels(source) <= kMaxShrunkJpegPixels;
+}
+
 }  // namespace
 
 QImage decodeRaster(QIODevice& source, QSize shownAt) {
     if (source.size() > kMaxRasterFileBytes) return {};
+    const qint64 start = source.pos();
     const std::optional<JpegFrame> jpeg = readJpegFrame(source);
     QImageReader reader(&source);  // picks the format by content, not by extension
     const QSize size = reader.size();
     if (!size.isValid()) return {};
-    const bool shrink = shownAt.isValid() && shownAt.width() <= size.width() &&
-                        shownAt.height() <= size.height() &&
-                        reader.supportsOption(QImageIOHandler::ScaledSize);
+    const bool shownSmaller =
+        shownAt.isValid() && shownAt.width() <= size.width() && shownAt.height() <= size.height();
+    const bool shrink = shownSmaller && reader.supportsOption(QImageIOHandler::ScaledSize);
+    if (previewInstead(size, jpeg, shownSmaller) && source.seek(start))
+        return progressiveJpegPreview(source, shownAt);
     if (!withinBudget(size, jpeg, shrink)) return {};
     if (shrink) reader.setScaledSize(shownAt);
     return reader.read();

@@ -1,6 +1,6 @@
 // Pictures: loading and scaling one of each kind as a click does (target under 2 ms for a
 // JPEG or a drawing at 300 x 300), and the costliest metafiles the player can be given
-// (a 32,767-point polygon: target under 100 ms).
+// (a 32,767-point polygon: target under 100 ms), and a large progressive photo.
 #include <benchmark/benchmark.h>
 
 #include <QFile>
@@ -10,8 +10,10 @@
 
 #include "assets/wmf_writer.h"
 #include "pictures/picture.h"
+#include "pictures/raster_decoding.h"
 #include "pictures/wmf_metafile.h"
 #include "pictures/wmf_player.h"
+#include "tests/support/camera_photo.h"
 
 namespace {
 
@@ -33,6 +35,17 @@ void BM_LoadAndScale(benchmark::State& state, const char* fileName) {
 BENCHMARK_CAPTURE(BM_LoadAndScale, jpeg_valve, "A310-MX2-2A.jpg")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LoadAndScale, gif_lnq, "LNQ.gif")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LoadAndScale, wmf_porting, "4A.wmf")->Unit(benchmark::kMillisecond);
+
+// A 24-megapixel progressive photo, too large to decode whole, shown from its DC scans.
+void BM_ProgressivePhotoPreview(benchmark::State& state) {
+    QByteArray photo = tarvek::testing::cameraPhoto({6000, 4000}, true);
+    for (auto _ : state) {
+        QBuffer buffer(&photo);
+        buffer.open(QIODevice::ReadOnly);
+        benchmark::DoNotOptimize(tarvek::decodeRaster(buffer, kTarget));
+    }
+}
+BENCHMARK(BM_ProgressivePhotoPreview)->Unit(benchmark::kMillisecond);
 
 // A drawing is read once and played at each size it is shown at, twice the size on a
 // high-density screen.

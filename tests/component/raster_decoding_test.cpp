@@ -94,7 +94,7 @@ TEST(RasterDecoding, TakesPhotosShownSmallAndRefusesWhatWouldDecodeIntoFarMore) 
     const QByteArray photo100 = cameraPhoto({12000, 8400});
     const QByteArray photo24 = cameraPhoto({6000, 4000});
     const QByteArray photo9 = cameraPhoto({3000, 3000});
-    const QByteArray progressive9 = cameraPhoto({3000, 3000}, true);
+    const QByteArray progressive24 = cameraPhoto({6000, 4000}, true);
     struct Case {
         std::string what;
         const QByteArray& bytes;
@@ -108,7 +108,8 @@ TEST(RasterDecoding, TakesPhotosShownSmallAndRefusesWhatWouldDecodeIntoFarMore) 
         {"a 24-megapixel photo shown small", photo24, shown, true},
         {"the same photo at its own size", photo24, QSize(), false},
         {"a 9-megapixel photo shown small", photo9, shown, true},
-        {"a 9-megapixel progressive photo, held whole while it decodes", progressive9, shown, false},
+        {"a 24-megapixel progressive photo shown small, from its DC scans", progressive24, shown, true},
+        {"the same photo at its own size, held whole while it decodes", progressive24, QSize(), false},
         {"a header claiming 20000 x 20000", hugeHeader, shown, false},
         {"a progressive header claiming 8000 x 8000", hugeProgressiveHeader, shown, false},
     };

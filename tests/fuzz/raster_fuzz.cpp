@@ -1,5 +1,6 @@
 // Any bytes as a raster picture, as the picture loader takes them: the JPEG frame header
-// read ahead of decoding, then the decoding within its budget at the picture box's size.
+// read ahead of decoding, then the decoding within its budget at the picture box's size;
+// and as a progressive JPEG's preview, which the loader reaches only for large photos.
 #include <QBuffer>
 #include <QByteArray>
 #include <QGuiApplication>
@@ -7,6 +8,7 @@
 #include <cstdint>
 
 #include "pictures/jpeg_frame.h"
+#include "pictures/progressive_jpeg_preview.h"
 #include "pictures/raster_decoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -19,5 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QImage image = tarvek::decodeRaster(buffer, shown);
     if (!image.isNull() && qint64(image.width()) * image.height() > qint64(8) * 1024 * 1024)
         __builtin_trap();  // never more than the budget
+    buffer.seek(0);
+    const QImage preview = tarvek::progressiveJpegPreview(buffer, QSize());
+    if (!preview.isNull() && qint64(preview.width()) * preview.height() > qint64(2) * 1024 * 1024)
+        __builtin_trap();  // an eighth of at most 128 megapixels across and down
     return 0;
 }
