@@ -88,7 +88,7 @@ bool frmTarvekProducts::findPartNumber(const QString& partNumber) {
 // any desktop.
 void frmTarvekProducts::setUpControls() {
     setWindowIcon(QIcon(QStringLiteral(":/tarvek/icon.png")));
-    ui->Image2->setPicture(tarvek::Picture::fromImage(QImage(QStringLiteral(":/tarvek/brand.png"))));
+    ui->Image2->setPicture(tarvek::Picture::fromImage(QImage(QStringLiteral(":/tarvek/brand.bmp"))));
 
     QFont tabFont = ui->SSTab1->tabBar()->font();
     tabFont.setBold(true);

@@ -152,7 +152,7 @@ class SheetLayout {
 }  // namespace
 
 QuoteSheet quoteSheet(const ConfiguratorState& state, QDate date) {
-    QuoteSheet sheet{quoteOf(state), date, {}, QImage(QStringLiteral(":/tarvek/brand.png"))};
+    QuoteSheet sheet{quoteOf(state), date, {}, QImage(QStringLiteral(":/tarvek/brand.bmp"))};
     if (!sheet.quote.picture.empty()) sheet.picture = Picture::fromFile(qstr(sheet.quote.picture));
     return sheet;
 }

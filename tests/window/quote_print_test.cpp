@@ -57,7 +57,7 @@ PrintedPage printToPdf(frmTarvekProducts& window, const QString& pdf) {
 }
 
 QString brandSize() {
-    const QImage brand(QStringLiteral(":/tarvek/brand.png"));
+    const QImage brand(QStringLiteral(":/tarvek/brand.bmp"));
     return QString::number(brand.width()) + ' ' + QString::number(brand.height());
 }
 

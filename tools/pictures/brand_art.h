@@ -10,6 +10,7 @@ namespace tarvek::art {
 // Drawn at twice the brand picture's 289 x 82 place on the page.
 inline constexpr QSize kBrandSize(578, 164);
 inline constexpr int kIconSize = 256;
+inline constexpr int kWindowIconSize = 64;
 inline constexpr int kThemeIconSizes[] = {16, 32, 48, 64, 128, 256};
 
 QImage brandPicture();

@@ -65,10 +65,19 @@ bool writeThemeIcons(const QImage& icon, const QDir& folder) {
     return true;
 }
 
+// The window reads its own two pictures at every start, before its first paint: the brand
+// as an uncompressed bitmap (it is opaque, and a bitmap reads in half the time of a PNG),
+// the icon at the size window managers draw it (launchers and docks show the theme's icons
+// of the desktop entry).
 bool writeWindowPictures(const QDir& folder) {
     const QImage icon = windowIcon();
-    return brandPicture().save(folder.filePath(QStringLiteral("brand.png")), "PNG") &&
-           icon.save(folder.filePath(QStringLiteral("icon.png")), "PNG") && writeThemeIcons(icon, folder);
+    const QImage windowSized =
+        icon.scaled(kWindowIconSize, kWindowIconSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return brandPicture()
+               .convertToFormat(QImage::Format_RGB888)
+               .save(folder.filePath(QStringLiteral("brand.bmp")), "BMP") &&
+           windowSized.save(folder.filePath(QStringLiteral("icon.png")), "PNG") &&
+           writeThemeIcons(icon, folder);
 }
 
 }  // namespace
