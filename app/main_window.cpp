@@ -15,6 +15,7 @@
 #include "app/desktop/visible_focus.h"
 #include "app/literature/literature.h"
 #include "app/quote/quote_actions.h"
+#include "app/window_pictures.h"
 #include "ui_main_window.h"
 
 namespace {
@@ -87,8 +88,8 @@ bool frmTarvekProducts::findPartNumber(const QString& partNumber) {
 // option captions that stay regular when their frame turns bold, and a look that reads on
 // any desktop.
 void frmTarvekProducts::setUpControls() {
-    setWindowIcon(QIcon(QStringLiteral(":/tarvek/icon.png")));
-    ui->Image2->setPicture(tarvek::Picture::fromImage(QImage(QStringLiteral(":/tarvek/brand.bmp"))));
+    setWindowIcon(tarvek::windowIcon());
+    ui->Image2->setPicture(tarvek::Picture::fromImage(tarvek::brandPicture()));
 
     QFont tabFont = ui->SSTab1->tabBar()->font();
     tabFont.setBold(true);

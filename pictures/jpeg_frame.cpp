@@ -19,9 +19,6 @@ bool isProgressive(unsigned char code) {
     return code == 0xC2 || code == 0xC6 || code == 0xCA || code == 0xCE;
 }
 
-// Markers that stand alone, without a length and a segment.
-bool standsAlone(unsigned char code) { return code == 0x01 || isRestartMarker(code); }
-
 std::optional<JpegFrame> walkMarkers(QIODevice& device) {
     unsigned char start[2];
     if (!readBytes(device, start, 2) || start[0] != 0xFF || start[1] != 0xD8) return {};

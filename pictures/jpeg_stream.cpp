@@ -47,6 +47,8 @@ int ByteStream::nextMarker() {
 
 bool isRestartMarker(int code) { return code >= 0xD0 && code <= 0xD7; }
 
+bool standsAlone(int code) { return code == 0x01 || code == 0xD8 || isRestartMarker(code); }
+
 bool isFrameHeaderMarker(int code) {
     return code >= 0xC0 && code <= 0xCF && code != 0xC4 && code != 0xC8 && code != 0xCC;
 }

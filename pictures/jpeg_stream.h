@@ -27,6 +27,8 @@ class ByteStream {
 };
 
 bool isRestartMarker(int code);
+// Markers without a length and a segment: TEM, the restart markers, and a repeated SOI.
+bool standsAlone(int code);
 // Start-of-frame markers: the range 0xC0-0xCF but for the three codes in it that mean
 // something else (Huffman tables, a reserved code, arithmetic-coding conditions).
 bool isFrameHeaderMarker(int code);

@@ -18,8 +18,6 @@ constexpr qint64 kMaxSourcePixels = 128 * 1024 * 1024;
 // scan would only walk over every block again.
 constexpr int kMaxDcScans = 16;
 
-bool standsAlone(int code) { return code == 0x01 || code == 0xD8 || isRestartMarker(code); }
-
 QRgb rgbFromYCbCr(int y, int cb, int cr) {
     const auto channel = [](double v) { return std::clamp(int(v + 0.5), 0, 255); };
     return qRgb(channel(y + 1.402 * (cr - 128)), channel(y - 0.344136 * (cb - 128) - 0.714136 * (cr - 128)),

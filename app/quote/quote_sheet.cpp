@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/controls.h"
+#include "app/window_pictures.h"
 
 namespace tarvek {
 namespace {
@@ -152,7 +153,7 @@ class SheetLayout {
 }  // namespace
 
 QuoteSheet quoteSheet(const ConfiguratorState& state, QDate date) {
-    QuoteSheet sheet{quoteOf(state), date, {}, QImage(QStringLiteral(":/tarvek/brand.bmp"))};
+    QuoteSheet sheet{quoteOf(state), date, {}, brandPicture()};
     if (!sheet.quote.picture.empty()) sheet.picture = Picture::fromFile(qstr(sheet.quote.picture));
     return sheet;
 }

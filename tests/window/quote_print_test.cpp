@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include "app/quote/quote_sheet.h"
+#include "app/window_pictures.h"
 #include "tests/support/brief_preview.h"
 #include "tests/support/quote_configurations.h"
 #include "tests/window/window_driver.h"
@@ -57,7 +58,7 @@ PrintedPage printToPdf(frmTarvekProducts& window, const QString& pdf) {
 }
 
 QString brandSize() {
-    const QImage brand(QStringLiteral(":/tarvek/brand.bmp"));
+    const QImage brand = tarvek::brandPicture();
     return QString::number(brand.width()) + ' ' + QString::number(brand.height());
 }
 
