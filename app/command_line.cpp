@@ -3,8 +3,8 @@
 #include <iostream>
 #include <string_view>
 
-#include "catalogue/part_number_csv.h"
-#include "catalogue/part_number_decoder.h"
+#include "rules/part_numbers/part_number_csv.h"
+#include "rules/part_numbers/part_number_decoder.h"
 
 #ifndef TARVEK_VERSION
 #define TARVEK_VERSION "unknown"

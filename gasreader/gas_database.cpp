@@ -8,8 +8,8 @@
 #include <memory>
 #include <utility>
 
-#include "config/number_text.h"
-#include "flowcalc/input_validation.h"
+#include "rules/numbers/number_text.h"
+#include "rules/calculator/input_validation.h"
 
 namespace tarvek {
 namespace {

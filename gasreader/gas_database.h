@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "flowcalc/gas_record.h"
+#include "rules/calculator/gas_record.h"
 
 namespace tarvek {
 

@@ -7,7 +7,7 @@
 #include <csignal>
 #include <cstdlib>
 
-#include "flowcalc/gas_listing.h"
+#include "rules/calculator/gas_listing.h"
 #include "gasreader/gas_database.h"
 
 namespace {

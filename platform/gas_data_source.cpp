@@ -5,7 +5,7 @@
 #include <QProcess>
 #include <algorithm>
 
-#include "flowcalc/gas_listing.h"
+#include "rules/calculator/gas_listing.h"
 
 namespace tarvek {
 namespace {

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "flowcalc/gas_record.h"
+#include "rules/calculator/gas_record.h"
 
 namespace tarvek {
 

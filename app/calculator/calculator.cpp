@@ -8,10 +8,10 @@
 
 #include "app/calculator/gas_list_notice.h"
 #include "app/controls.h"
-#include "config/number_text.h"
-#include "flowcalc/choked_flow_ratio.h"
-#include "flowcalc/flow_calculation.h"
-#include "platform/warning.h"
+#include "rules/numbers/number_text.h"
+#include "rules/calculator/choked_flow_ratio.h"
+#include "rules/calculator/flow_calculation.h"
+#include "app/warning.h"
 
 namespace tarvek {
 

@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QString>
 
-#include "flowcalc/input_validation.h"
+#include "rules/calculator/input_validation.h"
 #include "platform/gas_data_source.h"
 
 class QComboBox;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "flowcalc/flow_calculation.h"
+#include "rules/calculator/flow_calculation.h"
 
 class QLabel;
 class QLineEdit;

@@ -5,7 +5,7 @@
 
 #include "app/calculator/flow_curve_view.h"
 #include "app/controls.h"
-#include "flowcalc/flow_units.h"
+#include "rules/calculator/flow_units.h"
 
 namespace tarvek {
 

@@ -11,8 +11,8 @@
 #include <optional>
 #include <vector>
 
-#include "flowcalc/curve_axis.h"
-#include "flowcalc/flow_curve.h"
+#include "rules/calculator/curve_axis.h"
+#include "rules/calculator/flow_curve.h"
 
 namespace tarvek {
 

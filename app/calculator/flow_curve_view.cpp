@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "app/controls.h"
-#include "flowcalc/flow_curve_text.h"
+#include "rules/calculator/flow_curve_text.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "app/calculator/calculator_fields.h"
 #include "app/calculator/flow_curve_layout.h"
-#include "flowcalc/flow_curve.h"
+#include "rules/calculator/flow_curve.h"
 
 class FlowCurveView : public QFrame {
     Q_OBJECT

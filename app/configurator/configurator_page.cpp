@@ -10,7 +10,7 @@
 
 #include "app/controls.h"
 #include "app/picture_box.h"
-#include "catalogue/nonstandard_reasons.h"
+#include "rules/configurator/nonstandard_reasons.h"
 
 namespace tarvek {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <vector>
 
-#include "catalogue/configurator_model.h"
+#include "rules/configurator/configurator_model.h"
 
 class QAbstractButton;
 class QComboBox;

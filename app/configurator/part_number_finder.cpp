@@ -12,8 +12,8 @@
 
 #include "app/configurator/configurator_page.h"
 #include "app/controls.h"
-#include "catalogue/part_number_decoder.h"
-#include "catalogue/quote.h"
+#include "rules/part_numbers/part_number_decoder.h"
+#include "rules/quotes/quote.h"
 
 namespace tarvek {
 namespace {

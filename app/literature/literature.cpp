@@ -9,7 +9,7 @@
 #include "app/busy_cursor.h"
 #include "app/deferred_icon.h"
 #include "app/literature/wrapped_captions.h"
-#include "catalogue/document_buttons.h"
+#include "rules/catalogue/documents.h"
 #include "platform/document_opener.h"
 
 namespace tarvek {

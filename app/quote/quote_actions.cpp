@@ -14,7 +14,7 @@
 #include "app/quote/quote_clipboard.h"
 #include "app/quote/quote_icons.h"
 #include "app/quote/quote_sheet.h"
-#include "catalogue/quote.h"
+#include "rules/quotes/quote.h"
 
 namespace tarvek {
 namespace {

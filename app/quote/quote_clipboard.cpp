@@ -5,7 +5,7 @@
 #include <QMimeData>
 
 #include "app/controls.h"
-#include "catalogue/quote_text.h"
+#include "rules/quotes/quote_text.h"
 
 namespace tarvek {
 

@@ -2,7 +2,7 @@
 // word processor takes the table and a plain editor the text.
 #pragma once
 
-#include "catalogue/quote.h"
+#include "rules/quotes/quote.h"
 
 class QMimeData;
 

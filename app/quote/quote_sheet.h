@@ -6,7 +6,7 @@
 #include <QDate>
 #include <QImage>
 
-#include "catalogue/quote.h"
+#include "rules/quotes/quote.h"
 #include "pictures/picture.h"
 
 class QPaintDevice;

@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "assets/documents/catalogue_text.h"
-#include "catalogue/connections.h"
-#include "catalogue/lookup.h"
-#include "catalogue/portings.h"
-#include "config/options.h"
+#include "rules/catalogue/connections.h"
+#include "rules/catalogue/lookup.h"
+#include "rules/catalogue/portings.h"
+#include "rules/catalogue/options.h"
 
 namespace tarvek::documents {
 namespace {

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "assets/documents/document_builders.h"
-#include "catalogue/actuators.h"
-#include "catalogue/bodies.h"
-#include "catalogue/connections.h"
-#include "catalogue/other_models.h"
-#include "catalogue/portings.h"
+#include "rules/catalogue/actuators.h"
+#include "rules/catalogue/bodies.h"
+#include "rules/catalogue/connections.h"
+#include "rules/catalogue/other_models.h"
+#include "rules/catalogue/portings.h"
 
 namespace tarvek::documents {
 

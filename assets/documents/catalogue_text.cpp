@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "assets/documents/document_content.h"
-#include "config/number_text.h"
+#include "rules/numbers/number_text.h"
 
 namespace tarvek {
 

@@ -5,14 +5,14 @@
 #include "assets/documents/brochure_tables.h"
 #include "assets/documents/catalogue_text.h"
 #include "assets/documents/document_builders.h"
-#include "catalogue/actuators.h"
-#include "catalogue/bodies.h"
-#include "catalogue/connections.h"
-#include "catalogue/lookup.h"
-#include "catalogue/other_models.h"
-#include "catalogue/portings.h"
-#include "catalogue/product_types.h"
-#include "config/options.h"
+#include "rules/catalogue/actuators.h"
+#include "rules/catalogue/bodies.h"
+#include "rules/catalogue/connections.h"
+#include "rules/catalogue/lookup.h"
+#include "rules/catalogue/other_models.h"
+#include "rules/catalogue/portings.h"
+#include "rules/catalogue/product_types.h"
+#include "rules/catalogue/options.h"
 
 namespace tarvek::documents {
 namespace {

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "assets/documents/document_content.h"
-#include "catalogue/actuators.h"
-#include "catalogue/other_models.h"
-#include "config/configuration_record.h"
+#include "rules/catalogue/actuators.h"
+#include "rules/catalogue/other_models.h"
+#include "rules/configurator/configuration_record.h"
 
 namespace tarvek::documents {
 

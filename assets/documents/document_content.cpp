@@ -2,7 +2,7 @@
 
 #include "assets/documents/catalogue_text.h"
 #include "assets/documents/document_builders.h"
-#include "config/pricing.h"
+#include "rules/configurator/pricing.h"
 
 namespace tarvek {
 

@@ -8,7 +8,7 @@
 #include <variant>
 #include <vector>
 
-#include "catalogue/document_buttons.h"
+#include "rules/catalogue/documents.h"
 
 namespace tarvek {
 

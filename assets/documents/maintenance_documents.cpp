@@ -4,11 +4,11 @@
 
 #include "assets/documents/catalogue_text.h"
 #include "assets/documents/document_builders.h"
-#include "catalogue/actuators.h"
-#include "catalogue/bodies.h"
-#include "catalogue/lookup.h"
-#include "catalogue/other_models.h"
-#include "config/options.h"
+#include "rules/catalogue/actuators.h"
+#include "rules/catalogue/bodies.h"
+#include "rules/catalogue/lookup.h"
+#include "rules/catalogue/other_models.h"
+#include "rules/catalogue/options.h"
 
 namespace tarvek::documents {
 namespace {

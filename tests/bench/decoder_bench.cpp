@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/part_number_decoder.h"
+#include "rules/part_numbers/part_number_decoder.h"
 #include "tests/support/cascade_walk.h"
 
 namespace {

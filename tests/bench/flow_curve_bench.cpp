@@ -13,7 +13,7 @@
 
 #include "app/calculator/flow_curve_view.h"
 #include "app/main_window.h"
-#include "flowcalc/flow_curve.h"
+#include "rules/calculator/flow_curve.h"
 #include "tests/support/gas_databases.h"
 
 namespace {

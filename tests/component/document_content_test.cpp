@@ -8,13 +8,13 @@
 
 #include "assets/documents/catalogue_text.h"
 #include "assets/documents/document_builders.h"
-#include "catalogue/actuators.h"
-#include "catalogue/bodies.h"
-#include "catalogue/connections.h"
-#include "catalogue/lookup.h"
-#include "catalogue/other_models.h"
-#include "catalogue/portings.h"
-#include "config/configuration_record.h"
+#include "rules/catalogue/actuators.h"
+#include "rules/catalogue/bodies.h"
+#include "rules/catalogue/connections.h"
+#include "rules/catalogue/lookup.h"
+#include "rules/catalogue/other_models.h"
+#include "rules/catalogue/portings.h"
+#include "rules/configurator/configuration_record.h"
 
 namespace {
 

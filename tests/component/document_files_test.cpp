@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "assets/documents/document_content.h"
-#include "catalogue/document_buttons.h"
+#include "rules/catalogue/documents.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "assets/documents/catalogue_text.h"
 #include "assets/documents/document_content.h"
-#include "catalogue/document_buttons.h"
+#include "rules/catalogue/documents.h"
 #include "platform/document_opener.h"
 
 namespace {

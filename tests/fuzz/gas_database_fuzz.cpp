@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <map>
 
-#include "flowcalc/gas_listing.h"
+#include "rules/calculator/gas_listing.h"
 #include "platform/gas_data_source.h"
 #include "tests/support/gas_databases.h"
 

@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "catalogue/part_number_csv.h"
-#include "catalogue/part_number_decoder.h"
-#include "catalogue/part_number_text.h"
+#include "rules/part_numbers/part_number_csv.h"
+#include "rules/part_numbers/part_number_decoder.h"
+#include "rules/part_numbers/part_number_text.h"
 
 namespace {
 

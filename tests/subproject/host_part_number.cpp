@@ -1,7 +1,7 @@
 // A host program of the catalogue's rules: prints the part number of the typical valve.
 #include <cstdio>
 
-#include "catalogue/configurator_model.h"
+#include "rules/configurator/configurator_model.h"
 
 int main() {
     tarvek::ConfiguratorModel model;

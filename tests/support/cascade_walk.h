@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/configurator_model.h"
+#include "rules/configurator/configurator_model.h"
 
 namespace tarvek::testing {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/configurator_model.h"
+#include "rules/configurator/configurator_model.h"
 #include "tests/support/cascade_walk.h"
 
 namespace tarvek::testing {

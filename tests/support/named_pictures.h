@@ -6,12 +6,12 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/actuators.h"
-#include "catalogue/bodies.h"
-#include "catalogue/other_models.h"
-#include "catalogue/portings.h"
-#include "catalogue/product_types.h"
-#include "config/options.h"
+#include "rules/catalogue/actuators.h"
+#include "rules/catalogue/bodies.h"
+#include "rules/catalogue/other_models.h"
+#include "rules/catalogue/portings.h"
+#include "rules/catalogue/product_types.h"
+#include "rules/catalogue/options.h"
 
 namespace tarvek::testing {
 

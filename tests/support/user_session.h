@@ -8,9 +8,9 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "catalogue/document_buttons.h"
+#include "rules/catalogue/documents.h"
 #include "platform/document_opener.h"
-#include "platform/warning.h"
+#include "app/warning.h"
 #include "tests/support/configurator_walk.h"
 
 namespace tarvek::testing {

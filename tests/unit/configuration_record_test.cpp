@@ -1,4 +1,4 @@
-#include "config/configuration_record.h"
+#include "rules/configurator/configuration_record.h"
 
 #include <gtest/gtest.h>
 

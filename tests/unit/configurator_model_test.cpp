@@ -1,10 +1,10 @@
 // The configurator model without a window: the events a user sends and the state they
 // lead to.
-#include "catalogue/configurator_model.h"
+#include "rules/configurator/configurator_model.h"
 
 #include <gtest/gtest.h>
 
-#include "catalogue/nonstandard_reasons.h"
+#include "rules/configurator/nonstandard_reasons.h"
 #include "tests/support/model_driver.h"
 
 namespace {

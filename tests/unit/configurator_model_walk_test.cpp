@@ -6,13 +6,13 @@
 
 #include <set>
 
-#include "catalogue/actuators.h"
-#include "catalogue/bodies.h"
-#include "catalogue/connections.h"
-#include "catalogue/nonstandard_check.h"
-#include "catalogue/other_models.h"
-#include "catalogue/product_types.h"
-#include "config/pricing.h"
+#include "rules/catalogue/actuators.h"
+#include "rules/catalogue/bodies.h"
+#include "rules/catalogue/connections.h"
+#include "rules/configurator/nonstandard_check.h"
+#include "rules/catalogue/other_models.h"
+#include "rules/catalogue/product_types.h"
+#include "rules/configurator/pricing.h"
 #include "tests/support/cascade_walk.h"
 
 namespace {

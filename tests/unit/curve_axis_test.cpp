@@ -1,4 +1,4 @@
-#include "flowcalc/curve_axis.h"
+#include "rules/calculator/curve_axis.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "flowcalc/flow_calculation.h"
+#include "rules/calculator/flow_calculation.h"
 
 #include <gtest/gtest.h>
 

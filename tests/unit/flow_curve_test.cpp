@@ -1,11 +1,11 @@
-#include "flowcalc/flow_curve.h"
+#include "rules/calculator/flow_curve.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "config/number_text.h"
-#include "flowcalc/flow_curve_text.h"
+#include "rules/numbers/number_text.h"
+#include "rules/calculator/flow_curve_text.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "flowcalc/flow_units.h"
+#include "rules/calculator/flow_units.h"
 
 #include <gtest/gtest.h>
 

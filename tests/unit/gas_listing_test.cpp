@@ -1,4 +1,4 @@
-#include "flowcalc/gas_listing.h"
+#include "rules/calculator/gas_listing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "flowcalc/input_validation.h"
+#include "rules/calculator/input_validation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "catalogue/nonstandard_check.h"
+#include "rules/configurator/nonstandard_check.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "config/number_text.h"
+#include "rules/numbers/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // From part numbers back to configurations, with the configurator model alone.
-#include "catalogue/part_number_decoder.h"
+#include "rules/part_numbers/part_number_decoder.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
-#include "catalogue/configuration_description.h"
-#include "catalogue/part_number_text.h"
+#include "rules/configurator/configuration_description.h"
+#include "rules/part_numbers/part_number_text.h"
 #include "tests/support/cascade_walk.h"
 #include "tests/support/model_driver.h"
 

@@ -1,4 +1,4 @@
-#include "config/pricing.h"
+#include "rules/configurator/pricing.h"
 
 #include <gtest/gtest.h>
 

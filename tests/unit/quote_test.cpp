@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-#include "catalogue/quote_text.h"
-#include "config/number_text.h"
+#include "rules/quotes/quote_text.h"
+#include "rules/numbers/number_text.h"
 #include "tests/support/cascade_walk.h"
 #include "tests/support/model_driver.h"
 #include "tests/support/quote_configurations.h"

@@ -6,7 +6,7 @@
 #include <QTabWidget>
 
 #include "app/calculator/calculator.h"
-#include "platform/warning.h"
+#include "app/warning.h"
 #include "tests/support/gas_databases.h"
 #include "tests/window/window_driver.h"
 

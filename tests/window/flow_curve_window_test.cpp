@@ -9,10 +9,10 @@
 #include <QToolTip>
 
 #include "app/calculator/flow_curve_view.h"
-#include "config/number_text.h"
-#include "flowcalc/flow_curve_text.h"
-#include "flowcalc/flow_units.h"
-#include "platform/warning.h"
+#include "rules/numbers/number_text.h"
+#include "rules/calculator/flow_curve_text.h"
+#include "rules/calculator/flow_units.h"
+#include "app/warning.h"
 #include "tests/support/gas_databases.h"
 #include "tests/window/window_driver.h"
 

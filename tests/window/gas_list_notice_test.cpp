@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/warning.h"
+#include "app/warning.h"
 #include "tests/window/text_recording.h"
 #include "tests/window/window_driver.h"
 

@@ -14,9 +14,9 @@
 #include "app/literature/literature.h"
 #include "app/literature/wrapped_captions.h"
 #include "assets/documents/document_content.h"
-#include "catalogue/document_buttons.h"
+#include "rules/catalogue/documents.h"
 #include "platform/document_opener.h"
-#include "platform/warning.h"
+#include "app/warning.h"
 #include "tests/window/window_driver.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-#include "catalogue/part_number_decoder.h"
+#include "rules/part_numbers/part_number_decoder.h"
 #include "tests/window/shows_state.h"
 #include "tests/window/window_driver.h"
 

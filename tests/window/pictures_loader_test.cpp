@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 
 #include "assets/wmf_writer.h"
-#include "catalogue/actuators.h"
-#include "catalogue/portings.h"
+#include "rules/catalogue/actuators.h"
+#include "rules/catalogue/portings.h"
 #include "tests/window/window_driver.h"
 
 namespace {

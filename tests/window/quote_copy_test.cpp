@@ -7,7 +7,7 @@
 #include <QMimeData>
 #include <QToolButton>
 
-#include "catalogue/quote.h"
+#include "rules/quotes/quote.h"
 #include "tests/support/quote_configurations.h"
 #include "tests/window/window_driver.h"
 

@@ -13,7 +13,7 @@
 #include "app/configurator/configurator_page.h"
 #include "app/main_window.h"
 #include "app/picture_box.h"
-#include "catalogue/configurator_state.h"
+#include "rules/configurator/configurator_state.h"
 #include "tests/support/cascade_walk.h"
 
 namespace tarvek::testing {

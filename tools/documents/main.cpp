@@ -11,7 +11,7 @@
 #include <cstdio>
 
 #include "assets/documents/document_content.h"
-#include "catalogue/document_buttons.h"
+#include "rules/catalogue/documents.h"
 #include "tools/documents/document_files.h"
 
 namespace {

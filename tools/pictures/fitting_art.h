@@ -7,7 +7,7 @@
 #include <QString>
 #include <vector>
 
-#include "catalogue/other_models.h"
+#include "rules/catalogue/other_models.h"
 
 namespace tarvek::art {
 

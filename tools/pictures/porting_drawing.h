@@ -5,7 +5,7 @@
 
 #include <QByteArray>
 
-#include "catalogue/portings.h"
+#include "rules/catalogue/portings.h"
 
 namespace tarvek::art {
 

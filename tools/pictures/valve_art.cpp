@@ -3,7 +3,7 @@
 #include <QPainterPath>
 #include <cmath>
 
-#include "config/number_text.h"
+#include "rules/numbers/number_text.h"
 #include "tools/pictures/drawing_kit.h"
 
 namespace tarvek::art {

@@ -8,8 +8,8 @@
 #include <QString>
 #include <vector>
 
-#include "catalogue/actuators.h"
-#include "catalogue/bodies.h"
+#include "rules/catalogue/actuators.h"
+#include "rules/catalogue/bodies.h"
 
 namespace tarvek::art {
 

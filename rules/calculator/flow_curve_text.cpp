@@ -1,0 +1,71 @@
+#include "rules/calculator/flow_curve_text.h"
+
+#include "rules/calculator/flow_units.h"
+
+namespace tarvek {
+namespace {
+
+std::string_view inputName(FlowInput input) {
+    switch (input) {
+        case FlowInput::Mode:
+            return "mode";
+        case FlowInput::Gas:
+            return "gas";
+        case FlowInput::Temperature:
+            return "temperature";
+        case FlowInput::InletPressure:
+            return "inlet pressure";
+        case FlowInput::OutletPressure:
+            return "outlet pressure";
+        case FlowInput::Cv:
+            return "Cv";
+        case FlowInput::MassFlow:
+            return "mass flow";
+        case FlowInput::XtFactor:
+            return "Xt";
+    }
+    return {};
+}
+
+std::string pressureText(double psig) { return unitValueText(psig) + " " + std::string(kPressureUnit); }
+
+}  // namespace
+
+std::string_view valueUnit(FlowMode mode) { return mode == FlowMode::Cv ? "Cv" : "slm"; }
+
+std::string gapText(const FlowCurve& curve) {
+    switch (curve.gap) {
+        case CurveGap::None:
+            return {};
+        case CurveGap::MissingInputs: {
+            std::string text = "Missing: ";
+            for (std::size_t i = 0; i < curve.missing.size(); ++i)
+                text += (i ? ", " : "") + std::string(inputName(curve.missing[i]));
+            return text;
+        }
+        case CurveGap::NoPressureDrop:
+            return "No flow: the outlet pressure is not below the inlet pressure";
+        case CurveGap::NoInletPressure:
+            return "No flow: an inlet pressure of -14.7 psig is vacuum";
+        case CurveGap::OutOfRange:
+            return "No curve: the numbers are too large to calculate";
+    }
+    return {};
+}
+
+std::string pointText(FlowMode mode, const CurvePoint& point) {
+    const std::string value =
+        mode == FlowMode::Cv ? "Cv " + cvText(float(point.value)) : massFlowText(float(point.value)) + " slm";
+    return pressureText(point.outlet) + ": " + value + (point.choked ? ", choked" : "");
+}
+
+std::string curveSummary(const FlowCurve& curve) {
+    if (!curve.drawn()) return gapText(curve);
+    std::string summary = (curve.mode == FlowMode::Cv ? "Cv needed from " : "Flow from ") +
+                          pressureText(kVacuum) + " to " + pressureText(curve.inlet) + "; now " +
+                          pointText(curve.mode, curve.operatingPoint);
+    if (curve.chokedOutlet >= kVacuum) summary += "; choked at or below " + pressureText(curve.chokedOutlet);
+    return summary;
+}
+
+}  // namespace tarvek
