@@ -8,10 +8,10 @@
 
 #include "app/calculator/gas_list_notice.h"
 #include "app/controls.h"
-#include "rules/numbers/number_text.h"
+#include "app/warning.h"
 #include "rules/calculator/choked_flow_ratio.h"
 #include "rules/calculator/flow_calculation.h"
-#include "app/warning.h"
+#include "rules/numbers/number_text.h"
 
 namespace tarvek {
 

@@ -5,8 +5,8 @@
 #include <QObject>
 #include <QString>
 
-#include "rules/calculator/input_validation.h"
 #include "platform/gas_data_source.h"
+#include "rules/calculator/input_validation.h"
 
 class QComboBox;
 class QLabel;

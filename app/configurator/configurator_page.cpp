@@ -11,6 +11,7 @@
 #include "app/controls.h"
 #include "app/picture_box.h"
 #include "rules/configurator/nonstandard_reasons.h"
+#include "rules/configurator/pricing.h"
 
 namespace tarvek {
 
@@ -26,12 +27,12 @@ void ConfiguratorPage::connectControls() {
         const Option option = Option(i);
         connect(ui.options[i], &QAbstractButton::toggled, this, [this, option](bool on) {
             // An option button acts when it becomes selected; the check box on every change.
-            if (on || option == Option::chkLS) click(option);
+            if (on || option == Option::LeverHandle) click(option);
         });
     }
     connect(ui.txtDiscount, &QLineEdit::textChanged, this,
-            [this](const QString& text) { show(model_.txtDiscount_Change(stdstr(text))); });
-    connect(ui.Image2, &PictureBox::doubleClicked, this, [this] { show(model_.Image2_DblClick()); });
+            [this](const QString& text) { show(model_.typeDiscount(stdstr(text))); });
+    connect(ui.Image2, &PictureBox::doubleClicked, this, [this] { show(model_.togglePrices()); });
 }
 
 void ConfiguratorPage::choose(List list, int entry) { show(model_.choose(list, entry)); }
@@ -91,13 +92,13 @@ void ConfiguratorPage::showOptions(const ConfiguratorState& s) {
 
 void ConfiguratorPage::showPrices(const ConfiguratorState& s) {
     ui.lblPartNumber->setText(qstr(s.partNumber));
-    ui.lblPrice->setText(qstr(s.listPrice));
+    ui.lblPrice->setText(qstr(listPriceText(s.listPrice)));
     if (ui.txtDiscount->text() != qstr(s.discount)) {
         const QSignalBlocker quiet(ui.txtDiscount);
         ui.txtDiscount->setText(qstr(s.discount));
     }
     ui.txtDiscount->setEnabled(s.discountEnabled);
-    ui.lblNetPrice->setText(qstr(s.netPrice));
+    ui.lblNetPrice->setText(qstr(netPriceText(s.netPrice)));
     for (QWidget* w : std::initializer_list<QWidget*>{ui.lblPrice, ui.txtDiscount, ui.lblNetPrice, ui.Label3,
                                                       ui.Label6, ui.Label4})
         setShown(w, s.pricesShown);

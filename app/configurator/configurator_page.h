@@ -6,7 +6,7 @@
 #include <array>
 #include <vector>
 
-#include "rules/configurator/configurator_model.h"
+#include "rules/configurator/configurator.h"
 
 class QAbstractButton;
 class QComboBox;
@@ -40,7 +40,7 @@ class ConfiguratorPage : public QObject {
   public:
     explicit ConfiguratorPage(const ConfiguratorControls& controls);
 
-    const ConfiguratorModel& model() const { return model_; }
+    const Configurator& configurator() const { return model_; }
     const ConfiguratorState& state() const { return model_.state(); }
     const ConfigurationRecord& record() const { return model_.state().record; }
 
@@ -67,7 +67,7 @@ class ConfiguratorPage : public QObject {
     void showPicture(const ConfiguratorState& state);
 
     ConfiguratorControls ui;
-    ConfiguratorModel model_;
+    Configurator model_;
     std::array<Entries, kListCount> shownEntries_;  // a list is refilled only when its entries change
 };
 

@@ -8,8 +8,8 @@
 
 #include "app/busy_cursor.h"
 #include "app/deferred_icon.h"
+#include "app/literature/document_buttons.h"
 #include "app/literature/wrapped_captions.h"
-#include "rules/catalogue/documents.h"
 #include "platform/document_opener.h"
 
 namespace tarvek {
@@ -60,14 +60,14 @@ Literature::Literature(std::initializer_list<QWidget*> pages) {
         const DocumentButton* document = findDocumentButton(row.button);
         QToolButton* button = findButton(pages, row.button);
         if (!document || !button) continue;
-        button->setIcon(deferredIcon(buttonPicturePath(*document)));
+        button->setIcon(deferredIcon(buttonPicturePath(document->document())));
         captions->wrap(button);
         connect(button, &QAbstractButton::clicked, this, row.handler);
     }
 }
 
-QString Literature::buttonPicturePath(const DocumentButton& button) {
-    return QLatin1String(":/tarvek/documents/") + qstring(button.button) + QLatin1String(".png");
+QString Literature::buttonPicturePath(const Document& document) {
+    return QLatin1String(":/tarvek/documents/") + QString::fromStdString(firstPagePictureName(document));
 }
 
 // A failing step is skipped without a word: a missing document, a missing viewer or one that
@@ -78,7 +78,7 @@ void Literature::openDocumentOfHandler(std::string_view handlerName) {
     if (!row) return;
     const BusyCursor busy;
     try {
-        openDocument(documentPath(QCoreApplication::applicationDirPath(), row->document));
+        openDocument(documentPath(QCoreApplication::applicationDirPath(), row->document().path));
     } catch (...) {
     }
 }

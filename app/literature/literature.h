@@ -10,7 +10,7 @@ class QWidget;
 
 namespace tarvek {
 
-struct DocumentButton;
+struct Document;
 
 class Literature : public QObject {
     Q_OBJECT
@@ -19,7 +19,7 @@ class Literature : public QObject {
     explicit Literature(std::initializer_list<QWidget*> pages);
 
     // The pictures of the buttons: first pages of their documents, stored as resources.
-    static QString buttonPicturePath(const DocumentButton& button);
+    static QString buttonPicturePath(const Document& document);
 
     void cmdOpenMXpdf_Click();
     void cmdOpenMX2pdf_Click();

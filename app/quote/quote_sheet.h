@@ -6,8 +6,8 @@
 #include <QDate>
 #include <QImage>
 
-#include "rules/quotes/quote.h"
 #include "pictures/picture.h"
+#include "rules/quotes/quote.h"
 
 class QPaintDevice;
 class QPainter;

@@ -5,8 +5,8 @@
 #include "assets/documents/catalogue_text.h"
 #include "rules/catalogue/connections.h"
 #include "rules/catalogue/lookup.h"
-#include "rules/catalogue/portings.h"
 #include "rules/catalogue/options.h"
+#include "rules/catalogue/portings.h"
 
 namespace tarvek::documents {
 namespace {
@@ -86,7 +86,7 @@ TextTable portingTable(std::span<const Porting> portings) {
         table.rows.push_back(
             {str(porting.entry),
              std::to_string(std::count(porting.positions.begin(), porting.positions.end(), true)),
-             positionsText(porting), priceCell(porting.price)});
+             positionsText(porting), priceCell(porting.written.price)});
     return table;
 }
 
@@ -102,7 +102,7 @@ TextTable connectionTable(const ConnectionSet& set) {
         table.rows.push_back(
             {str(parts.code), str(parts.description), connection ? priceCell(connection->price) : "-"});
     }
-    if (set.fixedMaleOn2A)
+    if (set.offersFixedMale)
         if (const Connection* fixed = findRow(kConnections, &Connection::entry, connection::V14)) {
             const EntryParts parts = splitEntry(fixed->entry);
             table.rows.push_back({str(parts.code),
@@ -121,25 +121,25 @@ TextTable optionTable(const std::vector<OfferedActuator>& actuators) {
     const auto any = [&](auto test) { return std::any_of(actuators.begin(), actuators.end(), test); };
     if (any([](const OfferedActuator& a) { return a.onSeries->seat == SeatHandling::Options; }))
         for (const SeatOption& seat : kSeatOptions)
-            table.rows.push_back({"Seat: " + str(seat.seatCaption), suffixText(seat.seat.partNumber),
-                                  priceCell(seat.seat.price)});
+            table.rows.push_back(
+                {"Seat: " + str(seat.seatCaption), suffixText(seat.seat.code), priceCell(seat.seat.price)});
     std::vector<std::string> vespel;
     for (const OfferedActuator& a : actuators)
         if (a.onSeries->seat == SeatHandling::Vespel) addOnce(vespel, a.actuator->code);
     if (!vespel.empty()) {
         const SeatOption& seat = kSeatOptions[1];
         table.rows.push_back({"Seat: " + str(seat.seatCaption) + ", fitted on every " + joinedList(vespel),
-                              suffixText(seat.seat.partNumber), priceCell(seat.seat.price)});
+                              suffixText(seat.seat.code), priceCell(seat.seat.price)});
     }
     if (any([](const OfferedActuator& a) { return a.actuator->handleOptions; }))
         for (const ColourOption& colour : kColourOptions)
-            table.rows.push_back({"Handle colour: " + str(colour.caption), suffixText(colour.partNumber),
-                                  priceCell(colour.price.value_or("0"))});
+            table.rows.push_back({"Handle colour: " + str(colour.caption), suffixText(colour.written.code),
+                                  priceCell(colour.written.price)});
     std::vector<std::string> lever;
     for (const OfferedActuator& a : actuators)
         if (a.actuator->leverOption) addOnce(lever, a.actuator->code);
     if (!lever.empty())
-        table.rows.push_back({"LS - Lever Handle, for " + joinedList(lever), str(kLeverHandleOn.partNumber),
+        table.rows.push_back({"LS - Lever Handle, for " + joinedList(lever), str(kLeverHandleOn.code),
                               priceCell(kLeverHandleOn.price)});
     return table;
 }
@@ -162,18 +162,19 @@ void addConnectionChoices(std::vector<ExampleChoice>& choices, const Porting& po
         return findRow(kConnections, &Connection::entry, set.connections.front());
     };
     bool first = true;
-    for (std::size_t position = 0; position < kConnectionCodes.size(); ++position) {
+    for (std::size_t position = 0; position < kConnectionPositions; ++position) {
         const std::string label = "Connection " + std::to_string(position + 1);
+        const Segment segment = connectionSegment(position);
         if (!porting.positions[position] || set.connections.empty()) {
-            choices.push_back({label + ": not used by the porting", kConnectionCodes[position],
-                               position == 0 ? "-X" : "X", kConnectionPrices[position], "0"});
+            choices.push_back(
+                {label + ": not used by the porting", segment, kUnusedPositionCodes[position], segment, "0"});
             continue;
         }
         const Connection* connection = pick(first ? 'M' : 'F');
         first = false;
         if (!connection) continue;
-        choices.push_back({label + ": " + str(connection->entry), kConnectionCodes[position],
-                           connection->codes[position], kConnectionPrices[position], connection->price});
+        choices.push_back({label + ": " + str(connection->entry), segment, connection->codes[position],
+                           segment, connection->price});
     }
 }
 

@@ -60,6 +60,10 @@ std::string dollars(std::string_view price) { return centsText(cents(price)); }
 
 std::string priceCell(std::string_view price) { return cents(price) == 0 ? "no charge" : dollars(price); }
 
+std::string dollars(Money amount) { return centsText(amount.cents); }
+std::string dollars(const Price& price) { return dollars(price.amount()); }
+std::string priceCell(const Price& price) { return price.amount().cents == 0 ? "no charge" : dollars(price); }
+
 std::string joinedList(const std::vector<std::string>& items) {
     std::string text;
     for (std::size_t i = 0; i < items.size(); ++i) {

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "rules/catalogue/price.h"
+
 namespace tarvek {
 
 // An entry text is a code, a dash separator (" - " or " --- ") and a description:
@@ -27,6 +29,7 @@ std::vector<std::string_view> sparePartSeries(std::string_view entry);
 long long cents(std::string_view price);
 std::string centsText(long long amount);
 std::string priceCell(std::string_view price);
+std::string priceCell(const Price& price);
 
 // "A, B and C".
 std::string joinedList(const std::vector<std::string>& items);

@@ -9,32 +9,28 @@
 #include "rules/catalogue/bodies.h"
 #include "rules/catalogue/connections.h"
 #include "rules/catalogue/lookup.h"
+#include "rules/catalogue/options.h"
 #include "rules/catalogue/other_models.h"
 #include "rules/catalogue/portings.h"
 #include "rules/catalogue/product_types.h"
-#include "rules/catalogue/options.h"
 
 namespace tarvek::documents {
-namespace {
+namespace {}  // namespace
 
-using R = ConfigurationRecord;
-
-}  // namespace
-
-DocumentContent regulatorBrochure(const DocumentButton& button) {
-    DocumentContent content = documentFrame(button, kBrochure);
-    const ProductType* type = findRow(kProductTypes, &ProductType::entry, button.subject);
+DocumentContent regulatorBrochure(const Document& document) {
+    DocumentContent content = documentFrame(document, kBrochure);
+    const ProductType* type = findRow(kProductTypes, &ProductType::entry, document.subject);
     std::vector<const Body*> series;
     for (const Body& body : kBodies)
-        if (body.productType == button.subject) series.push_back(&body);
+        if (body.productType == document.subject) series.push_back(&body);
     if (!type || series.empty()) return content;
 
     std::vector<std::string> names;
     for (const Body* body : series) names.push_back(str(seriesName(body->code)));
-    content.title = firstWord(button.caption) + " " + str(type->entry);
+    content.title = firstWord(document.caption) + " " + str(type->entry);
     content.subtitle = "Single-stage regulators, " + joinedList(names) + " series";
     content.picture = type->picture;
-    content.pictureCaption = collapsedCaption(button.caption);
+    content.pictureCaption = collapsedCaption(document.caption);
     content.keyFacts = {
         {"Series", joinedList(names)},
         {"Outlet ranges", counted(kRegulatorRanges.size(), "model")},
@@ -42,7 +38,7 @@ DocumentContent regulatorBrochure(const DocumentButton& button) {
         {"Seat", str(kSeatOptions[0].seatCaption) + ", or " + str(kSeatOptions[1].seatCaption)},
     };
     content.blocks.push_back(Paragraph{
-        "The " + firstWord(button.caption) +
+        "The " + firstWord(document.caption) +
         " regulators hold a steady outlet pressure from a higher supply "
         "pressure. Choose the series for size and flow, then the outlet range; the regulator's list price is "
         "the price of its series, whichever range it has."});
@@ -78,18 +74,17 @@ DocumentContent regulatorBrochure(const DocumentButton& button) {
         {{"Option", 0.55, false}, {"Part-number suffix", 0.22, false}, {"List price US$", 0.23, true}}, {}};
     for (std::size_t i = 0; i < 2; ++i)  // the bleed seat is not offered on a regulator
         seats.rows.push_back({"Seat: " + str(kSeatOptions[i].seatCaption),
-                              suffixText(kSeatOptions[i].seat.partNumber),
-                              priceCell(kSeatOptions[i].seat.price)});
+                              suffixText(kSeatOptions[i].seat.code), priceCell(kSeatOptions[i].seat.price)});
     content.blocks.push_back(seats);
 
     if (porting && set) {
         const RegulatorRange& range = kRegulatorRanges.front();
         const Body& body = *series.front();
         std::vector<ExampleChoice> choices = {
-            {"Outlet range: " + str(range.entry), &R::lblPNModel, range.code, &R::lblPriceModel, "0"},
-            {"Body: " + str(body.entry), &R::lblPNBody, body.code, &R::lblPriceBody, body.price},
-            {"Porting: " + str(porting->entry), &R::lblPNPorting, porting->code, &R::lblPricePorting,
-             porting->price},
+            {"Outlet range: " + str(range.entry), Segment::Model, range.code, Segment::Model, "0"},
+            {"Body: " + str(body.entry), Segment::Body, body.code, Segment::Body, body.price},
+            {"Porting: " + str(porting->entry), Segment::Porting, porting->written.code, Segment::Porting,
+             porting->written.price},
         };
         addConnectionChoices(choices, *porting, *set);
         content.blocks.push_back(Heading{"Ordering example"});
@@ -98,21 +93,21 @@ DocumentContent regulatorBrochure(const DocumentButton& button) {
     return content;
 }
 
-DocumentContent flowComponentBrochure(const DocumentButton& button) {
-    DocumentContent content = documentFrame(button, kBrochure);
+DocumentContent flowComponentBrochure(const Document& document) {
+    DocumentContent content = documentFrame(document, kBrochure);
     std::vector<const FlowComponent*> components;
     for (const FlowComponent& component : kFlowComponents)
-        if (component.family == button.subject) components.push_back(&component);
+        if (component.family == document.subject) components.push_back(&component);
     if (components.empty()) return content;
 
     const std::string prefix = str(components.front()->code.substr(0, components.front()->code.find('-')));
-    const std::string family = str(button.subject) + "s";
+    const std::string family = str(document.subject) + "s";
     const bool seals =
         std::any_of(components.begin(), components.end(), [](auto* c) { return c->sealOptions; });
-    long long lowest = cents(components.front()->price), highest = lowest;
+    std::int64_t lowest = components.front()->price.amount().cents, highest = lowest;
     for (const FlowComponent* c : components) {
-        lowest = std::min(lowest, cents(c->price));
-        highest = std::max(highest, cents(c->price));
+        lowest = std::min(lowest, c->price.amount().cents);
+        highest = std::max(highest, c->price.amount().cents);
     }
 
     content.title = prefix + " " + family;
@@ -146,8 +141,8 @@ DocumentContent flowComponentBrochure(const DocumentButton& button) {
                                c->sealOptions ? "yes" : "-", dollars(c->price)});
     content.blocks.push_back(models);
 
-    std::vector<ExampleChoice> choices = {{"Model: " + str(components.front()->entry), &R::lblPNModel,
-                                           components.front()->code, &R::lblPriceBody,
+    std::vector<ExampleChoice> choices = {{"Model: " + str(components.front()->entry), Segment::Model,
+                                           components.front()->code, Segment::Body,
                                            components.front()->price}};
     if (seals) {
         content.blocks.push_back(Heading{"Seal options"});
@@ -155,23 +150,23 @@ DocumentContent flowComponentBrochure(const DocumentButton& button) {
             {{"Seal", 0.55, false}, {"Part-number suffix", 0.22, false}, {"List price US$", 0.23, true}}, {}};
         for (const SeatOption& seal : kSeatOptions)
             options.rows.push_back(
-                {str(seal.sealCaption), suffixText(seal.seal.partNumber), priceCell(seal.seal.price)});
+                {str(seal.sealCaption), suffixText(seal.seal.code), priceCell(seal.seal.price)});
         content.blocks.push_back(options);
         const SeatOption& kalrez = kSeatOptions[1];
-        choices.push_back({"Seal: " + str(kalrez.sealCaption), &R::lblPNOptionsSeat, kalrez.seal.partNumber,
-                           &R::lblPriceOptionsSeat, kalrez.seal.price});
+        choices.push_back({"Seal: " + str(kalrez.sealCaption), Segment::Seat, kalrez.seal.code, Segment::Seat,
+                           kalrez.seal.price});
     }
     content.blocks.push_back(Heading{"Ordering example"});
     content.blocks.push_back(exampleTable(choices));
     return content;
 }
 
-DocumentContent fittingBrochure(const DocumentButton& button) {
-    DocumentContent content = documentFrame(button, kBrochure);
-    const Body* family = findRow(kBodies, &Body::entry, button.subject);
+DocumentContent fittingBrochure(const Document& document) {
+    DocumentContent content = documentFrame(document, kBrochure);
+    const Body* family = findRow(kBodies, &Body::entry, document.subject);
     std::vector<const Fitting*> fittings;
     for (const Fitting& fitting : kFittings)
-        if (fitting.family == button.subject) fittings.push_back(&fitting);
+        if (fitting.family == document.subject) fittings.push_back(&fitting);
     if (!family || fittings.empty()) return content;
 
     const std::string prefix = str(fittings.front()->code.substr(0, fittings.front()->code.find('-')));
@@ -209,8 +204,8 @@ DocumentContent fittingBrochure(const DocumentButton& button) {
     }
     content.blocks.push_back(Heading{"Ordering example"});
     content.blocks.push_back(
-        exampleTable({{"Fitting: " + str(fittings.front()->entry), &R::lblPNModel, fittings.front()->code,
-                       &R::lblPriceModel, fittings.front()->price}}));
+        exampleTable({{"Fitting: " + str(fittings.front()->entry), Segment::Model, fittings.front()->code,
+                       Segment::Model, fittings.front()->price}}));
     return content;
 }
 

@@ -13,26 +13,26 @@
 
 namespace tarvek::documents {
 
-DocumentContent valveSeriesBrochure(const DocumentButton& button);
-DocumentContent vBlockBrochure(const DocumentButton& button);
-DocumentContent regulatorBrochure(const DocumentButton& button);
-DocumentContent flowComponentBrochure(const DocumentButton& button);
-DocumentContent fittingBrochure(const DocumentButton& button);
-DocumentContent actuatorBrochure(const DocumentButton& button);
-DocumentContent seatSheet(const DocumentButton& button);
-DocumentContent diaphragmSheet(const DocumentButton& button);
-DocumentContent actuatorSheet(const DocumentButton& button);
+DocumentContent valveSeriesBrochure(const Document& document);
+DocumentContent vBlockBrochure(const Document& document);
+DocumentContent regulatorBrochure(const Document& document);
+DocumentContent flowComponentBrochure(const Document& document);
+DocumentContent fittingBrochure(const Document& document);
+DocumentContent actuatorBrochure(const Document& document);
+DocumentContent seatSheet(const Document& document);
+DocumentContent diaphragmSheet(const Document& document);
+DocumentContent actuatorSheet(const Document& document);
 
 // A document with its file name and kind filled in.
-DocumentContent documentFrame(const DocumentButton& button, std::string_view kindLabel);
+DocumentContent documentFrame(const Document& document, std::string_view kindLabel);
 
 // One line of an ordering example: what the customer chose and the two segments it writes.
 struct ExampleChoice {
     std::string what;
-    Segment partNumber;
+    Segment codeIn;
     std::string_view code;
-    Segment price;
-    std::string_view amount;
+    Segment priceIn;  // a flow component's price is its body's
+    Price price;
 };
 // The example's lines and, last, the part number and list price the configurator composes
 // from them.

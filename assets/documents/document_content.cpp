@@ -6,36 +6,36 @@
 
 namespace tarvek {
 
-DocumentContent documentContent(const DocumentButton& button) {
+DocumentContent documentContent(const Document& document) {
     using namespace documents;
-    switch (button.kind) {
+    switch (document.kind) {
         case DocumentKind::ValveSeries:
-            return valveSeriesBrochure(button);
+            return valveSeriesBrochure(document);
         case DocumentKind::VBlockSeries:
-            return vBlockBrochure(button);
+            return vBlockBrochure(document);
         case DocumentKind::Regulators:
-            return regulatorBrochure(button);
+            return regulatorBrochure(document);
         case DocumentKind::FlowComponents:
-            return flowComponentBrochure(button);
+            return flowComponentBrochure(document);
         case DocumentKind::Fittings:
-            return fittingBrochure(button);
+            return fittingBrochure(document);
         case DocumentKind::Actuator:
-            return actuatorBrochure(button);
+            return actuatorBrochure(document);
         case DocumentKind::SeatMaintenance:
-            return seatSheet(button);
+            return seatSheet(document);
         case DocumentKind::DiaphragmMaintenance:
-            return diaphragmSheet(button);
+            return diaphragmSheet(document);
         case DocumentKind::ActuatorMaintenance:
-            return actuatorSheet(button);
+            return actuatorSheet(document);
     }
-    return documentFrame(button, "");
+    return documentFrame(document, "");
 }
 
 namespace documents {
 
-DocumentContent documentFrame(const DocumentButton& button, std::string_view kindLabel) {
+DocumentContent documentFrame(const Document& document, std::string_view kindLabel) {
     DocumentContent content;
-    content.fileName = documentFileName(button);
+    content.fileName = documentFileName(document);
     content.kindLabel = kindLabel;
     return content;
 }
@@ -45,13 +45,13 @@ TextTable exampleTable(const std::vector<ExampleChoice>& choices) {
         {{"Choice", 0.55, false}, {"Part-number segment", 0.25, false}, {"List price US$", 0.2, true}}, {}};
     ConfigurationRecord record;
     for (const ExampleChoice& choice : choices) {
-        record.*choice.partNumber = choice.code;
-        record.*choice.price = choice.amount;
+        record[choice.codeIn].code = choice.code;
+        record[choice.priceIn].price = choice.price;
         table.rows.push_back({choice.what, choice.code.empty() ? "(none)" : std::string(choice.code),
-                              priceCell(choice.amount)});
+                              priceCell(choice.price)});
     }
     table.rows.push_back(
-        {"Part number and list price", composePartNumber(record), dollars(listPriceText(record))});
+        {"Part number and list price", composePartNumber(record), dollars(listPrice(record))});
     table.totalRow = true;
     return table;
 }

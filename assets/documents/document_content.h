@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "rules/catalogue/documents.h"
+#include "rules/catalogue/price.h"
 
 namespace tarvek {
 
@@ -54,9 +55,11 @@ struct DocumentContent {
     std::vector<Block> blocks;
 };
 
-DocumentContent documentContent(const DocumentButton& button);
+DocumentContent documentContent(const Document& document);
 
 // Amounts as documents print them: "140.00" from "140.00", "540" or "7.5".
 std::string dollars(std::string_view price);
+std::string dollars(Money amount);
+std::string dollars(const Price& price);
 
 }  // namespace tarvek

@@ -7,8 +7,8 @@
 #include "rules/catalogue/actuators.h"
 #include "rules/catalogue/bodies.h"
 #include "rules/catalogue/lookup.h"
-#include "rules/catalogue/other_models.h"
 #include "rules/catalogue/options.h"
+#include "rules/catalogue/other_models.h"
 
 namespace tarvek::documents {
 namespace {
@@ -85,12 +85,12 @@ std::vector<std::string> withClosingSteps(std::vector<std::string> steps) {
     return steps;
 }
 
-DocumentContent partSheet(const DocumentButton& button, const std::vector<const SparePart*>& parts) {
-    DocumentContent content = documentFrame(button, kSheet);
+DocumentContent partSheet(const Document& document, const std::vector<const SparePart*>& parts) {
+    DocumentContent content = documentFrame(document, kSheet);
     const std::vector<std::string> series = seriesOf(parts);
     std::vector<std::string> codes;
     for (const SparePart* part : parts) codes.push_back(str(part->code));
-    content.title = str(documentFileName(button).substr(std::string_view("Maintenance Sheet - ").size()));
+    content.title = str(documentFileName(document).substr(std::string_view("Maintenance Sheet - ").size()));
     if (content.title.ends_with(".pdf")) content.title.resize(content.title.size() - 4);
     content.subtitle = joinedList(series) + " Series diaphragm valves";
     if (!parts.empty()) {
@@ -103,9 +103,9 @@ DocumentContent partSheet(const DocumentButton& button, const std::vector<const 
 
 }  // namespace
 
-DocumentContent seatSheet(const DocumentButton& button) {
-    const auto parts = sparePartsContaining(button.subject);
-    DocumentContent content = partSheet(button, parts);
+DocumentContent seatSheet(const Document& document) {
+    const auto parts = sparePartsContaining(document.subject);
+    DocumentContent content = partSheet(document, parts);
     std::vector<std::string> kits;
     for (const SparePart* part : parts)
         if (part->entry.find("Tool Kit") != std::string_view::npos) kits.push_back(str(part->code));
@@ -123,10 +123,10 @@ DocumentContent seatSheet(const DocumentButton& button) {
     content.blocks.push_back(seriesTable(seriesOf(parts), parts));
     content.blocks.push_back(Heading{"Spare parts and tools"});
     content.blocks.push_back(sparePartsTable(parts));
-    content.blocks.push_back(Paragraph{
-        "A valve ordered with the " + str(kSeatOptions[1].seatCaption) + " (suffix " +
-        str(kSeatOptions[1].seat.partNumber) + ") takes a Vespel seat again: its part number ends in " +
-        str(kSeatOptions[1].seat.partNumber) + ". Every other valve takes the standard seat."});
+    content.blocks.push_back(
+        Paragraph{"A valve ordered with the " + str(kSeatOptions[1].seatCaption) + " (suffix " +
+                  str(kSeatOptions[1].seat.code) + ") takes a Vespel seat again: its part number ends in " +
+                  str(kSeatOptions[1].seat.code) + ". Every other valve takes the standard seat."});
     content.blocks.push_back(gasSafety());
     content.blocks.push_back(Heading{"Replacing the seat"});
     content.blocks.push_back(NumberedSteps{withClosingSteps({
@@ -152,9 +152,9 @@ DocumentContent seatSheet(const DocumentButton& button) {
     return content;
 }
 
-DocumentContent diaphragmSheet(const DocumentButton& button) {
-    const auto parts = sparePartsContaining(button.subject);
-    DocumentContent content = partSheet(button, parts);
+DocumentContent diaphragmSheet(const Document& document) {
+    const auto parts = sparePartsContaining(document.subject);
+    DocumentContent content = partSheet(document, parts);
     content.blocks.push_back(Paragraph{
         "The diaphragm seals the valve to the outside and carries the actuator's stroke to the seat. Replace "
         "it "
@@ -185,10 +185,10 @@ DocumentContent diaphragmSheet(const DocumentButton& button) {
     return content;
 }
 
-DocumentContent actuatorSheet(const DocumentButton& button) {
-    DocumentContent content = documentFrame(button, kSheet);
+DocumentContent actuatorSheet(const Document& document) {
+    DocumentContent content = documentFrame(document, kSheet);
     std::vector<const Actuator*> actuators;
-    for (std::string_view codes = button.subject; !codes.empty();) {
+    for (std::string_view codes = document.subject; !codes.empty();) {
         const auto slash = codes.find('/');
         if (const Actuator* a = findRow(kActuators, &Actuator::code, codes.substr(0, slash)))
             actuators.push_back(a);
@@ -239,7 +239,7 @@ DocumentContent actuatorSheet(const DocumentButton& button) {
     content.pictureCaption = joinedList(codes);
     content.keyFacts = {{"Actuators", joinedList(codes)}, {"Valve series", joinedList(series)}};
     if (first.leverOption)
-        content.keyFacts.emplace_back("Lever handle", "option " + str(kLeverHandleOn.partNumber));
+        content.keyFacts.emplace_back("Lever handle", "option " + str(kLeverHandleOn.code));
 
     std::string intro;
     for (const Actuator* a : actuators) intro += actuatorSummary(*a) + " ";
@@ -304,7 +304,7 @@ DocumentContent actuatorSheet(const DocumentButton& button) {
     }
     if (first.leverOption) {
         steps.push_back("Where the valve was ordered with the lever handle (suffix " +
-                        str(kLeverHandleOn.partNumber) +
+                        str(kLeverHandleOn.code) +
                         "), fit the lever over the knob and tighten its set screw.");
     }
     for (const SparePart* part : parts)

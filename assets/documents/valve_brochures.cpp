@@ -9,10 +9,10 @@
 #include "rules/catalogue/bodies.h"
 #include "rules/catalogue/connections.h"
 #include "rules/catalogue/lookup.h"
+#include "rules/catalogue/options.h"
 #include "rules/catalogue/other_models.h"
 #include "rules/catalogue/portings.h"
 #include "rules/catalogue/product_types.h"
-#include "rules/catalogue/options.h"
 
 namespace tarvek::documents {
 namespace {
@@ -30,8 +30,6 @@ void addConnectionsAndOptions(DocumentContent& content, const Body& series,
         content.blocks.push_back(options);
     }
 }
-
-using R = ConfigurationRecord;
 
 void addValveSections(DocumentContent& content, const Body& series,
                       const std::vector<OfferedActuator>& offered, const std::vector<std::string>& notes) {
@@ -68,17 +66,17 @@ void addValveExample(DocumentContent& content, const Body& series,
     const OfferedActuator& first = offered.front();
     const Porting& porting = kPortings.front();
     std::vector<ExampleChoice> choices = {
-        {"Actuator: " + str(first.actuator->entry), &R::lblPNModel, first.actuator->code, &R::lblPriceModel,
+        {"Actuator: " + str(first.actuator->entry), Segment::Model, first.actuator->code, Segment::Model,
          first.actuator->price},
-        {"Body: " + str(series.entry), &R::lblPNBody, series.code, &R::lblPriceBody, series.price},
-        {"Porting: " + str(porting.entry), &R::lblPNPorting, porting.code, &R::lblPricePorting,
-         porting.price},
+        {"Body: " + str(series.entry), Segment::Body, series.code, Segment::Body, series.price},
+        {"Porting: " + str(porting.entry), Segment::Porting, porting.written.code, Segment::Porting,
+         porting.written.price},
     };
     addConnectionChoices(choices, porting, *set);
     if (first.onSeries->seat == SeatHandling::Vespel) {
         const SeatOption& seat = kSeatOptions[1];
-        choices.push_back({"Seat: " + str(seat.seatCaption) + " (fitted)", &R::lblPNOptionsSeat,
-                           seat.seat.partNumber, &R::lblPriceOptionsSeat, seat.seat.price});
+        choices.push_back({"Seat: " + str(seat.seatCaption) + " (fitted)", Segment::Seat, seat.seat.code,
+                           Segment::Seat, seat.seat.price});
     }
     content.blocks.push_back(Heading{"Ordering example"});
     content.blocks.push_back(
@@ -89,9 +87,9 @@ void addValveExample(DocumentContent& content, const Body& series,
 
 }  // namespace
 
-DocumentContent valveSeriesBrochure(const DocumentButton& button) {
-    DocumentContent content = documentFrame(button, kBrochure);
-    const Body* series = findRow(kBodies, &Body::code, button.subject);
+DocumentContent valveSeriesBrochure(const Document& document) {
+    DocumentContent content = documentFrame(document, kBrochure);
+    const Body* series = findRow(kBodies, &Body::code, document.subject);
     if (!series) return content;
     const std::string name = str(seriesName(series->code));
     const std::string family = str(splitEntry(series->entry).description);
@@ -134,9 +132,9 @@ DocumentContent valveSeriesBrochure(const DocumentButton& button) {
     return content;
 }
 
-DocumentContent vBlockBrochure(const DocumentButton& button) {
-    DocumentContent content = documentFrame(button, kBrochure);
-    const Body* block = findRow(kBodies, &Body::code, button.subject);
+DocumentContent vBlockBrochure(const Document& document) {
+    DocumentContent content = documentFrame(document, kBrochure);
+    const Body* block = findRow(kBodies, &Body::code, document.subject);
     if (!block) return content;
     const std::string name = str(seriesName(block->code));
     const std::string family = str(splitEntry(block->entry).description);
@@ -150,7 +148,7 @@ DocumentContent vBlockBrochure(const DocumentButton& button) {
     content.pictureCaption = name + " V-Blocks";
     content.keyFacts = {
         {"Series", name + ", part-number segment " + str(block->code)},
-        {"List price", block->price.empty() ? "on request" : "US$ " + dollars(block->price)},
+        {"List price", !block->price.stated() ? "on request" : "US$ " + dollars(block->price)},
         {"Valve positions", valves ? str(seriesName(valves->code)) + " valves" : "on request"},
     };
     content.blocks.push_back(Paragraph{
@@ -179,9 +177,9 @@ DocumentContent vBlockBrochure(const DocumentButton& button) {
     return content;
 }
 
-DocumentContent actuatorBrochure(const DocumentButton& button) {
-    DocumentContent content = documentFrame(button, kBrochure);
-    const Actuator* actuator = findRow(kActuators, &Actuator::code, button.subject);
+DocumentContent actuatorBrochure(const Document& document) {
+    DocumentContent content = documentFrame(document, kBrochure);
+    const Actuator* actuator = findRow(kActuators, &Actuator::code, document.subject);
     if (!actuator) return content;
     const std::string code = str(actuator->code);
     const std::string description = str(splitEntry(actuator->entry).description);
@@ -219,7 +217,7 @@ DocumentContent actuatorBrochure(const DocumentButton& button) {
     for (const auto& [body, row] : seriesRows)
         onSeries.rows.push_back({code + str(body->code), str(body->entry), str(row->note),
                                  seatText(row->seat),
-                                 centsText(cents(actuator->price) + cents(body->price))});
+                                 centsText(actuator->price.amount().cents + body->price.amount().cents)});
     content.blocks.push_back(onSeries);
     content.blocks.push_back(Paragraph{"The list price is the valve with its " + code +
                                        ", before porting, end connections and options."});
@@ -239,19 +237,19 @@ DocumentContent actuatorBrochure(const DocumentButton& button) {
     if (const ConnectionSet* set = connectionSetOf(*body)) {
         const Porting& porting = kPortings.front();
         std::vector<ExampleChoice> choices = {
-            {"Actuator: " + str(actuator->entry), &R::lblPNModel, actuator->code, &R::lblPriceModel,
+            {"Actuator: " + str(actuator->entry), Segment::Model, actuator->code, Segment::Model,
              actuator->price},
-            {"Body: " + str(body->entry), &R::lblPNBody, body->code, &R::lblPriceBody, body->price},
-            {"Porting: " + str(porting.entry), &R::lblPNPorting, porting.code, &R::lblPricePorting,
-             porting.price},
+            {"Body: " + str(body->entry), Segment::Body, body->code, Segment::Body, body->price},
+            {"Porting: " + str(porting.entry), Segment::Porting, porting.written.code, Segment::Porting,
+             porting.written.price},
         };
         addConnectionChoices(choices, porting, *set);
         const ColourOption& red = kColourOptions[3];
-        choices.push_back({"Handle colour: " + str(red.caption), &R::lblPNOptionsColor, red.partNumber,
-                           &R::lblPriceOptionsColor, "0"});
+        choices.push_back({"Handle colour: " + str(red.caption), Segment::HandleColour, red.written.code,
+                           Segment::HandleColour, "0"});
         if (actuator->leverOption)
-            choices.push_back({"LS - Lever Handle", &R::lblPNOptionsGeneral2, kLeverHandleOn.partNumber,
-                               &R::lblPriceOptionsGeneral2, kLeverHandleOn.price});
+            choices.push_back({"LS - Lever Handle", Segment::LeverHandle, kLeverHandleOn.code,
+                               Segment::LeverHandle, kLeverHandleOn.price});
         content.blocks.push_back(Heading{"Ordering example"});
         content.blocks.push_back(exampleTable(choices));
     }

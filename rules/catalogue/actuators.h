@@ -5,6 +5,8 @@
 #include <array>
 #include <string_view>
 
+#include "rules/catalogue/price.h"
+
 namespace tarvek {
 
 // Model entry texts, spelled once here and used by every list that offers them.
@@ -27,7 +29,7 @@ inline constexpr std::string_view U310 = "U310 --- Air-Op N.O., Low Pressure";
 struct Actuator {
     std::string_view entry;
     std::string_view code;             // model part-number segment
-    std::string_view price;            // model price, as the catalogue writes it
+    Price price;                       // model price
     bool handleOptions;                // opens the handle colours
     bool leverOption;                  // offers the lever handle on a valve
     std::string_view assemblyPicture;  // shown under "Actuator Assemblies"; empty: valve-only model

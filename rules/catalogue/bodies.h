@@ -8,6 +8,7 @@
 
 #include "rules/catalogue/actuators.h"
 #include "rules/catalogue/lookup.h"
+#include "rules/catalogue/price.h"
 
 namespace tarvek {
 
@@ -18,7 +19,7 @@ struct Body {
     std::string_view entry;
     BodyKind kind;
     std::string_view code;                        // body part-number segment, with its dash
-    std::string_view price;                       // body price; empty: the segment stays "0"
+    Price price;                                  // empty: none of its own; written by series only
     std::string_view picture;                     // empty: no picture
     std::string_view note;                        // rating under the picture, valve series only
     std::span<const std::string_view> actuators;  // model entries of a valve series

@@ -5,6 +5,8 @@
 #include <array>
 #include <string_view>
 
+#include "rules/catalogue/price.h"
+
 namespace tarvek {
 
 struct RegulatorRange {
@@ -39,7 +41,7 @@ struct FlowComponent {
     std::string_view family;  // the body entry that offers it
     std::string_view entry;
     std::string_view code;
-    std::string_view price;  // written as the body price: the component is its own body
+    Price price;  // written as the body price: the component is its own body
     std::string_view picture;
     bool sealOptions;
 };
@@ -56,7 +58,7 @@ inline constexpr std::array<FlowComponent, 4> kFlowComponents = {{
 struct SparePart {
     std::string_view entry;
     std::string_view code;
-    std::string_view price;
+    Price price;
     std::string_view picture;
 };
 
@@ -78,7 +80,7 @@ struct Fitting {
     std::string_view family;  // the body entry that offers it
     std::string_view entry;
     std::string_view code;
-    std::string_view price;
+    Price price;
     std::string_view picture;
 };
 

@@ -6,34 +6,36 @@
 #include <string_view>
 
 #include "rules/catalogue/lookup.h"
+#include "rules/catalogue/price.h"
 
 namespace tarvek {
 
 struct Porting {
     std::string_view entry;
-    std::string_view code;  // part-number segment
-    std::string_view price;
+    Contribution written;
     std::array<bool, 4> positions;  // connection positions 1 to 4 it uses
     std::string_view drawing;       // top view of the porting
+    // The fixed male face seal fits the two ends of this porting on the series that offer it.
+    bool fixedMaleEnds = false;
 };
 
 // clang-format off
 inline constexpr std::array<Porting, 15> kPortings = {{
-    {"2A", "-2A", "0", {true, false, true, false}, "2A.wmf"},
-    {"2B", "-2B", "15", {true, true, false, false}, "2B.wmf"},
-    {"2C", "-2C", "15", {true, false, false, true}, "2C.wmf"},
-    {"2D", "-2D", "40", {true, false, true, false}, "2D.wmf"},
-    {"3A", "-3A", "30", {true, true, false, true}, "3A.wmf"},
-    {"3B", "-3B", "15", {true, true, true, false}, "3B.wmf"},
-    {"3C", "-3C", "30", {true, true, true, false}, "3C.wmf"},
-    {"3D", "-3D", "30", {true, true, true, false}, "3D.wmf"},
-    {"3E", "-3E", "30", {true, false, true, true}, "3E.wmf"},
-    {"3F", "-3F", "30", {true, true, false, true}, "3F.wmf"},
-    {"3G", "-3G", "40", {true, true, false, true}, "3G.wmf"},
-    {"4A", "-4A", "50", {true, true, true, true}, "4A.wmf"},
-    {"4B", "-4B", "50", {true, true, true, true}, "4B.wmf"},
-    {"4C", "-4C", "50", {true, true, true, true}, "4C.wmf"},
-    {"4D", "-4D", "50", {true, true, true, true}, "4D.wmf"},
+    {"2A", {"-2A", "0"}, {true, false, true, false}, "2A.wmf", true},
+    {"2B", {"-2B", "15"}, {true, true, false, false}, "2B.wmf"},
+    {"2C", {"-2C", "15"}, {true, false, false, true}, "2C.wmf"},
+    {"2D", {"-2D", "40"}, {true, false, true, false}, "2D.wmf"},
+    {"3A", {"-3A", "30"}, {true, true, false, true}, "3A.wmf"},
+    {"3B", {"-3B", "15"}, {true, true, true, false}, "3B.wmf"},
+    {"3C", {"-3C", "30"}, {true, true, true, false}, "3C.wmf"},
+    {"3D", {"-3D", "30"}, {true, true, true, false}, "3D.wmf"},
+    {"3E", {"-3E", "30"}, {true, false, true, true}, "3E.wmf"},
+    {"3F", {"-3F", "30"}, {true, true, false, true}, "3F.wmf"},
+    {"3G", {"-3G", "40"}, {true, true, false, true}, "3G.wmf"},
+    {"4A", {"-4A", "50"}, {true, true, true, true}, "4A.wmf"},
+    {"4B", {"-4B", "50"}, {true, true, true, true}, "4B.wmf"},
+    {"4C", {"-4C", "50"}, {true, true, true, true}, "4C.wmf"},
+    {"4D", {"-4D", "50"}, {true, true, true, true}, "4D.wmf"},
 }};
 // clang-format on
 
@@ -68,7 +70,7 @@ inline constexpr std::string_view GN[] = {T14, M14, F14};
 struct ConnectionSet {
     std::string_view body;  // body list entry
     std::span<const std::string_view> connections;
-    bool fixedMaleOn2A;  // porting "2A" adds the fixed male face seal to positions 1 and 3
+    bool offersFixedMale;  // at the ends of a porting with fixedMaleEnds, after its own entries
 };
 
 // clang-format off
@@ -87,7 +89,7 @@ inline constexpr std::array<ConnectionSet, 8> kConnectionSets = {{
 // The porting list: every porting's entry, in table order.
 Entries portingEntries();
 // A connection list of a body of kConnectionSets, with the fixed male face seal added at
-// the end where porting 2A offers it.
+// the end where the porting offers it.
 Entries connectionEntries(const ConnectionSet& set, bool withFixedMale);
 
 }  // namespace tarvek

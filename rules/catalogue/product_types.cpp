@@ -9,10 +9,10 @@ namespace {
 
 std::vector<std::string_view> entriesOf(const ProductType& type) {
     std::vector<std::string_view> entries;
-    if (type.entry == type::ActuatorAssemblies) {
+    if (type.family == ProductFamily::ActuatorAssemblies) {
         for (const auto& a : kActuators)
             if (!a.assemblyPicture.empty()) entries.push_back(a.entry);
-    } else if (type.entry == type::MiscellaneousParts) {
+    } else if (type.family == ProductFamily::MiscellaneousParts) {
         for (const auto& part : kSpareParts) entries.push_back(part.entry);
     } else {
         for (const auto& body : kBodies)

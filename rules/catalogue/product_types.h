@@ -12,6 +12,17 @@ inline constexpr std::array<std::string_view, 7> kProductTypeEntries = {
     type::DiaphragmValves, type::PressureRegulators, type::FlowComponents,    type::Fittings,
     type::Separator,       type::ActuatorAssemblies, type::MiscellaneousParts};
 
+// What a product type sells: the rules that differ between them branch on this.
+enum class ProductFamily {
+    None,  // the separator line, or nothing chosen
+    DiaphragmValves,
+    PressureRegulators,
+    FlowComponents,
+    Fittings,
+    ActuatorAssemblies,
+    MiscellaneousParts,
+};
+
 // Which caption set the seat/seal buttons get: valve seats, component seals, or as they were.
 enum class SeatCaptions { Unchanged, Seats, Seals };
 // The list a product type opens: the body list, or the model list directly.
@@ -19,18 +30,23 @@ enum class OpensList { Body, Model };
 
 struct ProductType {
     std::string_view entry;
+    ProductFamily family;
     std::string_view picture;  // empty: the picture stays empty and hidden
     OpensList opens;
     SeatCaptions captions;
 };
 
 inline constexpr std::array<ProductType, 6> kProductTypes = {{
-    {type::DiaphragmValves, "MX2 Valves.jpg", OpensList::Body, SeatCaptions::Seats},
-    {type::PressureRegulators, "T400 Regulators.jpg", OpensList::Body, SeatCaptions::Seats},
-    {type::FlowComponents, "", OpensList::Body, SeatCaptions::Seals},
-    {type::Fittings, "", OpensList::Body, SeatCaptions::Unchanged},
-    {type::ActuatorAssemblies, "Actuator Assemblies.jpg", OpensList::Model, SeatCaptions::Unchanged},
-    {type::MiscellaneousParts, "", OpensList::Model, SeatCaptions::Unchanged},
+    {type::DiaphragmValves, ProductFamily::DiaphragmValves, "MX2 Valves.jpg", OpensList::Body,
+     SeatCaptions::Seats},
+    {type::PressureRegulators, ProductFamily::PressureRegulators, "T400 Regulators.jpg", OpensList::Body,
+     SeatCaptions::Seats},
+    {type::FlowComponents, ProductFamily::FlowComponents, "", OpensList::Body, SeatCaptions::Seals},
+    {type::Fittings, ProductFamily::Fittings, "", OpensList::Body, SeatCaptions::Unchanged},
+    {type::ActuatorAssemblies, ProductFamily::ActuatorAssemblies, "Actuator Assemblies.jpg", OpensList::Model,
+     SeatCaptions::Unchanged},
+    {type::MiscellaneousParts, ProductFamily::MiscellaneousParts, "", OpensList::Model,
+     SeatCaptions::Unchanged},
 }};
 
 // The entries a product type of kProductTypes puts into the list it opens: its bodies, the

@@ -10,8 +10,8 @@ namespace {
 bool namesAStep(const ConfiguratorState& s, List list) {
     const std::string_view entry = s.list(list).chosenText();
     if (entry.find_first_not_of(' ') == std::string_view::npos) return false;
-    if (list == List::ProductType) return findRow(kProductTypes, &ProductType::entry, entry) != nullptr;
-    if (list == List::Model) return !s.record.lblPNModel.empty();
+    if (list == List::ProductType) return s.productFamily != ProductFamily::None;
+    if (list == List::Model) return !s.record.model.code.empty();
     return true;
 }
 
@@ -30,15 +30,15 @@ std::string_view stepText(const ConfiguratorState& s, Step step) {
     // with the frame closed (the Vespel seat of the very high pressure valves).
     switch (step) {
         case Step::Seat:
-            return s.seatFrameActive || !s.record.lblPNOptionsSeat.empty()
-                       ? checkedCaption(s, 0, kSeatButtons)
-                       : std::string_view();
-        case Step::Handle:
-            return s.colourFrameActive || !s.record.lblPNOptionsColor.empty()
+            return s.seatFrameActive || !s.record.seat.code.empty() ? checkedCaption(s, 0, kSeatButtons)
+                                                                    : std::string_view();
+        case Step::HandleColour:
+            return s.colourFrameActive || !s.record.handleColour.code.empty()
                        ? checkedCaption(s, kSeatButtons, kColourButtons)
                        : std::string_view();
-        case Step::Lever:
-            return s.option(Option::chkLS).checked ? s.option(Option::chkLS).caption : std::string_view();
+        case Step::LeverHandle:
+            return s.option(Option::LeverHandle).checked ? s.option(Option::LeverHandle).caption
+                                                         : std::string_view();
         default:
             return {};
     }

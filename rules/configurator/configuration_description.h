@@ -7,15 +7,9 @@
 #include <vector>
 
 #include "rules/configurator/configurator_state.h"
+#include "rules/configurator/steps.h"
 
 namespace tarvek {
-
-enum class Step { ProductType, Body, Model, Porting, Conn1, Conn2, Conn3, Conn4, Seat, Handle, Lever };
-inline constexpr std::size_t kStepCount = 11;
-// The captions of the window: the lists' labels, and names for the option groups.
-inline constexpr std::string_view kStepNames[kStepCount] = {
-    "Product Type", "Body Type",    "Model / Series", "Porting Style", "Connection 1", "Connection 2",
-    "Connection 3", "Connection 4", "Seat / Seal",    "Handle Color",  "Lever Handle"};
 
 struct DescriptionLine {
     Step step;

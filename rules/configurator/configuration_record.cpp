@@ -3,55 +3,77 @@
 namespace tarvek {
 namespace {
 
-template <typename Segments>
-void clear(ConfigurationRecord& record, const Segments& segments, const char* text) {
-    for (const Segment segment : segments) record.*segment = text;
+using R = ConfigurationRecord;
+
+// The segments as members, in part-number order.
+constexpr std::array<Contribution R::*, 3> kHead = {&R::model, &R::body, &R::porting};
+constexpr std::array<Contribution R::*, 4> kTail = {&R::seat, &R::handleColour, &R::generalOption,
+                                                    &R::leverHandle};
+
+template <typename Record>
+auto& segmentOf(Record& record, Segment segment) {
+    const auto i = std::size_t(segment);
+    if (i < kHead.size()) return record.*kHead[i];
+    if (i < kHead.size() + kConnectionPositions) return record.connections[i - kHead.size()];
+    return record.*kTail[i - kHead.size() - kConnectionPositions];
 }
 
-using R = ConfigurationRecord;
+void clearConnections(ConfigurationRecord& record) {
+    for (std::size_t i = 0; i < kConnectionPositions; ++i) {
+        record.connections[i] = {};
+        record.connectionKinds[i] = ConnectionKind::Unused;
+    }
+}
 
 }  // namespace
 
-std::string composePartNumber(const ConfigurationRecord& record) {
+Contribution& ConfigurationRecord::operator[](Segment segment) { return segmentOf(*this, segment); }
+const Contribution& ConfigurationRecord::operator[](Segment segment) const {
+    return segmentOf(*this, segment);
+}
+
+std::string partNumberThrough(const ConfigurationRecord& record, Segment last) {
     std::string partNumber;
-    for (const Segment segment : kPartNumberSegments) partNumber += record.*segment;
+    for (std::size_t i = 0; i <= std::size_t(last); ++i) partNumber += record[Segment(i)].code;
     return partNumber;
 }
 
-void markerReset(ConfigurationRecord& record) { clear(record, kMarkers, ""); }
+std::string composePartNumber(const ConfigurationRecord& record) {
+    return partNumberThrough(record, Segment::LeverHandle);
+}
 
+Money listPrice(const ConfigurationRecord& record) {
+    Money sum;
+    for (std::size_t i = 0; i < kSegmentCount; ++i) sum = sum + record[Segment(i)].price.amount();
+    return sum;
+}
+
+void markerReset(ConfigurationRecord& record) {
+    record.nonStandard = {};
+    record.optionsNonStandard = false;
+}
+
+// The lever handle is not among them: it follows its check box alone.
 void fullReset(ConfigurationRecord& record) {
-    clear(record,
-          std::array{&R::lblPNBody, &R::lblPNModel, &R::lblPNPorting, &R::lblPNConn1, &R::lblPNConn2,
-                     &R::lblPNConn3, &R::lblPNConn4, &R::lblPNOptionsColor, &R::lblPNOptionsSeat,
-                     &R::lblPNOptionsGeneral},
-          "");
-    clear(record,
-          std::array{&R::lblPriceBody, &R::lblPriceModel, &R::lblPricePorting, &R::lblPriceConn1,
-                     &R::lblPriceConn2, &R::lblPriceConn3, &R::lblPriceConn4, &R::lblPriceOptionsColor,
-                     &R::lblPriceOptionsSeat, &R::lblPriceOptionsGeneral},
-          "0");
+    record.body = record.model = record.porting = {};
+    clearConnections(record);
+    record.handleColour = record.seat = record.generalOption = {};
     markerReset(record);
 }
 
+// Keeps the body, and the seat, which follows its option buttons.
 void modelReset(ConfigurationRecord& record) {
-    clear(record,
-          std::array{&R::lblPNModel, &R::lblPNPorting, &R::lblPNConn1, &R::lblPNConn2, &R::lblPNConn3,
-                     &R::lblPNConn4, &R::lblPNOptionsColor},
-          "");
-    clear(record,
-          std::array{&R::lblPriceModel, &R::lblPricePorting, &R::lblPriceConn1, &R::lblPriceConn2,
-                     &R::lblPriceConn3, &R::lblPriceConn4, &R::lblPriceOptionsColor},
-          "0");
+    record.model = record.porting = {};
+    clearConnections(record);
+    record.handleColour = {};
     markerReset(record);
 }
 
 void portingReset(ConfigurationRecord& record) {
-    record.lblPNConn1 = "-X";
-    record.lblPNConn2 = "X";
-    record.lblPNConn3 = "X";
-    record.lblPNConn4 = "X";
-    clear(record, kConnectionPrices, "0");
+    for (std::size_t i = 0; i < kConnectionPositions; ++i) {
+        record.connections[i] = {kUnusedPositionCodes[i]};
+        record.connectionKinds[i] = ConnectionKind::Unused;
+    }
     markerReset(record);
 }
 

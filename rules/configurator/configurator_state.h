@@ -1,23 +1,29 @@
-// Everything a user of the configurator page can see: the lists with their captions, the
-// option buttons, the configuration record, the prices, the notices and the picture. A plain
-// value that is cheap to copy: list entries and shown names point into the catalogue's tables.
+// Everything a user of the configurator can see: the lists with their captions, the option
+// buttons, the configuration record, the prices, the notices and the picture. A plain value
+// that is cheap to copy: list entries and shown names point into the catalogue's tables.
 #pragma once
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "rules/catalogue/lookup.h"
+#include "rules/catalogue/product_types.h"
 #include "rules/configurator/configuration_record.h"
 
 namespace tarvek {
 
 // The lists of the cascade, in the order they open.
-enum class List { ProductType, Body, Model, Porting, Conn1, Conn2, Conn3, Conn4 };
+enum class List { ProductType, Body, Model, Porting, Connection1, Connection2, Connection3, Connection4 };
 inline constexpr std::size_t kListCount = 8;
+
+constexpr List connectionList(std::size_t position) {
+    return List(std::size_t(List::Connection1) + position);
+}
 
 struct ListState {
     Entries entries;
@@ -34,11 +40,23 @@ struct ListState {
     }
 };
 
-// The option controls: three seat/seal buttons, six handle colours, the lever-handle check box.
-enum class Option { optStd, optVSKZ, optB5EP, optBL, optBK, optGR, optRD, optWH, optYW, chkLS };
+// The options: three seat buttons (which flow components caption as seals), six handle
+// colours, and the lever handle's check box.
+enum class Option {
+    StandardSeat,    // or the standard seal
+    VespelSeat,      // or the Kalrez seal
+    BleedSeat,       // or the EPR seal
+    StandardColour,  // Tarvek blue
+    Black,
+    Green,
+    Red,
+    White,
+    Yellow,
+    LeverHandle,
+};
 inline constexpr std::size_t kOptionCount = 10;
-inline constexpr std::size_t kSeatButtons = 3;    // optStd .. optB5EP
-inline constexpr std::size_t kColourButtons = 6;  // optBL .. optYW
+inline constexpr std::size_t kSeatButtons = 3;    // StandardSeat .. BleedSeat
+inline constexpr std::size_t kColourButtons = 6;  // StandardColour .. Yellow
 
 struct OptionState {
     std::string_view caption;
@@ -49,18 +67,19 @@ struct OptionState {
 
 struct ConfiguratorState {
     std::array<ListState, kListCount> lists;
-    // A list's caption label is active (enabled and bold) or inactive (neither).
+    // A list's caption is active (enabled and bold) or inactive (neither).
     std::array<bool, kListCount> captionActive{};
     // The option frames use the same pair.
     bool seatFrameActive = false;
     bool colourFrameActive = false;
     std::array<OptionState, kOptionCount> options;
 
+    ProductFamily productFamily = ProductFamily::None;  // of the product type chosen
     ConfigurationRecord record;
     std::string partNumber;
-    std::string listPrice;
-    std::string discount = "0";
-    std::string netPrice;
+    std::optional<Money> listPrice;  // none until the first choice adds it up
+    std::string discount = "0";      // as typed, in percent
+    std::optional<double> netPrice;  // none at first, or beyond the number range
     bool discountEnabled = true;
     bool pricesShown = true;  // the brand picture's double-click hides and shows them
     bool nonStandardBanner = false;

@@ -1,14 +1,14 @@
 // Choosing an end connection in one of the four positions.
-#include "rules/configurator/configurator_model.h"
 #include "rules/catalogue/connections.h"
+#include "rules/configurator/configurator.h"
 
 namespace tarvek {
 
-void ConfiguratorModel::connectionChosen(std::size_t i) {
-    const List list = List(std::size_t(List::Conn1) + i);
-    if (const Connection* c = findRow(kConnections, &Connection::entry, s_.list(list).chosenText())) {
-        s_.record.*kConnectionCodes[i] = c->codes[i];
-        s_.record.*kConnectionPrices[i] = c->price;
+void Configurator::connectionChosen(std::size_t position) {
+    const std::string_view entry = s_.list(connectionList(position)).chosenText();
+    if (const Connection* c = findRow(kConnections, &Connection::entry, entry)) {
+        s_.record.connections[position] = {c->codes[position], c->price};
+        s_.record.connectionKinds[position] = c->kind;
     }
     recalculate();
 }

@@ -2,42 +2,39 @@
 
 #include <algorithm>
 
-#include "rules/catalogue/bodies.h"
+#include "rules/catalogue/standard_exceptions.h"
 
 namespace tarvek {
 namespace {
 
-constexpr std::string_view kMarked = "NS";
-
-bool isTubeStub(std::string_view code) { return code == "8" || code == "6" || code == "4"; }
-
 bool applies(const StandardException& e, const ConfigurationRecord& r) {
-    const bool series = std::find(e.series.begin(), e.series.end(), r.lblPNBody) != e.series.end();
-    return series && r.lblPNPorting == e.porting && r.lblPNConn1 == e.conn1 &&
-           (e.conn3.empty() || r.lblPNConn3 == e.conn3);
+    const bool series = std::find(e.series.begin(), e.series.end(), r.body.code) != e.series.end();
+    return series && r.porting.code == e.porting && r.connectionKinds[0] == e.connection1 &&
+           (e.connection3 == ConnectionKind::Unused || r.connectionKinds[2] == e.connection3);
 }
 
 }  // namespace
 
-bool nonStandardCheck(std::string_view productType, ConfigurationRecord& r) {
-    if (productType == type::DiaphragmValves) {
-        // Numbered tube stubs are non-standard, and so is a fixed male face seal without
-        // its partner in the other of positions 1 and 3. Position 4 is never marked.
-        const bool fixedMale1 = r.lblPNConn1 == "-V", fixedMale3 = r.lblPNConn3 == "V";
-        const bool stub1 = r.lblPNConn1 == "-8" || r.lblPNConn1 == "-6" || r.lblPNConn1 == "-4";
-        r.lblNSConn1 = (stub1 || (fixedMale1 && !fixedMale3)) ? kMarked : "";
-        r.lblNSConn2 = isTubeStub(r.lblPNConn2) ? kMarked : "";
-        r.lblNSConn3 = (isTubeStub(r.lblPNConn3) || (fixedMale3 && !fixedMale1)) ? kMarked : "";
-        r.lblNSConn4 = "";
+bool nonStandardCheck(ProductFamily family, ConfigurationRecord& r) {
+    if (family == ProductFamily::DiaphragmValves) {
+        // Numbered tube stubs are not standard, and neither is a fixed male face seal without
+        // its partner at the other end (positions 1 and 3). Position 4 is never marked.
+        const auto& kinds = r.connectionKinds;
+        const bool fixedMale1 = kinds[0] == ConnectionKind::FixedMaleFaceSeal;
+        const bool fixedMale3 = kinds[2] == ConnectionKind::FixedMaleFaceSeal;
+        r.nonStandard[0] = isNumberedTubeStub(kinds[0]) || (fixedMale1 && !fixedMale3);
+        r.nonStandard[1] = isNumberedTubeStub(kinds[1]);
+        r.nonStandard[2] = isNumberedTubeStub(kinds[2]) || (fixedMale3 && !fixedMale1);
+        r.nonStandard[3] = false;
 
         for (const auto& exception : kStandardExceptions) {
             if (!applies(exception, r)) continue;
-            r.lblNSConn1 = "";
-            if (!exception.conn3.empty()) r.lblNSConn3 = "";
+            r.nonStandard[0] = false;
+            if (exception.connection3 != ConnectionKind::Unused) r.nonStandard[2] = false;
         }
     }
-    r.lblNSOptions = "";
-    return std::any_of(kMarkers.begin(), kMarkers.end(), [&](Segment m) { return r.*m == kMarked; });
+    r.optionsNonStandard = false;
+    return std::ranges::any_of(r.nonStandard, [](bool marked) { return marked; }) || r.optionsNonStandard;
 }
 
 }  // namespace tarvek

@@ -1,11 +1,9 @@
 #include "rules/configurator/nonstandard_reasons.h"
 
-#include "rules/configurator/nonstandard_check.h"
+#include <string_view>
 
 namespace tarvek {
 namespace {
-
-constexpr List kPositions[] = {List::Conn1, List::Conn2, List::Conn3, List::Conn4};
 
 std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
@@ -17,19 +15,19 @@ std::string_view withoutDash(std::string_view code) { return code.starts_with('-
 std::vector<std::string> nonStandardReasons(const ConfiguratorState& state) {
     const ConfigurationRecord& r = state.record;
     std::vector<std::string> reasons;
-    for (std::size_t i = 0; i < kConnectionCodes.size(); ++i) {
-        if (r.*kMarkers[i] != "NS") continue;
+    for (std::size_t i = 0; i < kConnectionPositions; ++i) {
+        if (!r.nonStandard[i]) continue;
         const std::string position = "Connection " + std::to_string(i + 1) + ": ";
-        const std::string_view entry = state.list(kPositions[i]).chosenText();
+        const std::string_view entry = state.list(connectionList(i)).chosenText();
         // A fixed male face seal is marked for its missing partner, anything else for itself.
-        if (withoutDash(r.*kConnectionCodes[i]) == "V") {
+        if (r.connectionKinds[i] == ConnectionKind::FixedMaleFaceSeal) {
             const std::size_t partner = i == 0 ? 3 : 1;
             reasons.push_back(position + quoted(entry) + " is standard only with the same in connection " +
                               std::to_string(partner));
         } else {
             reasons.push_back(position + quoted(entry) + " is not standard on " +
-                              std::string(withoutDash(r.lblPNBody)) + " with porting " +
-                              std::string(withoutDash(r.lblPNPorting)));
+                              std::string(withoutDash(r.body.code)) + " with porting " +
+                              std::string(withoutDash(r.porting.code)));
         }
     }
     return reasons;

@@ -1,32 +1,28 @@
-// The seat/seal, handle-colour and lever-handle controls writing their segments.
-#include "rules/configurator/configurator_model.h"
+// The seat/seal, handle-colour and lever-handle options writing their segments.
 #include "rules/catalogue/options.h"
+#include "rules/configurator/configurator.h"
 
 namespace tarvek {
 
-void ConfiguratorModel::seatOptionSelected(std::size_t button) {
+void Configurator::seatChosen(std::size_t button) {
     // The button reads its own caption: valves offer seats, flow components seals.
-    const OptionSegments segments = seatSegments(kSeatOptions[button], s_.options[button].caption);
-    s_.record.lblPNOptionsSeat = segments.partNumber;
-    s_.record.lblPriceOptionsSeat = segments.price;
+    s_.record.seat = seatContribution(kSeatOptions[button], s_.options[button].caption);
     recalculate();
 }
 
-void ConfiguratorModel::colourSelected(std::size_t button) {
+void Configurator::colourChosen(std::size_t button) {
     const ColourOption& colour = kColourOptions[button];
-    s_.record.lblPNOptionsColor = colour.partNumber;
-    if (colour.price) s_.record.lblPriceOptionsColor = *colour.price;
+    s_.record.handleColour.code = colour.written.code;
+    if (colour.writesPrice) s_.record.handleColour.price = colour.written.price;
     recalculate();
 }
 
-void ConfiguratorModel::leverHandleChanged() {
-    const bool on = s_.option(Option::chkLS).checked;
-    const OptionSegments segments = on ? kLeverHandleOn : kLeverHandleOff;
-    s_.record.lblPNOptionsGeneral2 = segments.partNumber;
-    s_.record.lblPriceOptionsGeneral2 = segments.price;
+void Configurator::leverHandleTurned() {
+    const bool on = s_.option(Option::LeverHandle).checked;
+    s_.record.leverHandle = on ? kLeverHandleOn : kLeverHandleOff;
     if (on) {
         showPicture(kLeverHandlePicture);
-    } else if (const auto* series = findRow(kTeeKnobPictures, &SeriesPicture::series, s_.record.lblPNBody)) {
+    } else if (const auto* series = findRow(kTeeKnobPictures, &SeriesPicture::series, s_.record.body.code)) {
         showPicture(series->picture);  // other series keep the picture on screen
     }
     recalculate();

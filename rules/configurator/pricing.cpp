@@ -6,18 +6,19 @@
 
 namespace tarvek {
 
-std::string listPriceText(const ConfigurationRecord& record) {
-    double sum = 0;
-    for (const Segment segment : kPriceSegments) sum += leadingNumber(record.*segment);
-    return numberText(sum);
+std::string priceText(Money amount) { return numberText(amount.dollars()); }
+
+std::string listPriceText(std::optional<Money> listPrice) { return listPrice ? priceText(*listPrice) : ""; }
+
+std::optional<double> netPrice(Money listPrice, std::string_view discountPercent) {
+    const double discount = leadingNumber(discountPercent);
+    const double factor = (1 - discount * 0.01) * 100;
+    const double cents = listPrice.dollars() * factor + 0.1;
+    const double net = std::floor(cents) / 100;
+    if (!std::isfinite(net)) return std::nullopt;
+    return net;
 }
 
-std::string netPriceText(std::string_view listPrice, std::string_view discountPercent) {
-    const double discount = leadingNumber(discountPercent);
-    const double price = leadingNumber(listPrice);
-    const double factor = (1 - discount * 0.01) * 100;
-    const double cents = price * factor + 0.1;
-    return numberText(std::floor(cents) / 100);
-}
+std::string netPriceText(std::optional<double> netPrice) { return netPrice ? numberText(*netPrice) : ""; }
 
 }  // namespace tarvek

@@ -1,19 +1,26 @@
-// List price (sum of the price segments) and net price (list price less the discount).
+// Prices as the configurator shows them: the list price, and the net price, the list price
+// less the discount the user types.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "rules/configurator/configuration_record.h"
+#include "rules/catalogue/price.h"
 
 namespace tarvek {
 
-// The sum of the eleven price segments, as text ("0" for an all-zero record).
-std::string listPriceText(const ConfigurationRecord& record);
+// The general decimal form without trailing zeros: "250", "297.5", "64.53".
+std::string priceText(Money amount);
+// The list price as shown: empty before anything was added up.
+std::string listPriceText(std::optional<Money> listPrice);
 
-// The list price less the discount percentage, cut down to whole cents (never rounded
-// up; a tenth of a cent absorbs the floating-point error). A result outside the double
-// range gives the empty text rather than "inf" or "nan".
-std::string netPriceText(std::string_view listPrice, std::string_view discountPercent);
+// The list price less the discount percentage (read with the leading-number rule), in
+// dollars, cut down to whole cents (never rounded up; a tenth of a cent absorbs the
+// floating-point error). None where the result lies outside the double range.
+std::optional<double> netPrice(Money listPrice, std::string_view discountPercent);
+
+// The net price as shown; empty for none.
+std::string netPriceText(std::optional<double> netPrice);
 
 }  // namespace tarvek

@@ -1,15 +1,17 @@
 // Choosing a product type: the full reset, then the family's picture, list and seat captions.
-#include "rules/configurator/configurator_model.h"
-#include "rules/catalogue/product_types.h"
 #include "rules/catalogue/options.h"
+#include "rules/catalogue/product_types.h"
+#include "rules/configurator/configurator.h"
 
 namespace tarvek {
 
-void ConfiguratorModel::productTypeChosen() {
+void Configurator::productTypeChosen() {
     resetBelow(List::ProductType);
 
-    if (const ProductType* type =
-            findRow(kProductTypes, &ProductType::entry, s_.list(List::ProductType).chosenText())) {
+    const ProductType* type =
+        findRow(kProductTypes, &ProductType::entry, s_.list(List::ProductType).chosenText());
+    s_.productFamily = type ? type->family : ProductFamily::None;
+    if (type) {
         if (!type->picture.empty()) showPicture(type->picture);
         const List opens = type->opens == OpensList::Body ? List::Body : List::Model;
         activate(opens);

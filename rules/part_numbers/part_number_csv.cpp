@@ -4,6 +4,7 @@
 
 #include "rules/configurator/configuration_description.h"
 #include "rules/configurator/nonstandard_reasons.h"
+#include "rules/configurator/pricing.h"
 #include "rules/part_numbers/part_number_text.h"
 
 namespace tarvek {
@@ -55,7 +56,7 @@ std::string csvRow(std::string_view asGiven, const PartNumberDecoding& decoding)
         fields.resize(kColumns.size() - 1);
     } else {
         const ConfiguratorState& s = decoding.configurations.front().state;
-        fields.push_back(s.listPrice);
+        fields.push_back(listPriceText(s.listPrice));
         for (std::size_t step = 0; step < kStepCount; ++step)
             fields.push_back(std::string(stepText(s, Step(step))));
         fields.push_back(s.nonStandardBanner ? "yes" : "no");

@@ -3,20 +3,33 @@
 #include <algorithm>
 
 #include "rules/configurator/configuration_description.h"
+#include "rules/configurator/orderable_configurations.h"
 #include "rules/part_numbers/part_number_text.h"
-#include "rules/numbers/number_text.h"
 
 namespace tarvek {
 namespace {
 
-// The steps after a model, in the order the search takes them, and the part-number
-// segment each one writes (its place in kPartNumberSegments).
-enum Stage { Porting, Conn1, Conn2, Conn3, Conn4, Seat, Colour, Lever, Done };
-constexpr std::size_t kSegmentOf[] = {2, 3, 4, 5, 6, 7, 8, 10};
-constexpr std::size_t kModelAndBody = 1;
+// The steps after a model, in the order the search takes them.
+enum Stage {
+    AtPorting,
+    AtConnection1,
+    AtConnection2,
+    AtConnection3,
+    AtConnection4,
+    AtSeat,
+    AtColour,
+    AtLever,
+    Done
+};
+constexpr Step kStepOf[] = {Step::Porting,     Step::Connection1, Step::Connection2,  Step::Connection3,
+                            Step::Connection4, Step::Seat,        Step::HandleColour, Step::LeverHandle};
 constexpr std::string_view kStageNames[] = {"a porting",      "connection 1",    "connection 2",
                                             "connection 3",   "connection 4",    "a seat or seal",
                                             "a handle color", "the lever handle"};
+
+// The part-number segment a stage writes, and the one before it.
+Segment segmentOf(Stage stage) { return tarvek::segmentOf(kStepOf[stage]); }
+Segment segmentBefore(Stage stage) { return Segment(std::size_t(segmentOf(stage)) - 1); }
 
 // A part number of the catalogue read as a typed one is: its codes are plain ASCII, so only
 // case and trailing blanks need reading.
@@ -28,42 +41,26 @@ std::string readAs(std::string text) {
 }
 
 // The part number through one of its segments.
-std::string readThrough(const ConfigurationRecord& r, std::size_t lastSegment) {
-    std::string text;
-    for (std::size_t i = 0; i <= lastSegment; ++i) text += r.*kPartNumberSegments[i];
-    return readAs(std::move(text));
+std::string readThrough(const ConfigurationRecord& r, Segment last) {
+    return readAs(partNumberThrough(r, last));
 }
 
 // The events a stage offers in a state: every entry of its list, or every option that
 // answers and is not already selected.
-std::vector<ConfiguratorEvent> alternatives(const ConfiguratorModel& m, Stage stage) {
-    std::vector<ConfiguratorEvent> events;
-    const ConfiguratorState& s = m.state();
-    if (stage <= Conn4) {
-        const List list = List(std::size_t(List::Porting) + std::size_t(stage));
-        if (s.list(list).enabled)
-            for (std::size_t i = 0; i < s.list(list).entries.size(); ++i)
-                events.push_back(ConfiguratorEvent::choice(list, int(i)));
-        return events;
-    }
-    const auto options = [&](std::size_t first, std::size_t count) {
-        for (std::size_t i = first; i < first + count; ++i)
-            if (m.answers(Option(i)) && !s.options[i].checked)
-                events.push_back(ConfiguratorEvent::click(Option(i)));
-    };
-    if (stage == Seat) options(0, kSeatButtons);
-    if (stage == Colour) options(kSeatButtons, kColourButtons);
-    if (stage == Lever) options(std::size_t(Option::chkLS), 1);
+std::vector<ConfiguratorEvent> alternatives(const Configurator& c, Stage stage) {
+    std::vector<ConfiguratorEvent> events = choicesAt(c, kStepOf[stage]);
+    std::erase_if(
+        events, [&](const ConfiguratorEvent& e) { return !e.onList && c.state().option(e.option).checked; });
     return events;
 }
 
 // What each choice a stage offers writes into its segment.
-std::vector<std::pair<ConfiguratorEvent, std::string>> codes(const ConfiguratorModel& m, Stage stage) {
+std::vector<std::pair<ConfiguratorEvent, std::string>> codes(const Configurator& c, Stage stage) {
     std::vector<std::pair<ConfiguratorEvent, std::string>> result;
-    for (const ConfiguratorEvent& event : alternatives(m, stage)) {
-        ConfiguratorModel next = m;
+    for (const ConfiguratorEvent& event : alternatives(c, stage)) {
+        Configurator next = c;
         next.apply(event);
-        result.emplace_back(event, next.state().record.*kPartNumberSegments[kSegmentOf[stage]]);
+        result.emplace_back(event, next.state().record[segmentOf(stage)].code);
     }
     return result;
 }
@@ -85,10 +82,10 @@ struct PartNumberDecoder::Search {
     // The deepest point the text was read to, and the stage the search stood at there.
     std::size_t bestLength = 0;
     bool understoodSome = false;
-    ConfiguratorModel best;
-    Stage bestStage = Porting;
+    Configurator best;
+    Stage bestStage = AtPorting;
 
-    bool reads(const ConfiguratorModel& m, std::string_view prefix, Stage next) {
+    bool reads(const Configurator& m, std::string_view prefix, Stage next) {
         if (!target.starts_with(prefix)) return false;
         if (prefix.size() > bestLength || !understoodSome) {
             bestLength = prefix.size();
@@ -104,36 +101,36 @@ struct PartNumberDecoder::Search {
     void fromStem(const Stem& from) {
         stem = &from;
         events = from.events;
-        if (!reads(from.model, from.prefix, Porting)) return;
-        explore(from.model, nullptr, Conn1);  // no porting: straight to the options
+        if (!reads(from.configurator, from.prefix, AtPorting)) return;
+        explore(from.configurator, nullptr, AtConnection1);  // no porting: straight to the options
         for (const PortingStem& porting : from.portings) {
-            if (!reads(porting.model, porting.prefix, Conn1)) continue;
+            if (!reads(porting.configurator, porting.prefix, AtConnection1)) continue;
             events.push_back(porting.event);
-            explore(porting.model, &porting, Conn1);
+            explore(porting.configurator, &porting, AtConnection1);
             events.pop_back();
         }
     }
 
     // Each stage after the porting is either left as it is or taken with one of its choices.
-    void explore(const ConfiguratorModel& m, const PortingStem* porting, Stage stage) {
+    void explore(const Configurator& m, const PortingStem* porting, Stage stage) {
         // What is decided so far, connections left unchosen included, must read like the text.
-        if (!reads(m, readThrough(m.state().record, kSegmentOf[stage - 1]), stage)) return;
+        if (!reads(m, readThrough(m.state().record, segmentOf(Stage(stage - 1))), stage)) return;
         if (stage == Done) {
             if (readAs(m.state().partNumber) == target) found.push_back({events, m.state()});
             return;
         }
         explore(m, porting, Stage(stage + 1));
-        const bool connection = stage <= Conn4;
+        const bool connection = stage <= AtConnection4;
         if (connection && !porting) return;
         // Each choice's code is known from the index, so most are passed over unapplied.
-        const std::string before = readThrough(m.state().record, kSegmentOf[stage] - 1);
-        for (const auto& [event, code] :
-             connection ? porting->connectionCodes[stage - Conn1] : stem->optionCodes[stage - Seat]) {
+        const std::string before = readThrough(m.state().record, segmentBefore(stage));
+        for (const auto& [event, code] : connection ? porting->connectionCodes[stage - AtConnection1]
+                                                    : stem->optionCodes[stage - AtSeat]) {
             if (!target.starts_with(readAs(before + code))) continue;
-            ConfiguratorModel next = m;
+            Configurator next = m;
             next.apply(event);
             if (next.state().record == m.state().record) continue;
-            if (!reads(next, readThrough(next.state().record, kSegmentOf[stage]), Stage(stage + 1))) continue;
+            if (!reads(next, readThrough(next.state().record, segmentOf(stage)), Stage(stage + 1))) continue;
             events.push_back(event);
             explore(next, porting, Stage(stage + 1));
             events.pop_back();
@@ -142,50 +139,21 @@ struct PartNumberDecoder::Search {
 };
 
 PartNumberDecoder::PartNumberDecoder() {
-    const ConfiguratorModel opened;
-    const auto add = [&](const ConfiguratorModel& m, std::vector<ConfiguratorEvent> events) {
-        Stem stem{std::move(events), m, readThrough(m.state().record, kModelAndBody), {}, {}};
-        for (const ConfiguratorEvent& event : alternatives(m, Porting)) {
-            PortingStem porting{event, m, {}, {}};
-            porting.model.apply(event);
-            porting.prefix = readThrough(porting.model.state().record, kSegmentOf[Porting]);
-            for (int p = Conn1; p <= Conn4; ++p)
-                porting.connectionCodes[std::size_t(p - Conn1)] = codes(porting.model, Stage(p));
+    for (ProductStem& product : productStems()) {
+        const Configurator& c = product.configurator;
+        Stem stem{std::move(product.events), c, readThrough(c.state().record, Segment::Body), {}, {}};
+        for (const ConfiguratorEvent& event : alternatives(c, AtPorting)) {
+            PortingStem porting{event, c, {}, {}};
+            porting.configurator.apply(event);
+            porting.prefix = readThrough(porting.configurator.state().record, segmentOf(AtPorting));
+            for (int p = AtConnection1; p <= AtConnection4; ++p)
+                porting.connectionCodes[std::size_t(p - AtConnection1)] =
+                    codes(porting.configurator, Stage(p));
             stem.portings.push_back(std::move(porting));
         }
-        for (int o = Seat; o <= Lever; ++o) stem.optionCodes[std::size_t(o - Seat)] = codes(m, Stage(o));
+        for (int o = AtSeat; o <= AtLever; ++o)
+            stem.optionCodes[std::size_t(o - AtSeat)] = codes(c, Stage(o));
         stems_.push_back(std::move(stem));
-    };
-    const auto addModels = [&](const ConfiguratorModel& above, const std::vector<ConfiguratorEvent>& events) {
-        const ListState& models = above.state().list(List::Model);
-        if (!models.enabled) return;
-        for (std::size_t k = 0; k < models.entries.size(); ++k) {
-            ConfiguratorModel m = above;
-            m.choose(List::Model, int(k));
-            if (m.state().record == above.state().record) continue;  // headings, notes and blank lines
-            auto path = events;
-            path.push_back(ConfiguratorEvent::choice(List::Model, int(k)));
-            add(m, std::move(path));
-        }
-    };
-    for (std::size_t t = 0; t < opened.state().list(List::ProductType).entries.size(); ++t) {
-        ConfiguratorModel type = opened;
-        type.choose(List::ProductType, int(t));
-        const std::vector<ConfiguratorEvent> typeEvents = {
-            ConfiguratorEvent::choice(List::ProductType, int(t))};
-        const ListState& bodies = type.state().list(List::Body);
-        if (!bodies.enabled) {
-            addModels(type, typeEvents);
-            continue;
-        }
-        for (std::size_t b = 0; b < bodies.entries.size(); ++b) {
-            ConfiguratorModel body = type;
-            body.choose(List::Body, int(b));
-            auto events = typeEvents;
-            events.push_back(ConfiguratorEvent::choice(List::Body, int(b)));
-            if (!body.state().partNumber.empty()) add(body, events);  // a series is a part number of its own
-            addModels(body, events);
-        }
     }
 }
 
@@ -205,7 +173,7 @@ PartNumberDecoding PartNumberDecoder::decode(std::string_view text) const {
     std::stable_sort(found.begin(), found.end(),
                      [](const DecodedConfiguration& a, const DecodedConfiguration& b) {
                          if (a.events.size() != b.events.size()) return a.events.size() < b.events.size();
-                         return leadingNumber(a.state.listPrice) < leadingNumber(b.state.listPrice);
+                         return a.state.listPrice < b.state.listPrice;
                      });
     const auto sameConfiguration = [](const ConfiguratorState& a, const ConfiguratorState& b) {
         if (a.record != b.record) return false;
@@ -231,8 +199,9 @@ PartNumberDecoding PartNumberDecoder::decode(std::string_view text) const {
         std::vector<std::string> examples;  // the first model of each product type
         ConfiguratorEvent lastType;
         for (const Stem& stem : stems_) {
-            const std::string& code = stem.model.state().record.lblPNModel;
-            if (!code.empty() && (examples.empty() || stem.events[0] != lastType)) examples.push_back(code);
+            const std::string_view code = stem.configurator.state().record.model.code;
+            if (!code.empty() && (examples.empty() || stem.events[0] != lastType))
+                examples.push_back(std::string(code));
             if (!code.empty()) lastType = stem.events[0];
         }
         result.explanation = "No part number of the catalogue begins like \"" + rest +
@@ -248,15 +217,15 @@ PartNumberDecoding PartNumberDecoder::decode(std::string_view text) const {
     for (int stage = search.bestStage; stage < Done; ++stage) {
         std::vector<std::string> codes;
         for (const ConfiguratorEvent& event : alternatives(search.best, Stage(stage))) {
-            ConfiguratorModel next = search.best;
+            Configurator next = search.best;
             next.apply(event);
-            const std::string code = next.state().record.*kPartNumberSegments[kSegmentOf[stage]];
+            const std::string code(next.state().record[segmentOf(Stage(stage))].code);
             if (!code.empty() && std::find(codes.begin(), codes.end(), code) == codes.end())
                 codes.push_back(code);
         }
         if (codes.empty()) continue;
-        if (stage >= Conn1 && stage <= Conn4)
-            codes.push_back(search.best.state().record.*kPartNumberSegments[kSegmentOf[stage]] +
+        if (stage >= AtConnection1 && stage <= AtConnection4)
+            codes.push_back(std::string(search.best.state().record[segmentOf(Stage(stage))].code) +
                             " when not chosen");
         offers.push_back(std::string(kStageNames[stage]) + " (" + joined(codes, ", ") + ")");
     }

@@ -1,7 +1,7 @@
 // From a part number back to the configurations that give it. The decoder asks the
-// configurator model itself: its index holds every state a user reaches by choosing a
+// configurator itself: its index holds every state a user reaches by choosing a
 // product type, a body and a model, and from there the search tries the portings,
-// connections and options the model offers, keeping only what still reads like the text.
+// connections and options the configurator offers, keeping only what still reads like the text.
 #pragma once
 
 #include <array>
@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "rules/configurator/configurator_model.h"
+#include "rules/configurator/configurator.h"
 
 namespace tarvek {
 
@@ -40,14 +40,14 @@ class PartNumberDecoder {
     // A porting chosen below a model, and the code each connection entry writes after it.
     struct PortingStem {
         ConfiguratorEvent event;
-        ConfiguratorModel model;
+        Configurator configurator;
         std::string prefix;  // the part number through the porting, as read
         std::array<std::vector<std::pair<ConfiguratorEvent, std::string>>, 4> connectionCodes;
     };
     // The state after choosing a product type, a body and a model (or a series alone).
     struct Stem {
         std::vector<ConfiguratorEvent> events;
-        ConfiguratorModel model;
+        Configurator configurator;
         std::string prefix;  // the part number through the model and body, as read
         std::vector<PortingStem> portings;
         // The seat, colour and lever options it offers, with the code each writes.

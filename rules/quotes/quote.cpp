@@ -2,6 +2,7 @@
 
 #include "rules/configurator/configuration_description.h"
 #include "rules/configurator/nonstandard_reasons.h"
+#include "rules/configurator/pricing.h"
 #include "rules/numbers/number_text.h"
 
 namespace tarvek {
@@ -18,9 +19,9 @@ std::vector<QuoteLine> pricesOf(const ConfiguratorState& s) {
     const auto add = [&](std::string_view caption, std::string text) {
         if (!text.empty()) prices.push_back({caption, std::move(text)});
     };
-    add(kListPriceCaption, s.listPrice);
+    add(kListPriceCaption, listPriceText(s.listPrice));
     add(kDiscountCaption, numberText(leadingNumber(s.discount)));
-    add(kNetPriceCaption, s.netPrice);
+    add(kNetPriceCaption, netPriceText(s.netPrice));
     return prices;
 }
 

@@ -13,7 +13,7 @@ namespace {
 const std::vector<std::string>& walkedPartNumbers() {
     static const std::vector<std::string> numbers = [] {
         std::vector<std::string> all;
-        tarvek::ConfiguratorModel model;
+        tarvek::Configurator model;
         tarvek::testing::CascadeWalk walk(tarvek::testing::ModelControls{&model});
         walk.afterClick = [&](const tarvek::testing::Click&) {
             if (!model.state().partNumber.empty()) all.push_back(model.state().partNumber);

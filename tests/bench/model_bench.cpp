@@ -10,7 +10,7 @@
 
 namespace {
 
-using tarvek::ConfiguratorModel;
+using tarvek::Configurator;
 using tarvek::testing::CascadeWalk;
 using tarvek::testing::Click;
 using tarvek::testing::ModelControls;
@@ -18,7 +18,7 @@ using tarvek::testing::ModelControls;
 void BM_ModelWalk(benchmark::State& state) {
     long clicks = 0;
     for (auto _ : state) {
-        ConfiguratorModel model;
+        Configurator model;
         CascadeWalk walk(ModelControls{&model});
         walk.run();
         clicks = walk.clicks();
@@ -31,7 +31,7 @@ BENCHMARK(BM_ModelWalk)->Unit(benchmark::kMillisecond);
 void BM_ModelEvent(benchmark::State& state) {
     using Clock = std::chrono::steady_clock;
     for (auto _ : state) {
-        ConfiguratorModel model;
+        Configurator model;
         CascadeWalk walk(ModelControls{&model});
         std::vector<double> nanoseconds;
         Clock::time_point start;

@@ -10,6 +10,7 @@
 #include <QPrinter>
 
 #include "app/configurator/configurator_page.h"
+#include "app/configurator/control_names.h"
 #include "app/main_window.h"
 #include "app/quote/quote_sheet.h"
 #include "tests/support/quote_configurations.h"
@@ -26,6 +27,12 @@ struct Controls {
         emit combo->activated(index);
     }
     void click(const char* button) { window.findChild<QAbstractButton*>(QLatin1String(button))->click(); }
+    void use(std::variant<tarvek::List, tarvek::Option> control, const char* entry) {
+        if (const auto* list = std::get_if<tarvek::List>(&control))
+            choose(tarvek::form::kLists[std::size_t(*list)], entry);
+        else
+            click(tarvek::form::kOptions[std::size_t(std::get<tarvek::Option>(control))]);
+    }
 };
 
 void configure(frmTarvekProducts& window, const std::vector<tarvek::testing::UserStep>& steps) {

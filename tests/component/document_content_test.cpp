@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "app/literature/document_buttons.h"
 #include "assets/documents/catalogue_text.h"
 #include "assets/documents/document_builders.h"
 #include "rules/catalogue/actuators.h"
@@ -45,24 +46,25 @@ const TextTable* exampleOf(const DocumentContent& content) {
     return nullptr;
 }
 
+// The content of the document a button of the window opens.
 DocumentContent contentOf(std::string_view button) {
     const DocumentButton* row = findDocumentButton(button);
     EXPECT_NE(row, nullptr) << button;
-    return row ? documentContent(*row) : DocumentContent{};
+    return row ? documentContent(row->document()) : DocumentContent{};
 }
 
 TEST(DocumentContent, EveryDocumentHasItsNameTitleAndBody) {
-    for (const DocumentButton& button : kDocumentButtons) {
-        const DocumentContent content = documentContent(button);
-        SCOPED_TRACE(std::string(button.button));
-        EXPECT_EQ(content.fileName, documentFileName(button));
+    for (const Document& document : kDocuments) {
+        const DocumentContent content = documentContent(document);
+        SCOPED_TRACE(std::string(documentFileName(document)));
+        EXPECT_EQ(content.fileName, documentFileName(document));
         EXPECT_FALSE(content.title.empty());
         EXPECT_FALSE(content.subtitle.empty());
         EXPECT_FALSE(content.keyFacts.empty());
         EXPECT_FALSE(tablesOf(content).empty());
         EXPECT_EQ(content.kindLabel,
-                  button.page == DocumentPage::Literature ? "Product Brochure" : "Maintenance Sheet");
-        if (button.page == DocumentPage::Technical) {
+                  document.page == DocumentPage::Literature ? "Product Brochure" : "Maintenance Sheet");
+        if (document.page == DocumentPage::Technical) {
             const auto steps = std::find_if(content.blocks.begin(), content.blocks.end(), [](const Block& b) {
                 return std::holds_alternative<NumberedSteps>(b);
             });
@@ -75,11 +77,11 @@ TEST(DocumentContent, EveryDocumentHasItsNameTitleAndBody) {
 // Each valve series brochure: every actuator the series offers with its rating and price,
 // every porting and every connection of the series with its price.
 TEST(DocumentContent, ValveBrochuresListTheSeriesAsTheConfiguratorOffersIt) {
-    for (const DocumentButton& button : kDocumentButtons) {
-        if (button.kind != DocumentKind::ValveSeries) continue;
-        SCOPED_TRACE(std::string(button.button));
-        const DocumentContent content = documentContent(button);
-        const Body* series = findRow(kBodies, &Body::code, button.subject);
+    for (const Document& document : kDocuments) {
+        if (document.kind != DocumentKind::ValveSeries) continue;
+        SCOPED_TRACE(std::string(documentFileName(document)));
+        const DocumentContent content = documentContent(document);
+        const Body* series = findRow(kBodies, &Body::code, document.subject);
         ASSERT_NE(series, nullptr);
         EXPECT_EQ(content.picture, series->picture);
 
@@ -97,7 +99,7 @@ TEST(DocumentContent, ValveBrochuresListTheSeriesAsTheConfiguratorOffersIt) {
         }
         EXPECT_GT(actuators, 0);
         for (const Porting& porting : kPortings)
-            EXPECT_TRUE(hasRow(content, {std::string(porting.entry), priceCell(porting.price)}))
+            EXPECT_TRUE(hasRow(content, {std::string(porting.entry), priceCell(porting.written.price)}))
                 << porting.entry;
         const ConnectionSet* set = findRow(kConnectionSets, &ConnectionSet::body, series->entry);
         ASSERT_NE(set, nullptr);
@@ -107,23 +109,22 @@ TEST(DocumentContent, ValveBrochuresListTheSeriesAsTheConfiguratorOffersIt) {
                 hasRow(content, {std::string(splitEntry(entry).description), priceCell(connection->price)}))
                 << entry;
         }
-        EXPECT_EQ(hasRow(content, {"V", "20.00"}), set->fixedMaleOn2A);
+        EXPECT_EQ(hasRow(content, {"V", "20.00"}), set->offersFixedMale);
     }
 }
 
 // The worked example of the configurator, priced by the same code: A310 on MX2, porting
 // 2A, male face seal on 1 and female on 3, Vespel seat.
 TEST(DocumentContent, ExampleTablesComposeLikeTheConfigurator) {
-    using R = ConfigurationRecord;
     const TextTable table = documents::exampleTable({
-        {"Actuator", &R::lblPNModel, "A310", &R::lblPriceModel, "110.00"},
-        {"Body", &R::lblPNBody, "-MX2", &R::lblPriceBody, "140.00"},
-        {"Porting", &R::lblPNPorting, "-2A", &R::lblPricePorting, "0"},
-        {"Connection 1", &R::lblPNConn1, "-M", &R::lblPriceConn1, "45"},
-        {"Connection 2", &R::lblPNConn2, "X", &R::lblPriceConn2, "0"},
-        {"Connection 3", &R::lblPNConn3, "F", &R::lblPriceConn3, "25"},
-        {"Connection 4", &R::lblPNConn4, "X", &R::lblPriceConn4, "0"},
-        {"Seat", &R::lblPNOptionsSeat, "-VS", &R::lblPriceOptionsSeat, "30"},
+        {"Actuator", Segment::Model, "A310", Segment::Model, "110.00"},
+        {"Body", Segment::Body, "-MX2", Segment::Body, "140.00"},
+        {"Porting", Segment::Porting, "-2A", Segment::Porting, "0"},
+        {"Connection 1", Segment::Connection1, "-M", Segment::Connection1, "45"},
+        {"Connection 2", Segment::Connection2, "X", Segment::Connection2, "0"},
+        {"Connection 3", Segment::Connection3, "F", Segment::Connection3, "25"},
+        {"Connection 4", Segment::Connection4, "X", Segment::Connection4, "0"},
+        {"Seat", Segment::Seat, "-VS", Segment::Seat, "30"},
     });
     ASSERT_TRUE(table.totalRow);
     ASSERT_EQ(table.rows.size(), 9u);

@@ -39,8 +39,8 @@ std::string squeezed(std::string_view text) {
 }
 
 TEST(DocumentFiles, EveryButtonsDocumentIsAPdfInTheRuntimeFolder) {
-    for (const DocumentButton& button : kDocumentButtons) {
-        const std::filesystem::path path(documentFileName(button));
+    for (const Document& document : kDocuments) {
+        const std::filesystem::path path(documentFileName(document));
         SCOPED_TRACE(path.string());
         ASSERT_TRUE(std::filesystem::is_regular_file(path));
         std::ifstream file(path, std::ios::binary);
@@ -52,8 +52,8 @@ TEST(DocumentFiles, EveryButtonsDocumentIsAPdfInTheRuntimeFolder) {
 
 TEST(DocumentFiles, PdfinfoReadsTheirPages) {
     if (!toolPresent("pdfinfo")) GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed";
-    for (const DocumentButton& button : kDocumentButtons) {
-        const std::string path(documentFileName(button));
+    for (const Document& document : kDocuments) {
+        const std::string path(documentFileName(document));
         const auto info = commandOutput("pdfinfo " + quoted(path));
         ASSERT_TRUE(info.has_value()) << path;
         const auto pages = info->find("Pages:");
@@ -65,13 +65,13 @@ TEST(DocumentFiles, PdfinfoReadsTheirPages) {
 
 TEST(DocumentFiles, PrintEverythingTheirContentSays) {
     if (!toolPresent("pdftotext")) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-    for (const DocumentButton& button : kDocumentButtons) {
-        const std::string path(documentFileName(button));
+    for (const Document& document : kDocuments) {
+        const std::string path(documentFileName(document));
         SCOPED_TRACE(path);
         const auto text = commandOutput("pdftotext -raw " + quoted(path) + " -");
         ASSERT_TRUE(text.has_value());
         const std::string printed = squeezed(*text);
-        const DocumentContent content = documentContent(button);
+        const DocumentContent content = documentContent(document);
         std::vector<std::string> expected = {std::string(kMakerName), std::string(kCatalogueDate),
                                              content.title, content.subtitle};
         for (const auto& [label, value] : content.keyFacts) expected.insert(expected.end(), {label, value});

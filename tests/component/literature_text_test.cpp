@@ -4,9 +4,9 @@
 
 #include <QDir>
 
+#include "app/literature/document_buttons.h"
 #include "assets/documents/catalogue_text.h"
 #include "assets/documents/document_content.h"
-#include "rules/catalogue/documents.h"
 #include "platform/document_opener.h"
 
 namespace {
@@ -33,10 +33,10 @@ TEST(DocumentPath, FollowsTheProgramFolderWithThePlatformSeparator) {
 TEST(DocumentButtonTable, NamesEachDocumentByItsFileName) {
     const tarvek::DocumentButton* row = tarvek::findDocumentButton("cmdOpenMaintenanceA310pdf");
     ASSERT_NE(row, nullptr);
-    EXPECT_EQ(tarvek::documentFileName(*row),
+    EXPECT_EQ(tarvek::documentFileName(row->document()),
               "Maintenance Sheet - Actuator Installation and Adjustment - A310-A370-A371.pdf");
-    EXPECT_EQ(row->caption, "Actuator Adjustment A310/A370/A371");
-    EXPECT_EQ(tarvek::findDocumentButton("cmdOpenMX2pdf")->caption, "MX2  Valves");
+    EXPECT_EQ(row->document().caption, "Actuator Adjustment A310/A370/A371");
+    EXPECT_EQ(tarvek::findDocumentButton("cmdOpenMX2pdf")->document().caption, "MX2  Valves");
     EXPECT_EQ(tarvek::findDocumentButton("cmdOpenMX2"), nullptr);
 }
 

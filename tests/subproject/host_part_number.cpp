@@ -1,10 +1,10 @@
 // A host program of the catalogue's rules: prints the part number of the typical valve.
 #include <cstdio>
 
-#include "rules/configurator/configurator_model.h"
+#include "rules/configurator/configurator.h"
 
 int main() {
-    tarvek::ConfiguratorModel model;
+    tarvek::Configurator model;
     for (auto [list, entry] :
          {std::pair{tarvek::List::ProductType, 0}, {tarvek::List::Body, 1}, {tarvek::List::Model, 1}})
         model.choose(list, entry);

@@ -11,22 +11,16 @@
 #include <string_view>
 #include <vector>
 
-#include "rules/configurator/configurator_model.h"
+#include "rules/configurator/configurator.h"
 
 namespace tarvek::testing {
 
-inline constexpr const char* kListNames[kListCount] = {"lstProductType", "lstBody",  "lstModel", "lstPorting",
-                                                       "lstConn1",       "lstConn2", "lstConn3", "lstConn4"};
-inline constexpr const char* kOptionNames[kOptionCount] = {"optStd", "optVSKZ", "optB5EP", "optBL", "optBK",
-                                                           "optGR",  "optRD",   "optWH",   "optYW", "chkLS"};
-
 struct Click {
-    std::string control;  // object name of the list or button
-    std::string entry;    // the chosen entry of a list; empty for a button
+    std::string entry;  // the chosen entry of a list; empty for a button
     bool onList = false;
     List list = List::ProductType;
     int index = -1;  // the entry's place in its list
-    Option option = Option::optStd;
+    Option option = Option::StandardSeat;
 };
 
 // Driver: int count(List), bool enabled(List), std::string entry(List, int),
@@ -59,7 +53,8 @@ class CascadeWalk {
     Driver& driver() { return d_; }
 
   private:
-    static constexpr List kConnections[] = {List::Conn1, List::Conn2, List::Conn3, List::Conn4};
+    static constexpr List kConnections[] = {List::Connection1, List::Connection2, List::Connection3,
+                                            List::Connection4};
 
     void walkModels() {
         if (!d_.enabled(List::Model)) return;
@@ -77,15 +72,15 @@ class CascadeWalk {
     // Every enabled option button once, the lever handle on and off, then back to standard.
     void walkOptions() {
         for (std::size_t i = 0; i + 1 < kOptionCount; ++i) press(Option(i));
-        press(Option::chkLS);
-        press(Option::chkLS);
-        press(Option::optStd);
-        press(Option::optBL);
+        press(Option::LeverHandle);
+        press(Option::LeverHandle);
+        press(Option::StandardSeat);
+        press(Option::StandardColour);
     }
 
     void press(Option option) {
         if (!d_.answers(option)) return;  // disabled itself or inside a disabled frame
-        Click click{kOptionNames[std::size_t(option)], {}};
+        Click click;
         click.option = option;
         beforeClick(click);
         d_.click(option);
@@ -120,7 +115,7 @@ class CascadeWalk {
     }
 
     void choose(List list, int index) {
-        Click click{kListNames[std::size_t(list)], d_.entry(list, index), true, list, index};
+        Click click{d_.entry(list, index), true, list, index};
         beforeClick(click);
         d_.choose(list, index);
         ++clicks_;
@@ -134,7 +129,7 @@ class CascadeWalk {
 
 // The model alone, driven as the walk drives the window.
 struct ModelControls {
-    ConfiguratorModel* model;
+    Configurator* model;
     int count(List l) const { return int(model->state().list(l).entries.size()); }
     bool enabled(List l) const { return model->state().list(l).enabled; }
     std::string entry(List l, int i) const {
@@ -147,7 +142,7 @@ struct ModelControls {
 };
 
 // Replays a click of the walk on a model.
-inline void replay(ConfiguratorModel& model, const Click& click) {
+inline void replay(Configurator& model, const Click& click) {
     if (click.onList)
         model.choose(click.list, click.index);
     else

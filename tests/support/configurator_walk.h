@@ -6,20 +6,26 @@
 #include <QAbstractButton>
 #include <QComboBox>
 
+#include "app/configurator/control_names.h"
 #include "app/main_window.h"
 #include "tests/support/cascade_walk.h"
 
 namespace tarvek::testing {
+
+// The object name of the control a click of the walk used.
+inline std::string controlOf(const Click& click) {
+    return click.onList ? form::kLists[std::size_t(click.list)] : form::kOptions[std::size_t(click.option)];
+}
 
 // The window's controls found by their object names, chosen and clicked as a user does.
 struct WindowControls {
     frmTarvekProducts* window;
 
     QComboBox* list(List l) const {
-        return window->findChild<QComboBox*>(QString::fromLatin1(kListNames[std::size_t(l)]));
+        return window->findChild<QComboBox*>(QString::fromLatin1(form::kLists[std::size_t(l)]));
     }
     QAbstractButton* button(Option o) const {
-        return window->findChild<QAbstractButton*>(QString::fromLatin1(kOptionNames[std::size_t(o)]));
+        return window->findChild<QAbstractButton*>(QString::fromLatin1(form::kOptions[std::size_t(o)]));
     }
     int count(List l) const { return list(l)->count(); }
     bool enabled(List l) const { return list(l)->isEnabled(); }

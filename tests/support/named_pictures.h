@@ -8,10 +8,10 @@
 
 #include "rules/catalogue/actuators.h"
 #include "rules/catalogue/bodies.h"
+#include "rules/catalogue/options.h"
 #include "rules/catalogue/other_models.h"
 #include "rules/catalogue/portings.h"
 #include "rules/catalogue/product_types.h"
-#include "rules/catalogue/options.h"
 
 namespace tarvek::testing {
 

@@ -3,77 +3,75 @@
 #pragma once
 
 #include <string_view>
+#include <variant>
 #include <vector>
+
+#include "rules/configurator/configurator_state.h"
 
 namespace tarvek::testing {
 
 struct UserStep {
-    const char* control;  // a list, or a button when `entry` is empty
+    std::variant<List, Option> control;  // a list, or an option when `entry` is empty
     const char* entry = "";
 };
 
 inline const std::vector<UserStep> kTypicalValveSteps = {
-    {"lstProductType", "Diaphragm Valves"},
-    {"lstBody", "MX2 - Standard Series"},
-    {"lstModel", "J310 --- Manual, Tee Knob, LOTO"},
-    {"lstPorting", "2A"},
-    {"lstConn1", "M - Male Face Seal, 1/4 inch"},
-    {"lstConn3", "F - Female Face Seal, 1/4 inch"},
-    {"optVSKZ"},
-    {"optBK"},
-    {"chkLS"},
+    {List::ProductType, "Diaphragm Valves"},
+    {List::Body, "MX2 - Standard Series"},
+    {List::Model, "J310 --- Manual, Tee Knob, LOTO"},
+    {List::Porting, "2A"},
+    {List::Connection1, "M - Male Face Seal, 1/4 inch"},
+    {List::Connection3, "F - Female Face Seal, 1/4 inch"},
+    {Option::VespelSeat},
+    {Option::Black},
+    {Option::LeverHandle},
 };
 
 inline const std::vector<UserStep> kPortingDrawingSteps = {
-    {"lstProductType", "Diaphragm Valves"},
-    {"lstBody", "MX2 - Standard Series"},
-    {"lstModel", "A310 --- Air-Op N.C., Low Pressure"},
-    {"lstPorting", "2A"},
-    {"lstConn1", "M - Male Face Seal, 1/4 inch"},
-    {"lstConn3", "F - Female Face Seal, 1/4 inch"},
-    {"optVSKZ"},
+    {List::ProductType, "Diaphragm Valves"},
+    {List::Body, "MX2 - Standard Series"},
+    {List::Model, "A310 --- Air-Op N.C., Low Pressure"},
+    {List::Porting, "2A"},
+    {List::Connection1, "M - Male Face Seal, 1/4 inch"},
+    {List::Connection3, "F - Female Face Seal, 1/4 inch"},
+    {Option::VespelSeat},
 };
 
 inline const std::vector<UserStep> kRegulatorSteps = {
-    {"lstProductType", "Pressure Regulators"},
-    {"lstBody", "GN2 - Standard Series"},
-    {"lstModel", "T410 - 20 to 100 Psig Outlet"},
-    {"lstPorting", "2A"},
-    {"lstConn1", "M - Male Face Seal, 1/4 inch"},
-    {"lstConn3", "F - Female Face Seal, 1/4 inch"},
-    {"optVSKZ"},
+    {List::ProductType, "Pressure Regulators"},
+    {List::Body, "GN2 - Standard Series"},
+    {List::Model, "T410 - 20 to 100 Psig Outlet"},
+    {List::Porting, "2A"},
+    {List::Connection1, "M - Male Face Seal, 1/4 inch"},
+    {List::Connection3, "F - Female Face Seal, 1/4 inch"},
+    {Option::VespelSeat},
 };
 
 inline const std::vector<UserStep> kFittingSteps = {
-    {"lstProductType", "Fittings"},
-    {"lstBody", "Compart Nuts"},
-    {"lstModel", "1/4 inch Female"},
+    {List::ProductType, "Fittings"},
+    {List::Body, "Compart Nuts"},
+    {List::Model, "1/4 inch Female"},
 };
 
 inline const std::vector<UserStep> kNonStandardSteps = {
-    {"lstProductType", "Diaphragm Valves"},
-    {"lstBody", "MX2 - Standard Series"},
-    {"lstModel", "A310 --- Air-Op N.C., Low Pressure"},
-    {"lstPorting", "2A"},
-    {"lstConn1", "V - Fixed Male Face Seal, 1/4 inch"},
-    {"lstConn3", "T - Tube Stub, 1/4 inch"},
+    {List::ProductType, "Diaphragm Valves"},
+    {List::Body, "MX2 - Standard Series"},
+    {List::Model, "A310 --- Air-Op N.C., Low Pressure"},
+    {List::Porting, "2A"},
+    {List::Connection1, "V - Fixed Male Face Seal, 1/4 inch"},
+    {List::Connection3, "T - Tube Stub, 1/4 inch"},
 };
 
 inline const std::vector<UserStep> kModelHeadingSteps = {
-    {"lstProductType", "Diaphragm Valves"},
-    {"lstBody", "MX2 - Standard Series"},
-    {"lstModel", "-----  Other Available Models  -----"},
+    {List::ProductType, "Diaphragm Valves"},
+    {List::Body, "MX2 - Standard Series"},
+    {List::Model, "-----  Other Available Models  -----"},
 };
 
-// Takes the steps on a driver with choose(list, entry) and click(button).
+// Takes the steps on a driver with use(control, entry).
 template <typename Driver>
 void takeSteps(Driver& driver, const std::vector<UserStep>& steps) {
-    for (const UserStep& step : steps) {
-        if (*step.entry)
-            driver.choose(step.control, step.entry);
-        else
-            driver.click(step.control);
-    }
+    for (const UserStep& step : steps) driver.use(step.control, step.entry);
 }
 
 }  // namespace tarvek::testing

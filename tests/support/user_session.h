@@ -8,9 +8,9 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "rules/catalogue/documents.h"
-#include "platform/document_opener.h"
+#include "app/literature/document_buttons.h"
 #include "app/warning.h"
+#include "platform/document_opener.h"
 #include "tests/support/configurator_walk.h"
 
 namespace tarvek::testing {

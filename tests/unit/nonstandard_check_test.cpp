@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 namespace tarvek {
 namespace {
 
@@ -12,13 +15,34 @@ struct Case {
     std::array<const char*, 4> markers;
 };
 
+// The kind of connection a code of the catalogue stands for, in any position.
+ConnectionKind kindOf(std::string_view code) {
+    while (!code.empty() && (code.front() == '-' || code.front() == ' ')) code.remove_prefix(1);
+    while (!code.empty() && code.back() == ' ') code.remove_suffix(1);
+    const std::pair<std::string_view, ConnectionKind> kinds[] = {
+        {"T", ConnectionKind::TubeStub},         {"M", ConnectionKind::MaleFaceSeal},
+        {"F", ConnectionKind::FemaleFaceSeal},   {"V", ConnectionKind::FixedMaleFaceSeal},
+        {"4", ConnectionKind::NumberedStub4},    {"6", ConnectionKind::NumberedStub6},
+        {"8", ConnectionKind::NumberedStub8},    {"M8", ConnectionKind::MaleFaceSeal8},
+        {"F8", ConnectionKind::FemaleFaceSeal8}, {"X", ConnectionKind::Unused}};
+    for (const auto& [letters, kind] : kinds)
+        if (letters == code) return kind;
+    ADD_FAILURE() << "no connection code \"" << code << '"';
+    return ConnectionKind::Unused;
+}
+
 ConfigurationRecord recordOf(const Case& c) {
     ConfigurationRecord r;
-    r.lblPNBody = c.series;
-    r.lblPNPorting = c.porting;
-    for (std::size_t i = 0; i < 4; ++i) r.*kConnectionCodes[i] = c.connections[i];
+    r.body.code = c.series;
+    r.porting.code = c.porting;
+    for (std::size_t i = 0; i < 4; ++i) {
+        r.connections[i].code = c.connections[i];
+        r.connectionKinds[i] = kindOf(c.connections[i]);
+    }
     return r;
 }
+
+std::string mark(bool marked) { return marked ? "NS" : ""; }
 
 TEST(NonStandardCheck, MarksStubsAndLoneFixedMaleSealsUnlessExcepted) {
     const Case cases[] = {
@@ -52,28 +76,29 @@ TEST(NonStandardCheck, MarksStubsAndLoneFixedMaleSealsUnlessExcepted) {
     };
     for (const Case& c : cases) {
         ConfigurationRecord r = recordOf(c);
-        const bool banner = nonStandardCheck("Diaphragm Valves", r);
-        const std::array<std::string, 4> markers = {r.lblNSConn1, r.lblNSConn2, r.lblNSConn3, r.lblNSConn4};
+        const bool banner = nonStandardCheck(ProductFamily::DiaphragmValves, r);
+        const std::array<std::string, 4> markers = {mark(r.nonStandard[0]), mark(r.nonStandard[1]),
+                                                    mark(r.nonStandard[2]), mark(r.nonStandard[3])};
         const std::string label = std::string(c.series) + c.porting + c.connections[0] + c.connections[1] +
                                   c.connections[2] + c.connections[3];
         for (std::size_t i = 0; i < 4; ++i)
             EXPECT_EQ(markers[i], c.markers[i]) << label << " position " << i + 1;
         const bool anyMarked = std::string(c.markers[0]) + c.markers[1] + c.markers[2] + c.markers[3] != "";
         EXPECT_EQ(banner, anyMarked) << label;
-        EXPECT_EQ(r.lblNSOptions, "");
+        EXPECT_EQ(mark(r.optionsNonStandard), "");
     }
 }
 
 TEST(NonStandardCheck, OtherProductTypesKeepTheirMarkers) {
     ConfigurationRecord r = recordOf({"-GN1", "-2A", {"-6", "X", "X", "X"}, {}});
-    EXPECT_FALSE(nonStandardCheck("Pressure Regulators", r));
-    EXPECT_EQ(r.lblNSConn1, "");
+    EXPECT_FALSE(nonStandardCheck(ProductFamily::PressureRegulators, r));
+    EXPECT_EQ(mark(r.nonStandard[0]), "");
 
-    r.lblNSConn2 = "NS";  // left as found: only diaphragm valves are checked
-    r.lblNSOptions = "NS";
-    EXPECT_TRUE(nonStandardCheck("", r));
-    EXPECT_EQ(r.lblNSConn2, "NS");
-    EXPECT_EQ(r.lblNSOptions, "");
+    r.nonStandard[1] = true;  // left as found: only diaphragm valves are checked
+    r.optionsNonStandard = true;
+    EXPECT_TRUE(nonStandardCheck(ProductFamily::None, r));
+    EXPECT_EQ(mark(r.nonStandard[1]), "NS");
+    EXPECT_EQ(mark(r.optionsNonStandard), "");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "rules/configurator/configuration_description.h"
+#include "rules/configurator/pricing.h"
 #include "rules/part_numbers/part_number_text.h"
 #include "tests/support/cascade_walk.h"
 #include "tests/support/model_driver.h"
@@ -33,8 +34,10 @@ TEST(PartNumberText, ReadsAsPeopleWriteIt) {
 std::vector<std::string> configurationOf(const ConfiguratorState& s) {
     std::vector<std::string> lines;
     for (const DescriptionLine& line : describeConfiguration(s)) lines.push_back(std::string(line.text));
-    for (const Segment segment : kPartNumberSegments) lines.push_back(s.record.*segment);
-    for (const Segment segment : kPriceSegments) lines.push_back(s.record.*segment);
+    for (std::size_t i = 0; i < kSegmentCount; ++i) {
+        lines.push_back(std::string(s.record[Segment(i)].code));
+        lines.push_back(std::string(s.record[Segment(i)].price.written()));
+    }
     return lines;
 }
 
@@ -42,7 +45,7 @@ std::vector<std::string> configurationOf(const ConfiguratorState& s) {
 // number and list price, and to the very configuration where the number is unambiguous.
 TEST(PartNumberDecoder, EveryWalkedConfigurationDecodesBack) {
     std::map<std::string, std::vector<ConfiguratorState>> walked;  // by part number
-    ConfiguratorModel model;
+    Configurator model;
     tarvek::testing::CascadeWalk walk(tarvek::testing::ModelControls{&model});
     walk.afterClick = [&](const tarvek::testing::Click&) {
         if (!model.state().partNumber.empty()) walked[model.state().partNumber].push_back(model.state());
@@ -56,7 +59,7 @@ TEST(PartNumberDecoder, EveryWalkedConfigurationDecodesBack) {
         ASSERT_NE(decoded.status, Status::Unknown) << partNumber << ": " << decoded.explanation;
         for (const DecodedConfiguration& c : decoded.configurations) {
             ASSERT_EQ(normalizedPartNumber(c.state.partNumber), normalizedPartNumber(partNumber));
-            ConfiguratorModel replayed;  // the events lead where the decoder says
+            Configurator replayed;  // the events lead where the decoder says
             for (const ConfiguratorEvent& event : c.events) replayed.apply(event);
             ASSERT_EQ(replayed.state().record, c.state.record) << partNumber;
         }
@@ -64,7 +67,7 @@ TEST(PartNumberDecoder, EveryWalkedConfigurationDecodesBack) {
             const bool samePrice =
                 std::any_of(decoded.configurations.begin(), decoded.configurations.end(),
                             [&](const auto& c) { return c.state.listPrice == s.listPrice; });
-            EXPECT_TRUE(samePrice) << partNumber << " $" << s.listPrice;
+            EXPECT_TRUE(samePrice) << partNumber << " $" << listPriceText(s.listPrice);
             if (decoded.status == Status::Ok) {
                 EXPECT_EQ(configurationOf(decoded.configurations[0].state), configurationOf(s)) << partNumber;
             }
@@ -82,7 +85,7 @@ TEST(PartNumberDecoder, ReadsBlanksCaseAndDashesAsTheCatalogueDoes) {
         ASSERT_EQ(decoded.status, Status::Ok) << text;
         const ConfiguratorState& s = decoded.configurations[0].state;
         EXPECT_EQ(s.partNumber, "A310-MX2-2A-MXFX-VS");
-        EXPECT_EQ(s.listPrice, "350");
+        EXPECT_EQ(listPriceText(s.listPrice), "350");
         EXPECT_EQ(stepText(s, Step::Model), "A310 --- Air-Op N.C., Low Pressure");
         EXPECT_EQ(stepText(s, Step::Seat), "VS - Vespel Seat");
     }
@@ -96,8 +99,9 @@ TEST(PartNumberDecoder, RanksTheConfigurationsOfAnAmbiguousNumber) {
     const PartNumberDecoding four = partNumberDecoder().decode("A310-MX3-4A-M8M8X");
     ASSERT_EQ(four.status, Status::Ambiguous) << four.explanation;
     ASSERT_EQ(four.configurations.size(), 2u);
-    EXPECT_EQ(stepText(four.configurations[0].state, Step::Conn1), "M - Male Face Seal, 1/4 inch Hi Flo");
-    EXPECT_EQ(stepText(four.configurations[1].state, Step::Conn1), "M8 - Male Face Seal, 1/2 inch");
+    EXPECT_EQ(stepText(four.configurations[0].state, Step::Connection1),
+              "M - Male Face Seal, 1/4 inch Hi Flo");
+    EXPECT_EQ(stepText(four.configurations[1].state, Step::Connection1), "M8 - Male Face Seal, 1/2 inch");
     EXPECT_EQ(four.configurations[0].state.listPrice, four.configurations[1].state.listPrice);
 }
 

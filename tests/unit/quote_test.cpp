@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-#include "rules/quotes/quote_text.h"
 #include "rules/numbers/number_text.h"
+#include "rules/quotes/quote_text.h"
 #include "tests/support/cascade_walk.h"
 #include "tests/support/model_driver.h"
 #include "tests/support/quote_configurations.h"
@@ -82,9 +82,9 @@ TEST(Quote, LinesOfEachKindOfConfiguration) {
          {},
          ""},
         {"the Vespel seat fixed by the model, its frame closed",
-         {{"lstProductType", "Diaphragm Valves"},
-          {"lstBody", "HMX2 - Very High Pressure Series"},
-          {"lstModel", "A375 --- Air-Op N.C., Very High Pressire."}},
+         {{List::ProductType, "Diaphragm Valves"},
+          {List::Body, "HMX2 - Very High Pressure Series"},
+          {List::Model, "A375 --- Air-Op N.C., Very High Pressire."}},
          "0",
          "A375-HMX2-VS",
          {{"Product Type", "Diaphragm Valves"},
@@ -114,7 +114,7 @@ TEST(Quote, LinesOfEachKindOfConfiguration) {
     for (const Case& c : cases) {
         ModelDriver d;
         takeSteps(d, c.steps);
-        d.model.txtDiscount_Change(c.discount);
+        d.model.typeDiscount(c.discount);
         ASSERT_TRUE(canQuote(d.state())) << c.name;
         const Quote quote = quoteOf(d.state());
         EXPECT_EQ(quote.partNumber, c.partNumber) << c.name;
@@ -129,23 +129,23 @@ TEST(Quote, LinesOfEachKindOfConfiguration) {
 TEST(Quote, PricesHiddenByTheBrandPictureAreLeftOut) {
     ModelDriver d;
     takeSteps(d, kTypicalValveSteps);
-    d.model.txtDiscount_Change("10");
-    d.model.Image2_DblClick();
+    d.model.typeDiscount("10");
+    d.model.togglePrices();
     const Quote quote = quoteOf(d.state());
     EXPECT_TRUE(quote.prices.empty());
     EXPECT_EQ(linesOf(quote.description), kTypicalValveLines);
     EXPECT_EQ(quotePlainText(quote).find("US$"), std::string::npos);
     EXPECT_EQ(quoteHtml(quote).find("US$"), std::string::npos);
-    d.model.Image2_DblClick();
+    d.model.togglePrices();
     EXPECT_EQ(quoteOf(d.state()).prices.size(), 3u);
 }
 
 TEST(Quote, NothingToQuoteBeforeAPartNumber) {
     const std::vector<std::vector<UserStep>> starts = {
         {},
-        {{"lstProductType", "Diaphragm Valves"}},
-        {{"lstProductType", "--------------------------"}},
-        {{"lstProductType", "Fittings"}, {"lstBody", "Compart Nuts"}},  // fittings have no body segment
+        {{List::ProductType, "Diaphragm Valves"}},
+        {{List::ProductType, "--------------------------"}},
+        {{List::ProductType, "Fittings"}, {List::Body, "Compart Nuts"}},  // fittings have no body segment
     };
     for (const auto& steps : starts) {
         ModelDriver d;
@@ -157,7 +157,7 @@ TEST(Quote, NothingToQuoteBeforeAPartNumber) {
 TEST(QuoteText, TheTypicalValveAsPlainTextAndAsATable) {
     ModelDriver d;
     takeSteps(d, kTypicalValveSteps);
-    d.model.txtDiscount_Change("10");
+    d.model.typeDiscount("10");
     const Quote quote = quoteOf(d.state());
     EXPECT_EQ(quotePlainText(quote),
               "Part Number: J310-MX2-2A-MXFX-VS-BK-LS\n"
@@ -217,9 +217,9 @@ TEST(QuoteWalk, EveryConfigurationGivesASoundQuote) {
     };
     for (const Setting setting :
          {Setting{"10", false, 3}, Setting{"1e400", false, 1}, Setting{"5", true, 0}}) {
-        ConfiguratorModel model;
-        model.txtDiscount_Change(setting.discount);
-        if (setting.hidePrices) model.Image2_DblClick();
+        Configurator model;
+        model.typeDiscount(setting.discount);
+        if (setting.hidePrices) model.togglePrices();
         CascadeWalk walk(ModelControls{&model});
         long quotes = 0;
         walk.afterClick = [&](const Click& click) {
@@ -227,14 +227,14 @@ TEST(QuoteWalk, EveryConfigurationGivesASoundQuote) {
             if (::testing::Test::HasFatalFailure() || !canQuote(s)) return;
             ++quotes;
             const Quote quote = quoteOf(s);
-            ASSERT_EQ(quote.prices.size(), setting.priceLines) << click.control << ' ' << click.entry;
+            ASSERT_EQ(quote.prices.size(), setting.priceLines) << int(click.list) << ' ' << click.entry;
             for (const QuoteLine& price : quote.prices) {
                 const double value = leadingNumber(price.text);
                 ASSERT_TRUE(std::isfinite(value) && numberText(value) == price.text) << price.text;
             }
             for (const QuoteLine& line : quote.description)
                 ASSERT_TRUE(!line.text.empty() && !line.text.starts_with("---"))
-                    << click.control << ' ' << click.entry;
+                    << int(click.list) << ' ' << click.entry;
             ASSERT_EQ(quote.nonStandardReasons.empty(), !s.nonStandardBanner) << s.partNumber;
             ASSERT_EQ(quotePlainText(quote).rfind("Part Number: " + s.partNumber + "\n", 0), 0u);
         };

@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 
 #include "app/calculator/calculator.h"
-#include "rules/numbers/number_text.h"
 #include "app/warning.h"
+#include "rules/numbers/number_text.h"
 #include "tests/support/gas_databases.h"
 #include "tests/window/window_driver.h"
 

@@ -34,7 +34,7 @@ TEST_F(Cascade, TypicalUseFromProductTypeToNetPrice) {
     d.choose("lstBody", "MX2 - Standard Series");
     EXPECT_EQ(d.text("lblPartNumber"), "-MX2");
     EXPECT_EQ(d.text("lblPrice"), "140");
-    EXPECT_EQ(d.record().lblPriceBody, "140.00");
+    EXPECT_EQ(d.recordLabel("lblPriceBody"), "140.00");
     EXPECT_EQ(d.picture()->pictureName(), "MX2 Valves.jpg");
     EXPECT_EQ(d.text("lblValveDescription"), ".23 Cv");
 
@@ -121,15 +121,15 @@ TEST_F(Cascade, SealOptionsOfACheckValve) {
     d.choose("lstProductType", "Flow Components");
     EXPECT_FALSE(d.shown("imgPicture"));
     d.choose("lstBody", "Check Valve");
-    EXPECT_EQ(d.record().lblPNBody, "");
+    EXPECT_EQ(d.recordLabel("lblPNBody"), "");
     EXPECT_FALSE(d.shown("imgPicture"));
     d.choose("lstModel", "KL-01 - 1/4 inch Face Seal Gland");
-    EXPECT_EQ(d.record().lblPriceBody, "125");
+    EXPECT_EQ(d.recordLabel("lblPriceBody"), "125");
     d.click("optVSKZ");
     EXPECT_EQ(d.text("lblPartNumber"), "KL-01-KZ");
     EXPECT_EQ(d.text("lblPrice"), "200");
     d.choose("lstModel", "KL-02 - 1/4 inch LNQ Face Seal Gland");
-    EXPECT_EQ(d.record().lblPriceBody, "145");
+    EXPECT_EQ(d.recordLabel("lblPriceBody"), "145");
     d.click("optB5EP");
     EXPECT_EQ(d.text("lblPartNumber"), "KL-02-EP");
     EXPECT_EQ(d.text("lblPrice"), "145");
@@ -168,7 +168,7 @@ TEST_F(Cascade, VeryHighPressureValvesFixTheVespelSeat) {
         EXPECT_TRUE(checked("optVSKZ")) << model;
         EXPECT_FALSE(enabled("fraOptionsSeat")) << model;
         EXPECT_FALSE(enabled("optStd")) << model;
-        EXPECT_EQ(d.record().lblPNOptionsSeat, "-VS") << model;
+        EXPECT_EQ(d.recordLabel("lblPNOptionsSeat"), "-VS") << model;
         EXPECT_EQ(d.text("lblValveDescription"), ".16 Cv, 6200 psig");
     }
     EXPECT_EQ(d.text("lblPartNumber"), "N22-HMX2-VS");
@@ -248,7 +248,7 @@ TEST_F(Cascade, ASecondModelLeavesNothingOfTheFirstBehind) {
     EXPECT_FALSE(checked("chkLS") || enabled("chkLS") || enabled("fraOptionsColor"));
     for (const char* list : {"lstConn1", "lstConn2", "lstConn3", "lstConn4"})
         EXPECT_EQ(d.list(list)->count(), 0);
-    EXPECT_EQ(d.record().lblPriceBody, "140.00");
+    EXPECT_EQ(d.recordLabel("lblPriceBody"), "140.00");
     EXPECT_EQ(d.get<QGroupBox>("fraPicture")->title(), "");
 }
 
@@ -256,8 +256,8 @@ TEST_F(Cascade, HeadingsAndBlankModelEntriesOnlyReset) {
     valve("MX1 - Miniature Series", "A33 --- Air-Op N.C., High Pressure");
     for (const std::string entry : {"", "-----  Other Available Models  -----"}) {
         d.choose("lstModel", entry);
-        EXPECT_EQ(d.record().lblPNModel, "");
-        EXPECT_EQ(d.record().lblPriceModel, "0");
+        EXPECT_EQ(d.recordLabel("lblPNModel"), "");
+        EXPECT_EQ(d.recordLabel("lblPriceModel"), "0");
         EXPECT_EQ(d.list("lstPorting")->count(), 0);
         EXPECT_FALSE(enabled("lstPorting"));
         EXPECT_FALSE(d.shown("imgPicture"));
@@ -350,7 +350,7 @@ TEST_F(Cascade, RegulatorsHaveOnePortingAndTwoSeats) {
         EXPECT_EQ(d.entries("lstPorting"), Entries{"2A"});
         EXPECT_TRUE(enabled("optStd") && enabled("optVSKZ"));
         EXPECT_FALSE(enabled("optB5EP"));
-        EXPECT_EQ(d.record().lblPriceModel, "0");
+        EXPECT_EQ(d.recordLabel("lblPriceModel"), "0");
         d.choose("lstPorting", "2A");
         EXPECT_EQ(d.entries("lstConn1"), (Entries{"T - Tube Stub, 1/4 inch", "M - Male Face Seal, 1/4 inch",
                                                   "F - Female Face Seal, 1/4 inch"}));

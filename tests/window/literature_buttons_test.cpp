@@ -11,12 +11,12 @@
 #include <set>
 #include <stdexcept>
 
+#include "app/literature/document_buttons.h"
 #include "app/literature/literature.h"
 #include "app/literature/wrapped_captions.h"
-#include "assets/documents/document_content.h"
-#include "rules/catalogue/documents.h"
-#include "platform/document_opener.h"
 #include "app/warning.h"
+#include "assets/documents/document_content.h"
+#include "platform/document_opener.h"
 #include "tests/window/window_driver.h"
 
 namespace {
@@ -68,7 +68,8 @@ class WorkingDirectory {
 };
 
 QString expectedPath(const DocumentButton& row) {
-    return QCoreApplication::applicationDirPath() + QDir::separator() + q(tarvek::documentFileName(row));
+    return QCoreApplication::applicationDirPath() + QDir::separator() +
+           q(tarvek::documentFileName(row.document()));
 }
 
 QToolButton* buttonOf(WindowDriver& d, const DocumentButton& row) {
@@ -84,12 +85,12 @@ TEST(DocumentButtons, TableAndWindowNameTheSameEighteenButtons) {
     std::set<std::string_view> documents;
     for (const DocumentButton& row : kDocumentButtons) {
         inTable.insert(std::string(row.button));
-        documents.insert(row.document);
-        EXPECT_TRUE(row.document.starts_with('\\')) << row.document;
-        EXPECT_TRUE(row.document.ends_with(".pdf")) << row.document;
+        documents.insert(row.document().path);
+        EXPECT_TRUE(row.document().path.starts_with('\\')) << row.document().path;
+        EXPECT_TRUE(row.document().path.ends_with(".pdf")) << row.document().path;
         QToolButton* button = buttonOf(d, row);
         ASSERT_NE(button, nullptr);
-        EXPECT_EQ(button->text(), q(row.caption)) << row.button;  // blanks kept: "MX2  Valves"
+        EXPECT_EQ(button->text(), q(row.document().caption)) << row.button;  // blanks kept: "MX2  Valves"
         EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon) << row.button;
     }
     EXPECT_EQ(inWindow, inTable);
@@ -107,9 +108,9 @@ TEST(DocumentButtons, SitInTheirPageGrid) {
     for (const DocumentButton& a : kDocumentButtons) {
         QToolButton* first = buttonOf(d, a);
         ASSERT_NE(first, nullptr);
-        EXPECT_TRUE(pages.at(a.page)->isAncestorOf(first)) << a.button;
+        EXPECT_TRUE(pages.at(a.document().page)->isAncestorOf(first)) << a.button;
         for (const DocumentButton& b : kDocumentButtons) {
-            if (a.page != b.page) continue;
+            if (a.document().page != b.document().page) continue;
             const QRect ra = first->geometry(), rb = buttonOf(d, b)->geometry();
             SCOPED_TRACE(std::string(a.button) + " / " + std::string(b.button));
             EXPECT_EQ(a.row == b.row, ra.top() == rb.top());
@@ -120,14 +121,14 @@ TEST(DocumentButtons, SitInTheirPageGrid) {
             if (a.column < b.column) {
                 EXPECT_LE(ra.right(), rb.left());
             }
-            if (a.page == tarvek::DocumentPage::Literature) {
+            if (a.document().page == tarvek::DocumentPage::Literature) {
                 EXPECT_EQ(ra.size(), rb.size());
             }
         }
     }
     int brochures = 0, sheets = 0;
     for (const DocumentButton& row : kDocumentButtons)
-        (row.page == tarvek::DocumentPage::Literature ? brochures : sheets)++;
+        (row.document().page == tarvek::DocumentPage::Literature ? brochures : sheets)++;
     EXPECT_EQ(brochures, 12);
     EXPECT_EQ(sheets, 6);
 }
@@ -135,7 +136,7 @@ TEST(DocumentButtons, SitInTheirPageGrid) {
 TEST(DocumentButtons, ShowTheFirstPageOfTheirDocument) {
     WindowDriver d;
     for (const DocumentButton& row : kDocumentButtons) {
-        const QImage stored(tarvek::Literature::buttonPicturePath(row));
+        const QImage stored(tarvek::Literature::buttonPicturePath(row.document()));
         EXPECT_FALSE(stored.isNull()) << row.button;
         const QIcon icon = buttonOf(d, row)->icon();
         ASSERT_FALSE(icon.isNull()) << row.button;
@@ -158,9 +159,9 @@ TEST(DocumentButtons, ShowTheirWholeCaption) {
     WindowDriver d;
     for (const DocumentButton& row : kDocumentButtons) {
         QToolButton* button = buttonOf(d, row);
-        EXPECT_TRUE(tarvek::WrappedCaptions::captionFits(*button)) << row.caption;
+        EXPECT_TRUE(tarvek::WrappedCaptions::captionFits(*button)) << row.document().caption;
         EXPECT_GE(tarvek::WrappedCaptions::captionRect(*button).top(), button->iconSize().height())
-            << row.caption;
+            << row.document().caption;
     }
 }
 
@@ -237,7 +238,7 @@ TEST(DocumentButtons, FailuresChangeNothingOnScreen) {
         d.get<QTabWidget>("SSTab1")->setCurrentIndex(page);
         for (const Failure& failure : failures) {
             for (const DocumentButton& row : kDocumentButtons) {
-                if (int(row.page) + 1 != page) continue;
+                if (int(row.document().page) + 1 != page) continue;
                 SCOPED_TRACE(std::string(failure.name) + ": " + std::string(row.button));
                 if (std::string_view(failure.name) == "document missing") {
                     ASSERT_FALSE(

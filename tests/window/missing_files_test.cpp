@@ -35,7 +35,7 @@ TEST_F(InFolder, AnEmptyWorkingDirectoryLeavesPicturesAndGasListEmpty) {
     EXPECT_TRUE(d.shown("imgPicture"));
 
     const auto counts = tarvek::testing::runUserSession(d.window, [&](const tarvek::testing::Click& click) {
-        ASSERT_FALSE(d.picture()->hasPicture()) << click.control << ' ' << click.entry;
+        ASSERT_FALSE(d.picture()->hasPicture()) << controlOf(click) << ' ' << click.entry;
     });
     EXPECT_GT(counts.clicks, 20000);
     EXPECT_GT(counts.warnings, 0);  // the calculator still refuses bad input

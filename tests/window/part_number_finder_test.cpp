@@ -12,7 +12,7 @@
 
 namespace {
 
-using tarvek::ConfiguratorModel;
+using tarvek::Configurator;
 
 class Finder : public ::testing::Test {
   protected:
@@ -20,8 +20,8 @@ class Finder : public ::testing::Test {
     void SetUp() override { ASSERT_TRUE(d.showActive()); }
     QWidget* focus() { return QApplication::focusWidget(); }
     // The state the same clicks give on a model of its own.
-    static ConfiguratorModel modelAfter(const std::string& partNumber) {
-        ConfiguratorModel model;
+    static Configurator modelAfter(const std::string& partNumber) {
+        Configurator model;
         const tarvek::PartNumberDecoding decoded = tarvek::partNumberDecoder().decode(partNumber);
         for (const auto& event : decoded.configurations.at(0).events) model.apply(event);
         return model;

@@ -11,9 +11,11 @@
 #include <QLineEdit>
 
 #include "app/configurator/configurator_page.h"
+#include "app/configurator/control_names.h"
 #include "app/main_window.h"
 #include "app/picture_box.h"
 #include "rules/configurator/configurator_state.h"
+#include "rules/configurator/pricing.h"
 #include "tests/support/cascade_walk.h"
 
 namespace tarvek::testing {
@@ -37,33 +39,32 @@ inline ::testing::AssertionResult showsState(frmTarvekProducts& window, const Co
         if (!same) differences += what + "; ";
     };
 
-    static const char* const kCaptions[kListCount] = {"lblProductType", "lblBody",  "lblModel", "lblPorting",
-                                                      "lblConn1",       "lblConn2", "lblConn3", "lblConn4"};
+    const auto& kCaptions = form::kListCaptions;
     for (std::size_t i = 0; i < kListCount; ++i) {
         const ListState& l = s.lists[i];
-        auto* list = qobject_cast<QComboBox*>(find(kListNames[i]));
+        auto* list = qobject_cast<QComboBox*>(find(form::kLists[i]));
         bool sameEntries = list->count() == int(l.entries.size());
         for (int e = 0; sameEntries && e < list->count(); ++e)
             sameEntries = list->itemText(e).toStdString() == l.entries[std::size_t(e)];
-        expect(sameEntries, std::string(kListNames[i]) + " entries");
-        expect(list->currentIndex() == l.chosen, std::string(kListNames[i]) + " choice");
-        expect(list->isEnabled() == l.enabled, std::string(kListNames[i]) + " enabled");
+        expect(sameEntries, std::string(form::kLists[i]) + " entries");
+        expect(list->currentIndex() == l.chosen, std::string(form::kLists[i]) + " choice");
+        expect(list->isEnabled() == l.enabled, std::string(form::kLists[i]) + " enabled");
         expect(s.captionActive[i] ? active(kCaptions[i]) : inactive(kCaptions[i]), kCaptions[i]);
     }
     expect(s.seatFrameActive ? active("fraOptionsSeat") : inactive("fraOptionsSeat"), "fraOptionsSeat");
     expect(s.colourFrameActive ? active("fraOptionsColor") : inactive("fraOptionsColor"), "fraOptionsColor");
     for (std::size_t i = 0; i < kOptionCount; ++i) {
-        auto* button = qobject_cast<QAbstractButton*>(find(kOptionNames[i]));
+        auto* button = qobject_cast<QAbstractButton*>(find(form::kOptions[i]));
         const OptionState& o = s.options[i];
         expect(button->text().toStdString() == o.caption && button->isEnabled() == o.enabled &&
                    button->isChecked() == o.checked,
-               kOptionNames[i]);
+               form::kOptions[i]);
     }
     expect(text("lblPartNumber") == s.partNumber, "lblPartNumber");
-    expect(text("lblPrice") == s.listPrice, "lblPrice");
+    expect(text("lblPrice") == listPriceText(s.listPrice), "lblPrice");
     expect(text("txtDiscount") == s.discount && find("txtDiscount")->isEnabled() == s.discountEnabled,
            "txtDiscount");
-    expect(text("lblNetPrice") == s.netPrice, "lblNetPrice");
+    expect(text("lblNetPrice") == netPriceText(s.netPrice), "lblNetPrice");
     for (const char* price : {"lblPrice", "txtDiscount", "lblNetPrice", "Label3", "Label6", "Label4"})
         expect(find(price)->isHidden() != s.pricesShown, price);
     expect(find("lblNS1")->isHidden() != s.nonStandardBanner, "lblNS1");

@@ -10,8 +10,10 @@
 #include <QLineEdit>
 #include <QTest>
 #include <string>
+#include <variant>
 
 #include "app/configurator/configurator_page.h"
+#include "app/configurator/control_names.h"
 #include "app/main_window.h"
 #include "app/picture_box.h"
 
@@ -52,6 +54,14 @@ class WindowDriver {
     // A click; does nothing on a disabled control, as for a user.
     void click(const char* buttonName) { get<QAbstractButton>(buttonName)->click(); }
 
+    // The control the configurator calls `control`: a list's entry, or an option's click.
+    void use(std::variant<tarvek::List, tarvek::Option> control, const std::string& entry = {}) {
+        if (const auto* list = std::get_if<tarvek::List>(&control))
+            choose(tarvek::form::kLists[std::size_t(*list)], entry);
+        else
+            click(tarvek::form::kOptions[std::size_t(std::get<tarvek::Option>(control))]);
+    }
+
     void type(const char* boxName, const QString& keys) { QTest::keyClicks(get<QLineEdit>(boxName), keys); }
     void setText(const char* boxName, const QString& text) { get<QLineEdit>(boxName)->setText(text); }
 
@@ -76,4 +86,10 @@ class WindowDriver {
 
     PictureBox* picture() { return get<PictureBox>("imgPicture"); }
     const tarvek::ConfigurationRecord& record() { return window.configurator().record(); }
+    // What the form's hidden label of the configuration record would read ("lblPriceBody").
+    std::string recordLabel(const char* name) {
+        const auto text = tarvek::form::recordLabelText(record(), name);
+        EXPECT_TRUE(text.has_value()) << name << " is no label of the record";
+        return text.value_or("");
+    }
 };

@@ -43,9 +43,9 @@ int main(int argc, char* argv[]) {
 
     int failures = 0;
     QByteArray resources = "<RCC>\n  <qresource prefix=\"/tarvek/documents\">\n";
-    for (const tarvek::DocumentButton& button : tarvek::kDocumentButtons) {
+    for (const tarvek::Document& document : tarvek::kDocuments) {
         using namespace tarvek::documents;
-        const tarvek::DocumentContent content = tarvek::documentContent(button);
+        const tarvek::DocumentContent content = tarvek::documentContent(document);
         const QImage picture =
             content.picture.empty()
                 ? QImage()
@@ -54,8 +54,7 @@ int main(int argc, char* argv[]) {
 
         const QString pdfPath = documents.filePath(QString::fromStdString(content.fileName));
         const QString iconPath =
-            buttonPictures.filePath(QString::fromUtf8(button.button.data(), qsizetype(button.button.size())) +
-                                    QStringLiteral(".png"));
+            buttonPictures.filePath(QString::fromStdString(tarvek::firstPagePictureName(document)));
         if (!writeFile(pdfPath, pdfBytes(layout, content))) {
             std::fprintf(stderr, "document_generator: cannot write %s\n", qPrintable(pdfPath));
             ++failures;

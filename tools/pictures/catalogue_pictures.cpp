@@ -3,14 +3,14 @@
 #include <QStringList>
 #include <set>
 
+#include "pictures/wmf_metafile.h"
+#include "pictures/wmf_player.h"
 #include "rules/catalogue/actuators.h"
 #include "rules/catalogue/bodies.h"
+#include "rules/catalogue/options.h"
 #include "rules/catalogue/other_models.h"
 #include "rules/catalogue/portings.h"
 #include "rules/catalogue/product_types.h"
-#include "rules/catalogue/options.h"
-#include "pictures/wmf_metafile.h"
-#include "pictures/wmf_player.h"
 #include "tools/pictures/component_art.h"
 #include "tools/pictures/drawing_kit.h"
 #include "tools/pictures/fitting_art.h"
@@ -264,7 +264,7 @@ void addComponentsAndParts(Collection& c) {
         c.add(component.picture, code, joined({q(component.family), description(component.entry)}), draw);
     }
     c.add(kLeverHandlePicture, stem(kLeverHandlePicture),
-          joined({QStringLiteral("Lever Handle ") + withoutDash(kLeverHandleOn.partNumber),
+          joined({QStringLiteral("Lever Handle ") + withoutDash(kLeverHandleOn.code),
                   codesWithPicture(kSpareParts, kLeverHandlePicture)}),
           [](QPainter& p, const QRectF& area) { drawActuator(p, area, leverHandleLook()); });
     for (const SparePart& part : kSpareParts) {

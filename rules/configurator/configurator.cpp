@@ -1,32 +1,31 @@
-#include "rules/configurator/configurator_model.h"
+#include "rules/configurator/configurator.h"
 
-#include "rules/configurator/nonstandard_check.h"
-#include "rules/catalogue/product_types.h"
 #include "rules/catalogue/options.h"
+#include "rules/catalogue/product_types.h"
+#include "rules/configurator/nonstandard_check.h"
 #include "rules/configurator/pricing.h"
 
 namespace tarvek {
 namespace {
 
-constexpr std::string_view kLeverHandleCaption = "LS - Lever Handle";
 // What the valve note reads until a valve series first writes it.
 constexpr std::string_view kValveDescriptionAtStart = "See Product Literature for more details";
 
 }  // namespace
 
-ConfiguratorModel::ConfiguratorModel() {
+Configurator::Configurator() {
     s_.lists[std::size_t(List::ProductType)] = {kProductTypeEntries, true, -1};
     s_.captionActive[std::size_t(List::ProductType)] = true;
     for (std::size_t i = 0; i < kSeatButtons; ++i) s_.options[i].caption = kSeatOptions[i].seatCaption;
     for (std::size_t i = 0; i < kColourButtons; ++i)
         s_.options[kSeatButtons + i] = {kColourOptions[i].caption, false, i == 0};
-    s_.option(Option::chkLS).caption = kLeverHandleCaption;
+    s_.option(Option::LeverHandle).caption = kLeverHandleCaption;
     s_.valveDescription = kValveDescriptionAtStart;
     s_.picture = kStartPicture;
     s_.pictureShown = true;
 }
 
-const ConfiguratorState& ConfiguratorModel::choose(List list, int entry) {
+const ConfiguratorState& Configurator::choose(List list, int entry) {
     if (std::size_t(list) >= kListCount) return s_;
     ListState& l = s_.list(list);
     if (!l.enabled || entry < 0 || std::size_t(entry) >= l.entries.size()) return s_;
@@ -45,140 +44,138 @@ const ConfiguratorState& ConfiguratorModel::choose(List list, int entry) {
             portingChosen();
             break;
         default:
-            connectionChosen(std::size_t(list) - std::size_t(List::Conn1));
+            connectionChosen(std::size_t(list) - std::size_t(List::Connection1));
             break;
     }
     return s_;
 }
 
-bool ConfiguratorModel::answers(Option option) const {
+bool Configurator::answers(Option option) const {
     if (std::size_t(option) >= kOptionCount) return false;
     const bool frameActive = std::size_t(option) < kSeatButtons ? s_.seatFrameActive : s_.colourFrameActive;
     return frameActive && s_.option(option).enabled;
 }
 
-const ConfiguratorState& ConfiguratorModel::click(Option option) {
+const ConfiguratorState& Configurator::click(Option option) {
     if (!answers(option)) return s_;
-    if (option == Option::chkLS)
+    if (option == Option::LeverHandle)
         setLever(!s_.option(option).checked);
     else
         select(option);
     return s_;
 }
 
-const ConfiguratorState& ConfiguratorModel::txtDiscount_Change(std::string_view text) {
+const ConfiguratorState& Configurator::typeDiscount(std::string_view text) {
     if (s_.discount == text) return s_;  // writing the same text is no change
     s_.discount = text;
-    lblPrice_Change();
+    updateNetPrice();
     return s_;
 }
 
-const ConfiguratorState& ConfiguratorModel::Image2_DblClick() {
+const ConfiguratorState& Configurator::togglePrices() {
     s_.pricesShown = !s_.pricesShown;
     return s_;
 }
 
-void ConfiguratorModel::CalculatePartNumber() { s_.partNumber = composePartNumber(s_.record); }
+void Configurator::composePartNumber() { s_.partNumber = tarvek::composePartNumber(s_.record); }
 
-void ConfiguratorModel::CalculatePricing() { setListPrice(listPriceText(s_.record)); }
+void Configurator::addUpListPrice() { setListPrice(listPrice(s_.record)); }
 
-void ConfiguratorModel::NonStandardCheck() {
-    s_.nonStandardBanner = nonStandardCheck(s_.list(List::ProductType).chosenText(), s_.record);
+void Configurator::checkStandard() { s_.nonStandardBanner = nonStandardCheck(s_.productFamily, s_.record); }
+
+void Configurator::recalculate() {
+    composePartNumber();
+    addUpListPrice();
+    checkStandard();
 }
 
-void ConfiguratorModel::recalculate() {
-    CalculatePartNumber();
-    CalculatePricing();
-    NonStandardCheck();
-}
-
-// A label has no change event of its own: the list price runs the net-price update exactly
-// when its text really changes.
-void ConfiguratorModel::setListPrice(std::string listPrice) {
+// The net price follows the list price exactly when the list price changes.
+void Configurator::setListPrice(Money listPrice) {
     if (s_.listPrice == listPrice) return;
-    s_.listPrice = std::move(listPrice);
-    lblPrice_Change();
+    s_.listPrice = listPrice;
+    updateNetPrice();
 }
 
-void ConfiguratorModel::lblPrice_Change() { s_.netPrice = netPriceText(s_.listPrice, s_.discount); }
+// Before the first list price the net price is worked out from nothing, as from 0.
+void Configurator::updateNetPrice() { s_.netPrice = netPrice(s_.listPrice.value_or(Money{}), s_.discount); }
 
 // Selecting an option button clears the others of its frame; it runs its handler only
 // when it was not selected before.
-void ConfiguratorModel::select(Option option) {
+void Configurator::select(Option option) {
     const std::size_t i = std::size_t(option);
     if (s_.options[i].checked) return;
     const bool seat = i < kSeatButtons;
     const std::size_t first = seat ? 0 : kSeatButtons, count = seat ? kSeatButtons : kColourButtons;
     for (std::size_t b = first; b < first + count; ++b) s_.options[b].checked = b == i;
     if (seat)
-        seatOptionSelected(i);
+        seatChosen(i);
     else
-        colourSelected(i - kSeatButtons);
+        colourChosen(i - kSeatButtons);
 }
 
-void ConfiguratorModel::setLever(bool on) {
-    if (s_.option(Option::chkLS).checked == on) return;
-    s_.option(Option::chkLS).checked = on;
-    leverHandleChanged();
+void Configurator::setLever(bool on) {
+    if (s_.option(Option::LeverHandle).checked == on) return;
+    s_.option(Option::LeverHandle).checked = on;
+    leverHandleTurned();
 }
 
-void ConfiguratorModel::activate(List list) {
+void Configurator::activate(List list) {
     s_.captionActive[std::size_t(list)] = true;
     s_.list(list).enabled = true;
 }
 
 // Adds entries to a list and leaves no entry chosen: a list filled from code shows no choice
 // until the user makes one.
-void ConfiguratorModel::fill(List list, Entries entries) {
+void Configurator::fill(List list, Entries entries) {
     ListState& l = s_.list(list);
     l.entries = entries;
     l.chosen = -1;
 }
 
-void ConfiguratorModel::emptyList(List list) {
+void Configurator::emptyList(List list) {
     ListState& l = s_.list(list);
     l.enabled = false;
     l.entries = {};
     l.chosen = -1;
 }
 
-void ConfiguratorModel::showPicture(std::string_view fileName) {
+void Configurator::showPicture(std::string_view fileName) {
     s_.picture = fileName;
     s_.pictureShown = true;
 }
 
-void ConfiguratorModel::clearPicture() {
+void Configurator::clearPicture() {
     s_.pictureCaption = {};
     s_.pictureShown = false;
     s_.picture = {};
 }
 
-void ConfiguratorModel::showValveDescription(std::string_view note) {
+void Configurator::showValveDescription(std::string_view note) {
     s_.valveDescriptionShown = true;
     s_.valveDescription = note;
 }
 
-void ConfiguratorModel::resetSeatGroup() {
+void Configurator::resetSeatGroup() {
     s_.seatFrameActive = false;
-    s_.option(Option::optStd).enabled = false;
-    select(Option::optStd);
-    for (Option o : {Option::optVSKZ, Option::optB5EP}) s_.option(o) = {s_.option(o).caption, false, false};
+    s_.option(Option::StandardSeat).enabled = false;
+    select(Option::StandardSeat);
+    for (Option o : {Option::VespelSeat, Option::BleedSeat})
+        s_.option(o) = {s_.option(o).caption, false, false};
 }
 
-void ConfiguratorModel::resetHandleGroup() {
+void Configurator::resetHandleGroup() {
     s_.colourFrameActive = false;
-    s_.option(Option::optBL).enabled = false;
-    select(Option::optBL);
+    s_.option(Option::StandardColour).enabled = false;
+    select(Option::StandardColour);
     for (std::size_t i = kSeatButtons + 1; i < kSeatButtons + kColourButtons; ++i)
         s_.options[i] = {s_.options[i].caption, false, false};
-    s_.option(Option::chkLS).enabled = false;
+    s_.option(Option::LeverHandle).enabled = false;
     setLever(false);
 }
 
-// Throws away everything below the list just chosen. Putting the option controls back to
-// their defaults runs their own handlers, which is what clears the seat, colour and lever
-// segments.
-void ConfiguratorModel::resetBelow(List chosen) {
+// Throws away everything below the list just chosen. Putting the options back to their
+// defaults runs their own rules, which is what clears the seat, colour and lever segments.
+void Configurator::resetBelow(List chosen) {
     const bool full = chosen != List::Model;
     if (full)
         fullReset(s_.record);
@@ -200,13 +197,14 @@ void ConfiguratorModel::resetBelow(List chosen) {
     s_.valveDescriptionShown = false;
 }
 
-void ConfiguratorModel::resetConnections() {
+void Configurator::resetConnections() {
     portingReset(s_.record);
-    for (List l : {List::Conn1, List::Conn2, List::Conn3, List::Conn4}) emptyList(l);
+    for (std::size_t position = 0; position < kConnectionPositions; ++position)
+        emptyList(connectionList(position));
     clearPicture();
     s_.nonStandardBanner = false;
-    for (List l : {List::Conn1, List::Conn2, List::Conn3, List::Conn4})
-        s_.captionActive[std::size_t(l)] = false;
+    for (std::size_t position = 0; position < kConnectionPositions; ++position)
+        s_.captionActive[std::size_t(connectionList(position))] = false;
 }
 
 }  // namespace tarvek
