@@ -41,11 +41,13 @@ inline constexpr std::array<DocumentButton, 18> kDocumentButtons = {{
 }};
 // clang-format on
 
-static_assert([] {
-    for (const DocumentButton& b : kDocumentButtons)
-        if (!findDocument(b.fileName)) return false;
-    return true;
-}(), "every button opens a document of the catalogue");
+static_assert(
+    [] {
+        for (const DocumentButton& b : kDocumentButtons)
+            if (!findDocument(b.fileName)) return false;
+        return true;
+    }(),
+    "every button opens a document of the catalogue");
 
 constexpr const DocumentButton* findDocumentButton(std::string_view button) {
     for (const auto& row : kDocumentButtons)

@@ -27,7 +27,8 @@ struct Enumeration {
         const auto& choices = group.connections[position];
         if (choices.empty()) return connections(c, position + 1);
         for (const ConfiguratorEvent& event : choices)
-            if (!next(c, event, [&](const Configurator& n) { return connections(n, position + 1); })) return false;
+            if (!next(c, event, [&](const Configurator& n) { return connections(n, position + 1); }))
+                return false;
         return true;
     }
 
@@ -82,7 +83,8 @@ std::vector<ProductStem> productStems() {
             ProductStem body = type;
             body.configurator.apply(bodyChoice);
             body.events.push_back(bodyChoice);
-            if (!body.configurator.state().partNumber.empty()) stems.push_back(body);  // a series has a number
+            if (!body.configurator.state().partNumber.empty())
+                stems.push_back(body);  // a series has a number
             addModels(stems, body);
         }
     }

@@ -50,7 +50,8 @@ std::vector<OrderableGroup> orderableGroups();
 
 // Calls `visit` with the events of each orderable configuration of a group (in the order a
 // user makes them) and the state they lead to, in catalogue order. Returning false stops.
-using ConfigurationVisitor = std::function<bool(std::span<const ConfiguratorEvent>, const ConfiguratorState&)>;
+using ConfigurationVisitor =
+    std::function<bool(std::span<const ConfiguratorEvent>, const ConfiguratorState&)>;
 bool forEachConfiguration(const OrderableGroup& group, const ConfigurationVisitor& visit);
 
 }  // namespace tarvek

@@ -32,7 +32,9 @@ inline constexpr std::array<std::string_view, kStepCount> kStepNames = {
 
 constexpr bool isListStep(Step step) { return std::size_t(step) < kListCount; }
 constexpr List listOf(Step step) { return List(std::size_t(step)); }
-constexpr Step connectionStep(std::size_t position) { return Step(std::size_t(Step::Connection1) + position); }
+constexpr Step connectionStep(std::size_t position) {
+    return Step(std::size_t(Step::Connection1) + position);
+}
 
 // The segment a step from the porting on writes (the first three write the model and body
 // segments between them).
