@@ -3,7 +3,8 @@
 # so that a user's or a packager's newer compiler never fails on a new warning.
 add_library(tarvek_options INTERFACE)
 target_compile_features(tarvek_options INTERFACE cxx_std_20)
-target_compile_options(tarvek_options INTERFACE -Wall -Wextra $<$<BOOL:${TARVEK_WERROR}>:-Werror>)
+target_compile_options(tarvek_options INTERFACE -Wall -Wextra -Woverloaded-virtual -Wnon-virtual-dtor
+                                                -Wold-style-cast $<$<BOOL:${TARVEK_WERROR}>:-Werror>)
 target_include_directories(tarvek_options INTERFACE ${PROJECT_SOURCE_DIR})
 # GCC 12 at -O3 reports overlapping copies inside std::string's own code that cannot happen
 # (GCC bug 105651, mended in GCC 13): the warning says nothing about ours.
