@@ -6,13 +6,13 @@
 
 #include <set>
 
-
 namespace {
 
 using namespace tarvek;
 
 // The group a user reaches with these choices, found among all groups by its events' texts.
-const OrderableGroup* groupOf(const std::vector<OrderableGroup>& groups, const std::vector<std::string>& texts) {
+const OrderableGroup* groupOf(const std::vector<OrderableGroup>& groups,
+                              const std::vector<std::string>& texts) {
     for (const OrderableGroup& g : groups) {
         if (g.events.size() != texts.size()) continue;
         Configurator c;
@@ -40,7 +40,8 @@ TEST(OrderableConfigurations, EachGroupHoldsTheProductOfItsChoices) {
         {{"Diaphragm Valves", "MX2 - Standard Series", "J310 --- Manual, Tee Knob, LOTO", "4A"},
          9216,
          "4 connections at 4 ports, three seats, six colours, the lever handle or not"},
-        {{"Diaphragm Valves", "HMX2 - Very High Pressure Series", "A375 --- Air-Op N.C., Very High Pressire.", "2B"},
+        {{"Diaphragm Valves", "HMX2 - Very High Pressure Series", "A375 --- Air-Op N.C., Very High Pressire.",
+          "2B"},
          1,
          "one connection at 2 ports, the Vespel seat fitted"},
         {{"Diaphragm Valves", "MX4 - Bulk Flow Series", "N33 --- Manual, Round Knob, LOTO", "3A"},
@@ -61,14 +62,15 @@ TEST(OrderableConfigurations, EachGroupHoldsTheProductOfItsChoices) {
         EXPECT_EQ(group->size(), c.size) << c.why;
         std::uint64_t visited = 0;
         std::set<std::string> partNumbers;
-        forEachConfiguration(*group, [&](std::span<const ConfiguratorEvent> events, const ConfiguratorState& s) {
-            ++visited;
-            partNumbers.insert(s.partNumber);
-            Configurator replayed;  // the events lead to the state visited
-            for (const ConfiguratorEvent& e : events) replayed.apply(e);
-            EXPECT_EQ(replayed.state().record, s.record) << s.partNumber;
-            return true;
-        });
+        forEachConfiguration(*group,
+                             [&](std::span<const ConfiguratorEvent> events, const ConfiguratorState& s) {
+                                 ++visited;
+                                 partNumbers.insert(s.partNumber);
+                                 Configurator replayed;  // the events lead to the state visited
+                                 for (const ConfiguratorEvent& e : events) replayed.apply(e);
+                                 EXPECT_EQ(replayed.state().record, s.record) << s.partNumber;
+                                 return true;
+                             });
         EXPECT_EQ(visited, c.size) << c.why;
         EXPECT_EQ(partNumbers.size(), c.size) << c.why;  // none of these groups has two alike
     }
@@ -86,7 +88,8 @@ TEST(OrderableConfigurations, SeriesWithModelsAreNoProductsOfTheirOwn) {
 TEST(OrderableConfigurations, AVisitorCanStop) {
     const std::vector<OrderableGroup> groups = orderableGroups();
     int visits = 0;
-    EXPECT_FALSE(forEachConfiguration(groups.front(), [&](auto, const ConfiguratorState&) { return ++visits < 2; }));
+    EXPECT_FALSE(
+        forEachConfiguration(groups.front(), [&](auto, const ConfiguratorState&) { return ++visits < 2; }));
     EXPECT_EQ(visits, 2);
 }
 
