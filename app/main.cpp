@@ -1,26 +1,40 @@
 // The Tarvek Products Catalog: one window, started from the folder that holds its pictures;
 // or, on the command line, part numbers decoded without a window.
+#include <unistd.h>
+
 #include <QApplication>
 #include <iostream>
 
-#include "app/command_line.h"
+#include "app/cli/command_line.h"
+#include "app/cli/decode_command.h"
+#include "app/cli/streams.h"
 #include "app/main_window.h"
+
+namespace {
+
+// Help and version, told as a tool tells them: a text that cannot be written is an error.
+int print(const std::string& text) {
+    tarvek::Output out(STDOUT_FILENO);
+    out.write(text);
+    if (out.flush()) return tarvek::kExitDone;
+    std::cerr << "tarvek-catalog: cannot write: " << out.error() << '\n';
+    return tarvek::kExitInputOutput;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     const tarvek::CommandLine command = tarvek::parseCommandLine(argc, argv);
     switch (command.action) {
         case tarvek::CommandLine::Action::Help:
-            std::cout << tarvek::usageText();
-            return 0;
+            return print(tarvek::usageText());
         case tarvek::CommandLine::Action::Version:
-            std::cout << tarvek::versionText();
-            return 0;
+            return print(tarvek::versionText());
         case tarvek::CommandLine::Action::UsageError:
             std::cerr << "tarvek-catalog: " << command.error << "\n\n" << tarvek::usageText();
-            return 2;
+            return tarvek::kExitUsage;
         case tarvek::CommandLine::Action::Decode:
-            std::ios::sync_with_stdio(false);
-            return tarvek::runDecode(command.numbers, std::cin, std::cout);
+            return tarvek::runDecode(command.numbers, STDIN_FILENO, STDOUT_FILENO, std::cerr);
         case tarvek::CommandLine::Action::Window:
             break;
     }

@@ -10,10 +10,10 @@
 namespace tarvek {
 namespace {
 
-constexpr std::array<std::string_view, 16> kColumns = {
-    "part_number", "status",       "list_price",   "product_type", "body",         "model",
-    "porting",     "connection_1", "connection_2", "connection_3", "connection_4", "seat",
-    "handle",      "lever",        "non_standard", "explanation"};
+constexpr std::array<std::string_view, 17> kColumns = {
+    "part_number",  "status",       "list_price",           "product_type", "body", "model",  "porting",
+    "connection_1", "connection_2", "connection_3",         "connection_4", "seat", "handle", "lever",
+    "non_standard", "explanation",  "catalogue_part_number"};
 constexpr std::string_view kLineEnd = "\r\n";
 // Long enough for any number of the catalogue, short enough to keep a garbage line readable.
 constexpr std::size_t kLongestEcho = 200;
@@ -52,14 +52,16 @@ std::string csvRow(std::string_view asGiven, const PartNumberDecoding& decoding)
     std::vector<std::string> fields = {displayable(withoutSurroundingBlanks(asGiven), kLongestEcho),
                                        std::string(statusText(decoding.status))};
     std::string explanation = decoding.explanation;
+    std::string catalogueNumber;  // as the catalogue writes it: empty when unknown
     if (decoding.configurations.empty()) {
-        fields.resize(kColumns.size() - 1);
+        fields.resize(kColumns.size() - 2);
     } else {
         const ConfiguratorState& s = decoding.configurations.front().state;
         fields.push_back(listPriceText(s.listPrice));
         for (std::size_t step = 0; step < kStepCount; ++step)
             fields.push_back(std::string(stepText(s, Step(step))));
         fields.push_back(s.nonStandardBanner ? "yes" : "no");
+        catalogueNumber = s.partNumber;
         explanation = nonStandardExplanation(s);
         if (decoding.status == PartNumberDecoding::Status::Ambiguous)
             explanation = std::to_string(decoding.configurations.size()) +
@@ -67,6 +69,7 @@ std::string csvRow(std::string_view asGiven, const PartNumberDecoding& decoding)
                           (explanation.empty() ? "" : "\n" + explanation);
     }
     fields.push_back(explanation);
+    fields.push_back(catalogueNumber);
     std::string line;
     for (std::size_t i = 0; i < fields.size(); ++i) line += (i ? "," : "") + csvField(fields[i]);
     return line + std::string(kLineEnd);

@@ -241,6 +241,12 @@ PartNumberDecoding PartNumberDecoder::decode(std::string_view text) const {
     return result;
 }
 
+PartNumberDecoding tooLongForAPartNumber() {
+    PartNumberDecoding result;
+    result.explanation = "The text is far longer than any part number of the catalogue.";
+    return result;
+}
+
 const PartNumberDecoder& partNumberDecoder() {
     static const PartNumberDecoder decoder;
     return decoder;

@@ -58,6 +58,9 @@ class PartNumberDecoder {
     std::vector<Stem> stems_;
 };
 
+// The answer for a text far longer than any part number, which is not read at all.
+PartNumberDecoding tooLongForAPartNumber();
+
 // The one decoder of the program, built the first time it is asked for.
 const PartNumberDecoder& partNumberDecoder();
 

@@ -1,6 +1,6 @@
 // The program on the command line: part numbers decoded to CSV without a window, from the
 // arguments or standard input; exit statuses; help and version; bad input of every kind.
-#include "app/command_line.h"
+#include "app/cli/command_line.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,7 @@ bool isUtf8(const QByteArray& bytes) {
 
 const QByteArray kHeader =
     "part_number,status,list_price,product_type,body,model,porting,connection_1,connection_2,connection_3,"
-    "connection_4,seat,handle,lever,non_standard,explanation\r";
+    "connection_4,seat,handle,lever,non_standard,explanation,catalogue_part_number\r";
 
 TEST(CommandLine, DecodesToCsvWithoutAWindow) {
     // No display at all: the decoder must not need one.
@@ -49,8 +49,8 @@ TEST(CommandLine, DecodesToCsvWithoutAWindow) {
               "Tee Knob, "
               "LOTO\",2A,\"M - Male Face Seal, 1/4 inch\",,\"F - Female Face Seal, 1/4 inch\",,VS - Vespel "
               "Seat,BK - "
-              "Black,LS - Lever Handle,no,\r");
-    EXPECT_EQ(lines[2], "-MX2,ok,140,Diaphragm Valves,MX2 - Standard Series,,,,,,,,,,no,\r");
+              "Black,LS - Lever Handle,no,,J310-MX2-2A-MXFX-VS-BK-LS\r");
+    EXPECT_EQ(lines[2], "-MX2,ok,140,Diaphragm Valves,MX2 - Standard Series,,,,,,,,,,no,,-MX2\r");
     EXPECT_TRUE(lines[3].startsWith("T403-GN1-2A-MXFX,ok,610,Pressure Regulators,GN1 - Miniature Series,"));
 }
 
@@ -79,18 +79,31 @@ TEST(CommandLine, ExitStatusSaysWhetherEveryNumberWasDecoded) {
     EXPECT_EQ(run({"--version"}).out, "tarvek-catalog 130205\n");
 }
 
+// Blank lines are skipped; a byte-order mark before the first line too; the catalogue's own
+// writing of the number comes last.
 TEST(CommandLine, ReadsOneNumberPerLineFromStandardInput) {
-    const Ran r = run({"--decode", "-"}, "a310-mx2-2a-mxfx-vs \r\nKL-01-KZ\n\nA310-MX2-9Z\n-\n");
+    const Ran r = run({"--decode", "-"},
+                      "\xEF\xBB\xBF"
+                      "a310-mx2-2a-mxfx-vs \r\nKL-01-KZ\n\n  \t\nA310-MX2-9Z\n-\nT403-GN1");
     EXPECT_EQ(r.status, 1);
     const auto lines = r.lines();
-    ASSERT_GE(lines.size(), 6);
+    ASSERT_EQ(lines.size(), 7);
     EXPECT_TRUE(lines[1].startsWith("a310-mx2-2a-mxfx-vs,ok,350,")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].endsWith(",A310-MX2-2A-MXFX-VS\r")) << lines[1].toStdString();
     EXPECT_TRUE(lines[2].startsWith("KL-01-KZ,ok,200,Flow Components,Check Valve,"))
         << lines[2].toStdString();
-    EXPECT_TRUE(lines[3].startsWith(",unknown,")) << lines[3].toStdString();
-    EXPECT_TRUE(lines[4].startsWith("A310-MX2-9Z,unknown,,")) << lines[4].toStdString();
-    EXPECT_TRUE(lines[4].contains("a porting (-2A"));
-    EXPECT_TRUE(lines[5].startsWith("-,unknown,")) << lines[5].toStdString();
+    EXPECT_TRUE(lines[3].startsWith("A310-MX2-9Z,unknown,,")) << lines[3].toStdString();
+    EXPECT_TRUE(lines[3].contains("a porting (-2A"));
+    EXPECT_TRUE(lines[3].endsWith(",\r")) << "no catalogue number for an unknown one";
+    EXPECT_TRUE(lines[4].startsWith("-,unknown,")) << lines[4].toStdString();
+    EXPECT_TRUE(lines[5].startsWith("T403-GN1,ok,")) << "the last line needs no line end";
+    EXPECT_EQ(lines[6], "");
+}
+
+TEST(CommandLine, ABlankInputGivesTheHeaderAlone) {
+    const Ran r = run({"--decode", "-"}, "\n   \n\r\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, kHeader + '\n');
 }
 
 // Whatever arrives on standard input, the answer is one valid UTF-8 CSV row per line.
@@ -100,7 +113,6 @@ TEST(CommandLine, BadInputGetsAClearAnswer) {
         QByteArray("A310\x01\x02-MX2\x1b[31m"),
         QByteArray("\xff\xfe\xc3(A310-MX2\x80"),
         QByteArray("A310,\"MX2\""),
-        QByteArray("   "),
     };
     for (const QByteArray& line : bad) {
         const Ran r = run({"--decode", "-"}, line + '\n');
@@ -112,6 +124,51 @@ TEST(CommandLine, BadInputGetsAClearAnswer) {
     }
 }
 
+// Anything the program does not know is a usage error, told before any window or display is
+// needed; the program runs here without one.
+TEST(CommandLine, UnknownOptionsAndWrongArityAreUsageErrors) {
+    const QStringList wrong[] = {{"--bogus"},  {"--decode=X"},       {"-decode"},
+                                 {"--Decode"}, {"--part", "a", "b"}, {"--part", "a", "--part", "b"},
+                                 {"extra"}};
+    for (const QStringList& arguments : wrong) {
+        const Ran r = run(arguments);
+        EXPECT_EQ(r.status, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains("Usage:")) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+}
+
+// Output that cannot be written, input that cannot be read: said on standard error, status 3.
+TEST(CommandLine, FailedInputAndOutputAreReported) {
+    const auto shell = [](const QString& command) {
+        QProcess program;
+        program.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
+        EXPECT_TRUE(program.waitForFinished(30000));
+        return Ran{program.exitCode(), program.readAllStandardOutput(), program.readAllStandardError()};
+    };
+    // The tool's exit status is told on standard error, as the last command of a pipe sets the shell's.
+    const QString tool = QStringLiteral("(" TARVEK_TEST_RUNTIME_DIR "/tarvek-catalog");
+    const QString status = QStringLiteral("; echo \"status $?\" >&2)");
+    const struct {
+        QString command;
+        const char* reason;
+    } cases[] = {
+        {tool + " --decode A310-MX2 > /dev/full" + status, "No space left on device"},
+        {tool + " --decode A310-MX2 >&-" + status, "Bad file descriptor"},
+        {tool + " --decode - < /" + status, "Is a directory"},
+        {tool + " --version > /dev/full" + status, "No space left on device"},
+        // A reader that went away, with SIGPIPE ignored as some shells and services do.
+        {"trap '' PIPE; yes A310-MX2 | head -c 10000000 | " + tool + " --decode -" + status +
+             " | head -c 1 > /dev/null",
+         "Broken pipe"},
+    };
+    for (const auto& c : cases) {
+        const Ran r = shell(c.command);
+        EXPECT_TRUE(r.err.contains("status 3")) << c.command.toStdString() << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(c.reason)) << c.command.toStdString() << ": " << r.err.toStdString();
+    }
+}
+
 TEST(CommandLine, OptionsOfTheProgramAndOfQt) {
     const auto parse = [](std::vector<const char*> args) {
         args.insert(args.begin(), "tarvek-catalog");
@@ -120,6 +177,8 @@ TEST(CommandLine, OptionsOfTheProgramAndOfQt) {
     using Action = tarvek::CommandLine::Action;
     EXPECT_EQ(parse({}).action, Action::Window);
     EXPECT_EQ(parse({"-platform", "offscreen"}).action, Action::Window);  // left to Qt
+    EXPECT_EQ(parse({"-style=fusion", "-reverse"}).action, Action::Window);
+    EXPECT_EQ(parse({"-platform"}).action, Action::UsageError);
     EXPECT_EQ(parse({"--part", "A310-MX2"}).part, "A310-MX2");
     EXPECT_EQ(parse({"--part=-MX2"}).part, "-MX2");
     EXPECT_EQ(parse({"--decode", "-MX2", "--help"}).numbers, (std::vector<std::string>{"-MX2", "--help"}));

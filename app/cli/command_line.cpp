@@ -1,0 +1,166 @@
+#include "app/cli/command_line.h"
+
+#include <algorithm>
+#include <array>
+#include <span>
+
+#ifndef TARVEK_VERSION
+#define TARVEK_VERSION "unknown"
+#endif
+
+namespace tarvek {
+namespace {
+
+using Action = CommandLine::Action;
+
+// An option of a mode, after the mode's own option.
+struct ModeOption {
+    std::string_view name;
+    bool takesValue;
+};
+
+// A mode without a window: the option that chooses it, what follows it and what it may repeat.
+struct Mode {
+    std::string_view option;
+    Action action;
+    std::span<const ModeOption> options;
+    bool takesOperands;      // everything after the option is an operand (part numbers may begin with a dash)
+    std::string_view needs;  // the usage error when nothing follows
+};
+
+constexpr std::array<Mode, 1> kModes = {{
+    {"--decode",
+     Action::Decode,
+     {},
+     true,
+     "--decode needs part numbers, or - to read them from standard input"},
+}};
+
+// Qt's own options, which the window passes to Qt: with a value, or alone.
+constexpr std::string_view kQtOptionsWithValue[] = {"-platform",        "-platformpluginpath",
+                                                    "-platformtheme",   "-plugin",
+                                                    "-qwindowgeometry", "-qwindowicon",
+                                                    "-qwindowtitle",    "-style",
+                                                    "-stylesheet",      "-display",
+                                                    "-geometry",        "-session",
+                                                    "-fontengine"};
+constexpr std::string_view kQtOptionsAlone[] = {"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
+
+template <typename List>
+bool contains(const List& list, std::string_view name) {
+    return std::find(std::begin(list), std::end(list), name) != std::end(list);
+}
+
+// A Qt option, alone or as "-style=fusion": how many arguments it takes, 0 when it is none.
+int qtOptionLength(std::string_view arg, bool nextExists) {
+    const std::string_view name = arg.substr(0, arg.find('='));
+    if (contains(kQtOptionsAlone, arg)) return 1;
+    if (!contains(kQtOptionsWithValue, name)) return 0;
+    if (name.size() < arg.size()) return 1;  // the value after "="
+    return nextExists ? 2 : 0;
+}
+
+CommandLine usageError(std::string error) {
+    CommandLine command;
+    command.action = Action::UsageError;
+    command.error = std::move(error);
+    return command;
+}
+
+std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+// The rest of the command line after a mode's option.
+CommandLine parseMode(const Mode& mode, int i, int argc, const char* const* argv) {
+    CommandLine command;
+    command.action = mode.action;
+    if (mode.takesOperands) {
+        command.numbers.assign(argv + i + 1, argv + argc);
+        if (command.numbers.empty()) return usageError(std::string(mode.needs));
+        return command;
+    }
+    for (int k = i + 1; k < argc; ++k) {
+        const std::string_view arg = argv[k];
+        const std::string_view name = arg.substr(0, arg.find('='));
+        const auto option = std::find_if(mode.options.begin(), mode.options.end(),
+                                         [&](const ModeOption& o) { return o.name == name; });
+        if (option == mode.options.end())
+            return usageError(quoted(arg) + " is not an option of " + std::string(mode.option));
+        if (!option->takesValue) {
+            if (name.size() < arg.size()) return usageError(std::string(name) + " takes no value");
+            command.options.emplace_back(name, "");
+        } else if (name.size() < arg.size()) {
+            command.options.emplace_back(name, arg.substr(name.size() + 1));
+        } else if (k + 1 < argc) {
+            command.options.emplace_back(name, argv[++k]);
+        } else {
+            return usageError(std::string(name) + " needs a value");
+        }
+    }
+    return command;
+}
+
+}  // namespace
+
+std::vector<std::string> CommandLine::values(std::string_view option) const {
+    std::vector<std::string> found;
+    for (const auto& [name, value] : options)
+        if (name == option) found.push_back(value);
+    return found;
+}
+
+CommandLine parseCommandLine(int argc, const char* const* argv) {
+    CommandLine command;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            command.action = Action::Help;
+            return command;
+        }
+        if (arg == "--version") {
+            command.action = Action::Version;
+            return command;
+        }
+        if (const auto mode =
+                std::find_if(kModes.begin(), kModes.end(), [&](const Mode& m) { return m.option == arg; });
+            mode != kModes.end()) {
+            if (command.part)
+                return usageError("--part opens the window; " + std::string(arg) + " works without one");
+            return parseMode(*mode, i, argc, argv);
+        }
+        if (arg == "--part" || arg.starts_with("--part=")) {
+            if (command.part) return usageError("--part is given twice");
+            if (arg == "--part" && i + 1 >= argc) return usageError("--part needs a part number");
+            command.part = arg == "--part" ? std::string(argv[++i]) : std::string(arg.substr(7));
+            continue;
+        }
+        if (const int length = qtOptionLength(arg, i + 1 < argc); length > 0) {
+            i += length - 1;
+            continue;
+        }
+        if (arg.starts_with('-')) return usageError("unknown option " + quoted(arg));
+        return usageError("unexpected argument " + quoted(arg));
+    }
+    return command;
+}
+
+std::string usageText() {
+    return "Usage: tarvek-catalog [--part NUMBER]\n"
+           "       tarvek-catalog --decode NUMBER...\n"
+           "       tarvek-catalog --decode -\n"
+           "\n"
+           "The Tarvek Products Catalog: configure and price valves, regulators and fittings.\n"
+           "\n"
+           "  --part NUMBER     open the window with the configuration of this part number\n"
+           "  --decode NUMBER   print the configurations of part numbers as CSV, without a window;\n"
+           "                    - reads one part number per line from standard input\n"
+           "  --help            show this help\n"
+           "  --version         show the catalogue's version\n"
+           "\n"
+           "Exit status without a window: 0 when everything was answered (every number decoded),\n"
+           "1 when some input had no answer (a number was not decoded), 2 for a wrong command\n"
+           "line, 3 when the input could not be read or the output not written.\n";
+}
+
+std::string versionText() { return "tarvek-catalog " TARVEK_VERSION "\n"; }
+
+}  // namespace tarvek
