@@ -28,12 +28,15 @@ struct Mode {
     std::string_view needs;  // the usage error when nothing follows
 };
 
-constexpr std::array<Mode, 1> kModes = {{
+constexpr ModeOption kListOptions[] = {{"--filter", true}, {"--standard-only", false}};
+
+constexpr std::array<Mode, 2> kModes = {{
     {"--decode",
      Action::Decode,
      {},
      true,
      "--decode needs part numbers, or - to read them from standard input"},
+    {"--list", Action::List, kListOptions, false, ""},
 }};
 
 // Qt's own options, which the window passes to Qt: with a value, or alone.
@@ -147,12 +150,17 @@ std::string usageText() {
     return "Usage: tarvek-catalog [--part NUMBER]\n"
            "       tarvek-catalog --decode NUMBER...\n"
            "       tarvek-catalog --decode -\n"
+           "       tarvek-catalog --list [--filter COLUMN=VALUE]... [--standard-only]\n"
            "\n"
            "The Tarvek Products Catalog: configure and price valves, regulators and fittings.\n"
            "\n"
            "  --part NUMBER     open the window with the configuration of this part number\n"
            "  --decode NUMBER   print the configurations of part numbers as CSV, without a window;\n"
            "                    - reads one part number per line from standard input\n"
+           "  --list            print every orderable configuration as CSV (the price book), with\n"
+           "                    --decode's columns and then cv and rated_psig\n"
+           "    --filter COLUMN=VALUE   only rows whose COLUMN reads exactly VALUE; repeatable\n"
+           "    --standard-only         only standard products\n"
            "  --help            show this help\n"
            "  --version         show the catalogue's version\n"
            "\n"
