@@ -1,6 +1,7 @@
 #include "rules/part_numbers/part_number_decoder.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "rules/configurator/configuration_description.h"
 #include "rules/configurator/orderable_configurations.h"
@@ -32,12 +33,25 @@ Segment segmentOf(Stage stage) { return tarvek::segmentOf(kStepOf[stage]); }
 Segment segmentBefore(Stage stage) { return Segment(std::size_t(segmentOf(stage)) - 1); }
 
 // A part number of the catalogue read as a typed one is: its codes are plain ASCII, so only
-// case and trailing blanks need reading.
+// case needs reading. Its blanks stay ("M " in connection 4 before "-VS").
 std::string readAs(std::string text) {
     for (char& c : text)
         if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
-    while (!text.empty() && text.back() == ' ') text.pop_back();
     return text;
+}
+
+std::string_view withoutTrailingBlanks(std::string_view text) {
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
+}
+
+// How much of the typed text a part number read so far covers; none when it does not read
+// like it. Typed text has no blanks at its end, so there a catalogue's trailing blank is met
+// by the end of the text.
+std::optional<std::size_t> covered(std::string_view typed, std::string_view soFar) {
+    if (typed.starts_with(soFar)) return soFar.size();
+    if (typed == withoutTrailingBlanks(soFar)) return typed.size();
+    return std::nullopt;
 }
 
 // The part number through one of its segments.
@@ -86,9 +100,10 @@ struct PartNumberDecoder::Search {
     Stage bestStage = AtPorting;
 
     bool reads(const Configurator& m, std::string_view prefix, Stage next) {
-        if (!target.starts_with(prefix)) return false;
-        if (prefix.size() > bestLength || !understoodSome) {
-            bestLength = prefix.size();
+        const std::optional<std::size_t> length = covered(target, prefix);
+        if (!length) return false;
+        if (*length > bestLength || !understoodSome) {
+            bestLength = *length;
             best = m;
             understoodSome = true;
             bestStage = next;
@@ -116,7 +131,8 @@ struct PartNumberDecoder::Search {
         // What is decided so far, connections left unchosen included, must read like the text.
         if (!reads(m, readThrough(m.state().record, segmentOf(Stage(stage - 1))), stage)) return;
         if (stage == Done) {
-            if (readAs(m.state().partNumber) == target) found.push_back({events, m.state()});
+            if (withoutTrailingBlanks(readAs(m.state().partNumber)) == target)
+                found.push_back({events, m.state()});
             return;
         }
         explore(m, porting, Stage(stage + 1));
@@ -126,7 +142,7 @@ struct PartNumberDecoder::Search {
         const std::string before = readThrough(m.state().record, segmentBefore(stage));
         for (const auto& [event, code] : connection ? porting->connectionCodes[stage - AtConnection1]
                                                     : stem->optionCodes[stage - AtSeat]) {
-            if (!target.starts_with(readAs(before + code))) continue;
+            if (!covered(target, readAs(before + code))) continue;
             Configurator next = m;
             next.apply(event);
             if (next.state().record == m.state().record) continue;

@@ -253,9 +253,9 @@ class GroupWalk {
             reach[open.start] = true;
             const auto step = [&](const std::vector<std::string_view>& pieces) {
                 std::vector<bool> next(reach.size());
-                for (State s = 0; s < reach.size(); ++s)
+                for (std::size_t s = 0; s < reach.size(); ++s)
                     if (reach[s])
-                        for (const std::string_view piece : pieces) next[finder.feed(s, piece)] = true;
+                        for (const std::string_view piece : pieces) next[finder.feed(State(s), piece)] = true;
                 reach = std::move(next);
             };
             for (std::size_t p = 0; p < kConnectionPositions; ++p) {
@@ -284,9 +284,9 @@ class GroupWalk {
                     &g_.options[0][k / (nc * nl)], &g_.options[1][k / nl % nc], &g_.options[2][k % nl]};
                 open.comboSaid.push_back(says(*chosen[0]) || says(*chosen[1]) || says(*chosen[2]));
                 std::vector<bool> finds(reach.size());
-                for (State s = 0; s < finds.size(); ++s) {
+                for (std::size_t s = 0; s < finds.size(); ++s) {
                     if (!afterConnections[s]) continue;
-                    State t = finder.feed(s, chosen[0]->code);
+                    State t = finder.feed(State(s), chosen[0]->code);
                     t = finder.feed(t, chosen[1]->code);
                     t = finder.feed(t, g_.generalCode);
                     finds[s] = finder.feed(t, chosen[2]->code) == finder.found();
