@@ -15,6 +15,7 @@
 #include "app/desktop/visible_focus.h"
 #include "app/literature/literature.h"
 #include "app/quote/quote_actions.h"
+#include "app/search/search_opener.h"
 #include "app/window_pictures.h"
 #include "ui_main_window.h"
 
@@ -57,6 +58,9 @@ frmTarvekProducts::frmTarvekProducts(QWidget* parent)
         {ui->tabConfigurator, ui->txtFindPartNumber, ui->lblFindResult, ui->cmdFindPartNumber},
         *configurator_);
     connect(finder_, &tarvek::PartNumberFinder::pageWanted, this, [this] { ui->SSTab1->setCurrentIndex(0); });
+    search_ = new tarvek::SearchOpener({ui->tabConfigurator, ui->cmdFindPartNumber}, *configurator_);
+    connect(search_, &tarvek::SearchOpener::configuratorWanted, this,
+            [this] { ui->SSTab1->setCurrentIndex(0); });
     calculator_ = std::make_unique<tarvek::Calculator>(tarvek::CalculatorControls{
         this, ui->lstGasName, ui->lblSpecificGravity, ui->lblSpecificHeat, ui->txtTemperature,
         ui->txtInletPressure, ui->txtOutletPressure, ui->txtXtFactor, ui->optMassFlow, ui->optCv, ui->txtCv,

@@ -20,6 +20,13 @@ bool sameForTheGroup(std::size_t column) {
            name == "porting" || name == kCv || name == kRatedPressure;
 }
 
+// A valve's Cv and rated pressure as the book writes them; empty for anything else.
+std::pair<std::string, std::string> ratingTexts(const ConfiguratorState& s) {
+    const ValveRating rating = s.valveDescriptionShown ? valveRating(s.valveDescription) : ValveRating{};
+    return {rating.cvThousandths ? numberText(*rating.cvThousandths / 1000.0) : "",
+            rating.ratedPsig ? std::to_string(*rating.ratedPsig) : ""};
+}
+
 bool kept(std::span<const ColumnFilter> filters, const CsvFields& fields, bool groupColumns) {
     return std::all_of(filters.begin(), filters.end(), [&](const ColumnFilter& f) {
         return sameForTheGroup(f.column) != groupColumns || fields[f.column] == f.value;
@@ -27,6 +34,13 @@ bool kept(std::span<const ColumnFilter> filters, const CsvFields& fields, bool g
 }
 
 }  // namespace
+
+void priceBookFields(const ConfiguratorState& state, CsvFields& fields) {
+    configurationFields(state, fields);
+    auto [cv, psig] = ratingTexts(state);
+    fields.push_back(std::move(cv));
+    fields.push_back(std::move(psig));
+}
 
 std::vector<std::string_view> priceBookColumns() {
     std::vector<std::string_view> columns(csvColumns().begin(), csvColumns().end());
@@ -54,9 +68,7 @@ bool writePriceBook(std::span<const ColumnFilter> filters,
     std::string line;
     for (const OrderableGroup& group : orderableGroups()) {
         const ConfiguratorState& s = group.configurator.state();
-        const ValveRating rating = s.valveDescriptionShown ? valveRating(s.valveDescription) : ValveRating{};
-        const std::string cv = rating.cvThousandths ? numberText(*rating.cvThousandths / 1000.0) : "";
-        const std::string psig = rating.ratedPsig ? std::to_string(*rating.ratedPsig) : "";
+        const auto [cv, psig] = ratingTexts(s);  // alike for the whole group
         const auto fill = [&](const ConfiguratorState& state) {
             configurationFields(state, fields);
             fields.push_back(cv);

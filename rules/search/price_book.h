@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "rules/part_numbers/part_number_csv.h"
+
 namespace tarvek::search {
 
 // --decode's columns, then "cv" and "rated_psig".
@@ -18,6 +20,9 @@ std::vector<std::string_view> priceBookColumns();
 std::string priceBookHeader();
 // The place of a column by its name; none for a name that is no column.
 std::optional<std::size_t> priceBookColumn(std::string_view name);
+
+// A configuration's row of the book, its fields in column order.
+void priceBookFields(const ConfiguratorState& state, CsvFields& fields);
 
 // A row is kept when the column's text is exactly the value.
 struct ColumnFilter {
