@@ -1,0 +1,72 @@
+// The calculator's controls on the form: the one table from the calculator's words (inlet
+// pressure, mass flow, Xt) to the form's object names, and the controls found by them.
+#pragma once
+
+#include <array>
+
+#include "rules/calculator/flow_calculation.h"
+#include "rules/calculator/input_validation.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QWidget;
+
+namespace tarvek {
+
+struct BoxControlName {
+    CalculatorBox box;
+    const char* name;
+};
+
+// In the order of CalculatorBox.
+inline constexpr std::array<BoxControlName, kBoxRules.size()> kBoxControlNames = {{
+    {CalculatorBox::Temperature, "txtTemperature"},
+    {CalculatorBox::InletPressure, "txtInletPressure"},
+    {CalculatorBox::OutletPressure, "txtOutletPressure"},
+    {CalculatorBox::Cv, "txtCv"},
+    {CalculatorBox::MassFlow, "txtMassFlow"},
+    {CalculatorBox::XtFactor, "txtXtFactor"},
+}};
+
+static_assert([] {
+    for (std::size_t i = 0; i < kBoxControlNames.size(); ++i)
+        if (kBoxControlNames[i].box != static_cast<CalculatorBox>(i)) return false;
+    return true;
+}());
+
+// Each mode's option button, and the label its result is shown in.
+struct ModeControlNames {
+    FlowMode mode;
+    const char* option;
+    const char* result;
+};
+inline constexpr std::array<ModeControlNames, 2> kModeControlNames = {{
+    {FlowMode::MassFlow, "optMassFlow", "lblMassFlow"},
+    {FlowMode::Cv, "optCv", "lblCv"},
+}};
+static_assert(kModeControlNames[0].mode == FlowMode::MassFlow && kModeControlNames[1].mode == FlowMode::Cv);
+
+inline constexpr const char* kGasListName = "lstGasName";
+inline constexpr const char* kSpecificGravityName = "lblSpecificGravity";
+inline constexpr const char* kSpecificHeatName = "lblSpecificHeat";
+inline constexpr const char* kChokedFlowName = "lblChokedFlow";
+
+constexpr const char* boxControlName(CalculatorBox box) { return kBoxControlNames[std::size_t(box)].name; }
+
+struct CalculatorControls {
+    QComboBox* gasList;
+    QLabel *specificGravity, *specificHeat;
+    std::array<QLineEdit*, kBoxControlNames.size()> boxes;
+    QRadioButton *massFlowOption, *cvOption;
+    QLabel *massFlowResult, *cvResult;
+    QLabel* chokedFlow;
+
+    QLineEdit* box(CalculatorBox b) const { return boxes[std::size_t(b)]; }
+};
+
+// The controls by their names among the children of `page`; none may be missing.
+CalculatorControls findCalculatorControls(const QWidget& page);
+
+}  // namespace tarvek
