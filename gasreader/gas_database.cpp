@@ -8,8 +8,8 @@
 #include <memory>
 #include <utility>
 
-#include "rules/numbers/number_text.h"
 #include "rules/calculator/input_validation.h"
+#include "rules/numbers/number_text.h"
 
 namespace tarvek {
 namespace {

@@ -7,8 +7,8 @@
 #include <csignal>
 #include <cstdlib>
 
-#include "rules/calculator/gas_listing.h"
 #include "gasreader/gas_database.h"
+#include "rules/calculator/gas_listing.h"
 
 namespace {
 // libmdb loops forever on some damaged files. The window stops the reader after its own

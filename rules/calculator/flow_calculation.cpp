@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "rules/numbers/number_text.h"
 #include "rules/calculator/flow_equation.h"
+#include "rules/numbers/number_text.h"
 
 namespace tarvek {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "rules/numbers/number_text.h"
 #include "rules/numbers/compact_number_text.h"
+#include "rules/numbers/number_text.h"
 
 namespace tarvek {
 namespace {

@@ -12,8 +12,8 @@
 #include <cstdio>
 #include <map>
 
-#include "rules/calculator/gas_listing.h"
 #include "platform/gas_data_source.h"
+#include "rules/calculator/gas_listing.h"
 #include "tests/support/gas_databases.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "rules/numbers/number_text.h"
 #include "rules/calculator/choked_flow_ratio.h"
+#include "rules/numbers/number_text.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "rules/numbers/number_text.h"
 #include "rules/calculator/flow_curve_text.h"
+#include "rules/numbers/number_text.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <QToolTip>
 
 #include "app/calculator/flow_curve_view.h"
-#include "rules/numbers/number_text.h"
+#include "app/warning.h"
 #include "rules/calculator/flow_curve_text.h"
 #include "rules/calculator/flow_units.h"
-#include "app/warning.h"
+#include "rules/numbers/number_text.h"
 #include "tests/support/gas_databases.h"
 #include "tests/window/window_driver.h"
 
