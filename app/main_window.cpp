@@ -59,7 +59,7 @@ frmTarvekProducts::frmTarvekProducts(QWidget* parent)
     connect(finder_, &tarvek::PartNumberFinder::pageWanted, this, [this] { ui->SSTab1->setCurrentIndex(0); });
     calculator_ = std::make_unique<tarvek::CalculatorPage>(this, *ui->tabTechnical);
     calculatorViews_ = std::make_unique<tarvek::CalculatorViews>(
-        tarvek::CalculatorViewControls{ui->lblOtherUnits, ui->flowCurve}, calculator_->state());
+        tarvek::CalculatorViewControls{ui->lblOtherUnits, ui->flowCurve});
     connect(calculator_.get(), &tarvek::CalculatorPage::stateShown, calculatorViews_.get(),
             &tarvek::CalculatorViews::refresh);
     literature_ = std::make_unique<tarvek::Literature>(

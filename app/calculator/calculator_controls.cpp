@@ -25,11 +25,10 @@ CalculatorControls findCalculatorControls(const QWidget& page) {
     c.specificHeat = find<QLabel>(page, kSpecificHeatName);
     for (const BoxControlName& box : kBoxControlNames)
         c.boxes[std::size_t(box.box)] = find<QLineEdit>(page, box.name);
-    const auto& [massFlow, cv] = kModeControlNames;
-    c.massFlowOption = find<QRadioButton>(page, massFlow.option);
-    c.massFlowResult = find<QLabel>(page, massFlow.result);
-    c.cvOption = find<QRadioButton>(page, cv.option);
-    c.cvResult = find<QLabel>(page, cv.result);
+    c.massFlowOption = find<QRadioButton>(page, kMassFlowOptionName);
+    c.massFlowResult = find<QLabel>(page, kMassFlowResultName);
+    c.cvOption = find<QRadioButton>(page, kCvOptionName);
+    c.cvResult = find<QLabel>(page, kCvResultName);
     c.chokedFlow = find<QLabel>(page, kChokedFlowName);
     return c;
 }

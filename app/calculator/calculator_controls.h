@@ -4,7 +4,6 @@
 
 #include <array>
 
-#include "rules/calculator/flow_calculation.h"
 #include "rules/calculator/input_validation.h"
 
 class QComboBox;
@@ -36,24 +35,15 @@ static_assert([] {
     return true;
 }());
 
-// Each mode's option button, and the label its result is shown in.
-struct ModeControlNames {
-    FlowMode mode;
-    const char* option;
-    const char* result;
-};
-inline constexpr std::array<ModeControlNames, 2> kModeControlNames = {{
-    {FlowMode::MassFlow, "optMassFlow", "lblMassFlow"},
-    {FlowMode::Cv, "optCv", "lblCv"},
-}};
-static_assert(kModeControlNames[0].mode == FlowMode::MassFlow && kModeControlNames[1].mode == FlowMode::Cv);
-
 inline constexpr const char* kGasListName = "lstGasName";
 inline constexpr const char* kSpecificGravityName = "lblSpecificGravity";
 inline constexpr const char* kSpecificHeatName = "lblSpecificHeat";
+// Each mode's option button, and the label its result is shown in.
+inline constexpr const char* kMassFlowOptionName = "optMassFlow";
+inline constexpr const char* kMassFlowResultName = "lblMassFlow";
+inline constexpr const char* kCvOptionName = "optCv";
+inline constexpr const char* kCvResultName = "lblCv";
 inline constexpr const char* kChokedFlowName = "lblChokedFlow";
-
-constexpr const char* boxControlName(CalculatorBox box) { return kBoxControlNames[std::size_t(box)].name; }
 
 struct CalculatorControls {
     QComboBox* gasList;

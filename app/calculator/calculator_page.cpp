@@ -24,8 +24,9 @@ void setLabelText(QLabel* label, std::string_view text) {
 
 CalculatorPage::CalculatorPage(QWidget* window, const QWidget& page)
     : window_(window), ui(findCalculatorControls(page)) {
+    // The form opens as the model starts; filling the gas list at start-up is the first
+    // event, and shows the whole state.
     connectControls();
-    show(model_.state());
 }
 
 // A box's `textChanged` comes with every change of its text, typed or pasted; the page's own

@@ -8,11 +8,6 @@
 
 namespace tarvek {
 
-CalculatorViews::CalculatorViews(const CalculatorViewControls& controls, const CalculatorState& state)
-    : ui(controls) {
-    refresh(state);
-}
-
 void CalculatorViews::refresh(const CalculatorState& state) {
     // The line under the result converts what the result shows, which a calculation with
     // a missing input leaves as it was.

@@ -20,7 +20,8 @@ struct CalculatorViewControls {
 class CalculatorViews : public QObject {
     Q_OBJECT
   public:
-    CalculatorViews(const CalculatorViewControls& controls, const CalculatorState& state);
+    // Shows nothing until the calculator's first event (at start-up, filling the gas list).
+    explicit CalculatorViews(const CalculatorViewControls& controls) : ui(controls) {}
 
     // Redraws what the calculator's new state changes.
     void refresh(const CalculatorState& state);
