@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QTabBar>
 
-#include "app/calculator/calculator.h"
+#include "app/calculator/calculator_page.h"
 #include "app/calculator/calculator_views.h"
 #include "app/configurator/configurator_page.h"
 #include "app/configurator/part_number_finder.h"
@@ -57,18 +57,10 @@ frmTarvekProducts::frmTarvekProducts(QWidget* parent)
         {ui->tabConfigurator, ui->txtFindPartNumber, ui->lblFindResult, ui->cmdFindPartNumber},
         *configurator_);
     connect(finder_, &tarvek::PartNumberFinder::pageWanted, this, [this] { ui->SSTab1->setCurrentIndex(0); });
-    calculator_ = std::make_unique<tarvek::Calculator>(tarvek::CalculatorControls{
-        this, ui->lstGasName, ui->lblSpecificGravity, ui->lblSpecificHeat, ui->txtTemperature,
-        ui->txtInletPressure, ui->txtOutletPressure, ui->txtXtFactor, ui->optMassFlow, ui->optCv, ui->txtCv,
-        ui->txtMassFlow, ui->lblCv, ui->lblMassFlow, ui->lblChokedFlow});
-    calculatorViews_ = std::make_unique<tarvek::CalculatorViews>(tarvek::CalculatorViewControls{
-        {ui->optMassFlow, ui->optCv, ui->txtTemperature, ui->txtInletPressure, ui->txtOutletPressure,
-         ui->lblSpecificGravity, ui->txtXtFactor, ui->txtCv, ui->txtMassFlow},
-        ui->lblMassFlow,
-        ui->lblCv,
-        ui->lblOtherUnits,
-        ui->flowCurve});
-    connect(calculator_.get(), &tarvek::Calculator::calculated, calculatorViews_.get(),
+    calculator_ = std::make_unique<tarvek::CalculatorPage>(this, *ui->tabTechnical);
+    calculatorViews_ = std::make_unique<tarvek::CalculatorViews>(
+        tarvek::CalculatorViewControls{ui->lblOtherUnits, ui->flowCurve});
+    connect(calculator_.get(), &tarvek::CalculatorPage::stateShown, calculatorViews_.get(),
             &tarvek::CalculatorViews::refresh);
     literature_ = std::make_unique<tarvek::Literature>(
         std::initializer_list<QWidget*>{ui->tabLiterature, ui->tabTechnical});
@@ -122,7 +114,7 @@ void frmTarvekProducts::Form_Load() {
     ui->SSTab1->setCurrentIndex(0);
 
     calculator_->setDatabasePath(QDir::currentPath() + QDir::separator() + QStringLiteral("Gases.mdb"));
-    calculator_->Populate_ListBox();
+    calculator_->fillGasList();
 
     tarvek::showFocusFromStart(ui->lstProductType);  // the keyboard starts where the cascade does
 }

@@ -11,7 +11,7 @@ class frmTarvekProducts;
 namespace tarvek {
 class ConfiguratorPage;
 class PartNumberFinder;
-class Calculator;
+class CalculatorPage;
 class CalculatorViews;
 class Literature;
 }  // namespace tarvek
@@ -23,7 +23,7 @@ class frmTarvekProducts : public QWidget {
     ~frmTarvekProducts() override;
 
     tarvek::ConfiguratorPage& configurator() { return *configurator_; }
-    tarvek::Calculator& calculator() { return *calculator_; }
+    tarvek::CalculatorPage& calculator() { return *calculator_; }
     tarvek::Literature& literature() { return *literature_; }
 
     // Sets the configurator to a part number, or explains beside the find field why not.
@@ -35,7 +35,7 @@ class frmTarvekProducts : public QWidget {
 
     std::unique_ptr<Ui::frmTarvekProducts> ui;
     std::unique_ptr<tarvek::ConfiguratorPage> configurator_;
-    std::unique_ptr<tarvek::Calculator> calculator_;
+    std::unique_ptr<tarvek::CalculatorPage> calculator_;
     std::unique_ptr<tarvek::CalculatorViews> calculatorViews_;
     std::unique_ptr<tarvek::Literature> literature_;
     tarvek::PartNumberFinder* finder_ = nullptr;
