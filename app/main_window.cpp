@@ -13,6 +13,7 @@
 #include "app/desktop/screen_fit.h"
 #include "app/desktop/value_boxes.h"
 #include "app/desktop/visible_focus.h"
+#include "app/desktop/visible_indicators.h"
 #include "app/literature/literature.h"
 #include "app/quote/quote_actions.h"
 #include "app/window_pictures.h"
@@ -101,6 +102,7 @@ void frmTarvekProducts::setUpControls() {
     ui->lblNS1->raise();  // the warning covers the note that shares its place
     tarvek::followDesktopPalette(*this);
     tarvek::showValueBoxes(*this);
+    tarvek::showIndicatorOutlines(*this);
     tarvek::showLongEntries(*this);
 }
 
