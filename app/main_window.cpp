@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QTabBar>
 
-#include "app/calculator/calculator.h"
+#include "app/calculator/calculator_page.h"
 #include "app/calculator/calculator_views.h"
 #include "app/configurator/configurator_page.h"
 #include "app/configurator/part_number_finder.h"
@@ -13,9 +13,11 @@
 #include "app/desktop/screen_fit.h"
 #include "app/desktop/value_boxes.h"
 #include "app/desktop/visible_focus.h"
+#include "app/desktop/visible_indicators.h"
 #include "app/literature/literature.h"
 #include "app/quote/quote_actions.h"
 #include "app/search/search_opener.h"
+#include "app/search/valves_for_flow.h"
 #include "app/window_pictures.h"
 #include "ui_main_window.h"
 
@@ -61,19 +63,13 @@ frmTarvekProducts::frmTarvekProducts(QWidget* parent)
     search_ = new tarvek::SearchOpener({ui->tabConfigurator, ui->cmdFindPartNumber}, *configurator_);
     connect(search_, &tarvek::SearchOpener::configuratorWanted, this,
             [this] { ui->SSTab1->setCurrentIndex(0); });
-    calculator_ = std::make_unique<tarvek::Calculator>(tarvek::CalculatorControls{
-        this, ui->lstGasName, ui->lblSpecificGravity, ui->lblSpecificHeat, ui->txtTemperature,
-        ui->txtInletPressure, ui->txtOutletPressure, ui->txtXtFactor, ui->optMassFlow, ui->optCv, ui->txtCv,
-        ui->txtMassFlow, ui->lblCv, ui->lblMassFlow, ui->lblChokedFlow});
-    calculatorViews_ = std::make_unique<tarvek::CalculatorViews>(tarvek::CalculatorViewControls{
-        {ui->optMassFlow, ui->optCv, ui->txtTemperature, ui->txtInletPressure, ui->txtOutletPressure,
-         ui->lblSpecificGravity, ui->txtXtFactor, ui->txtCv, ui->txtMassFlow},
-        ui->lblMassFlow,
-        ui->lblCv,
-        ui->lblOtherUnits,
-        ui->flowCurve});
-    connect(calculator_.get(), &tarvek::Calculator::calculated, calculatorViews_.get(),
+    calculator_ = std::make_unique<tarvek::CalculatorPage>(this, *ui->tabTechnical);
+    calculatorViews_ = std::make_unique<tarvek::CalculatorViews>(
+        tarvek::CalculatorViewControls{ui->lblOtherUnits, ui->flowCurve});
+    connect(calculator_.get(), &tarvek::CalculatorPage::stateShown, calculatorViews_.get(),
             &tarvek::CalculatorViews::refresh);
+    new tarvek::ValvesForFlow(ui->Frame1, ui->lblChokedFlow, ui->optMassFlow, ui->txtCv, *calculator_,
+                              *search_);
     literature_ = std::make_unique<tarvek::Literature>(
         std::initializer_list<QWidget*>{ui->tabLiterature, ui->tabTechnical});
     new tarvek::QuoteActions(*configurator_,
@@ -113,6 +109,7 @@ void frmTarvekProducts::setUpControls() {
     ui->lblNS1->raise();  // the warning covers the note that shares its place
     tarvek::followDesktopPalette(*this);
     tarvek::showValueBoxes(*this);
+    tarvek::showIndicatorOutlines(*this);
     tarvek::showLongEntries(*this);
 }
 
@@ -126,7 +123,7 @@ void frmTarvekProducts::Form_Load() {
     ui->SSTab1->setCurrentIndex(0);
 
     calculator_->setDatabasePath(QDir::currentPath() + QDir::separator() + QStringLiteral("Gases.mdb"));
-    calculator_->Populate_ListBox();
+    calculator_->fillGasList();
 
     tarvek::showFocusFromStart(ui->lstProductType);  // the keyboard starts where the cascade does
 }

@@ -1,14 +1,11 @@
-// The calculator's fields as the window holds them at this moment: the mode and the
-// seven texts its flow equation reads.
+// The calculator's fields as the flow equation reads them, copied out of the calculator's
+// state so that they outlive it: the mode and the seven texts.
 #pragma once
 
 #include <string>
 
+#include "rules/calculator/calculator_state.h"
 #include "rules/calculator/flow_calculation.h"
-
-class QLabel;
-class QLineEdit;
-class QRadioButton;
 
 namespace tarvek {
 
@@ -23,14 +20,6 @@ struct CalculatorTexts {
     friend bool operator==(const CalculatorTexts&, const CalculatorTexts&) = default;
 };
 
-// The calculator's controls that hold those fields.
-struct CalculatorFieldControls {
-    const QRadioButton *optMassFlow, *optCv;
-    const QLineEdit *txtTemperature, *txtInletPressure, *txtOutletPressure;
-    const QLabel* lblSpecificGravity;
-    const QLineEdit *txtXtFactor, *txtCv, *txtMassFlow;
-};
-
-CalculatorTexts readCalculatorTexts(const CalculatorFieldControls& controls);
+CalculatorTexts readCalculatorTexts(const CalculatorState& state);
 
 }  // namespace tarvek

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/cli/command_line.h"
-#include "app/cli/streams.h"
+#include "platform/streams.h"
 #include "rules/search/price_book.h"
 
 namespace tarvek {

@@ -70,7 +70,8 @@ void FacetBox::showCounts(std::uint64_t anyCount, const std::function<std::uint6
     for (int row = 0; row < model_->rowCount(); ++row) {
         QStandardItem* item = model_->item(row);
         const std::uint64_t n = row == 0 ? anyCount : count(item->data(kValueRole).toInt());
-        const QString text = names_[std::size_t(row)] + QStringLiteral("  (") + countText(n) + QLatin1Char(')');
+        const QString text =
+            names_[std::size_t(row)] + QStringLiteral("  (") + countText(n) + QLatin1Char(')');
         if (item->text() != text) item->setText(text);
         // The entry chosen stays choosable, to be chosen again or left.
         item->setEnabled(n > 0 || row == list_->currentIndex());

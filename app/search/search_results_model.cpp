@@ -60,7 +60,8 @@ std::vector<search::ConfigurationId> SearchResultsModel::configurationsOf(const 
     if (index.internalId() != kGroupRow) return {};
     // A closed group's configurations are worked out again rather than kept behind the view's back.
     if (const auto& children = children_[std::size_t(index.row())]) return *children;
-    std::vector<search::ConfigurationId> ids = search_->configurations(query_, groups_[std::size_t(index.row())].group);
+    std::vector<search::ConfigurationId> ids =
+        search_->configurations(query_, groups_[std::size_t(index.row())].group);
     search::sortConfigurations(search_->index(), ids, order_);
     return ids;
 }
@@ -73,7 +74,8 @@ std::uint64_t SearchResultsModel::countOf(const QModelIndex& index) const {
 
 QModelIndex SearchResultsModel::index(int row, int column, const QModelIndex& parent) const {
     if (row < 0 || column < 0 || column >= kColumns) return {};
-    if (!parent.isValid()) return row < int(groups_.size()) ? createIndex(row, column, kGroupRow) : QModelIndex();
+    if (!parent.isValid())
+        return row < int(groups_.size()) ? createIndex(row, column, kGroupRow) : QModelIndex();
     if (parent.internalId() != kGroupRow) return {};
     const auto& children = children_[std::size_t(parent.row())];
     if (!children || std::size_t(row) >= children->size()) return {};

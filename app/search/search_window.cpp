@@ -53,7 +53,7 @@ constexpr FacetRow kFacetRows[] = {
 };
 
 // Where a connection of the chosen kind and size must be, in the order of ConnectionScope.
-const char* const kPlaces[] = {"on any port", "on every port", "at connection 1",
+const char* const kPlaces[] = {"on any port",     "on every port",   "at connection 1",
                                "at connection 2", "at connection 3", "at connection 4"};
 
 const char* const kOrders[] = {"Catalogue order", "Part number", "List price, lowest first",
@@ -123,9 +123,11 @@ void SearchWindow::buildControls() {
                 continue;
             }
             const int rating = index.ratings(row.attribute)[v];
-            choices.push_back({row.attribute == Attribute::Cv ? cvName(rating) : pressureName(rating), rating});
+            choices.push_back(
+                {row.attribute == Attribute::Cv ? cvName(rating) : pressureName(rating), rating});
         }
-        if (row.attribute == Attribute::LeverHandle) choices.push_back({tr("Without lever handle"), search::kNone});
+        if (row.attribute == Attribute::LeverHandle)
+            choices.push_back({tr("Without lever handle"), search::kNone});
         auto* list = named(new QComboBox, row.objectName, tr(row.accessibleName));
         facets_[std::size_t(row.attribute)] = new FacetBox(list, tr("Any"), choices);
         connect(facets_[std::size_t(row.attribute)], &FacetBox::changed, this, &SearchWindow::run);
@@ -211,8 +213,10 @@ void SearchWindow::buildControls() {
     header->resizeSection(SearchResultsModel::NonStandard, 12 * digit);
     connect(header, &QHeaderView::sectionClicked, this, &SearchWindow::orderByColumn);
     connect(results_, &QTreeView::activated, this, &SearchWindow::chooseRow);
-    connect(results_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &SearchWindow::updateButtons);
-    connect(results_->selectionModel(), &QItemSelectionModel::currentChanged, this, &SearchWindow::updateButtons);
+    connect(results_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &SearchWindow::updateButtons);
+    connect(results_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &SearchWindow::updateButtons);
 
     auto* copy = new QAction(tr("&Copy"), results_);
     copy->setObjectName(QStringLiteral("actCopySearchResults"));
@@ -312,11 +316,14 @@ void SearchWindow::showCounts() {
         facets_[a]->showCounts(any, [&](int value) { return counts[std::size_t(value)]; });
     }
     chkStandardOnly_->setText(tr("S&tandard products only  (%1)").arg(countText(result_.standardOnly)));
-    txtPriceFrom_->setPlaceholderText(result_.lowestPrice ? qstr(priceText(*result_.lowestPrice)) : QString());
-    txtPriceTo_->setPlaceholderText(result_.highestPrice ? qstr(priceText(*result_.highestPrice)) : QString());
-    lblCount_->setText(result_.total == 0 ? tr("No configuration meets every filter.")
-                                          : tr("%1 configurations in %2 groups")
-                                                .arg(countText(result_.total), countText(result_.groups.size())));
+    txtPriceFrom_->setPlaceholderText(result_.lowestPrice ? qstr(priceText(*result_.lowestPrice))
+                                                          : QString());
+    txtPriceTo_->setPlaceholderText(result_.highestPrice ? qstr(priceText(*result_.highestPrice))
+                                                         : QString());
+    lblCount_->setText(result_.total == 0
+                           ? tr("No configuration meets every filter.")
+                           : tr("%1 configurations in %2 groups")
+                                 .arg(countText(result_.total), countText(result_.groups.size())));
 }
 
 void SearchWindow::clearFilters() {
@@ -359,15 +366,18 @@ void SearchWindow::copySelection() {
     std::vector<search::ConfigurationId> ids;
     std::uint64_t wanted = 0;
     QModelIndexList rows = results_->selectionModel()->selectedRows();
-    if (rows.isEmpty() && results_->currentIndex().isValid()) rows << results_->currentIndex().siblingAtColumn(0);
+    if (rows.isEmpty() && results_->currentIndex().isValid())
+        rows << results_->currentIndex().siblingAtColumn(0);
     // In the order the view shows them: by group, a group before its configurations.
     const auto place = [](const QModelIndex& i) {
         return i.parent().isValid() ? std::pair(i.parent().row(), i.row()) : std::pair(i.row(), -1);
     };
-    std::sort(rows.begin(), rows.end(), [&](const QModelIndex& a, const QModelIndex& b) { return place(a) < place(b); });
+    std::sort(rows.begin(), rows.end(),
+              [&](const QModelIndex& a, const QModelIndex& b) { return place(a) < place(b); });
     for (const QModelIndex& row : rows) {
         // A group copied whole takes its configurations; one of them chosen as well counts once.
-        if (row.parent().isValid() && results_->selectionModel()->isRowSelected(row.parent().row(), {})) continue;
+        if (row.parent().isValid() && results_->selectionModel()->isRowSelected(row.parent().row(), {}))
+            continue;
         wanted += model_->countOf(row);
         if (ids.size() < kMostCopied)
             for (const search::ConfigurationId id : model_->configurationsOf(row)) ids.push_back(id);
@@ -376,11 +386,12 @@ void SearchWindow::copySelection() {
     const BusyCursor busy;
     const CopiedConfigurations copied = copiedConfigurations(search_->index(), ids);
     putOnClipboard(copied);
-    lblMessage_->setText(copied.copied < wanted
-                             ? tr("The first %1 of %2 configurations were copied; tarvek-catalog --list "
-                                  "writes any number.")
-                                   .arg(countText(copied.copied), countText(wanted))
-                             : tr("%1 configurations copied as CSV and as text.").arg(countText(copied.copied)));
+    lblMessage_->setText(
+        copied.copied < wanted
+            ? tr("The first %1 of %2 configurations were copied; tarvek-catalog --list "
+                 "writes any number.")
+                  .arg(countText(copied.copied), countText(wanted))
+            : tr("%1 configurations copied as CSV and as text.").arg(countText(copied.copied)));
 }
 
 void SearchWindow::setOrder(int order) {
@@ -397,9 +408,9 @@ void SearchWindow::setOrder(int order) {
         case ResultOrder::PriceLowFirst:
         case ResultOrder::PriceHighFirst:
             header->setSortIndicatorShown(true);
-            header->setSortIndicator(SearchResultsModel::ListPrice, ResultOrder(order) == ResultOrder::PriceLowFirst
-                                                                        ? Qt::AscendingOrder
-                                                                        : Qt::DescendingOrder);
+            header->setSortIndicator(
+                SearchResultsModel::ListPrice,
+                ResultOrder(order) == ResultOrder::PriceLowFirst ? Qt::AscendingOrder : Qt::DescendingOrder);
             break;
     }
     updateButtons();
@@ -410,7 +421,8 @@ void SearchWindow::orderByColumn(int column) {
     ResultOrder order = ResultOrder::Catalogue;
     if (column == SearchResultsModel::PartNumber) order = ResultOrder::PartNumber;
     if (column == SearchResultsModel::ListPrice)
-        order = model_->order() == ResultOrder::PriceLowFirst ? ResultOrder::PriceHighFirst : ResultOrder::PriceLowFirst;
+        order = model_->order() == ResultOrder::PriceLowFirst ? ResultOrder::PriceHighFirst
+                                                              : ResultOrder::PriceLowFirst;
     lstOrder_->setCurrentIndex(int(order));
     setOrder(int(order));
 }

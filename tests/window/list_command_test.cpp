@@ -60,8 +60,8 @@ const std::string kHeader = [] {
 }();
 
 TEST(ListCommand, WritesTheChosenRowsOfThePriceBook) {
-    const Ran r = run({"--list", "--filter", "body=MX2 - Standard Series", "--filter=porting=2A",
-                       "--filter", "model=J310 --- Manual, Tee Knob, LOTO", "--standard-only"});
+    const Ran r = run({"--list", "--filter", "body=MX2 - Standard Series", "--filter=porting=2A", "--filter",
+                       "model=J310 --- Manual, Tee Knob, LOTO", "--standard-only"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.startsWith(QByteArray::fromStdString(kHeader)));
     const auto rows = records(r.out);
@@ -80,10 +80,25 @@ TEST(ListCommand, WritesTheChosenRowsOfThePriceBook) {
         EXPECT_EQ(rows[i][18], "3000");
     }
     // The catalogue's example, as --decode writes it, then its rating.
-    const std::vector<std::string> example = {
-        "J310-MX2-2A-MXFX-VS-BK-LS", "ok", "367.5", "Diaphragm Valves", "MX2 - Standard Series",
-        "J310 --- Manual, Tee Knob, LOTO", "2A", "M - Male Face Seal, 1/4 inch", "", "F - Female Face Seal, 1/4 inch", "",
-        "VS - Vespel Seat", "BK - Black", "LS - Lever Handle", "no", "", "J310-MX2-2A-MXFX-VS-BK-LS", "0.23", "3000"};
+    const std::vector<std::string> example = {"J310-MX2-2A-MXFX-VS-BK-LS",
+                                              "ok",
+                                              "367.5",
+                                              "Diaphragm Valves",
+                                              "MX2 - Standard Series",
+                                              "J310 --- Manual, Tee Knob, LOTO",
+                                              "2A",
+                                              "M - Male Face Seal, 1/4 inch",
+                                              "",
+                                              "F - Female Face Seal, 1/4 inch",
+                                              "",
+                                              "VS - Vespel Seat",
+                                              "BK - Black",
+                                              "LS - Lever Handle",
+                                              "no",
+                                              "",
+                                              "J310-MX2-2A-MXFX-VS-BK-LS",
+                                              "0.23",
+                                              "3000"};
     EXPECT_NE(std::find(rows.begin(), rows.end(), example), rows.end());
 }
 
@@ -94,15 +109,18 @@ TEST(ListCommand, NonStandardRowsExplainThemselves) {
     const auto rows = records(r.out);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[1][14], "yes");
-    EXPECT_NE(rows[1][15].find("Connection 1: \"6 - Tube Stub, 3/8 inch\" is not standard on MX2 with porting 4A\n"),
+    EXPECT_NE(rows[1][15].find(
+                  "Connection 1: \"6 - Tube Stub, 3/8 inch\" is not standard on MX2 with porting 4A\n"),
               std::string::npos)
         << rows[1][15];
 }
 
 TEST(ListCommand, AFilterThatKeepsNothingGivesTheHeaderAlone) {
     for (const QStringList& arguments :
-         {QStringList{"--list", "--filter", "model=No such model"}, QStringList{"--list", "--filter", "status=unknown"},
-          QStringList{"--list", "--filter", "porting=2a"}, QStringList{"--list", "--filter", "cv=0.23", "--filter", "body=Compart Nuts"}}) {
+         {QStringList{"--list", "--filter", "model=No such model"},
+          QStringList{"--list", "--filter", "status=unknown"},
+          QStringList{"--list", "--filter", "porting=2a"},
+          QStringList{"--list", "--filter", "cv=0.23", "--filter", "body=Compart Nuts"}}) {
         const Ran r = run(arguments);
         EXPECT_EQ(r.status, 0) << arguments.join(' ').toStdString();
         EXPECT_EQ(r.out.toStdString(), kHeader) << arguments.join(' ').toStdString();
@@ -110,9 +128,12 @@ TEST(ListCommand, AFilterThatKeepsNothingGivesTheHeaderAlone) {
 }
 
 TEST(ListCommand, UsageErrors) {
-    const QStringList wrong[] = {{"--list", "--filter", "colour=Black"}, {"--list", "--filter", "porting"},
-                                 {"--list", "--filter"},                 {"--list", "--standard-only=yes"},
-                                 {"--list", "extra"},                    {"--list", "--decode", "A310-MX2"},
+    const QStringList wrong[] = {{"--list", "--filter", "colour=Black"},
+                                 {"--list", "--filter", "porting"},
+                                 {"--list", "--filter"},
+                                 {"--list", "--standard-only=yes"},
+                                 {"--list", "extra"},
+                                 {"--list", "--decode", "A310-MX2"},
                                  {"--part", "A310-MX2", "--list"}};
     for (const QStringList& arguments : wrong) {
         const Ran r = run(arguments);
@@ -120,15 +141,17 @@ TEST(ListCommand, UsageErrors) {
         EXPECT_TRUE(r.err.contains("Usage:")) << arguments.join(' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty()) << arguments.join(' ').toStdString();
     }
-    EXPECT_TRUE(run({"--list", "--filter", "colour=Black"}).err.contains("handle"));  // the columns are listed
+    EXPECT_TRUE(
+        run({"--list", "--filter", "colour=Black"}).err.contains("handle"));  // the columns are listed
     EXPECT_TRUE(run({"--help"}).out.contains("--list"));
 }
 
 TEST(ListCommand, OutputThatCannotBeWrittenIsReported) {
     QProcess shell;
     shell.start(QStringLiteral("/bin/sh"),
-                {QStringLiteral("-c"), QStringLiteral("(" TARVEK_TEST_RUNTIME_DIR
-                                                      "/tarvek-catalog --list > /dev/full; echo \"status $?\" >&2)")});
+                {QStringLiteral("-c"),
+                 QStringLiteral("(" TARVEK_TEST_RUNTIME_DIR
+                                "/tarvek-catalog --list > /dev/full; echo \"status $?\" >&2)")});
     ASSERT_TRUE(shell.waitForFinished(60000));
     const QByteArray err = shell.readAllStandardError();
     EXPECT_TRUE(err.contains("status 3")) << err.toStdString();

@@ -2,6 +2,8 @@
 // them would leave (against a brute-force count over every configuration), the keyboard alone
 // reaches a configuration and sets the configurator, bad input changes nothing there, and the
 // results copy and sort.
+#include "app/search/search_window.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -10,12 +12,13 @@
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTreeView>
 
 #include "app/search/search_opener.h"
-#include "app/search/search_window.h"
 #include "rules/part_numbers/part_number_csv.h"
 #include "tests/support/configuration_census.h"
+#include "tests/support/gas_databases.h"
 #include "tests/support/model_driver.h"
 #include "tests/support/quote_configurations.h"
 #include "tests/window/shows_state.h"
@@ -210,14 +213,16 @@ TEST_F(SearchWindow, CopiesTheSelectedRowsAsCsvAndText) {
     ASSERT_TRUE(d.showActive());
     open();
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == search; }));
-    get<QLineEdit>("txtSearchWords")->setText(QStringLiteral("KL-01"));  // the check valve and its three seals
+    get<QLineEdit>("txtSearchWords")
+        ->setText(QStringLiteral("KL-01"));  // the check valve and its three seals
     ASSERT_EQ(search->result().groups.size(), 1u);
     results()->setFocus();
     results()->setCurrentIndex(results()->model()->index(0, 0));
     QTest::keySequence(results(), QKeySequence::Copy);
     const QMimeData* copied = QApplication::clipboard()->mimeData();
     ASSERT_NE(copied, nullptr);
-    const QStringList csv = QString::fromUtf8(copied->data(QStringLiteral("text/csv"))).split(QStringLiteral("\r\n"));
+    const QStringList csv =
+        QString::fromUtf8(copied->data(QStringLiteral("text/csv"))).split(QStringLiteral("\r\n"));
     const std::string header = tarvek::csvHeader();
     EXPECT_EQ(csv[0].toStdString() + "\r\n", header.substr(0, header.size() - 2) + ",cv,rated_psig\r\n");
     ASSERT_EQ(csv.size(), 5);  // header, three rows, and the end
@@ -234,7 +239,8 @@ TEST_F(SearchWindow, SortsByPartNumberAndPrice) {
     QAbstractItemModel* model = results()->model();
     const auto column = [&](int c) {
         std::vector<std::string> texts;
-        for (int i = 0; i < model->rowCount(); ++i) texts.push_back(model->index(i, c).data().toString().toStdString());
+        for (int i = 0; i < model->rowCount(); ++i)
+            texts.push_back(model->index(i, c).data().toString().toStdString());
         return texts;
     };
     EXPECT_EQ(column(0).front(), "1-4-VC-1");  // catalogue order: the first nut of the table
@@ -247,6 +253,59 @@ TEST_F(SearchWindow, SortsByPartNumberAndPrice) {
     std::vector<std::string> numbers = column(0), sorted = numbers;
     std::sort(sorted.begin(), sorted.end());
     EXPECT_EQ(numbers, sorted);
+}
+
+}  // namespace
+
+namespace {
+
+const bool kGasReaderFound = (gastest::useRuntimeReader(), true);
+
+// "Valves for this Flow": the search opens with the Cv the calculator's flow needs and the
+// inlet pressure as the minimum rating, and finds the valves that pass the flow.
+TEST_F(SearchWindow, ValvesForThisFlowFromTheCalculator) {
+    ASSERT_TRUE(kGasReaderFound);
+    const tarvek::ConfiguratorState before = d.window.configurator().state();
+    d.get<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    auto* button = d.get<QToolButton>("cmdValvesForFlow");
+    EXPECT_FALSE(button->isEnabled());  // no gas, no flow
+    EXPECT_FALSE(button->accessibleName().isEmpty());
+
+    // The calculator's worked example: air from 100 psig to atmosphere through Cv 1.0 passes
+    // 1922.9 slm, which needs a Cv of 0.99998: the valves rated 1.0 Cv.
+    d.setText("txtInletPressure", "100");
+    d.setText("txtOutletPressure", "0");
+    d.setText("txtXtFactor", "0.472");
+    d.choose("lstGasName", "Air");
+    ASSERT_EQ(d.text("lblMassFlow"), "1922.9");
+    ASSERT_TRUE(button->isEnabled());
+    button->click();
+    search = &d.window.search().window();
+    EXPECT_TRUE(search->isVisible());
+    EXPECT_TRUE(list("lstSearchCv")->currentText().startsWith(QStringLiteral("1  (")))
+        << list("lstSearchCv")->currentText().toStdString();
+    EXPECT_TRUE(list("lstSearchRatedPressure")->currentText().startsWith(QStringLiteral("100 psig  (")))
+        << list("lstSearchRatedPressure")->currentText().toStdString();
+    Requirement r;
+    r.cvAtLeast = 1000;
+    r.psigAtLeast = 100;
+    EXPECT_EQ(search->result().total, census().count(r));
+    for (const tarvek::search::GroupMatch& g : search->result().groups)
+        EXPECT_EQ(tarvek::search::searchIndex().groups()[g.group].texts[1], "MX4 - Bulk Flow Series");
+
+    // The issue's own question: 20 slm of nitrogen from 100 to 20 psig needs far less than any
+    // valve offers; every valve rated for 100 psig passes it.
+    d.choose("lstGasName", "Nitrogen");
+    d.setText("txtOutletPressure", "20");
+    d.click("optCv");
+    d.setText("txtMassFlow", "20");
+    ASSERT_NE(d.text("lblCv"), "");
+    button->click();
+    EXPECT_EQ(list("lstSearchCv")->currentText().toStdString().rfind("0.0", 0), 0u)
+        << list("lstSearchCv")->currentText().toStdString();
+    r.cvAtLeast = 1;
+    EXPECT_EQ(search->result().total, census().count(r));
+    EXPECT_TRUE(tarvek::testing::showsState(d.window, before));  // nothing set until a result is chosen
 }
 
 }  // namespace
