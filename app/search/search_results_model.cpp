@@ -134,6 +134,8 @@ QVariant SearchResultsModel::data(const QModelIndex& index, int role) const {
         std::vector<std::string_view> texts;
         for (const std::string_view t : group.texts)
             if (!t.empty()) texts.push_back(t);
+        // The body says the product type; the room goes to the model.
+        const std::size_t shownFrom = group.texts[1].empty() ? 0 : 1;
         if (role == Qt::FontRole) {
             QFont bold;
             bold.setBold(true);
@@ -144,7 +146,7 @@ QVariant SearchResultsModel::data(const QModelIndex& index, int role) const {
             case PartNumber:
                 return qstr(group.prefix);
             case Description:
-                return joined(texts);
+                return joined(texts, shownFrom);
             case Configurations:
                 return countText(g.count);
             case ListPrice:

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTreeView>
+#include <algorithm>
 
 #include "app/busy_cursor.h"
 #include "app/controls.h"
@@ -48,7 +49,7 @@ constexpr FacetRow kFacetRows[] = {
     {Attribute::ConnectionSize, "lstSearchConnectionSize", nullptr, "Connection size"},
     {Attribute::HandleColour, "lstSearchHandleColor", "&Handle color:", "Handle color"},
     {Attribute::LeverHandle, "lstSearchLeverHandle", "&Lever handle:", "Lever handle"},
-    {Attribute::Cv, "lstSearchCv", "&Cv at least:", "Cv at least"},
+    {Attribute::Cv, "lstSearchCv", "C&v at least:", "Cv at least"},
     {Attribute::RatedPressure, "lstSearchRatedPressure", "&Rated at least:", "Rated pressure at least"},
 };
 
@@ -170,7 +171,7 @@ void SearchWindow::buildControls() {
     prices->addWidget(txtPriceFrom_, 1);
     prices->addWidget(caption(tr("&to"), txtPriceTo_));
     prices->addWidget(txtPriceTo_, 1);
-    grid->addWidget(caption(tr("List price &from:"), txtPriceFrom_), 7, 0);
+    grid->addWidget(caption(tr("L&ist price from:"), txtPriceFrom_), 7, 0);
     grid->addLayout(prices, 7, 1);
     grid->addWidget(chkStandardOnly_, 7, 2, 1, 2);
     for (QLineEdit* box : {txtWords_, txtPriceFrom_, txtPriceTo_})
@@ -228,7 +229,7 @@ void SearchWindow::buildControls() {
     auto* selectAll = new QShortcut(QKeySequence::SelectAll, results_, nullptr, nullptr, Qt::WidgetShortcut);
     connect(selectAll, &QShortcut::activated, results_, &QTreeView::selectAll);
 
-    cmdShow_ = named(new QPushButton(tr("&Show in Configurator")), "cmdShowInConfigurator",
+    cmdShow_ = named(new QPushButton(tr("Show in Confi&gurator")), "cmdShowInConfigurator",
                      tr("Show in configurator"));
     cmdCopy_ = named(new QPushButton(tr("&Copy")), "cmdCopySearchResults", tr("Copy results"));
     cmdCopy_->setToolTip(tr("Copy the selected rows as CSV and as text (%1)")
@@ -315,7 +316,7 @@ void SearchWindow::showCounts() {
         }
         facets_[a]->showCounts(any, [&](int value) { return counts[std::size_t(value)]; });
     }
-    chkStandardOnly_->setText(tr("S&tandard products only  (%1)").arg(countText(result_.standardOnly)));
+    chkStandardOnly_->setText(tr("Standar&d products only  (%1)").arg(countText(result_.standardOnly)));
     txtPriceFrom_->setPlaceholderText(result_.lowestPrice ? qstr(priceText(*result_.lowestPrice))
                                                           : QString());
     txtPriceTo_->setPlaceholderText(result_.highestPrice ? qstr(priceText(*result_.highestPrice))

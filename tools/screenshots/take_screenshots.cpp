@@ -105,8 +105,10 @@ int main(int argc, char** argv) {
         if (auto* standard = search.findChild<QCheckBox*>("chkSearchStandardOnly"))
             standard->setChecked(true);
         if (auto* results = search.findChild<QTreeView*>("searchResults")) {
-            results->expand(results->model()->index(1, 0));
-            results->setCurrentIndex(results->model()->index(0, 0, results->model()->index(1, 0)));
+            const QModelIndex group = results->model()->index(1, 0);
+            results->expand(group);
+            app.processEvents();  // the group's configurations are fetched as it opens
+            results->setCurrentIndex(results->model()->index(0, 0, group));
             results->setFocus();
         }
         search.resize(900, 660);
