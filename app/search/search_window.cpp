@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QTreeView>
 #include <algorithm>
@@ -89,9 +90,11 @@ SearchWindow::SearchWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     model_ = new SearchResultsModel(this);
     buildControls();
     run();
-    // As large as it likes where the screen has room, smaller where not.
+    // As large as it likes where the screen has room, smaller where not (the filters and
+    // results then scroll), in the middle of the catalogue's screen.
     const QRect room = (parent ? parent->screen() : screen())->availableGeometry();
     resize(kPreferredSize.boundedTo(room.size() * 9 / 10));
+    move(room.center() - rect().center());
 }
 
 // The results view and its model read the search: they go before it does.
@@ -241,7 +244,17 @@ void SearchWindow::buildControls() {
     buttons->addWidget(cmdShow_);
     buttons->addWidget(cmdCopy_);
 
-    auto* page = new QVBoxLayout(this);
+    // On a screen too small for the window, its content scrolls inside it.
+    auto* scroller = new QScrollArea;
+    scroller->setObjectName(QStringLiteral("searchScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    auto* content = new QWidget;
+    scroller->setWidget(content);
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->addWidget(scroller);
+    auto* page = new QVBoxLayout(content);
     page->addLayout(grid);
     page->addLayout(status);
     page->addWidget(caption(tr("R&esults:"), results_));

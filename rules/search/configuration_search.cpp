@@ -5,34 +5,13 @@
 #include <limits>
 #include <stdexcept>
 
-#include "rules/search/search_text.h"
+#include "rules/search/group_walk.h"
+#include "rules/search/prepared_query.h"
 
 namespace tarvek::search {
 namespace {
 
-using Mask = std::uint32_t;
-using State = WordFinder::State;
-
-constexpr Mask bit(Filter f) { return Mask(1) << unsigned(f); }
-constexpr std::size_t kMaxValues = 8;  // of a connection's kind and size, and of each option
 constexpr std::int64_t kNoPrice = std::numeric_limits<std::int64_t>::max();
-
-constexpr std::array<Filter, 3> kOptionFilters = {Filter::Seat, Filter::HandleColour, Filter::LeverHandle};
-constexpr std::array<Attribute, 3> kOptionAttributes = {Attribute::Seat, Attribute::HandleColour,
-                                                        Attribute::LeverHandle};
-
-std::uint64_t pairBit(ValueId kind, ValueId size) { return std::uint64_t(1) << (kind * kMaxValues + size); }
-bool isSingle(Mask m) { return m != 0 && (m & (m - 1)) == 0; }
-
-bool matches(ConnectionScope scope, std::uint64_t pairs, std::uint64_t selection) {
-    if (scope == ConnectionScope::EveryPort) return pairs != 0 && (pairs & ~selection) == 0;
-    return (pairs & selection) != 0;
-}
-
-bool inScope(ConnectionScope scope, std::size_t position) {
-    return scope == ConnectionScope::AnyPort || scope == ConnectionScope::EveryPort ||
-           std::size_t(scope) - std::size_t(ConnectionScope::Position1) == position;
-}
 
 void widen(Money& low, Money& high, std::int64_t price) {
     low.cents = std::min(low.cents, price);
@@ -40,66 +19,6 @@ void widen(Money& low, Money& high, std::int64_t price) {
 }
 
 }  // namespace
-
-Filter filterOf(Attribute attribute) {
-    switch (attribute) {
-        case Attribute::ConnectionKind:
-        case Attribute::ConnectionSize:
-            return Filter::Connection;
-        case Attribute::Seat:
-            return Filter::Seat;
-        case Attribute::HandleColour:
-            return Filter::HandleColour;
-        case Attribute::LeverHandle:
-            return Filter::LeverHandle;
-        default:
-            return Filter(std::size_t(attribute));
-    }
-}
-
-// The query as the walk over a group's configurations uses it.
-struct ConfigurationSearch::Prepared {
-    SearchQuery query;
-    std::size_t kinds = 0, sizes = 0;
-    bool connectionFilter = false;
-    std::uint64_t selected = 0;  // the (kind, size) pairs the connection filter accepts
-    std::array<std::uint64_t, kMaxValues> kindSelection{}, sizeSelection{};
-    std::vector<SearchWord> words;
-    std::vector<WordFinder> finders;
-
-    Prepared(const SearchIndex& index, const SearchQuery& q) : query(q) {
-        kinds = index.values(Attribute::ConnectionKind).size();
-        sizes = index.values(Attribute::ConnectionSize).size();
-        const auto& kind = q[Attribute::ConnectionKind];
-        const auto& size = q[Attribute::ConnectionSize];
-        connectionFilter = kind || size;
-        for (ValueId k = 0; k < kinds; ++k)
-            for (ValueId s = 0; s < sizes; ++s) {
-                if ((!kind || *kind == k) && (!size || *size == s)) selected |= pairBit(k, s);
-                if (!size || *size == s) kindSelection[k] |= pairBit(k, s);
-                if (!kind || *kind == k) sizeSelection[s] |= pairBit(k, s);
-            }
-        words = searchWords(q.text);
-        for (const SearchWord& w : words) finders.emplace_back(w.partNumberForm);
-    }
-
-    bool optionFilter(std::size_t k) const { return query[kOptionAttributes[k]].has_value(); }
-    bool priceFilter() const { return query.priceFrom || query.priceTo; }
-    bool configurationLevel() const {
-        return connectionFilter || optionFilter(0) || optionFilter(1) || optionFilter(2) ||
-               query.standardOnly || priceFilter() || !words.empty();
-    }
-    // The same filters on configurations: their per-group figures can be kept.
-    bool sameConfigurationFilters(const Prepared& o) const {
-        const SearchQuery& a = query;
-        const SearchQuery& b = o.query;
-        for (const Attribute at : {Attribute::ConnectionKind, Attribute::ConnectionSize, Attribute::Seat,
-                                   Attribute::HandleColour, Attribute::LeverHandle})
-            if (a[at] != b[at]) return false;
-        return a.scope == b.scope && a.standardOnly == b.standardOnly && a.priceFrom == b.priceFrom &&
-               a.priceTo == b.priceTo && a.text == b.text;
-    }
-};
 
 // What a group's configurations give for the configuration-level filters.
 struct ConfigurationSearch::GroupStats {
@@ -113,198 +32,9 @@ struct ConfigurationSearch::GroupStats {
 };
 
 struct ConfigurationSearch::Cache {
-    std::optional<Prepared> key;
+    std::optional<PreparedQuery> key;
     std::vector<std::optional<GroupStats>> stats;
 };
-
-namespace {
-
-// One group's configurations walked for a query: its option choices worked out once, then
-// each choice of connections with every choice of options.
-class GroupWalk {
-  public:
-    struct Combo {
-        std::int64_t price = 0;
-        Mask fails = 0;
-        std::array<ValueId, 3> values{};
-    };
-    struct Connections {
-        std::uint32_t index = 0;  // in catalogue order
-        std::int64_t price = 0;
-        Mask fails = 0;
-        bool nonStandard = false;
-        std::uint64_t pairs = 0;    // (kind, size) at the positions in scope
-        std::vector<State> states;  // of the open words, after the connections
-        std::vector<bool> said;     // an open word in a connection's text
-    };
-
-    // A word the group's own texts do not settle: found, or not, configuration by configuration.
-    struct OpenWord {
-        const WordFinder* finder;
-        std::size_t word;
-        State start;                            // after the part number through the porting
-        std::array<std::vector<bool>, 4> said;  // by each connection entry's text
-        std::vector<bool> comboSaid;
-        std::vector<std::vector<bool>> comboFinds;  // per combo, per state: the rest finds the word
-    };
-
-    GroupWalk(const IndexGroup& g, const auto& q) : g_(g) {
-        const SearchQuery& query = q.query;
-        for (std::size_t p = 0; p < kConnectionPositions; ++p)
-            if (!g.connections[p].empty()) used_.push_back(p);
-        // Options: the seat varies slowest, the lever handle fastest, as in catalogue order.
-        const std::size_t nc = g.options[1].size(), nl = g.options[2].size();
-        combos_.resize(g.optionChoices);
-        for (std::size_t k = 0; k < combos_.size(); ++k) {
-            const std::array<std::size_t, 3> choice = {k / (nc * nl), k / nl % nc, k % nl};
-            Combo& c = combos_[k];
-            for (std::size_t o = 0; o < 3; ++o) {
-                const Choice& chosen = g.options[o][choice[o]];
-                c.price += chosen.price.cents;
-                c.values[o] = chosen.value;
-                const auto& wanted = query[kOptionAttributes[o]];
-                if (wanted && *wanted != chosen.value) c.fails |= bit(kOptionFilters[o]);
-            }
-        }
-        planText(q);
-    }
-
-    bool textImpossible() const { return textImpossible_; }
-    const std::vector<Combo>& combos() const { return combos_; }
-
-    // Calls `visit(connections)` for each choice of connections, in catalogue order.
-    template <typename Visit>
-    void forEachConnections(const auto& q, Visit&& visit) const {
-        std::array<std::size_t, kConnectionPositions> digit{};
-        Connections c;
-        c.states.resize(open_.size());
-        c.said.resize(open_.size());
-        for (std::uint32_t t = 0; t < g_.connectionChoices; ++t) {
-            c.index = t;
-            c.price = g_.basePrice.cents;
-            c.pairs = 0;
-            c.nonStandard = g_.nonStandard[t];
-            for (const std::size_t p : used_) {
-                const Choice& chosen = g_.connections[p][digit[p]];
-                c.price += chosen.price.cents;
-                if (inScope(q.query.scope, p)) c.pairs |= pairBit(chosen.value, chosen.size);
-            }
-            c.fails = 0;
-            if (q.connectionFilter && !matches(q.query.scope, c.pairs, q.selected))
-                c.fails |= bit(Filter::Connection);
-            if (q.query.standardOnly && c.nonStandard) c.fails |= bit(Filter::Standard);
-            for (std::size_t w = 0; w < open_.size(); ++w) {
-                const OpenWord& word = open_[w];
-                State state = word.start;
-                bool said = false;
-                for (std::size_t p = 0; p < kConnectionPositions; ++p) {
-                    if (g_.connections[p].empty()) {
-                        state = word.finder->feed(state, g_.fixedCodes[p]);
-                        continue;
-                    }
-                    state = word.finder->feed(state, g_.connections[p][digit[p]].code);
-                    said = said || word.said[p][digit[p]];
-                }
-                c.states[w] = state;
-                c.said[w] = said;
-            }
-            visit(c);
-            // The last position used varies fastest.
-            for (std::size_t i = used_.size(); i-- > 0;) {
-                const std::size_t p = used_[i];
-                if (++digit[p] < g_.connections[p].size()) break;
-                digit[p] = 0;
-            }
-        }
-    }
-
-    // Whether a configuration fails the free text.
-    bool failsText(const Connections& c, std::size_t combo) const {
-        for (std::size_t w = 0; w < open_.size(); ++w) {
-            const OpenWord& word = open_[w];
-            if (!c.said[w] && !word.comboSaid[combo] && !word.comboFinds[combo][c.states[w]]) return true;
-        }
-        return false;
-    }
-    bool hasOpenWords() const { return !open_.empty(); }
-
-  private:
-    void planText(const auto& q) {
-        for (std::size_t w = 0; w < q.words.size(); ++w) {
-            const SearchWord& word = q.words[w];
-            const WordFinder& finder = q.finders[w];
-            if (g_.prefix.find(word.partNumberForm) != std::string::npos) continue;
-            if (std::any_of(g_.lowerTexts.begin(), g_.lowerTexts.end(),
-                            [&](const std::string& t) { return t.find(word.textForm) != std::string::npos; }))
-                continue;
-            OpenWord open{&finder, w, finder.feed(0, g_.prefix), {}, {}, {}};
-            const auto says = [&](const Choice& c) {
-                return c.lowerText.find(word.textForm) != std::string::npos;
-            };
-            bool anySaid = false;
-            for (std::size_t p = 0; p < kConnectionPositions; ++p)
-                for (const Choice& c : g_.connections[p]) {
-                    open.said[p].push_back(says(c));
-                    anySaid = anySaid || open.said[p].back();
-                }
-            // The states the part number can reach: if none finds the word and no text says
-            // it, no configuration of the group has it.
-            std::vector<bool> reach(std::size_t(finder.found()) + 1);
-            reach[open.start] = true;
-            const auto step = [&](const std::vector<std::string_view>& pieces) {
-                std::vector<bool> next(reach.size());
-                for (std::size_t s = 0; s < reach.size(); ++s)
-                    if (reach[s])
-                        for (const std::string_view piece : pieces) next[finder.feed(State(s), piece)] = true;
-                reach = std::move(next);
-            };
-            for (std::size_t p = 0; p < kConnectionPositions; ++p) {
-                std::vector<std::string_view> pieces;
-                for (const Choice& c : g_.connections[p]) pieces.push_back(c.code);
-                if (pieces.empty()) pieces.push_back(g_.fixedCodes[p]);
-                step(pieces);
-            }
-            const std::vector<bool> afterConnections = reach;
-            for (std::size_t o = 0; o < 3; ++o) {
-                std::vector<std::string_view> pieces;
-                for (const Choice& c : g_.options[o]) {
-                    pieces.push_back(c.code);
-                    anySaid = anySaid || says(c);
-                }
-                step(pieces);
-                if (o == 1) step({g_.generalCode});
-            }
-            if (!anySaid && !reach[finder.found()]) {
-                textImpossible_ = true;
-                return;
-            }
-            const std::size_t nc = g_.options[1].size(), nl = g_.options[2].size();
-            for (std::size_t k = 0; k < combos_.size(); ++k) {
-                const std::array<const Choice*, 3> chosen = {
-                    &g_.options[0][k / (nc * nl)], &g_.options[1][k / nl % nc], &g_.options[2][k % nl]};
-                open.comboSaid.push_back(says(*chosen[0]) || says(*chosen[1]) || says(*chosen[2]));
-                std::vector<bool> finds(reach.size());
-                for (std::size_t s = 0; s < finds.size(); ++s) {
-                    if (!afterConnections[s]) continue;
-                    State t = finder.feed(State(s), chosen[0]->code);
-                    t = finder.feed(t, chosen[1]->code);
-                    t = finder.feed(t, g_.generalCode);
-                    finds[s] = finder.feed(t, chosen[2]->code) == finder.found();
-                }
-                open.comboFinds.push_back(std::move(finds));
-            }
-            open_.push_back(std::move(open));
-        }
-    }
-
-    const IndexGroup& g_;
-    std::vector<std::size_t> used_;
-    std::vector<Combo> combos_;
-    std::vector<OpenWord> open_;
-    bool textImpossible_ = false;
-};
-
-}  // namespace
 
 ConfigurationSearch::ConfigurationSearch(const SearchIndex& index)
     : index_(index), unfiltered_(std::make_unique<Cache>()), latest_(std::make_unique<Cache>()) {
@@ -317,10 +47,10 @@ ConfigurationSearch::~ConfigurationSearch() = default;
 
 namespace {
 
-Mask groupFails(const SearchIndex& index, const IndexGroup& g, const SearchQuery& q) {
-    Mask fails = 0;
+FilterMask groupFails(const SearchIndex& index, const IndexGroup& g, const SearchQuery& q) {
+    FilterMask fails = 0;
     for (std::size_t a = 0; a < std::size_t(Attribute::Cv); ++a)
-        if (q.chosen[a] && *q.chosen[a] != g.values[a]) fails |= Mask(1) << a;
+        if (q.chosen[a] && *q.chosen[a] != g.values[a]) fails |= FilterMask(1) << a;
     const auto below = [&](Attribute a, const std::optional<int>& minimum) {
         const ValueId v = g.values[std::size_t(a)];
         return minimum && (v == kNone || index.ratings(a)[v] < *minimum);
@@ -333,7 +63,7 @@ Mask groupFails(const SearchIndex& index, const IndexGroup& g, const SearchQuery
 }  // namespace
 
 SearchResult ConfigurationSearch::find(const SearchQuery& query) {
-    const Prepared q(index_, query);
+    const PreparedQuery q(index_, query);
     Cache& cache = q.configurationLevel() ? *latest_ : *unfiltered_;
     if (!cache.key || !cache.key->sameConfigurationFilters(q)) {
         cache.key.emplace(q);
@@ -349,12 +79,12 @@ SearchResult ConfigurationSearch::find(const SearchQuery& query) {
 
     for (std::size_t gi = 0; gi < index_.groups().size(); ++gi) {
         const IndexGroup& g = index_.groups()[gi];
-        const Mask fails = groupFails(index_, g, query);
+        const FilterMask fails = groupFails(index_, g, query);
         if (fails != 0 && !isSingle(fails)) continue;
         if (!cache.stats[gi]) cache.stats[gi] = stats(g, q);
         const GroupStats& st = *cache.stats[gi];
         for (std::size_t a = 0; a < std::size_t(Attribute::Cv); ++a)
-            if ((fails & ~(Mask(1) << a)) == 0) {
+            if ((fails & ~(FilterMask(1) << a)) == 0) {
                 r.counts[a][g.values[a]] += st.pass;
                 r.without[a] += st.pass;
             }
@@ -393,7 +123,8 @@ SearchResult ConfigurationSearch::find(const SearchQuery& query) {
     return r;
 }
 
-ConfigurationSearch::GroupStats ConfigurationSearch::stats(const IndexGroup& g, const Prepared& q) const {
+ConfigurationSearch::GroupStats ConfigurationSearch::stats(const IndexGroup& g,
+                                                           const PreparedQuery& q) const {
     GroupStats st;
     const GroupWalk walk(g, q);
     if (walk.textImpossible()) return st;
@@ -407,7 +138,7 @@ ConfigurationSearch::GroupStats ConfigurationSearch::stats(const IndexGroup& g, 
         std::uint64_t pass = 0, connectionAlone = 0, standardAlone = 0;
         for (std::size_t k = 0; k < combos.size(); ++k) {
             const std::int64_t price = c.price + combos[k].price;
-            Mask fails = c.fails | combos[k].fails;
+            FilterMask fails = c.fails | combos[k].fails;
             if (price < from || price > to) fails |= bit(Filter::Price);
             if (fails != 0 && !isSingle(fails)) continue;
             if (walk.hasOpenWords() && walk.failsText(c, k)) fails |= bit(Filter::Text);
@@ -469,7 +200,7 @@ std::vector<ConfigurationId> ConfigurationSearch::configurations(const SearchQue
     if (gi >= index_.groups().size()) return found;
     const IndexGroup& g = index_.groups()[gi];
     if (groupFails(index_, g, query) != 0) return found;
-    const Prepared q(index_, query);
+    const PreparedQuery q(index_, query);
     const GroupWalk walk(g, q);
     if (walk.textImpossible()) return found;
     const auto& combos = walk.combos();

@@ -15,32 +15,13 @@
 #include <optional>
 #include <vector>
 
+#include "rules/search/search_filters.h"
 #include "rules/search/search_index.h"
 #include "rules/search/search_query.h"
 
 namespace tarvek::search {
 
-// The filters of a query, each one held back in turn for the counts.
-enum class Filter {
-    ProductType,
-    Body,
-    Model,
-    Actuator,
-    Porting,
-    Cv,
-    RatedPressure,
-    Connection,  // kind and size at the scope
-    Seat,
-    HandleColour,
-    LeverHandle,
-    Standard,
-    Price,
-    Text,
-};
-inline constexpr std::size_t kFilterCount = 14;
-
-// The filter that holds an attribute's value.
-Filter filterOf(Attribute attribute);
+struct PreparedQuery;
 
 struct GroupMatch {
     std::size_t group = 0;
@@ -76,11 +57,10 @@ class ConfigurationSearch {
     std::vector<ConfigurationId> configurations(const SearchQuery& query, std::size_t group) const;
 
   private:
-    struct Prepared;
     struct GroupStats;
     struct Cache;
 
-    GroupStats stats(const IndexGroup& group, const Prepared& query) const;
+    GroupStats stats(const IndexGroup& group, const PreparedQuery& query) const;
 
     const SearchIndex& index_;
     std::unique_ptr<Cache> unfiltered_, latest_;  // per-group stats: no configuration filter; the last ones

@@ -68,11 +68,11 @@ bool writePriceBook(std::span<const ColumnFilter> filters,
     std::string line;
     for (const OrderableGroup& group : orderableGroups()) {
         const ConfiguratorState& s = group.configurator.state();
-        const auto [cv, psig] = ratingTexts(s);  // alike for the whole group
+        const std::pair<std::string, std::string> rating = ratingTexts(s);  // alike for the whole group
         const auto fill = [&](const ConfiguratorState& state) {
             configurationFields(state, fields);
-            fields.push_back(cv);
-            fields.push_back(psig);
+            fields.push_back(rating.first);
+            fields.push_back(rating.second);
         };
         fill(s);
         if (!kept(filters, fields, true)) continue;

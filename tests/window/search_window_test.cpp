@@ -10,6 +10,8 @@
 #include <QHeaderView>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QToolButton>
@@ -306,6 +308,40 @@ TEST_F(SearchWindow, ValvesForThisFlowFromTheCalculator) {
     r.cvAtLeast = 1;
     EXPECT_EQ(search->result().total, census().count(r));
     EXPECT_TRUE(tarvek::testing::showsState(d.window, before));  // nothing set until a result is chosen
+}
+
+}  // namespace
+
+namespace {
+
+// On whatever screen and scale the catalogue runs (ctest runs this suite on small virtual
+// screens at 100 to 200 %), the search window fits the screen and every control of it can be
+// scrolled into view.
+TEST(ScreenFit, TheSearchWindowFitsAndEveryControlComesIntoView) {
+    WindowDriver d;
+    d.window.show();
+    d.window.search().open();
+    tarvek::SearchWindow& search = d.window.search().window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&search));
+    const QRect area = search.screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(search.geometry()))
+        << search.width() << "x" << search.height() << " at " << search.x() << "," << search.y() << " on "
+        << area.width() << "x" << area.height();
+    auto* scroller = search.findChild<QScrollArea*>(QStringLiteral("searchScroller"));
+    ASSERT_NE(scroller, nullptr);
+    int reached = 0;
+    for (QWidget* w : scroller->widget()->findChildren<QWidget*>()) {
+        const bool control = qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w) ||
+                             qobject_cast<QAbstractButton*>(w) || qobject_cast<QTreeView*>(w);
+        if (!control || !w->isVisible() || w->objectName().isEmpty()) continue;
+        scroller->ensureWidgetVisible(w, 0, 0);
+        QWidget* viewport = scroller->viewport();
+        const QRect seen = QRect(w->mapTo(viewport, QPoint(0, 0)), w->size()) & viewport->rect();
+        EXPECT_EQ(seen.size(), w->size().boundedTo(viewport->size()))
+            << w->objectName().toStdString() << " out of reach";
+        ++reached;
+    }
+    EXPECT_GE(reached, 20);
 }
 
 }  // namespace
