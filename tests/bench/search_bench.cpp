@@ -227,7 +227,8 @@ void BM_PriceBookReadsBack(benchmark::State& state) {
         const auto check = [&](std::size_t from, std::size_t step, std::uint64_t& good,
                                std::string& failure) {
             for (std::size_t i = from; i < batch.size(); i += step) {
-                const auto& [number, price] = batch[i];
+                const std::string& number = batch[i].first;
+                const std::string& price = batch[i].second;
                 const PartNumberDecoding decoded = decoder.decode(number);
                 const auto same = std::find_if(
                     decoded.configurations.begin(), decoded.configurations.end(), [&](const auto& c) {
