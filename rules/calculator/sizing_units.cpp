@@ -134,6 +134,11 @@ double rankineFrom(double temperature, TemperatureUnit unit) {
                                             : temperature - kAbsoluteZeroFahrenheit;
 }
 
+double temperatureFromRankine(double rankine, TemperatureUnit unit) {
+    return unit == TemperatureUnit::Celsius ? rankine / kRankinePerKelvin + kAbsoluteZeroCelsius
+                                            : rankine + kAbsoluteZeroFahrenheit;
+}
+
 double absoluteZero(TemperatureUnit unit) {
     return unit == TemperatureUnit::Celsius ? kAbsoluteZeroCelsius : kAbsoluteZeroFahrenheit;
 }

@@ -53,6 +53,7 @@ double gaugeFromPsia(double psia, PressureUnit unit);
 double vacuumGauge(PressureUnit unit);
 
 double rankineFrom(double temperature, TemperatureUnit unit);
+double temperatureFromRankine(double rankine, TemperatureUnit unit);
 double absoluteZero(TemperatureUnit unit);
 
 double molecularMass(double specificGravity);
