@@ -135,7 +135,7 @@ std::string_view gapReason(IecGap gap) {
         case IecGap::VacuumOutlet:
             return "the outlet pressure is vacuum, so x = Δp / p1 would be 1 or more";
         case IecGap::NoPressureDrop:
-            return "no flow: the outlet pressure is not below the inlet pressure";
+            return "the outlet pressure is not below the inlet pressure";
         case IecGap::NegativeCv:
             return "Cv must be 0 or more";
         case IecGap::NegativeFlow:

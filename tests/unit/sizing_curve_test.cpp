@@ -159,7 +159,7 @@ TEST(SizingCurve, EmptyWithTheSizingsReason) {
     for (const Case& c :
          {Case{noGas, tarvek::CurveGap::MissingInputs, "Missing: gas"},
           Case{same, tarvek::CurveGap::NoPressureDrop,
-               "No result: no flow: the outlet pressure is not below the inlet pressure"},
+               "No result: the outlet pressure is not below the inlet pressure"},
           Case{huge, tarvek::CurveGap::OutOfRange, "No result: the numbers are too large to calculate"},
           Case{vacuum, tarvek::CurveGap::OutOfRange,
                "No result: the outlet pressure is vacuum, so x = Δp / p1 would be 1 or more"}}) {
