@@ -17,7 +17,11 @@ constexpr QSize kSmallestUseful(320, 240);
 
 class ScreenFit : public QObject {
   public:
-    ScreenFit(QWidget& window, QPoint offset) : QObject(&window), window_(window), offset_(offset) {
+    ScreenFit(QWidget& window, QPoint offset, QSize widestForm)
+        : QObject(&window),
+          window_(window),
+          offset_(offset),
+          widestForm_(widestForm.expandedTo(window.size())) {
         formSize_ = window.size();
         fit();
         place();
@@ -35,11 +39,19 @@ class ScreenFit : public QObject {
         return false;
     }
 
+    void setFormSize(QSize size) {
+        if (size == formSize_) return;
+        formSize_ = size;
+        if (form_) form_->setFixedSize(size);
+        fit();
+    }
+
   private:
     // Only when the form first does not fit: on a screen that holds it the window stays the
     // form itself, as fast to start as it ever was.
     void wrapForm() {
         auto* form = new QWidget;
+        form_ = form;
         form->setObjectName(QStringLiteral("formArea"));
         form->setAccessibleName(QStringLiteral("Catalogue form"));
         form->setFixedSize(formSize_);
@@ -74,6 +86,10 @@ class ScreenFit : public QObject {
         const QRect area = availableArea();
         const QSize room = area.isValid() ? area.size().shrunkBy(fittedFrame_) : formSize_;
         bool across = formSize_.width() > room.width(), down = formSize_.height() > room.height();
+        // Where the widest page would not fit, the form scrolls from the start: a window that
+        // turned into a scroll area only when that page is chosen would lose its place.
+        if (!scrollArea_ && (widestForm_.width() > room.width() || widestForm_.height() > room.height()))
+            wrapForm();
         if (!across && !down) {
             window_.setFixedSize(formSize_);
             return;
@@ -126,8 +142,10 @@ class ScreenFit : public QObject {
 
     QWidget& window_;
     const QPoint offset_;
+    const QSize widestForm_;
     QSize formSize_;
     QScrollArea* scrollArea_ = nullptr;
+    QWidget* form_ = nullptr;  // the form inside the scroll area
     QMargins fittedFrame_;
     QWindow* followed_ = nullptr;
     QMetaObject::Connection areaWatch_;
@@ -135,6 +153,13 @@ class ScreenFit : public QObject {
 
 }  // namespace
 
-void fitToScreen(QWidget& window, QPoint offset) { new ScreenFit(window, offset); }
+void fitToScreen(QWidget& window, QPoint offset, QSize widestForm) {
+    new ScreenFit(window, offset, widestForm);
+}
+
+void refitToScreen(QWidget& window, QSize formSize) {
+    for (QObject* child : window.children())
+        if (auto* fit = dynamic_cast<ScreenFit*>(child)) fit->setFormSize(formSize);
+}
 
 }  // namespace tarvek

@@ -35,6 +35,18 @@ SizingBox resultBox(SizingUnknown unknown) {
     return SizingBox::Flow;
 }
 
+std::string_view unknownText(SizingUnknown unknown) {
+    switch (unknown) {
+        case SizingUnknown::Flow:
+            return "Flow";
+        case SizingUnknown::Cv:
+            return "Cv";
+        case SizingUnknown::OutletPressure:
+            return "Outlet pressure";
+    }
+    return {};
+}
+
 std::string_view inputName(SizingInput input) {
     switch (input) {
         case SizingInput::Gas:

@@ -16,6 +16,10 @@
 namespace tarvek {
 
 enum class SizingUnknown { Flow, Cv, OutletPressure };
+inline constexpr SizingUnknown kSizingUnknowns[] = {SizingUnknown::Flow, SizingUnknown::Cv,
+                                                    SizingUnknown::OutletPressure};
+// "Flow", "Cv", "Outlet pressure"
+std::string_view unknownText(SizingUnknown unknown);
 
 struct SizingUnits {
     PressureUnit pressure = PressureUnit::Psig;
