@@ -40,10 +40,13 @@ std::vector<CurveLabel> pressureTicks(CurveLayout& layout, const FlowCurve& curv
             rect.moveTo(layout.xAt(ticks[i]) - rect.width() / 2, top);
             if (rect.right() > right) rect.moveRight(right);
             if (rect.left() < left) rect.moveLeft(left);
-            fits = !overlapsAny(rect, labels) && !overlapsAny(rect, layout.labels) && rect.right() <= right;
+            // A tick at the plot's corner, where the value axis's lowest text already stands
+            // (0 at vacuum, over a huge span), goes without its text.
+            if (overlapsAny(rect, layout.labels)) continue;
+            fits = !overlapsAny(rect, labels) && rect.right() <= right;
             labels.push_back({CurveLabel::Role::PressureTick, text, rect});
         }
-        if (fits) return labels;
+        if (fits && labels.size() >= std::min<std::size_t>(2, ticks.size())) return labels;
     }
     return {};  // not even two texts fit: ticks without texts
 }

@@ -108,11 +108,15 @@ void SizingView::showBoxes(const SizingState& sizing) {
             const QSignalBlocker quiet(box);
             box->setText(text);
         }
-        // The unknown's box shows the result: read, not typed.
+        // The unknown's box shows the result, in bold as the calculator's results are: read
+        // (and copied), not typed, and passed over by Tab.
         const bool readOnly = !sizing.typed(name.box);
         if (box->isReadOnly() != readOnly) {
             box->setReadOnly(readOnly);
             box->setFocusPolicy(readOnly ? Qt::ClickFocus : Qt::StrongFocus);
+            QFont font = box->font();
+            font.setBold(readOnly);
+            box->setFont(font);
         }
     }
 }
