@@ -12,7 +12,8 @@ namespace {
 constexpr double kN8 = 19.3;
 constexpr double kN27 = 13.7;
 constexpr double kAirSpecificHeatRatio = 1.4;
-constexpr int kBisections = 200;  // far more than a double's 53 bits need
+constexpr int kBisections = 200;      // far more than a double's 53 bits need
+constexpr double kPrecision = 1e-14;  // relative: a few units in the last place
 
 bool finite(const IecCase& c) {
     return std::isfinite(c.gas.specificGravity) && std::isfinite(c.gas.k) && std::isfinite(c.gas.z) &&
@@ -74,7 +75,7 @@ double factorAt(const ReynoldsInputs& r, double massFlow, double cv) {
 // from lo up to some point and not beyond.
 template <typename Condition>
 double lastHolding(double lo, double hi, Condition holds) {
-    for (int i = 0; i < kBisections; ++i) {
+    for (int i = 0; i < kBisections && hi - lo > kPrecision * hi; ++i) {
         const double mid = lo + (hi - lo) / 2;
         if (!(mid > lo && mid < hi)) break;
         (holds(mid) ? lo : hi) = mid;
