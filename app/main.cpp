@@ -8,8 +8,8 @@
 #include "app/cli/command_line.h"
 #include "app/cli/decode_command.h"
 #include "app/cli/flow_command.h"
-#include "app/cli/streams.h"
 #include "app/main_window.h"
+#include "platform/streams.h"
 
 namespace {
 

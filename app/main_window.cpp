@@ -15,6 +15,7 @@
 #include "app/desktop/screen_fit.h"
 #include "app/desktop/value_boxes.h"
 #include "app/desktop/visible_focus.h"
+#include "app/desktop/visible_indicators.h"
 #include "app/literature/literature.h"
 #include "app/quote/quote_actions.h"
 #include "app/window_pictures.h"
@@ -104,13 +105,14 @@ void frmTarvekProducts::setUpControls() {
     ui->lblNS1->raise();  // the warning covers the note that shares its place
     tarvek::followDesktopPalette(*this);
     tarvek::showValueBoxes(*this);
+    tarvek::showIndicatorOutlines(*this);
     tarvek::showLongEntries(*this);
 }
 
 void frmTarvekProducts::Form_Load() {
     // A form laid out to the pixel: the window is as large as the form where the screen has
-    // room for it, and scrolls it where not.
-    // The technical page is wider than the others, for the sizing by the standard.
+    // room for it, and scrolls it where not. The technical page is wider than the others, for
+    // the sizing by the standard.
     const QSize widestForm = tarvek::followPageWidths(*this, *ui->SSTab1);
     tarvek::fitToScreen(*this, QPoint(kWindowOffset, kWindowOffset), widestForm);
 

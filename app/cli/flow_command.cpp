@@ -5,8 +5,8 @@
 #include <ostream>
 #include <variant>
 
-#include "app/cli/streams.h"
 #include "platform/gas_data_source.h"
+#include "platform/streams.h"
 #include "rules/calculator/flow_question.h"
 #include "rules/calculator/input_validation.h"
 

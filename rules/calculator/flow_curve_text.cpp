@@ -35,8 +35,6 @@ std::string pressureText(const FlowCurve& curve, double pressure) {
 
 }  // namespace
 
-std::string_view valueUnit(FlowMode mode) { return mode == FlowMode::Cv ? "Cv" : "slm"; }
-
 std::string pressureAxisTitle(const FlowCurve& curve) {
     return "Outlet pressure (" + std::string(curve.pressureUnit) + ")";
 }

@@ -12,9 +12,6 @@ namespace tarvek {
 inline constexpr std::string_view kPressureUnit = "psig";
 inline constexpr std::string_view kChokedLabel = "choked";
 
-// "slm" for the flow, "Cv" for the Cv.
-std::string_view valueUnit(FlowMode mode);
-
 // The axes' titles: "Outlet pressure (psig)"; "Flow (slm)", "Flow (Nm³/h at 0 °C, 1 atm)"
 // or "Cv needed".
 std::string pressureAxisTitle(const FlowCurve& curve);
