@@ -115,6 +115,7 @@ void frmTarvekProducts::Form_Load() {
     // the sizing by the standard.
     const QSize widestForm = tarvek::followPageWidths(*this, *ui->SSTab1);
     tarvek::fitToScreen(*this, QPoint(kWindowOffset, kWindowOffset), widestForm);
+    tarvek::growWithPage(*ui->flowCurve);  // the curve takes what a larger window gives the page
 
     // The product types listed and the start picture shown: the configurator as it opens.
     configurator_->showAll();

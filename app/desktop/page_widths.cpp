@@ -1,5 +1,6 @@
 #include "app/desktop/page_widths.h"
 
+#include <QEvent>
 #include <QStyle>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
@@ -11,6 +12,9 @@
 
 namespace tarvek {
 namespace {
+
+// Set on a page that holds a control growing with it.
+constexpr const char* kGrowsWithWindow = "growsWithWindow";
 
 // The right edge of a page's controls, as the form places them.
 int contentRight(const QWidget& page) {
@@ -35,6 +39,15 @@ class PageWidths : public QObject {
         connect(&tabs, &QTabWidget::currentChanged, this, [this](int page) { show(page); });
         giveEveryPageItsSize();
         show(tabs.currentIndex());
+        window.installEventFilter(this);
+    }
+
+    // A window made larger on a page that grows: the tab widget fills it, as it fills the form.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_ && event->type() == QEvent::Resize && growing() &&
+            tabs_.parentWidget() == &window_)
+            tabs_.resize(window_.size() - (formSize_ - tabsSize_));
+        return false;
     }
 
     QSize widestForm() const {
@@ -57,10 +70,14 @@ class PageWidths : public QObject {
             tabs_.widget(i)->resize(pageSize + QSize(extra_[std::size_t(i)], 0));
     }
 
+    bool growing() const {
+        return tabs_.currentWidget() && tabs_.currentWidget()->property(kGrowsWithWindow).toBool();
+    }
+
     void show(int page) {
         const int extra = page >= 0 && std::size_t(page) < extra_.size() ? extra_[std::size_t(page)] : 0;
         tabs_.resize(tabsSize_ + QSize(extra, 0));
-        refitToScreen(window_, formSize_ + QSize(extra, 0));
+        refitToScreen(window_, formSize_ + QSize(extra, 0), growing());
     }
 
     QWidget& window_;
@@ -69,7 +86,38 @@ class PageWidths : public QObject {
     std::vector<int> extra_;
 };
 
+// Keeps a control's distances to its page's right and bottom edges as they were drawn.
+class GrowsWithPage : public QObject {
+  public:
+    GrowsWithPage(QWidget& control, QWidget& page)
+        : QObject(&control),
+          control_(control),
+          drawn_(control.geometry()),
+          margins_(page.width() - drawn_.right(), page.height() - drawn_.bottom()) {
+        page.setProperty(kGrowsWithWindow, true);
+        page.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Resize) return false;
+        const QSize page = static_cast<QWidget*>(watched)->size();
+        const QSize grown(page.width() - margins_.width() - drawn_.left() + 1,
+                          page.height() - margins_.height() - drawn_.top() + 1);
+        control_.resize(grown.expandedTo(drawn_.size()));
+        return false;
+    }
+
+  private:
+    QWidget& control_;
+    const QRect drawn_;
+    const QSize margins_;
+};
+
 }  // namespace
+
+void growWithPage(QWidget& control) {
+    if (QWidget* page = control.parentWidget()) new GrowsWithPage(control, *page);
+}
 
 QSize followPageWidths(QWidget& window, QTabWidget& tabs) {
     return (new PageWidths(window, tabs))->widestForm();

@@ -39,9 +39,10 @@ class ScreenFit : public QObject {
         return false;
     }
 
-    void setFormSize(QSize size) {
-        if (size == formSize_) return;
+    void setFormSize(QSize size, bool growable) {
+        if (size == formSize_ && growable == growable_) return;
         formSize_ = size;
+        growable_ = growable;
         if (form_) form_->setFixedSize(size);
         fit();
     }
@@ -91,7 +92,14 @@ class ScreenFit : public QObject {
         if (!scrollArea_ && (widestForm_.width() > room.width() || widestForm_.height() > room.height()))
             wrapForm();
         if (!across && !down) {
-            window_.setFixedSize(formSize_);
+            if (growable_ && !scrollArea_) {
+                // A form that grows with the window: as large as the user makes it, never smaller.
+                window_.setMinimumSize(formSize_);
+                window_.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+                window_.resize(window_.size().expandedTo(formSize_));
+            } else {
+                window_.setFixedSize(formSize_);
+            }
             return;
         }
         if (!scrollArea_) wrapForm();
@@ -144,6 +152,7 @@ class ScreenFit : public QObject {
     const QPoint offset_;
     const QSize widestForm_;
     QSize formSize_;
+    bool growable_ = false;
     QScrollArea* scrollArea_ = nullptr;
     QWidget* form_ = nullptr;  // the form inside the scroll area
     QMargins fittedFrame_;
@@ -157,9 +166,9 @@ void fitToScreen(QWidget& window, QPoint offset, QSize widestForm) {
     new ScreenFit(window, offset, widestForm);
 }
 
-void refitToScreen(QWidget& window, QSize formSize) {
+void refitToScreen(QWidget& window, QSize formSize, bool growable) {
     for (QObject* child : window.children())
-        if (auto* fit = dynamic_cast<ScreenFit*>(child)) fit->setFormSize(formSize);
+        if (auto* fit = dynamic_cast<ScreenFit*>(child)) fit->setFormSize(formSize, growable);
 }
 
 }  // namespace tarvek

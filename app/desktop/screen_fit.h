@@ -18,7 +18,8 @@ namespace tarvek {
 void fitToScreen(QWidget& window, QPoint offset, QSize widestForm = QSize());
 
 // The form has another size (a wider page is shown): the window fits it as above, where it
-// is; the scroll area, if there is one, holds the form at its new size.
-void refitToScreen(QWidget& window, QSize formSize);
+// is; the scroll area, if there is one, holds the form at its new size. A growable form (a
+// page that grows with the window) lets a window that holds it whole be made larger.
+void refitToScreen(QWidget& window, QSize formSize, bool growable = false);
 
 }  // namespace tarvek
