@@ -13,6 +13,7 @@ class ConfiguratorPage;
 class PartNumberFinder;
 class CalculatorPage;
 class CalculatorViews;
+class SizingView;
 class Literature;
 }  // namespace tarvek
 

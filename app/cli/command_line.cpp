@@ -28,12 +28,19 @@ struct Mode {
     std::string_view needs;  // the usage error when nothing follows
 };
 
-constexpr std::array<Mode, 1> kModes = {{
+constexpr ModeOption kFlowOptions[] = {
+    {"--method", true},        {"--gas", true},        {"--sg", true},          {"--k", true},
+    {"--temperature-f", true}, {"--inlet-psig", true}, {"--outlet-psig", true}, {"--cv", true},
+    {"--flow-slm", true},      {"--xt", true},         {"--z", true},
+};
+
+constexpr std::array<Mode, 2> kModes = {{
     {"--decode",
      Action::Decode,
      {},
      true,
      "--decode needs part numbers, or - to read them from standard input"},
+    {"--flow", Action::Flow, kFlowOptions, false, {}},
 }};
 
 // Qt's own options, which the window passes to Qt: with a value, or alone.
@@ -147,18 +154,26 @@ std::string usageText() {
     return "Usage: tarvek-catalog [--part NUMBER]\n"
            "       tarvek-catalog --decode NUMBER...\n"
            "       tarvek-catalog --decode -\n"
+           "       tarvek-catalog --flow --method catalogue|iec (--gas NAME | --sg SG --k K)\n"
+           "                      --temperature-f T --inlet-psig P1 --outlet-psig P2\n"
+           "                      (--cv CV | --flow-slm Q) [--xt XT] [--z Z]\n"
            "\n"
            "The Tarvek Products Catalog: configure and price valves, regulators and fittings.\n"
            "\n"
            "  --part NUMBER     open the window with the configuration of this part number\n"
            "  --decode NUMBER   print the configurations of part numbers as CSV, without a window;\n"
            "                    - reads one part number per line from standard input\n"
+           "  --flow            the flow through a valve of Cv CV, or the Cv a flow of Q slm needs, as\n"
+           "                    one CSV row, without a window; by the catalogue's formula or by\n"
+           "                    IEC 60534-2-1 (xT 0.5 and Z 1 unless given); --gas reads Gases.mdb\n"
+           "                    in the current folder, as the window does\n"
            "  --help            show this help\n"
            "  --version         show the catalogue's version\n"
            "\n"
            "Exit status without a window: 0 when everything was answered (every number decoded),\n"
-           "1 when some input had no answer (a number was not decoded), 2 for a wrong command\n"
-           "line, 3 when the input could not be read or the output not written.\n";
+           "1 when some input had no answer (a number was not decoded, a flow has no result),\n"
+           "2 for a wrong command line, 3 when the input could not be read or the output not\n"
+           "written.\n";
 }
 
 std::string versionText() { return "tarvek-catalog " TARVEK_VERSION "\n"; }
