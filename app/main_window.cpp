@@ -5,11 +5,13 @@
 
 #include "app/calculator/calculator_page.h"
 #include "app/calculator/calculator_views.h"
+#include "app/calculator/sizing_view.h"
 #include "app/configurator/configurator_page.h"
 #include "app/configurator/part_number_finder.h"
 #include "app/controls.h"
 #include "app/desktop/catalogue_colours.h"
 #include "app/desktop/long_entries.h"
+#include "app/desktop/page_widths.h"
 #include "app/desktop/screen_fit.h"
 #include "app/desktop/value_boxes.h"
 #include "app/desktop/visible_focus.h"
@@ -68,6 +70,7 @@ frmTarvekProducts::frmTarvekProducts(QWidget* parent)
         tarvek::CalculatorViewControls{ui->lblOtherUnits, ui->flowCurve});
     connect(calculator_.get(), &tarvek::CalculatorPage::stateShown, calculatorViews_.get(),
             &tarvek::CalculatorViews::refresh);
+    new tarvek::SizingView(*calculator_, *ui->tabTechnical);
     new tarvek::ValvesForFlow(ui->Frame1, ui->lblChokedFlow, ui->optMassFlow, ui->txtCv, *calculator_,
                               *search_);
     literature_ = std::make_unique<tarvek::Literature>(
@@ -115,8 +118,11 @@ void frmTarvekProducts::setUpControls() {
 
 void frmTarvekProducts::Form_Load() {
     // A form laid out to the pixel: the window is as large as the form where the screen has
-    // room for it, and scrolls it where not.
-    tarvek::fitToScreen(*this, QPoint(kWindowOffset, kWindowOffset));
+    // room for it, and scrolls it where not. The technical page is wider than the others, for
+    // the sizing by the standard.
+    const QSize widestForm = tarvek::followPageWidths(*this, *ui->SSTab1);
+    tarvek::fitToScreen(*this, QPoint(kWindowOffset, kWindowOffset), widestForm);
+    tarvek::growWithPage(*ui->flowCurve);  // the curve takes what a larger window gives the page
 
     // The product types listed and the start picture shown: the configurator as it opens.
     configurator_->showAll();

@@ -14,6 +14,7 @@ class ConfiguratorPage;
 class PartNumberFinder;
 class CalculatorPage;
 class CalculatorViews;
+class SizingView;
 class Literature;
 class SearchOpener;
 }  // namespace tarvek

@@ -14,4 +14,9 @@ CalculatorTexts readCalculatorTexts(const CalculatorState& state) {
             std::string(f.massFlow)};
 }
 
+SizingCopy readSizingTexts(const CalculatorState& state) {
+    return {state.sizing.boxes, state.specificGravity, state.specificHeat, state.sizing.unknown,
+            state.sizing.units};
+}
+
 }  // namespace tarvek

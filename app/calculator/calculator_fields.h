@@ -1,7 +1,8 @@
 // The calculator's fields as the flow equation reads them, copied out of the calculator's
-// state so that they outlive it: the mode and the seven texts.
+// state so that they outlive it: the mode and the seven texts; and the sizing's.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "rules/calculator/calculator_state.h"
@@ -21,5 +22,23 @@ struct CalculatorTexts {
 };
 
 CalculatorTexts readCalculatorTexts(const CalculatorState& state);
+
+// The sizing's texts likewise: its boxes, the gas's values, the unknown and the units.
+struct SizingCopy {
+    std::array<std::string, kSizingBoxCount> boxes;
+    std::string specificGravity, specificHeat;
+    SizingUnknown unknown = SizingUnknown::Flow;
+    SizingUnits units;
+
+    // Views into these texts: valid while this object lives unchanged.
+    SizingTexts texts() const {
+        SizingTexts t{{}, specificGravity, specificHeat, unknown, units};
+        for (std::size_t i = 0; i < boxes.size(); ++i) t.boxes[i] = boxes[i];
+        return t;
+    }
+    friend bool operator==(const SizingCopy&, const SizingCopy&) = default;
+};
+
+SizingCopy readSizingTexts(const CalculatorState& state);
 
 }  // namespace tarvek

@@ -26,6 +26,13 @@ class CalculatorPage : public QObject {
 
     const CalculatorState& state() const { return model_.state(); }
 
+    // One event of the model from a control beside the calculator's own (the sizing by the
+    // standard), shown as the calculator's own events are.
+    template <typename Event>
+    void apply(Event event) {
+        show(event(model_));
+    }
+
   signals:
     // After every event, once the controls show the state it led to.
     void stateShown(const tarvek::CalculatorState& state);

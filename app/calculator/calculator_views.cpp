@@ -19,7 +19,18 @@ void CalculatorViews::refresh(const CalculatorState& state) {
     }
 
     // The curve follows the boxes, partial entries too (an emptied box is a missing input),
-    // but not the result written into the other mode's box, which it does not read.
+    // but not the result written into the other mode's box (or the sizing's unknown's box),
+    // which it does not read.
+    if (state.method == CalculationMethod::Iec) {
+        SizingCopy sizing = readSizingTexts(state);
+        sizing.boxes[std::size_t(resultBox(sizing.unknown))].clear();
+        drawn_.reset();
+        if (drawnSizing_ == sizing) return;
+        drawnSizing_ = sizing;
+        ui.flowCurve->setSizingFields(std::move(sizing));
+        return;
+    }
+    drawnSizing_.reset();
     CalculatorTexts texts = readCalculatorTexts(state);
     if (texts.mode == FlowMode::MassFlow) texts.massFlow.clear();
     if (texts.mode == FlowMode::Cv) texts.cv.clear();

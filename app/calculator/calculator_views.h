@@ -1,5 +1,6 @@
 // What the calculator page shows beside the calculator's own controls, brought up to
-// date after each of its events: the flow curve and the result in other units.
+// date after each of its events: the flow curve, by the method chosen, and the result in
+// other units.
 #pragma once
 
 #include <QObject>
@@ -28,7 +29,8 @@ class CalculatorViews : public QObject {
 
   private:
     CalculatorViewControls ui;
-    std::optional<CalculatorTexts> drawn_;  // the fields the curve shows
+    std::optional<CalculatorTexts> drawn_;   // the fields the curve shows, by the catalogue's formula
+    std::optional<SizingCopy> drawnSizing_;  // or by the standard
 };
 
 }  // namespace tarvek

@@ -29,14 +29,20 @@ struct Mode {
 };
 
 constexpr ModeOption kListOptions[] = {{"--filter", true}, {"--standard-only", false}};
+constexpr ModeOption kFlowOptions[] = {
+    {"--method", true},        {"--gas", true},        {"--sg", true},          {"--k", true},
+    {"--temperature-f", true}, {"--inlet-psig", true}, {"--outlet-psig", true}, {"--cv", true},
+    {"--flow-slm", true},      {"--xt", true},         {"--z", true},
+};
 
-constexpr std::array<Mode, 2> kModes = {{
+constexpr std::array<Mode, 3> kModes = {{
     {"--decode",
      Action::Decode,
      {},
      true,
      "--decode needs part numbers, or - to read them from standard input"},
     {"--list", Action::List, kListOptions, false, ""},
+    {"--flow", Action::Flow, kFlowOptions, false, {}},
 }};
 
 // Qt's own options, which the window passes to Qt: with a value, or alone.
@@ -151,6 +157,9 @@ std::string usageText() {
            "       tarvek-catalog --decode NUMBER...\n"
            "       tarvek-catalog --decode -\n"
            "       tarvek-catalog --list [--filter COLUMN=VALUE]... [--standard-only]\n"
+           "       tarvek-catalog --flow --method catalogue|iec (--gas NAME | --sg SG --k K)\n"
+           "                      --temperature-f T --inlet-psig P1 --outlet-psig P2\n"
+           "                      (--cv CV | --flow-slm Q) [--xt XT] [--z Z]\n"
            "\n"
            "The Tarvek Products Catalog: configure and price valves, regulators and fittings.\n"
            "\n"
@@ -161,12 +170,17 @@ std::string usageText() {
            "                    --decode's columns and then cv and rated_psig\n"
            "    --filter COLUMN=VALUE   only rows whose COLUMN reads exactly VALUE; repeatable\n"
            "    --standard-only         only standard products\n"
+           "  --flow            the flow through a valve of Cv CV, or the Cv a flow of Q slm needs, as\n"
+           "                    one CSV row, without a window; by the catalogue's formula or by\n"
+           "                    IEC 60534-2-1 (xT 0.5 and Z 1 unless given); --gas reads Gases.mdb\n"
+           "                    in the current folder, as the window does\n"
            "  --help            show this help\n"
            "  --version         show the catalogue's version\n"
            "\n"
            "Exit status without a window: 0 when everything was answered (every number decoded),\n"
-           "1 when some input had no answer (a number was not decoded), 2 for a wrong command\n"
-           "line, 3 when the input could not be read or the output not written.\n";
+           "1 when some input had no answer (a number was not decoded, a flow has no result),\n"
+           "2 for a wrong command line, 3 when the input could not be read or the output not\n"
+           "written.\n";
 }
 
 std::string versionText() { return "tarvek-catalog " TARVEK_VERSION "\n"; }

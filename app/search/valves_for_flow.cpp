@@ -38,11 +38,11 @@ ValvesForFlow::ValvesForFlow(QWidget* calculateFrame, QLabel* chokedFlow, QWidge
 }
 
 void ValvesForFlow::enableFor(const CalculatorState& state) {
-    button_->setEnabled(valveRequirement(state.fields()).has_value());
+    button_->setEnabled(valveRequirement(state).has_value());
 }
 
 void ValvesForFlow::open() {
-    const std::optional<ValveRequirement> needed = valveRequirement(calculator_.state().fields());
+    const std::optional<ValveRequirement> needed = valveRequirement(calculator_.state());
     if (!needed) return;
     search_.openForValves(needed->cv, needed->inletPsig);
 }

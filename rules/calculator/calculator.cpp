@@ -29,6 +29,7 @@ const CalculatorState& Calculator::chooseGas(int index) {
         writeXtFactor();
     }
     calculate();
+    calculateSizing();
     return s_;
 }
 
@@ -56,6 +57,7 @@ const CalculatorState& Calculator::chooseMode(FlowMode mode) {
 void Calculator::startEvent() {
     s_.warning.reset();
     s_.focus.reset();
+    s_.sizingFocus.reset();
 }
 
 void Calculator::write(CalculatorBox box, std::string text) {

@@ -33,6 +33,19 @@ class Calculator {
     // calculates. Choosing the mode already chosen, or neither, changes nothing.
     const CalculatorState& chooseMode(FlowMode mode);
 
+    // The sizing by the standard (calculator_sizing.cpp). Choosing its method the first time
+    // fills its empty case boxes from the catalogue's (the same case, sized both ways);
+    // whatever the method, the catalogue's fields and results stay as they are.
+    const CalculatorState& chooseMethod(CalculationMethod method);
+    // A sizing box's new text, checked as the catalogue's boxes are; the unknown's box is
+    // written by the calculation alone.
+    const CalculatorState& typeSizing(SizingBox box, std::string_view text);
+    const CalculatorState& chooseUnknown(SizingUnknown unknown);
+    // A new unit converts the boxes it applies to, and calculates.
+    const CalculatorState& choosePressureUnit(PressureUnit unit);
+    const CalculatorState& chooseTemperatureUnit(TemperatureUnit unit);
+    const CalculatorState& chooseFlowUnit(FlowUnit unit);
+
   private:
     void startEvent();
     // Writing a box's text runs its check when the text changes, nested inside the writer.
@@ -40,6 +53,9 @@ class Calculator {
     void check(CalculatorBox box);
     void writeXtFactor();
     void calculate();
+    void takeCaseFromCatalogue();
+    void writeSizing(SizingBox box, std::string text);
+    void calculateSizing();
 
     CalculatorState s_;
 };

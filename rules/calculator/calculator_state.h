@@ -12,6 +12,7 @@
 #include "rules/calculator/flow_calculation.h"
 #include "rules/calculator/gas_record.h"
 #include "rules/calculator/input_validation.h"
+#include "rules/calculator/sizing_state.h"
 
 namespace tarvek {
 
@@ -43,10 +44,16 @@ struct CalculatorState {
     ShownResult massFlowResult, cvResult;
     bool choked = false;  // "Choked Flow!" shown
 
+    // The method beside the catalogue's own formula, and its own boxes; the catalogue's
+    // fields above are the same whichever method is chosen.
+    CalculationMethod method = CalculationMethod::Catalogue;
+    SizingState sizing;
+
     // Set by the event that refused an entry, cleared by the next event. The warning comes
     // first, while the box still holds the refused text; then the rest of the state.
     std::optional<CalculatorWarning> warning;
-    std::optional<CalculatorBox> focus;  // the refused box, when it is shown
+    std::optional<CalculatorBox> focus;    // the refused box, when it is shown
+    std::optional<SizingBox> sizingFocus;  // likewise, of the sizing's boxes
 
     const std::string& box(CalculatorBox b) const { return boxes[std::size_t(b)]; }
     std::string& box(CalculatorBox b) { return boxes[std::size_t(b)]; }
@@ -73,6 +80,13 @@ struct CalculatorState {
                 box(CalculatorBox::XtFactor),
                 box(CalculatorBox::Cv),
                 box(CalculatorBox::MassFlow)};
+    }
+
+    // What the sizing reads; views into this state's texts.
+    SizingTexts sizingTexts() const {
+        SizingTexts texts{{}, specificGravity, specificHeat, sizing.unknown, sizing.units};
+        for (std::size_t i = 0; i < kSizingBoxCount; ++i) texts.boxes[i] = sizing.boxes[i];
+        return texts;
     }
 
     friend bool operator==(const CalculatorState&, const CalculatorState&) = default;

@@ -1,22 +1,19 @@
-// What a valve must offer to pass the calculator's flow: the Cv the flow needs at the
-// calculator's gas, temperature and pressures, by the catalogue's flow equation, and the
-// inlet pressure it must be rated for. Another sizing method gives its Cv the same way.
+// What a valve must offer to pass the calculator's flow: the Cv the flow needs by the method
+// chosen, and the inlet pressure, in psig as the catalogue rates its valves, it must stand.
 #pragma once
 
 #include <optional>
 
-#include "rules/calculator/flow_calculation.h"
+#include "rules/calculator/calculator_state.h"
 
 namespace tarvek {
 
 struct ValveRequirement {
-    double cv = 0;         // before it is cut down for showing
-    double inletPsig = 0;  // gauge, as typed
+    double cv = 0;
+    double inletPsig = 0;
 };
 
-// The flow is the one in the calculator's flow box: the flow typed in Cv mode, the flow
-// worked out from the typed Cv in mass-flow mode. None while an input is missing, without a
-// flow, or when the outlet is not below the inlet.
-std::optional<ValveRequirement> valveRequirement(const FlowFields& fields);
+// None while the method chosen has no Cv to give.
+std::optional<ValveRequirement> valveRequirement(const CalculatorState& state);
 
 }  // namespace tarvek
