@@ -18,6 +18,8 @@
 #include "app/desktop/visible_indicators.h"
 #include "app/literature/literature.h"
 #include "app/quote/quote_actions.h"
+#include "app/search/search_opener.h"
+#include "app/search/valves_for_flow.h"
 #include "app/window_pictures.h"
 #include "ui_main_window.h"
 
@@ -60,12 +62,17 @@ frmTarvekProducts::frmTarvekProducts(QWidget* parent)
         {ui->tabConfigurator, ui->txtFindPartNumber, ui->lblFindResult, ui->cmdFindPartNumber},
         *configurator_);
     connect(finder_, &tarvek::PartNumberFinder::pageWanted, this, [this] { ui->SSTab1->setCurrentIndex(0); });
+    search_ = new tarvek::SearchOpener({ui->tabConfigurator, ui->cmdFindPartNumber}, *configurator_);
+    connect(search_, &tarvek::SearchOpener::configuratorWanted, this,
+            [this] { ui->SSTab1->setCurrentIndex(0); });
     calculator_ = std::make_unique<tarvek::CalculatorPage>(this, *ui->tabTechnical);
     calculatorViews_ = std::make_unique<tarvek::CalculatorViews>(
         tarvek::CalculatorViewControls{ui->lblOtherUnits, ui->flowCurve});
     connect(calculator_.get(), &tarvek::CalculatorPage::stateShown, calculatorViews_.get(),
             &tarvek::CalculatorViews::refresh);
     new tarvek::SizingView(*calculator_, *ui->tabTechnical);
+    new tarvek::ValvesForFlow(ui->Frame1, ui->lblChokedFlow, ui->optMassFlow, ui->txtCv, *calculator_,
+                              *search_);
     literature_ = std::make_unique<tarvek::Literature>(
         std::initializer_list<QWidget*>{ui->tabLiterature, ui->tabTechnical});
     new tarvek::QuoteActions(*configurator_,

@@ -1,5 +1,6 @@
 // The catalogue's one window: three pages (configurator, literature, technical
-// information) whose controls are wired to the subsystems that handle them.
+// information) whose controls are wired to the subsystems that handle them, and the search
+// by requirement beside them.
 #pragma once
 
 #include <QWidget>
@@ -15,6 +16,7 @@ class CalculatorPage;
 class CalculatorViews;
 class SizingView;
 class Literature;
+class SearchOpener;
 }  // namespace tarvek
 
 class frmTarvekProducts : public QWidget {
@@ -26,6 +28,7 @@ class frmTarvekProducts : public QWidget {
     tarvek::ConfiguratorPage& configurator() { return *configurator_; }
     tarvek::CalculatorPage& calculator() { return *calculator_; }
     tarvek::Literature& literature() { return *literature_; }
+    tarvek::SearchOpener& search() { return *search_; }
 
     // Sets the configurator to a part number, or explains beside the find field why not.
     bool findPartNumber(const QString& partNumber);
@@ -40,4 +43,5 @@ class frmTarvekProducts : public QWidget {
     std::unique_ptr<tarvek::CalculatorViews> calculatorViews_;
     std::unique_ptr<tarvek::Literature> literature_;
     tarvek::PartNumberFinder* finder_ = nullptr;
+    tarvek::SearchOpener* search_ = nullptr;
 };

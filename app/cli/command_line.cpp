@@ -28,18 +28,20 @@ struct Mode {
     std::string_view needs;  // the usage error when nothing follows
 };
 
+constexpr ModeOption kListOptions[] = {{"--filter", true}, {"--standard-only", false}};
 constexpr ModeOption kFlowOptions[] = {
     {"--method", true},        {"--gas", true},        {"--sg", true},          {"--k", true},
     {"--temperature-f", true}, {"--inlet-psig", true}, {"--outlet-psig", true}, {"--cv", true},
     {"--flow-slm", true},      {"--xt", true},         {"--z", true},
 };
 
-constexpr std::array<Mode, 2> kModes = {{
+constexpr std::array<Mode, 3> kModes = {{
     {"--decode",
      Action::Decode,
      {},
      true,
      "--decode needs part numbers, or - to read them from standard input"},
+    {"--list", Action::List, kListOptions, false, ""},
     {"--flow", Action::Flow, kFlowOptions, false, {}},
 }};
 
@@ -154,6 +156,7 @@ std::string usageText() {
     return "Usage: tarvek-catalog [--part NUMBER]\n"
            "       tarvek-catalog --decode NUMBER...\n"
            "       tarvek-catalog --decode -\n"
+           "       tarvek-catalog --list [--filter COLUMN=VALUE]... [--standard-only]\n"
            "       tarvek-catalog --flow --method catalogue|iec (--gas NAME | --sg SG --k K)\n"
            "                      --temperature-f T --inlet-psig P1 --outlet-psig P2\n"
            "                      (--cv CV | --flow-slm Q) [--xt XT] [--z Z]\n"
@@ -163,6 +166,10 @@ std::string usageText() {
            "  --part NUMBER     open the window with the configuration of this part number\n"
            "  --decode NUMBER   print the configurations of part numbers as CSV, without a window;\n"
            "                    - reads one part number per line from standard input\n"
+           "  --list            print every orderable configuration as CSV (the price book), with\n"
+           "                    --decode's columns and then cv and rated_psig\n"
+           "    --filter COLUMN=VALUE   only rows whose COLUMN reads exactly VALUE; repeatable\n"
+           "    --standard-only         only standard products\n"
            "  --flow            the flow through a valve of Cv CV, or the Cv a flow of Q slm needs, as\n"
            "                    one CSV row, without a window; by the catalogue's formula or by\n"
            "                    IEC 60534-2-1 (xT 0.5 and Z 1 unless given); --gas reads Gases.mdb\n"

@@ -14,6 +14,7 @@ constexpr std::array<std::string_view, 17> kColumns = {
     "part_number",  "status",       "list_price",           "product_type", "body", "model",  "porting",
     "connection_1", "connection_2", "connection_3",         "connection_4", "seat", "handle", "lever",
     "non_standard", "explanation",  "catalogue_part_number"};
+constexpr std::size_t kExplanation = 15;
 constexpr std::string_view kLineEnd = "\r\n";
 // Long enough for any number of the catalogue, short enough to keep a garbage line readable.
 constexpr std::size_t kLongestEcho = 200;
@@ -30,16 +31,29 @@ std::string_view statusText(PartNumberDecoding::Status status) {
     return "unknown";
 }
 
+bool needsQuotes(std::string_view text) { return text.find_first_of(",\"\r\n") != std::string_view::npos; }
+
+void appendField(std::string& out, std::string_view text) {
+    if (!needsQuotes(text)) {
+        out += text;
+        return;
+    }
+    out += '"';
+    for (const char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
 }  // namespace
 
+std::span<const std::string_view> csvColumns() { return kColumns; }
+
 std::string csvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
+    std::string field;
+    appendField(field, text);
+    return field;
 }
 
 std::string csvHeader() {
@@ -48,31 +62,45 @@ std::string csvHeader() {
     return line + std::string(kLineEnd);
 }
 
-std::string csvRow(std::string_view asGiven, const PartNumberDecoding& decoding) {
-    std::vector<std::string> fields = {displayable(withoutSurroundingBlanks(asGiven), kLongestEcho),
-                                       std::string(statusText(decoding.status))};
-    std::string explanation = decoding.explanation;
-    std::string catalogueNumber;  // as the catalogue writes it: empty when unknown
-    if (decoding.configurations.empty()) {
-        fields.resize(kColumns.size() - 2);
-    } else {
-        const ConfiguratorState& s = decoding.configurations.front().state;
-        fields.push_back(listPriceText(s.listPrice));
-        for (std::size_t step = 0; step < kStepCount; ++step)
-            fields.push_back(std::string(stepText(s, Step(step))));
-        fields.push_back(s.nonStandardBanner ? "yes" : "no");
-        catalogueNumber = s.partNumber;
-        explanation = nonStandardExplanation(s);
-        if (decoding.status == PartNumberDecoding::Status::Ambiguous)
-            explanation = std::to_string(decoding.configurations.size()) +
-                          " configurations give this part number; the one with the fewest choices is shown." +
-                          (explanation.empty() ? "" : "\n" + explanation);
+void configurationFields(const ConfiguratorState& s, CsvFields& fields) {
+    fields.resize(kColumns.size());
+    fields[0] = s.partNumber;
+    fields[1] = statusText(PartNumberDecoding::Status::Ok);
+    fields[2] = listPriceText(s.listPrice);
+    for (std::size_t step = 0; step < kStepCount; ++step) fields[3 + step] = stepText(s, Step(step));
+    fields[3 + kStepCount] = s.nonStandardBanner ? "yes" : "no";
+    fields[kExplanation] = nonStandardExplanation(s);
+    fields[kExplanation + 1] = s.partNumber;
+}
+
+void appendCsvLine(std::string& out, std::span<const std::string> fields) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i) out += ',';
+        appendField(out, fields[i]);
     }
-    fields.push_back(explanation);
-    fields.push_back(catalogueNumber);
+    out += kLineEnd;
+}
+
+std::string csvRow(std::string_view asGiven, const PartNumberDecoding& decoding) {
+    CsvFields fields;
+    if (decoding.configurations.empty()) {
+        fields.resize(kColumns.size());
+        fields[kExplanation] = decoding.explanation;
+    } else {
+        configurationFields(decoding.configurations.front().state, fields);
+        if (decoding.status == PartNumberDecoding::Status::Ambiguous) {
+            const std::string& reasons = fields[kExplanation];
+            fields[kExplanation] =
+                std::to_string(decoding.configurations.size()) +
+                " configurations give this part number; the one with the fewest choices is shown." +
+                (reasons.empty() ? "" : "\n" + reasons);
+        }
+    }
+    fields[0] = displayable(withoutSurroundingBlanks(asGiven), kLongestEcho);
+    fields[1] = statusText(decoding.status);
     std::string line;
-    for (std::size_t i = 0; i < fields.size(); ++i) line += (i ? "," : "") + csvField(fields[i]);
-    return line + std::string(kLineEnd);
+    appendCsvLine(line, fields);
+    return line;
 }
 
 }  // namespace tarvek

@@ -191,3 +191,25 @@ TEST(PartNumberDecoder, SaysHowFarAnUnknownNumberWasUnderstood) {
 }
 
 }  // namespace
+
+// Connection 4 writes "M " with its blank; options after it keep the blank inside the number,
+// and a number that ends there may end without it.
+TEST(PartNumberDecoder, ReadsTheCataloguesOwnBlankBeforeTheOptions) {
+    const struct {
+        const char* text;
+        const char* catalogue;
+        const char* listPrice;
+    } cases[] = {
+        {"A310-MX2-4A-TTTM -VS", "A310-MX2-4A-TTTM -VS", "375"},
+        {"e310-mx1-4c-6t6m -vs-wh", "E310-MX1-4C-6T6M -VS-WH", "465"},
+        {"A310-MX2-4A-TTTM ", "A310-MX2-4A-TTTM ", "345"},
+        {"A310-MX2-4A-TTTM", "A310-MX2-4A-TTTM ", "345"},
+    };
+    for (const auto& c : cases) {
+        const PartNumberDecoding decoded = partNumberDecoder().decode(c.text);
+        ASSERT_EQ(decoded.status, Status::Ok) << c.text << ": " << decoded.explanation;
+        EXPECT_EQ(decoded.configurations[0].state.partNumber, c.catalogue);
+        EXPECT_EQ(listPriceText(decoded.configurations[0].state.listPrice), c.listPrice);
+    }
+    EXPECT_EQ(partNumberDecoder().decode("A310-MX2-4A-TTTMX").status, Status::Unknown);
+}

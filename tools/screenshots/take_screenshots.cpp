@@ -2,11 +2,13 @@
 // quote's print preview, for the README; with "dark", the configurator on a dark desktop, its
 // non-standard banner over the note; with "scaled", the technical page alone, sizing by the
 // standard; with "iec", the technical page alone, the catalogue's case of Cv 0.23 sized by both
-// methods side by side; with any other variant, the configurator alone as the screen and scale
-// it runs on show it.
+// methods side by side; with "search", the search by requirement with the catalogue's example
+// requirement; with any other variant, the configurator alone as the screen and scale it runs
+// on show it.
 // Run from the runtime folder (pictures are read from the working directory).
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
@@ -17,17 +19,21 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <QTreeView>
 
 #include "app/main_window.h"
 #include "app/quote/print_preview.h"
+#include "app/search/search_opener.h"
+#include "app/search/search_window.h"
 #include "assets/dark_palette.h"
 #include "platform/gas_data_source.h"
 
 namespace {
 
-void choose(QWidget& window, const char* list, const QString& entry) {
+void choose(QWidget& window, const char* list, const QString& entry,
+            Qt::MatchFlags match = Qt::MatchExactly) {
     auto* combo = window.findChild<QComboBox*>(QString::fromLatin1(list));
-    const int index = combo ? combo->findText(entry, Qt::MatchExactly | Qt::MatchCaseSensitive) : -1;
+    const int index = combo ? combo->findText(entry, match | Qt::MatchCaseSensitive) : -1;
     if (index < 0) return;
     combo->setCurrentIndex(index);
     emit combo->activated(index);
@@ -96,6 +102,33 @@ int main(int argc, char** argv) {
     }
 
     auto* tabs = window.findChild<QTabWidget*>("SSTab1");
+    if (variant == "search") {
+        // "A normally closed air-operated valve with 1/4 inch male face seals on every end,
+        // standard, under $400", one group opened.
+        window.search().open();
+        tarvek::SearchWindow& search = window.search().window();
+        choose(search, "lstSearchActuator", QStringLiteral("Air-operated, normally closed"),
+               Qt::MatchStartsWith);
+        choose(search, "lstSearchConnectionKind", QStringLiteral("Male Face Seal"), Qt::MatchStartsWith);
+        choose(search, "lstSearchConnectionSize", QStringLiteral("1/4 inch"), Qt::MatchStartsWith);
+        choose(search, "lstSearchConnectionPlace", QStringLiteral("on every port"));
+        if (auto* to = search.findChild<QLineEdit*>("txtSearchPriceTo")) to->setText(QStringLiteral("400"));
+        if (auto* standard = search.findChild<QCheckBox*>("chkSearchStandardOnly"))
+            standard->setChecked(true);
+        if (auto* results = search.findChild<QTreeView*>("searchResults")) {
+            const QModelIndex group = results->model()->index(1, 0);
+            results->expand(group);
+            app.processEvents();  // the group's configurations are fetched as it opens
+            results->setCurrentIndex(results->model()->index(0, 0, group));
+            results->setFocus();
+        }
+        search.resize(900, 660);
+        QTimer::singleShot(300, [&] {
+            search.grab().save(outDir + QStringLiteral("/screenshot-search.png"));
+            app.quit();
+        });
+        return app.exec();
+    }
     QTimer::singleShot(300, [&] {
         const char* pages[] = {"configurator", "literature", "technical"};
         // Run at 200 % ("scaled"), or sizing by the standard, only the technical page.

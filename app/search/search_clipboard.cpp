@@ -1,0 +1,45 @@
+#include "app/search/search_clipboard.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+
+#include "app/controls.h"
+#include "rules/configurator/pricing.h"
+#include "rules/search/price_book.h"
+
+namespace tarvek {
+
+CopiedConfigurations copiedConfigurations(const search::SearchIndex& index,
+                                          const std::vector<search::ConfigurationId>& ids) {
+    CopiedConfigurations copied;
+    std::string csv = search::priceBookHeader();
+    QStringList lines = {QStringLiteral("Part Number\tList Price US$\tNon-standard\tDescription")};
+    CsvFields fields;
+    for (const search::ConfigurationId id : ids) {
+        if (copied.copied == kMostCopied) break;
+        const search::IndexedConfiguration c = index.configuration(id);
+        Configurator configurator;
+        for (const ConfiguratorEvent& event : c.events) configurator.apply(event);
+        search::priceBookFields(configurator.state(), fields);
+        appendCsvLine(csv, fields);
+        QStringList description;
+        for (const std::string_view text : c.description) description << qstr(text);
+        lines << qstr(c.partNumber) + QLatin1Char('\t') + qstr(priceText(c.listPrice)) + QLatin1Char('\t') +
+                     (c.nonStandard ? QStringLiteral("yes") : QStringLiteral("no")) + QLatin1Char('\t') +
+                     description.join(QStringLiteral(" / "));
+        ++copied.copied;
+    }
+    copied.csv = QString::fromStdString(csv);
+    copied.text = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return copied;
+}
+
+void putOnClipboard(const CopiedConfigurations& copied) {
+    auto* data = new QMimeData;
+    data->setText(copied.text);
+    data->setData(QStringLiteral("text/csv"), copied.csv.toUtf8());
+    QApplication::clipboard()->setMimeData(data);
+}
+
+}  // namespace tarvek

@@ -1,0 +1,127 @@
+// The price book: --decode's columns and then cv and rated_psig; rows kept by column filters;
+// and every row reads back, through the decoder, as the configuration it was written from.
+#include "rules/search/price_book.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "rules/configurator/pricing.h"
+#include "rules/part_numbers/part_number_csv.h"
+#include "rules/part_numbers/part_number_decoder.h"
+#include "rules/search/search_index.h"
+#include "tests/support/configuration_census.h"
+
+namespace {
+
+using namespace tarvek;
+using namespace tarvek::search;
+
+// The fields of a CSV line as RFC 4180 writes them.
+std::vector<std::string> fieldsOf(std::string_view line) {
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+            fields.back() += '"';
+            ++i;
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ',' && !quoted) {
+            fields.emplace_back();
+        } else if (!quoted && (c == '\r' || c == '\n')) {
+            break;
+        } else {
+            fields.back() += c;
+        }
+    }
+    return fields;
+}
+
+TEST(PriceBook, HasTheDecodersColumnsThenTheValveRating) {
+    const std::string decode = csvHeader();
+    const std::string book = priceBookHeader();
+    EXPECT_EQ(book, decode.substr(0, decode.size() - 2) + ",cv,rated_psig\r\n");
+    EXPECT_EQ(priceBookColumn("part_number"), 0u);
+    EXPECT_EQ(priceBookColumn("catalogue_part_number"), 16u);
+    EXPECT_EQ(priceBookColumn("rated_psig"), 18u);
+    EXPECT_EQ(priceBookColumn("Porting"), std::nullopt);
+    EXPECT_EQ(priceBookColumn(""), std::nullopt);
+}
+
+// Rows written straight from the state: the catalogue's example valve as --decode shows it.
+TEST(PriceBook, KeepsTheRowsEveryFilterHolds) {
+    const std::size_t porting = *priceBookColumn("porting"), body = *priceBookColumn("body");
+    const std::size_t model = *priceBookColumn("model"), standard = *priceBookColumn("non_standard");
+    const std::size_t part = *priceBookColumn("part_number");
+    std::vector<std::vector<std::string>> rows;
+    const std::vector<ColumnFilter> filters = {{body, "MX2 - Standard Series"},
+                                               {model, "J310 --- Manual, Tee Knob, LOTO"},
+                                               {porting, "2A"},
+                                               {standard, "no"}};
+    EXPECT_TRUE(writePriceBook(filters, [&](std::string_view row) {
+        EXPECT_TRUE(row.ends_with("\r\n"));
+        rows.push_back(fieldsOf(row));
+        return true;
+    }));
+    tarvek::testing::Requirement r;
+    r.steps = {{Step::Body, "MX2 - Standard Series"},
+               {Step::Model, "J310 --- Manual, Tee Knob, LOTO"},
+               {Step::Porting, "2A"}};
+    r.standardOnly = true;
+    EXPECT_EQ(rows.size(), tarvek::testing::census().count(r));
+    const auto example = std::find_if(
+        rows.begin(), rows.end(), [&](const auto& row) { return row[part] == "J310-MX2-2A-MXFX-VS-BK-LS"; });
+    ASSERT_NE(example, rows.end());
+    EXPECT_EQ(*example,
+              (std::vector<std::string>{"J310-MX2-2A-MXFX-VS-BK-LS", "ok", "367.5", "Diaphragm Valves",
+                                        "MX2 - Standard Series", "J310 --- Manual, Tee Knob, LOTO", "2A",
+                                        "M - Male Face Seal, 1/4 inch", "", "F - Female Face Seal, 1/4 inch",
+                                        "", "VS - Vespel Seat", "BK - Black", "LS - Lever Handle", "no", "",
+                                        "J310-MX2-2A-MXFX-VS-BK-LS", "0.23", "3000"}));
+
+    // A value no row has keeps none; stopping stops.
+    EXPECT_TRUE(writePriceBook(std::vector<ColumnFilter>{{model, "nothing"}}, [](std::string_view) {
+        ADD_FAILURE();
+        return true;
+    }));
+    int written = 0;
+    EXPECT_FALSE(writePriceBook({}, [&](std::string_view) { return ++written < 3; }));
+    EXPECT_EQ(written, 3);
+}
+
+// A large random sample of the book: each row's part number decodes to a configuration with
+// the row's list price, and that configuration set in a configurator shows both.
+TEST(PriceBook, EveryRowReadsBackAsItsOwnConfiguration) {
+    const SearchIndex& index = searchIndex();
+    const PartNumberDecoder& decoder = partNumberDecoder();
+    std::mt19937 random(2113);
+    std::uniform_int_distribution<ConfigurationId> pick(0, ConfigurationId(index.size() - 1));
+    CsvFields fields;
+    for (int i = 0; i < 10000; ++i) {
+        const IndexedConfiguration c = index.configuration(pick(random));
+        Configurator listed;
+        for (const ConfiguratorEvent& e : c.events) listed.apply(e);
+        configurationFields(listed.state(), fields);
+        std::string line;
+        appendCsvLine(line, fields);
+        const std::vector<std::string> row = fieldsOf(line);
+        ASSERT_EQ(row[0], c.partNumber);
+        ASSERT_EQ(row[2], listPriceText(c.listPrice));
+
+        const PartNumberDecoding decoded = decoder.decode(row[0]);
+        ASSERT_NE(decoded.status, PartNumberDecoding::Status::Unknown) << row[0];
+        const auto same = std::find_if(
+            decoded.configurations.begin(), decoded.configurations.end(), [&](const DecodedConfiguration& d) {
+                return d.state.partNumber == row[0] && listPriceText(d.state.listPrice) == row[2];
+            });
+        ASSERT_NE(same, decoded.configurations.end()) << row[0] << " at " << row[2];
+        Configurator set;
+        for (const ConfiguratorEvent& e : same->events) set.apply(e);
+        EXPECT_EQ(set.state().partNumber, row[0]);
+        EXPECT_EQ(listPriceText(set.state().listPrice), row[2]);
+    }
+}
+
+}  // namespace

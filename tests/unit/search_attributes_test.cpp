@@ -1,0 +1,172 @@
+// What the search reads from the catalogue's texts and from the user's typing: actuator
+// kinds, connection kinds and sizes, valve ratings; free-text words, price bounds, minimums.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "rules/catalogue/actuators.h"
+#include "rules/catalogue/bodies.h"
+#include "rules/catalogue/connections.h"
+#include "rules/catalogue/other_models.h"
+#include "rules/search/product_attributes.h"
+#include "rules/search/search_query.h"
+#include "rules/search/search_text.h"
+#include "tests/support/configuration_census.h"
+
+namespace {
+
+using namespace tarvek;
+using namespace tarvek::search;
+
+TEST(SearchAttributes, EveryActuatorEntryHasItsKind) {
+    for (const Actuator& a : kActuators) {
+        const auto expected = tarvek::testing::kActuatorKinds.find(a.entry);
+        ASSERT_NE(expected, tarvek::testing::kActuatorKinds.end()) << a.entry;
+        EXPECT_EQ(actuatorKind(a.entry), expected->second) << a.entry;
+    }
+    for (const RegulatorRange& r : kRegulatorRanges) EXPECT_EQ(actuatorKind(r.entry), "") << r.entry;
+    for (const Fitting& f : kFittings) EXPECT_EQ(actuatorKind(f.entry), "") << f.entry;
+    for (const std::string_view other :
+         {"", "-----  Other Available Models  -----", "--- Note: N375 relabeled as N22 ---"})
+        EXPECT_EQ(actuatorKind(other), "") << other;
+}
+
+TEST(SearchAttributes, EveryConnectionEntryHasItsKindAndSize) {
+    for (const Connection& c : kConnections) {
+        const auto expected = tarvek::testing::kConnectionWords.find(c.entry);
+        ASSERT_NE(expected, tarvek::testing::kConnectionWords.end()) << c.entry;
+        const ConnectionNature nature = connectionNature(c.entry);
+        EXPECT_EQ(nature.kind, expected->second.kind) << c.entry;
+        EXPECT_EQ(nature.size, expected->second.size) << c.entry;
+    }
+    for (const std::string_view notAnEntry : {"", "T", "T - ", "Tube Stub, 1/4 inch", "X - nothing"}) {
+        const ConnectionNature nature = connectionNature(notAnEntry);
+        EXPECT_TRUE(nature.kind.empty() && nature.size.empty()) << notAnEntry;
+    }
+}
+
+TEST(SearchAttributes, EveryValveNoteHasItsRating) {
+    for (const ActuatorOnSeries& row : kActuatorsOnSeries) {
+        const auto expected = tarvek::testing::kValveNotes.find(row.note);
+        ASSERT_NE(expected, tarvek::testing::kValveNotes.end()) << row.note;
+        const ValveRating rating = valveRating(row.note);
+        EXPECT_EQ(rating.cvThousandths, expected->second.cv) << row.note;
+        EXPECT_EQ(rating.ratedPsig, expected->second.psig) << row.note;
+    }
+    // The series notes name the Cv alone; the very high pressure series the pressure too.
+    const struct {
+        std::string_view note;
+        std::optional<int> cv, psig;
+    } series[] = {{".23 Cv", 230, std::nullopt},    {".5 Cv", 500, std::nullopt},
+                  {"1.0 Cv", 1000, std::nullopt},   {".16 Cv, 6200 psig", 160, 6200},
+                  {"", std::nullopt, std::nullopt}, {"Cv, psig", std::nullopt, std::nullopt}};
+    for (const auto& s : series) {
+        EXPECT_EQ(valveRating(s.note).cvThousandths, s.cv) << s.note;
+        EXPECT_EQ(valveRating(s.note).ratedPsig, s.psig) << s.note;
+    }
+}
+
+TEST(SearchWords, SplitAtBlanksAndReadAsPartNumbersAndTexts) {
+    const struct {
+        std::string_view text;
+        std::vector<std::string> partNumberForms;
+    } cases[] = {
+        {"", {}},
+        {"   \t\n ", {}},
+        {"a310", {"A310"}},
+        {"  Male   face\tSEAL ", {"MALE", "FACE", "SEAL"}},
+        {"mxfx MXFX MxFx", {"MXFX"}},           // one word, however written
+        {"A310\xE2\x80\x93MX2", {"A310-MX2"}},  // an en dash is a hyphen
+        {"1/4\xC2\xA0inch", {"1/4", "INCH"}},   // so is a no-break space a blank
+        {"A\x01"
+         "B\x1b[31m",
+         {"A", "B", "[31M"}},          // control characters separate
+        {"\xff\xfe(", {"\xff\xfe("}},  // broken UTF-8 stays, and matches nothing
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> forms;
+        for (const SearchWord& w : searchWords(c.text)) {
+            forms.push_back(w.partNumberForm);
+            EXPECT_EQ(w.textForm, lowerCase(w.partNumberForm));
+        }
+        EXPECT_EQ(forms, c.partNumberForms) << c.text;
+    }
+}
+
+TEST(SearchWords, AreFoundAcrossThePiecesOfAPartNumber) {
+    const struct {
+        std::string_view word;
+        std::vector<std::string_view> pieces;
+        bool found;
+    } cases[] = {
+        {"MXFX", {"A310-MX2-2A", "-M", "X", "F", "X"}, true},
+        {"2A-M", {"A310-MX2-2A", "-M"}, true},
+        {"AAB", {"A", "A", "A", "B"}, true},  // a false start falls back, not over
+        {"ABAB", {"ABA", "BA", "B"}, true},
+        {"MXFX", {"A310-MX2-2A", "-M", "X", "T", "X"}, false},
+        {"-VS", {"A310-MX2-2A-", "V", "S"}, true},
+        {"", {"ANYTHING"}, false},
+        {std::string_view("A\0B", 3), {"A", std::string_view("\0", 1), "B"}, true},
+    };
+    for (const auto& c : cases) {
+        const WordFinder finder(c.word);
+        WordFinder::State s = 0;
+        for (const std::string_view piece : c.pieces) s = finder.feed(s, piece);
+        EXPECT_EQ(s == finder.found(), c.found) << c.word;
+    }
+    const WordFinder tooLong(std::string(WordFinder::kLongest + 1, 'A'));
+    EXPECT_NE(tooLong.feed(0, std::string(1000, 'A')), tooLong.found());
+}
+
+TEST(SearchInput, PriceBoundsAreDollarsWithAtMostTwoDecimals) {
+    const struct {
+        std::string_view typed;
+        bool valid;
+        std::optional<std::int64_t> cents;
+    } cases[] = {
+        {"", true, std::nullopt},
+        {"   ", true, std::nullopt},
+        {"250", true, 25000},
+        {" $99.50 ", true, 9950},
+        {"$ 7.5", true, 750},
+        {"1200.", true, 120000},
+        {".5", true, 50},
+        {"0", true, 0},
+        {"99999999999999999999999", true, 1'000'000'000'000},  // beyond any price, not wrapped round
+        {"abc", false, std::nullopt},
+        {"25O", false, std::nullopt},
+        {"1,200", false, std::nullopt},
+        {"-5", false, std::nullopt},
+        {"9.999", false, std::nullopt},
+        {"1.2.3", false, std::nullopt},
+        {"$", false, std::nullopt},
+        {".", false, std::nullopt},
+        {"\xff", false, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const PriceBound bound = readPriceBound(c.typed);
+        EXPECT_EQ(bound.valid, c.valid) << c.typed;
+        EXPECT_EQ(bound.amount ? std::optional(bound.amount->cents) : std::nullopt, c.cents) << c.typed;
+    }
+}
+
+TEST(SearchInput, MinimumsAreReachedOnlyByWhatTrulyReachesThem) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double infinity = std::numeric_limits<double>::infinity();
+    const struct {
+        double cv;
+        std::optional<int> thousandths;
+    } cvs[] = {{0.23, 230},        {0.2300000001, 230}, {0.2301, 231},
+               {0.173, 173},       {1.0, 1000},         {0, std::nullopt},
+               {-1, std::nullopt}, {nan, std::nullopt}, {infinity, std::nullopt}};
+    for (const auto& c : cvs) EXPECT_EQ(cvThreshold(c.cv), c.thousandths) << c.cv;
+    const struct {
+        double psig;
+        std::optional<int> threshold;
+    } pressures[] = {{100, 100},        {99.5, 100},           {250, 250},
+                     {0, std::nullopt}, {-14.7, std::nullopt}, {1e300, 1'000'000'000}};
+    for (const auto& p : pressures) EXPECT_EQ(pressureThreshold(p.psig), p.threshold) << p.psig;
+}
+
+}  // namespace

@@ -1,0 +1,161 @@
+// tarvek-catalog --list: the price book as CSV without a window, with and without filters;
+// its usage errors; a filter that keeps nothing; output that cannot be written.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+
+#include "rules/part_numbers/part_number_csv.h"
+#include "tests/support/configuration_census.h"
+
+namespace {
+
+struct Ran {
+    int status = -1;
+    QByteArray out, err;
+};
+
+Ran run(const QStringList& arguments) {
+    QProcess program;
+    program.setProgram(QStringLiteral(TARVEK_TEST_RUNTIME_DIR "/tarvek-catalog"));
+    program.setArguments(arguments);
+    program.start();
+    EXPECT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    return {program.exitCode(), program.readAllStandardOutput(), program.readAllStandardError()};
+}
+
+// Records of an RFC 4180 text: quoted fields may hold line ends.
+std::vector<std::vector<std::string>> records(const QByteArray& csv) {
+    std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
+    bool quoted = false;
+    for (qsizetype i = 0; i < csv.size(); ++i) {
+        const char c = csv[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < csv.size() && csv[i + 1] == '"') {
+                rows.back().back() += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                rows.back().back() += c;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            rows.back().emplace_back();
+        } else if (c == '\r' && i + 1 < csv.size() && csv[i + 1] == '\n') {
+            rows.emplace_back(1);
+            ++i;
+        } else {
+            rows.back().back() += c;
+        }
+    }
+    if (rows.back() == std::vector<std::string>(1)) rows.pop_back();  // after the last line end
+    return rows;
+}
+
+const std::string kHeader = [] {
+    const std::string decode = tarvek::csvHeader();
+    return decode.substr(0, decode.size() - 2) + ",cv,rated_psig\r\n";
+}();
+
+TEST(ListCommand, WritesTheChosenRowsOfThePriceBook) {
+    const Ran r = run({"--list", "--filter", "body=MX2 - Standard Series", "--filter=porting=2A", "--filter",
+                       "model=J310 --- Manual, Tee Knob, LOTO", "--standard-only"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.startsWith(QByteArray::fromStdString(kHeader)));
+    const auto rows = records(r.out);
+    tarvek::testing::Requirement req;
+    req.steps = {{tarvek::Step::Body, "MX2 - Standard Series"},
+                 {tarvek::Step::Porting, "2A"},
+                 {tarvek::Step::Model, "J310 --- Manual, Tee Knob, LOTO"}};
+    req.standardOnly = true;
+    ASSERT_EQ(rows.size() - 1, tarvek::testing::census().count(req));
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        ASSERT_EQ(rows[i].size(), 19u);
+        EXPECT_EQ(rows[i][1], "ok");
+        EXPECT_EQ(rows[i][14], "no");
+        EXPECT_EQ(rows[i][0], rows[i][16]);
+        EXPECT_EQ(rows[i][17], "0.23");  // ".23 Cv, 3000 psig" under the J310 on the MX2
+        EXPECT_EQ(rows[i][18], "3000");
+    }
+    // The catalogue's example, as --decode writes it, then its rating.
+    const std::vector<std::string> example = {"J310-MX2-2A-MXFX-VS-BK-LS",
+                                              "ok",
+                                              "367.5",
+                                              "Diaphragm Valves",
+                                              "MX2 - Standard Series",
+                                              "J310 --- Manual, Tee Knob, LOTO",
+                                              "2A",
+                                              "M - Male Face Seal, 1/4 inch",
+                                              "",
+                                              "F - Female Face Seal, 1/4 inch",
+                                              "",
+                                              "VS - Vespel Seat",
+                                              "BK - Black",
+                                              "LS - Lever Handle",
+                                              "no",
+                                              "",
+                                              "J310-MX2-2A-MXFX-VS-BK-LS",
+                                              "0.23",
+                                              "3000"};
+    EXPECT_NE(std::find(rows.begin(), rows.end(), example), rows.end());
+}
+
+// Non-standard rows say why; the explanation may run over lines, quoted.
+TEST(ListCommand, NonStandardRowsExplainThemselves) {
+    const Ran r = run({"--list", "--filter", "catalogue_part_number=A310-MX2-4A-6666"});
+    ASSERT_EQ(r.status, 0);
+    const auto rows = records(r.out);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1][14], "yes");
+    EXPECT_NE(rows[1][15].find(
+                  "Connection 1: \"6 - Tube Stub, 3/8 inch\" is not standard on MX2 with porting 4A\n"),
+              std::string::npos)
+        << rows[1][15];
+}
+
+TEST(ListCommand, AFilterThatKeepsNothingGivesTheHeaderAlone) {
+    for (const QStringList& arguments :
+         {QStringList{"--list", "--filter", "model=No such model"},
+          QStringList{"--list", "--filter", "status=unknown"},
+          QStringList{"--list", "--filter", "porting=2a"},
+          QStringList{"--list", "--filter", "cv=0.23", "--filter", "body=Compart Nuts"}}) {
+        const Ran r = run(arguments);
+        EXPECT_EQ(r.status, 0) << arguments.join(' ').toStdString();
+        EXPECT_EQ(r.out.toStdString(), kHeader) << arguments.join(' ').toStdString();
+    }
+}
+
+TEST(ListCommand, UsageErrors) {
+    const QStringList wrong[] = {{"--list", "--filter", "colour=Black"},
+                                 {"--list", "--filter", "porting"},
+                                 {"--list", "--filter"},
+                                 {"--list", "--standard-only=yes"},
+                                 {"--list", "extra"},
+                                 {"--list", "--decode", "A310-MX2"},
+                                 {"--part", "A310-MX2", "--list"}};
+    for (const QStringList& arguments : wrong) {
+        const Ran r = run(arguments);
+        EXPECT_EQ(r.status, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains("Usage:")) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty()) << arguments.join(' ').toStdString();
+    }
+    EXPECT_TRUE(
+        run({"--list", "--filter", "colour=Black"}).err.contains("handle"));  // the columns are listed
+    EXPECT_TRUE(run({"--help"}).out.contains("--list"));
+}
+
+TEST(ListCommand, OutputThatCannotBeWrittenIsReported) {
+    QProcess shell;
+    shell.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("(" TARVEK_TEST_RUNTIME_DIR
+                                "/tarvek-catalog --list > /dev/full; echo \"status $?\" >&2)")});
+    ASSERT_TRUE(shell.waitForFinished(60000));
+    const QByteArray err = shell.readAllStandardError();
+    EXPECT_TRUE(err.contains("status 3")) << err.toStdString();
+    EXPECT_TRUE(err.contains("No space left on device")) << err.toStdString();
+}
+
+}  // namespace
