@@ -22,8 +22,8 @@ TEST(CommaLocale, PricesAndTheCalculatorKeepThePeriod) {
     d.click("optBK");
     d.click("chkLS");
     EXPECT_EQ(d.text("lblPrice"), "297.5");
-    d.setText("txtDiscount", "12.5");
-    EXPECT_EQ(d.text("lblNetPrice"), "260.31");  // 297.5 less 12.5 %, cut down to whole cents
+    d.setText("txtDiscount", "0.3");
+    EXPECT_EQ(d.text("lblNetPrice"), "296.6");  // 296.6075: 297.5 less 0.3 %, cut down to whole cents
 
     d.setText("txtInletPressure", "100");
     d.setText("txtOutletPressure", "0");
