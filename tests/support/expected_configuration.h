@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 
 #include "rules/configurator/configurator_state.h"
 #include "tests/support/catalogue_facts.h"
@@ -31,41 +30,26 @@ struct ExpectedConfiguration {
         for (const ExpectedSegment& s : segments) joined += s.code;
         return joined;
     }
-    // The prices as printed, added up in cents: "140.00", "7.5", "45".
+    // The prices as printed ("140.00", "7.5", "45"), added up in cents.
     std::int64_t listCents() const {
         std::int64_t total = 0;
         for (const ExpectedSegment& s : segments) {
-            std::int64_t cents = 0;
-            int decimals = -1;
-            for (const char c : s.price) {
-                if (c == '.') {
-                    decimals = 0;
-                } else {
-                    cents = cents * 10 + (c - '0');
-                    decimals += decimals >= 0;
-                }
-            }
-            for (int d = std::max(decimals, 0); d < 2; ++d) cents *= 10;
-            total += cents;
+            const std::size_t point = std::min(s.price.find('.'), s.price.size());
+            std::string fraction(s.price.substr(std::min(point + 1, s.price.size())));
+            fraction.resize(2, '0');
+            total += std::stoll("0" + std::string(s.price.substr(0, point))) * 100 + std::stoll(fraction);
         }
         return total;
     }
-    bool banner() const { return nonStandard[0] || nonStandard[1] || nonStandard[2] || nonStandard[3]; }
+    bool banner() const { return std::ranges::count(nonStandard, true) > 0; }
 };
 
 namespace detail {
 
 template <typename Row, std::size_t N>
-std::unordered_map<std::string_view, const Row*> byEntry(const Row (&rows)[N]) {
-    std::unordered_map<std::string_view, const Row*> map;
-    for (const Row& row : rows) map.emplace(row.entry, &row);
-    return map;
-}
-
-template <typename Map>
-auto find(const Map& map, std::string_view entry) -> typename Map::mapped_type {
-    const auto found = map.find(entry);
-    return found == map.end() ? nullptr : found->second;
+const Row* find(const Row (&rows)[N], std::string_view entry) {
+    const auto found = std::ranges::find_if(rows, [&](const Row& row) { return row.entry == entry; });
+    return found == std::end(rows) ? nullptr : found;
 }
 
 // The catalogue's marks: numbered tube stubs in positions 1 to 3, and a fixed male face seal
@@ -74,79 +58,70 @@ auto find(const Map& map, std::string_view entry) -> typename Map::mapped_type {
 inline void markNonStandard(ExpectedConfiguration& e) {
     const auto code = [&](std::size_t position) { return e.segments[3 + position].code; };
     const auto stub = [&](std::size_t position) {
-        const std::string_view c = code(position);
-        return c == "-4" || c == "-6" || c == "-8" || c == "4" || c == "6" || c == "8";
+        for (std::string_view c : {"-4", "-6", "-8", "4", "6", "8"})
+            if (code(position) == c) return true;
+        return false;
     };
-    e.nonStandard[0] = stub(0) || (code(0) == "-V" && code(2) != "V");
-    e.nonStandard[1] = stub(1);
-    e.nonStandard[2] = stub(2) || (code(2) == "V" && code(0) != "-V");
-    unsigned bit = 1;
-    for (const facts::StandardException& x : facts::kStandardExceptions) {
+    e.nonStandard = {stub(0) || (code(0) == "-V" && code(2) != "V"), stub(1),
+                     stub(2) || (code(2) == "V" && code(0) != "-V"), false};
+    for (std::size_t i = 0; i < std::size(facts::kStandardExceptions); ++i) {
+        const facts::StandardException& x = facts::kStandardExceptions[i];
         const std::string_view series = e.segments[1].code;
-        if ((series == x.series[0] || series == x.series[1]) && e.segments[2].code == x.porting &&
-            code(0) == x.connection1 && (!x.connection3 || code(2) == x.connection3)) {
-            if (e.nonStandard[0] || (x.connection3 && e.nonStandard[2])) e.liftedBy |= bit;
-            e.nonStandard[0] = false;
-            if (x.connection3) e.nonStandard[2] = false;
-        }
-        bit <<= 1;
+        if ((series != x.series[0] && series != x.series[1]) || e.segments[2].code != x.porting ||
+            code(0) != x.connection1 || (x.connection3 && code(2) != x.connection3))
+            continue;
+        if (e.nonStandard[0] || (x.connection3 && e.nonStandard[2])) e.liftedBy |= 1u << i;
+        e.nonStandard[0] = false;
+        if (x.connection3) e.nonStandard[2] = false;
     }
 }
 
 }  // namespace detail
 
 inline ExpectedConfiguration expectedConfiguration(const ConfiguratorState& s) {
-    static const auto bodies = detail::byEntry(facts::kBodies), models = detail::byEntry(facts::kModels),
-                      flowComponents = detail::byEntry(facts::kFlowComponents),
-                      options = detail::byEntry(facts::kOptions);
-    static const auto portings = detail::byEntry(facts::kPortings);
-    static const auto connections = detail::byEntry(facts::kConnections);
     enum { Model, Body, Porting, Connection1, Seat = 7, Colour, General, Lever };
-
     ExpectedConfiguration e;
-    const auto unknown = [&](std::string_view what) {
-        if (std::ranges::find(facts::kHeadings, what) == facts::kHeadings.end()) e.unknown = what;
+    const auto unknown = [&](const ListState& list) {
+        if (list.chosen >= 0 &&
+            std::ranges::find(facts::kHeadings, list.chosenText()) == facts::kHeadings.end())
+            e.unknown = list.chosenText();
     };
-    const auto chosen = [&](List list) { return s.list(list).chosenText(); };
-    if (const facts::Written* body = detail::find(bodies, chosen(List::Body)))
-        e.segments[Body] = {body->code, body->price};
-    else if (s.list(List::Body).chosen >= 0)
-        unknown(chosen(List::Body));
-    if (const facts::Written* model = detail::find(models, chosen(List::Model))) {
-        e.segments[Model] = {model->code, model->price};
-    } else if (const facts::Written* component = detail::find(flowComponents, chosen(List::Model))) {
-        e.segments[Model].code = component->code;
+    const ListState &body = s.list(List::Body), &model = s.list(List::Model),
+                    &porting = s.list(List::Porting);
+    if (const facts::Written* b = detail::find(facts::kBodies, body.chosenText()))
+        e.segments[Body] = {b->code, b->price};
+    else
+        unknown(body);
+    if (const facts::Written* m = detail::find(facts::kModels, model.chosenText()))
+        e.segments[Model] = {m->code, m->price};
+    else if (const facts::Written* component = detail::find(facts::kFlowComponents, model.chosenText()))
+        e.segments[Model].code = component->code;  // priced in the body's place
+    else
+        unknown(model);
+    if (const facts::Written* component = detail::find(facts::kFlowComponents, model.chosenText()))
         e.segments[Body].price = component->price;
-    } else if (s.list(List::Model).chosen >= 0) {
-        unknown(chosen(List::Model));
-    }
-    if (const facts::Porting* porting = detail::find(portings, chosen(List::Porting))) {
-        e.segments[Porting] = {porting->code, porting->price};
-        for (std::size_t p = 0; p < 4; ++p) {
-            e.segments[Connection1 + p].code = facts::kNotChosen[p];
-            const ListState& list = s.list(connectionList(p));
-            if (list.chosen < 0) continue;
-            if (const facts::Connection* c = detail::find(connections, list.chosenText()))
-                e.segments[Connection1 + p] = {c->codes[p], c->price};
+    if (const facts::Porting* p = detail::find(facts::kPortings, porting.chosenText())) {
+        e.segments[Porting] = {p->code, p->price};
+        for (std::size_t i = 0; i < 4; ++i) {
+            const ListState& connection = s.list(connectionList(i));
+            e.segments[Connection1 + i].code = facts::kNotChosen[i];
+            if (const facts::Connection* c = detail::find(facts::kConnections, connection.chosenText()))
+                e.segments[Connection1 + i] = {c->codes[i], c->price};
             else
-                unknown(list.chosenText());
+                unknown(connection);
         }
-    } else if (s.list(List::Porting).chosen >= 0) {
-        unknown(chosen(List::Porting));
+    } else {
+        unknown(porting);
     }
-    const auto option = [&](Option first, std::size_t count, int segment) {
-        for (std::size_t i = std::size_t(first); i < std::size_t(first) + count; ++i) {
-            if (!s.options[i].checked) continue;
-            if (const facts::Written* o = detail::find(options, s.options[i].caption))
-                e.segments[std::size_t(segment)] = {o->code, o->price};
-            else
-                unknown(s.options[i].caption);
-        }
-    };
-    option(Option::StandardSeat, kSeatButtons, Seat);
-    option(Option::StandardColour, kColourButtons, Colour);
-    option(Option::LeverHandle, 1, Lever);
-    if (chosen(List::ProductType) == "Diaphragm Valves") detail::markNonStandard(e);
+    for (std::size_t i = 0; i < kOptionCount; ++i) {
+        if (!s.options[i].checked) continue;
+        const int segment = i < kSeatButtons ? Seat : i < kSeatButtons + kColourButtons ? Colour : Lever;
+        if (const facts::Written* o = detail::find(facts::kOptions, s.options[i].caption))
+            e.segments[std::size_t(segment)] = {o->code, o->price};
+        else
+            e.unknown = s.options[i].caption;
+    }
+    if (s.list(List::ProductType).chosenText() == "Diaphragm Valves") detail::markNonStandard(e);
     return e;
 }
 
