@@ -2,6 +2,7 @@
 // its page's grid.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -41,15 +42,14 @@ inline constexpr std::array<DocumentButton, 18> kDocumentButtons = {{
 }};
 // clang-format on
 
-// Compared by name, not through findDocument's pointer: a sanitizer build cannot compare the
-// address of a table with null in a constant expression.
+// Names compared, not a found row's address: a sanitizer build cannot compare addresses
+// with null in a constant expression.
 static_assert(
     [] {
-        for (const DocumentButton& b : kDocumentButtons) {
-            bool found = false;
-            for (const Document& d : kDocuments) found = found || documentFileName(d) == b.fileName;
-            if (!found) return false;
-        }
+        for (const DocumentButton& b : kDocumentButtons)
+            if (std::ranges::none_of(kDocuments,
+                                     [&](const Document& d) { return documentFileName(d) == b.fileName; }))
+                return false;
         return true;
     }(),
     "every button opens a document of the catalogue");

@@ -17,16 +17,20 @@ inline std::string controlOf(const Click& click) {
     return click.onList ? form::kLists[std::size_t(click.list)] : form::kOptions[std::size_t(click.option)];
 }
 
-// The window's controls found by their object names, chosen and clicked as a user does.
+// The window's controls found once by their object names, chosen and clicked as a user does.
 struct WindowControls {
+    explicit WindowControls(frmTarvekProducts* window) : window(window) {
+        for (std::size_t i = 0; i < kListCount; ++i)
+            lists[i] = window->findChild<QComboBox*>(QString::fromLatin1(form::kLists[i]));
+        for (std::size_t i = 0; i < kOptionCount; ++i)
+            buttons[i] = window->findChild<QAbstractButton*>(QString::fromLatin1(form::kOptions[i]));
+    }
     frmTarvekProducts* window;
+    std::array<QComboBox*, kListCount> lists;
+    std::array<QAbstractButton*, kOptionCount> buttons;
 
-    QComboBox* list(List l) const {
-        return window->findChild<QComboBox*>(QString::fromLatin1(form::kLists[std::size_t(l)]));
-    }
-    QAbstractButton* button(Option o) const {
-        return window->findChild<QAbstractButton*>(QString::fromLatin1(form::kOptions[std::size_t(o)]));
-    }
+    QComboBox* list(List l) const { return lists[std::size_t(l)]; }
+    QAbstractButton* button(Option o) const { return buttons[std::size_t(o)]; }
     int count(List l) const { return list(l)->count(); }
     bool enabled(List l) const { return list(l)->isEnabled(); }
     std::string entry(List l, int i) const { return list(l)->itemText(i).toStdString(); }
@@ -42,7 +46,7 @@ struct WindowControls {
 
 class ConfiguratorWalk : public CascadeWalk<WindowControls> {
   public:
-    explicit ConfiguratorWalk(frmTarvekProducts& window) : CascadeWalk(WindowControls{&window}) {}
+    explicit ConfiguratorWalk(frmTarvekProducts& window) : CascadeWalk(WindowControls(&window)) {}
 };
 
 }  // namespace tarvek::testing

@@ -326,6 +326,60 @@ TEST_F(CalculatorModel, PartialEntriesStandUnchecked) {
     EXPECT_FALSE(s().warning);
 }
 
+// Choked from the point where the pressure ratio reaches Xt: 14.7 psig to atmosphere is 29.4
+// to 14.7 psia, a ratio of exactly 0.5. At Xt 0.5 the choked outlet (1 - Xt) x P1 is the outlet
+// itself, so only the indicator tells the two sides apart (Cv 1, air at 70 F:
+// 454.47 x sqrt(29.4^2 - 14.7^2) / sqrt(530) = 502.63).
+TEST_F(CalculatorModel, ChokedExactlyWhereThePressureRatioReachesXt) {
+    type(CalculatorBox::InletPressure, "14.7");
+    type(CalculatorBox::OutletPressure, "0");
+    choose("Air");
+    const std::tuple<const char*, bool, const char*> cases[] = {
+        {"0.5", true, "502.6"},
+        {"0.5001", false, "502.6"},
+        {"0.4999", true, "502.5"},  // choked outlet 0.5001 x 29.4 psia
+    };
+    for (const auto& [xt, choked, flow] : cases) {
+        type(CalculatorBox::XtFactor, xt);
+        EXPECT_EQ(s().choked, choked) << "Xt " << xt;
+        EXPECT_EQ(s().massFlowResult.text, flow) << "Xt " << xt;
+    }
+}
+
+// Zero is within the bound of every box: accepted without a warning, and calculated. From air
+// at 70 F, 100 psig to 10 psig through Cv 1.0 (choked at Xt 0.472: 1922.9 slm).
+TEST_F(CalculatorModel, ZeroInEachBoxIsAcceptedAndCalculated) {
+    struct Case {
+        FlowMode mode;
+        CalculatorBox box;
+        const char* result;
+        bool choked;
+    };
+    const Case cases[] = {
+        {FlowMode::MassFlow, CalculatorBox::Temperature, "2064", true},  // 460 R: 1922.93 x sqrt(530 / 460)
+        {FlowMode::MassFlow, CalculatorBox::InletPressure, "", false},   // below the outlet: no flow
+        {FlowMode::MassFlow, CalculatorBox::OutletPressure, "1922.9", true},
+        {FlowMode::MassFlow, CalculatorBox::Cv, "0", true},
+        {FlowMode::MassFlow, CalculatorBox::XtFactor, "101.2", true},  // Xt 0.001: 114.7 x sqrt(0.001999)
+        {FlowMode::Cv, CalculatorBox::MassFlow, "0", true},
+    };
+    for (const Case& c : cases) {
+        Calculator m;
+        m.setGases(kGases);
+        m.type(CalculatorBox::InletPressure, "100");
+        m.type(CalculatorBox::OutletPressure, "10");
+        m.chooseGas(0);
+        m.chooseMode(c.mode);
+        const unsigned before = m.state().result(c.mode).writes;
+        const CalculatorState& after = m.type(c.box, "0");
+        EXPECT_FALSE(after.warning) << int(c.box);
+        EXPECT_EQ(after.box(c.box), "0") << int(c.box);
+        EXPECT_GT(after.result(c.mode).writes, before) << int(c.box);
+        EXPECT_EQ(after.result(c.mode).text, c.result) << int(c.box);
+        EXPECT_EQ(after.choked, c.choked) << int(c.box);
+    }
+}
+
 TEST_F(CalculatorModel, ClearingABoxCalculatesNothing) {
     workedExample();
     type(CalculatorBox::Temperature, "");

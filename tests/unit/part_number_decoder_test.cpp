@@ -3,15 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <optional>
 
 #include "rules/configurator/configuration_description.h"
 #include "rules/configurator/orderable_configurations.h"
 #include "rules/configurator/pricing.h"
 #include "rules/part_numbers/part_number_text.h"
-#include "tests/support/cascade_walk.h"
-#include "tests/support/model_driver.h"
 
 namespace {
 
@@ -30,55 +27,6 @@ TEST(PartNumberText, ReadsAsPeopleWriteIt) {
         {"\xff\xfe", "\xff\xfe"},
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(normalizedPartNumber(text), expected) << text;
-}
-
-// What a decoded configuration is: the choices, the options and the record, not the
-// picture or captions that depend on the order of the clicks.
-std::vector<std::string> configurationOf(const ConfiguratorState& s) {
-    std::vector<std::string> lines;
-    for (const DescriptionLine& line : describeConfiguration(s)) lines.push_back(std::string(line.text));
-    for (std::size_t i = 0; i < kSegmentCount; ++i) {
-        lines.push_back(std::string(s.record[Segment(i)].code));
-        lines.push_back(std::string(s.record[Segment(i)].price.written()));
-    }
-    return lines;
-}
-
-// Every configuration the walk reaches decodes back to a configuration with its part
-// number and list price, and to the very configuration where the number is unambiguous.
-TEST(PartNumberDecoder, EveryWalkedConfigurationDecodesBack) {
-    std::map<std::string, std::vector<ConfiguratorState>> walked;  // by part number
-    Configurator model;
-    tarvek::testing::CascadeWalk walk(tarvek::testing::ModelControls{&model});
-    walk.afterClick = [&](const tarvek::testing::Click&) {
-        if (!model.state().partNumber.empty()) walked[model.state().partNumber].push_back(model.state());
-    };
-    walk.run();
-
-    const PartNumberDecoder& decoder = partNumberDecoder();
-    std::size_t ambiguous = 0;
-    for (const auto& [partNumber, states] : walked) {
-        const PartNumberDecoding decoded = decoder.decode(partNumber);
-        ASSERT_NE(decoded.status, Status::Unknown) << partNumber << ": " << decoded.explanation;
-        for (const DecodedConfiguration& c : decoded.configurations) {
-            ASSERT_EQ(normalizedPartNumber(c.state.partNumber), normalizedPartNumber(partNumber));
-            Configurator replayed;  // the events lead where the decoder says
-            for (const ConfiguratorEvent& event : c.events) replayed.apply(event);
-            ASSERT_EQ(replayed.state().record, c.state.record) << partNumber;
-        }
-        for (const ConfiguratorState& s : states) {
-            const bool samePrice =
-                std::any_of(decoded.configurations.begin(), decoded.configurations.end(),
-                            [&](const auto& c) { return c.state.listPrice == s.listPrice; });
-            EXPECT_TRUE(samePrice) << partNumber << " $" << listPriceText(s.listPrice);
-            if (decoded.status == Status::Ok) {
-                EXPECT_EQ(configurationOf(decoded.configurations[0].state), configurationOf(s)) << partNumber;
-            }
-        }
-        ambiguous += decoded.status == Status::Ambiguous;
-    }
-    std::printf("%zu walked part numbers decoded back, %zu of them ambiguous; index of %zu states\n",
-                walked.size(), ambiguous, decoder.indexSize());
 }
 
 // Every connection code in every position, followed by every seat, colour and lever suffix the

@@ -39,7 +39,8 @@ const QByteArray kHeader =
 
 TEST(CommandLine, DecodesToCsvWithoutAWindow) {
     // No display at all: the decoder must not need one.
-    const Ran r = run({"--decode", "J310-MX2-2A-MXFX-VS-BK-LS", "-MX2", "T403-GN1-2A-MXFX"});
+    const Ran r =
+        run({"--decode", "J310-MX2-2A-MXFX-VS-BK-LS", "-MX2", "T403-GN1-2A-MXFX", "A310-MX3-4A-M8M8X"});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     const auto lines = r.lines();
     ASSERT_GE(lines.size(), 4);
@@ -52,6 +53,19 @@ TEST(CommandLine, DecodesToCsvWithoutAWindow) {
               "Black,LS - Lever Handle,no,,J310-MX2-2A-MXFX-VS-BK-LS\r");
     EXPECT_EQ(lines[2], "-MX2,ok,140,Diaphragm Valves,MX2 - Standard Series,,,,,,,,,,no,,-MX2\r");
     EXPECT_TRUE(lines[3].startsWith("T403-GN1-2A-MXFX,ok,610,Pressure Regulators,GN1 - Miniature Series,"));
+    // Of two configurations, the one with the fewest choices and then the series' first
+    // connection 1; 110 + 170 + 50 + 30 + 10 + 35.
+    EXPECT_TRUE(
+        r.out.endsWith("\r\nA310-MX3-4A-M8M8X,ambiguous,405,Diaphragm Valves,MX3 - High Flow Series,\"A310 "
+                       "--- Air-Op N.C., Low "
+                       "Pressure\",4A,\"M - Male Face Seal, 1/4 inch Hi Flo\",\"8 - Tube Stub, 1/2 "
+                       "inch\",\"M8 - Male Face Seal, 1/2 "
+                       "inch\",,PCTFE (standard seat),,,yes,\"2 configurations give this part number; the "
+                       "one with the fewest "
+                       "choices is shown.\nConnection 2: \"\"8 - Tube Stub, 1/2 inch\"\" is not standard on "
+                       "MX3 with porting "
+                       "4A\",A310-MX3-4A-M8M8X\r\n"))
+        << r.out.toStdString();
 }
 
 TEST(CommandLine, ExitStatusSaysWhetherEveryNumberWasDecoded) {

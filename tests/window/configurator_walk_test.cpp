@@ -16,15 +16,16 @@ using namespace tarvek;
 TEST(ConfiguratorWalk, TheWindowShowsTheConfiguratorAfterEveryClick) {
     WindowDriver d;
     Configurator mirror;  // the same clicks on a configurator of its own
-    ASSERT_TRUE(tarvek::testing::showsState(d.window, mirror.state())) << "at start";
+    tarvek::testing::ShownState shows(d.window);
+    ASSERT_TRUE(shows(mirror.state())) << "at start";
     tarvek::testing::ConfiguratorWalk walk(d.window);
     std::set<std::string> configurations;
     walk.afterClick = [&](const tarvek::testing::Click& click) {
         if (::testing::Test::HasFatalFailure()) return;
         tarvek::testing::replay(mirror, click);
-        ASSERT_TRUE(tarvek::testing::showsState(d.window, mirror.state()))
-            << controlOf(click) << ' ' << click.entry;
-        configurations.insert(d.text("lblPartNumber") + " $" + d.text("lblPrice"));
+        ASSERT_TRUE(shows(mirror.state())) << controlOf(click) << ' ' << click.entry;
+        configurations.insert(mirror.state().partNumber + " $" +
+                              tarvek::listPriceText(mirror.state().listPrice));
     };
     QElapsedTimer timer;
     timer.start();

@@ -70,6 +70,20 @@ TEST_F(Finder, AWrongNumberChangesNothingAndIsExplainedBesideTheField) {
     EXPECT_NE(d.text("lblFindResult").find("a porting (-2A"), std::string::npos) << d.text("lblFindResult");
 }
 
+// Of the two configurations that give this number, the one with the fewest choices is set,
+// and on equal terms the one whose connection 1 comes first in the series' list.
+TEST_F(Finder, AnAmbiguousNumberSetsTheConfigurationRankedFirst) {
+    EXPECT_TRUE(d.window.findPartNumber(QStringLiteral("A310-MX3-4A-M8M8X")));
+    EXPECT_EQ(d.list("lstConn1")->currentText(), "M - Male Face Seal, 1/4 inch Hi Flo");
+    EXPECT_EQ(d.list("lstConn2")->currentText(), "8 - Tube Stub, 1/2 inch");
+    EXPECT_EQ(d.list("lstConn3")->currentText(), "M8 - Male Face Seal, 1/2 inch");
+    EXPECT_EQ(d.text("lblPartNumber"), "A310-MX3-4A-M8M8X");
+    EXPECT_EQ(d.text("lblPrice"), "405");  // 110 + 170 + 50 + 30 + 10 + 35
+    EXPECT_TRUE(d.shown("lblNS1"));        // a numbered tube stub in position 2
+    EXPECT_EQ(d.text("lblFindResult"),
+              "2 configurations give A310-MX3-4A-M8M8X; the one with the fewest choices is set.");
+}
+
 // However long the explanation, all of it shows where the user reads it; the keyboard and a
 // screen reader reach it after the field; its tooltip and description follow every lookup.
 TEST_F(Finder, TheWholeAnswerShowsAndFollowsEachLookup) {

@@ -20,68 +20,95 @@
 
 namespace tarvek::testing {
 
+// The page's controls, found once by their object names: a walk compares after every click.
+class ShownState {
+  public:
+    explicit ShownState(frmTarvekProducts& window) : window_(window) {}
+
+    ::testing::AssertionResult operator()(const ConfiguratorState& s) {
+        std::string differences;
+        const auto expect = [&](bool same, const std::string& what) {
+            if (!same) differences += what + "; ";
+        };
+        const auto& kCaptions = form::kListCaptions;
+        for (std::size_t i = 0; i < kListCount; ++i) {
+            const ListState& l = s.lists[i];
+            auto* list = lists_[i];
+            bool sameEntries = list->count() == int(l.entries.size());
+            for (int e = 0; sameEntries && e < list->count(); ++e)
+                sameEntries = list->itemText(e).toStdString() == l.entries[std::size_t(e)];
+            expect(sameEntries, std::string(form::kLists[i]) + " entries");
+            expect(list->currentIndex() == l.chosen, std::string(form::kLists[i]) + " choice");
+            expect(list->isEnabled() == l.enabled, std::string(form::kLists[i]) + " enabled");
+            expect(activeAs(captions_[i], s.captionActive[i]), kCaptions[i]);
+        }
+        expect(activeAs(seatFrame_, s.seatFrameActive), "fraOptionsSeat");
+        expect(activeAs(colourFrame_, s.colourFrameActive), "fraOptionsColor");
+        for (std::size_t i = 0; i < kOptionCount; ++i) {
+            const OptionState& o = s.options[i];
+            expect(options_[i]->text().toStdString() == o.caption && options_[i]->isEnabled() == o.enabled &&
+                       options_[i]->isChecked() == o.checked,
+                   form::kOptions[i]);
+        }
+        expect(partNumber_->text().toStdString() == s.partNumber, "lblPartNumber");
+        expect(price_->text().toStdString() == listPriceText(s.listPrice), "lblPrice");
+        expect(discount_->text().toStdString() == s.discount && discount_->isEnabled() == s.discountEnabled,
+               "txtDiscount");
+        expect(netPrice_->text().toStdString() == netPriceText(s.netPrice), "lblNetPrice");
+        for (std::size_t i = 0; i < kPriceControls.size(); ++i)
+            expect(priceControls_[i]->isHidden() != s.pricesShown, kPriceControls[i]);
+        expect(banner_->isHidden() != s.nonStandardBanner, "lblNS1");
+        expect(valveDescription_->text().toStdString() == s.valveDescription &&
+                   valveDescription_->isHidden() != s.valveDescriptionShown,
+               "lblValveDescription");
+        expect(vBlock_->isHidden() != s.vBlockNoteShown, "lblVBlock");
+        expect(compartFittings_->isHidden() != s.compartFittingsNoteShown, "lblCompartFittings");
+        expect(wikaGauges_->isHidden() != s.wikaGaugesNoteShown, "lblWikaGauges");
+        expect(picture_->pictureName().toStdString() == s.picture && picture_->isHidden() != s.pictureShown,
+               "imgPicture");
+        expect(pictureFrame_->title().toStdString() == s.pictureCaption, "fraPicture");
+        expect(window_.configurator().record() == s.record, "record");
+
+        if (differences.empty()) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "the window differs from the model in: " << differences;
+    }
+
+  private:
+    template <typename T>
+    T* find(const char* name) const {
+        return window_.findChild<T*>(QString::fromLatin1(name));
+    }
+    template <typename T, std::size_t N>
+    std::array<T*, N> findAll(const std::array<const char*, N>& names) const {
+        std::array<T*, N> found;
+        for (std::size_t i = 0; i < N; ++i) found[i] = find<T>(names[i]);
+        return found;
+    }
+    static bool activeAs(const QWidget* w, bool active) {
+        return w->isEnabled() == active && w->font().bold() == active;
+    }
+
+    static constexpr std::array<const char*, 6> kPriceControls = {"lblPrice", "txtDiscount", "lblNetPrice",
+                                                                  "Label3",   "Label6",      "Label4"};
+
+    frmTarvekProducts& window_;
+    const std::array<QComboBox*, kListCount> lists_ = findAll<QComboBox>(form::kLists);
+    const std::array<QWidget*, kListCount> captions_ = findAll<QWidget>(form::kListCaptions);
+    const std::array<QAbstractButton*, kOptionCount> options_ = findAll<QAbstractButton>(form::kOptions);
+    const std::array<QWidget*, kPriceControls.size()> priceControls_ = findAll<QWidget>(kPriceControls);
+    QWidget *seatFrame_ = find<QWidget>("fraOptionsSeat"), *colourFrame_ = find<QWidget>("fraOptionsColor");
+    QLabel *partNumber_ = find<QLabel>("lblPartNumber"), *price_ = find<QLabel>("lblPrice"),
+           *netPrice_ = find<QLabel>("lblNetPrice"), *valveDescription_ = find<QLabel>("lblValveDescription");
+    QLineEdit* discount_ = find<QLineEdit>("txtDiscount");
+    QWidget *banner_ = find<QWidget>("lblNS1"), *vBlock_ = find<QWidget>("lblVBlock"),
+            *compartFittings_ = find<QWidget>("lblCompartFittings"),
+            *wikaGauges_ = find<QWidget>("lblWikaGauges");
+    PictureBox* picture_ = find<PictureBox>("imgPicture");
+    QGroupBox* pictureFrame_ = find<QGroupBox>("fraPicture");
+};
+
 inline ::testing::AssertionResult showsState(frmTarvekProducts& window, const ConfiguratorState& s) {
-    const auto find = [&](const char* name) { return window.findChild<QWidget*>(QString::fromLatin1(name)); };
-    const auto text = [&](const char* name) -> std::string {
-        QWidget* w = find(name);
-        if (auto* label = qobject_cast<QLabel*>(w)) return label->text().toStdString();
-        if (auto* box = qobject_cast<QLineEdit*>(w)) return box->text().toStdString();
-        return qobject_cast<QGroupBox*>(w)->title().toStdString();
-    };
-    const auto active = [&](const char* name) {
-        return find(name)->isEnabled() && find(name)->font().bold();
-    };
-    const auto inactive = [&](const char* name) {
-        return !find(name)->isEnabled() && !find(name)->font().bold();
-    };
-    std::string differences;
-    const auto expect = [&](bool same, const std::string& what) {
-        if (!same) differences += what + "; ";
-    };
-
-    const auto& kCaptions = form::kListCaptions;
-    for (std::size_t i = 0; i < kListCount; ++i) {
-        const ListState& l = s.lists[i];
-        auto* list = qobject_cast<QComboBox*>(find(form::kLists[i]));
-        bool sameEntries = list->count() == int(l.entries.size());
-        for (int e = 0; sameEntries && e < list->count(); ++e)
-            sameEntries = list->itemText(e).toStdString() == l.entries[std::size_t(e)];
-        expect(sameEntries, std::string(form::kLists[i]) + " entries");
-        expect(list->currentIndex() == l.chosen, std::string(form::kLists[i]) + " choice");
-        expect(list->isEnabled() == l.enabled, std::string(form::kLists[i]) + " enabled");
-        expect(s.captionActive[i] ? active(kCaptions[i]) : inactive(kCaptions[i]), kCaptions[i]);
-    }
-    expect(s.seatFrameActive ? active("fraOptionsSeat") : inactive("fraOptionsSeat"), "fraOptionsSeat");
-    expect(s.colourFrameActive ? active("fraOptionsColor") : inactive("fraOptionsColor"), "fraOptionsColor");
-    for (std::size_t i = 0; i < kOptionCount; ++i) {
-        auto* button = qobject_cast<QAbstractButton*>(find(form::kOptions[i]));
-        const OptionState& o = s.options[i];
-        expect(button->text().toStdString() == o.caption && button->isEnabled() == o.enabled &&
-                   button->isChecked() == o.checked,
-               form::kOptions[i]);
-    }
-    expect(text("lblPartNumber") == s.partNumber, "lblPartNumber");
-    expect(text("lblPrice") == listPriceText(s.listPrice), "lblPrice");
-    expect(text("txtDiscount") == s.discount && find("txtDiscount")->isEnabled() == s.discountEnabled,
-           "txtDiscount");
-    expect(text("lblNetPrice") == netPriceText(s.netPrice), "lblNetPrice");
-    for (const char* price : {"lblPrice", "txtDiscount", "lblNetPrice", "Label3", "Label6", "Label4"})
-        expect(find(price)->isHidden() != s.pricesShown, price);
-    expect(find("lblNS1")->isHidden() != s.nonStandardBanner, "lblNS1");
-    expect(text("lblValveDescription") == s.valveDescription &&
-               find("lblValveDescription")->isHidden() != s.valveDescriptionShown,
-           "lblValveDescription");
-    expect(find("lblVBlock")->isHidden() != s.vBlockNoteShown, "lblVBlock");
-    expect(find("lblCompartFittings")->isHidden() != s.compartFittingsNoteShown, "lblCompartFittings");
-    expect(find("lblWikaGauges")->isHidden() != s.wikaGaugesNoteShown, "lblWikaGauges");
-    auto* picture = qobject_cast<PictureBox*>(find("imgPicture"));
-    expect(picture->pictureName().toStdString() == s.picture && picture->isHidden() != s.pictureShown,
-           "imgPicture");
-    expect(text("fraPicture") == s.pictureCaption, "fraPicture");
-    expect(window.configurator().record() == s.record, "record");
-
-    if (differences.empty()) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "the window differs from the model in: " << differences;
+    return ShownState(window)(s);
 }
 
 }  // namespace tarvek::testing
