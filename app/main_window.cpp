@@ -15,6 +15,7 @@
 #include "app/desktop/visible_focus.h"
 #include "app/literature/literature.h"
 #include "app/quote/quote_actions.h"
+#include "app/quote/quote_page.h"
 #include "app/window_pictures.h"
 #include "ui_main_window.h"
 
@@ -74,6 +75,8 @@ frmTarvekProducts::frmTarvekProducts(QWidget* parent)
         std::initializer_list<QWidget*>{ui->tabLiterature, ui->tabTechnical});
     new tarvek::QuoteActions(*configurator_,
                              {ui->tabConfigurator, ui->lblPartNumber, ui->Label1, ui->txtDiscount});
+    quotePage_ = new tarvek::QuotePage(
+        *configurator_, {ui->SSTab1, ui->tabConfigurator, ui->Label1, ui->lblPartNumber, ui->txtDiscount});
     Form_Load();
 }
 

@@ -1,5 +1,6 @@
 // The catalogue's one window: three pages (configurator, literature, technical
-// information) whose controls are wired to the subsystems that handle them.
+// information) and the quote page after them,
+// whose controls are wired to the subsystems that handle them.
 #pragma once
 
 #include <QWidget>
@@ -14,6 +15,7 @@ class PartNumberFinder;
 class Calculator;
 class CalculatorViews;
 class Literature;
+class QuotePage;
 }  // namespace tarvek
 
 class frmTarvekProducts : public QWidget {
@@ -25,6 +27,7 @@ class frmTarvekProducts : public QWidget {
     tarvek::ConfiguratorPage& configurator() { return *configurator_; }
     tarvek::Calculator& calculator() { return *calculator_; }
     tarvek::Literature& literature() { return *literature_; }
+    tarvek::QuotePage& quotePage() { return *quotePage_; }
 
     // Sets the configurator to a part number, or explains beside the find field why not.
     bool findPartNumber(const QString& partNumber);
@@ -39,4 +42,5 @@ class frmTarvekProducts : public QWidget {
     std::unique_ptr<tarvek::CalculatorViews> calculatorViews_;
     std::unique_ptr<tarvek::Literature> literature_;
     tarvek::PartNumberFinder* finder_ = nullptr;
+    tarvek::QuotePage* quotePage_ = nullptr;
 };

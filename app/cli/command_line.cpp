@@ -17,6 +17,7 @@ using Action = CommandLine::Action;
 struct ModeOption {
     std::string_view name;
     bool takesValue;
+    bool required = false;
 };
 
 // A mode without a window: the option that chooses it, what follows it and what it may repeat.
@@ -26,14 +27,19 @@ struct Mode {
     std::span<const ModeOption> options;
     bool takesOperands;      // everything after the option is an operand (part numbers may begin with a dash)
     std::string_view needs;  // the usage error when nothing follows
+    bool takesValue = false;  // the option itself takes a value, kept as its own (option, value)
 };
 
-constexpr std::array<Mode, 1> kModes = {{
+constexpr ModeOption kQuoteOptions[] = {{"--output", true, true}, {"--discount", true}, {"--customer", true}};
+
+constexpr std::array<Mode, 2> kModes = {{
     {"--decode",
      Action::Decode,
      {},
      true,
      "--decode needs part numbers, or - to read them from standard input"},
+    {"--quote", Action::Quote, kQuoteOptions, false, "--quote needs a file of part numbers (LINES.csv)",
+     true},
 }};
 
 // Qt's own options, which the window passes to Qt: with a value, or alone.
@@ -78,7 +84,12 @@ CommandLine parseMode(const Mode& mode, int i, int argc, const char* const* argv
         if (command.numbers.empty()) return usageError(std::string(mode.needs));
         return command;
     }
-    for (int k = i + 1; k < argc; ++k) {
+    int k = i + 1;
+    if (mode.takesValue) {
+        if (k >= argc) return usageError(std::string(mode.needs));
+        command.options.emplace_back(mode.option, argv[k++]);
+    }
+    for (; k < argc; ++k) {
         const std::string_view arg = argv[k];
         const std::string_view name = arg.substr(0, arg.find('='));
         const auto option = std::find_if(mode.options.begin(), mode.options.end(),
@@ -95,6 +106,12 @@ CommandLine parseMode(const Mode& mode, int i, int argc, const char* const* argv
         } else {
             return usageError(std::string(name) + " needs a value");
         }
+    }
+    for (const ModeOption& option : mode.options) {
+        const std::size_t given = command.values(option.name).size();
+        if (option.required && given == 0)
+            return usageError(std::string(mode.option) + " needs " + std::string(option.name));
+        if (given > 1) return usageError(std::string(option.name) + " is given twice");
     }
     return command;
 }
@@ -147,18 +164,26 @@ std::string usageText() {
     return "Usage: tarvek-catalog [--part NUMBER]\n"
            "       tarvek-catalog --decode NUMBER...\n"
            "       tarvek-catalog --decode -\n"
+           "       tarvek-catalog --quote LINES.csv --output FILE [--discount N] [--customer TEXT]\n"
            "\n"
            "The Tarvek Products Catalog: configure and price valves, regulators and fittings.\n"
            "\n"
            "  --part NUMBER     open the window with the configuration of this part number\n"
            "  --decode NUMBER   print the configurations of part numbers as CSV, without a window;\n"
            "                    - reads one part number per line from standard input\n"
+           "  --quote LINES.csv build a quote of the part numbers in LINES.csv (a header row\n"
+           "                    with part_number, quantity and optionally discount; - reads\n"
+           "                    standard input), without a window:\n"
+           "    --output FILE   written as .csv, .xlsx, .pdf or .tquote (the quote document)\n"
+           "    --discount N    the quote's discount in percent, for lines without their own\n"
+           "    --customer TEXT the customer the quote is for\n"
            "  --help            show this help\n"
            "  --version         show the catalogue's version\n"
            "\n"
-           "Exit status without a window: 0 when everything was answered (every number decoded),\n"
-           "1 when some input had no answer (a number was not decoded), 2 for a wrong command\n"
-           "line, 3 when the input could not be read or the output not written.\n";
+           "Exit status without a window: 0 when everything was answered (every number decoded or\n"
+           "added to the quote), 1 when some input had no answer (a number was not decoded or not\n"
+           "added), 2 for a wrong command line, 3 when the input could not be read or the output\n"
+           "not written.\n";
 }
 
 std::string versionText() { return "tarvek-catalog " TARVEK_VERSION "\n"; }

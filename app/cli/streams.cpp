@@ -2,8 +2,8 @@
 
 #include <unistd.h>
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace tarvek {
