@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <ostream>
 
@@ -84,6 +85,11 @@ QString write(Format format, const QString& path, const Quotation& quotation, co
             int argc = 3;
             char platform[] = "-platform", offscreen[] = "offscreen";
             char* argv[] = {const_cast<char*>(program), platform, offscreen, nullptr};
+            // Qt's own notes (no runtime folder, …) are not the tool's to print.
+            qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+                if (type == QtCriticalMsg || type == QtFatalMsg)
+                    std::fprintf(stderr, "%s\n", qPrintable(message));
+            });
             QGuiApplication app(argc, argv);
             return writeQuotationPdf(path, quotationSheet(quotation, true, brandPicture()));
         }

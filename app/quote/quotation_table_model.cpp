@@ -53,9 +53,8 @@ QVariant QuotationTableModel::data(const QModelIndex& index, int role) const {
                     return qstr(line.partNumber);
                 case Description:
                     return qstr(line.description);
-                case Quantity:
-                    return role == Qt::EditRole ? QVariant(line.quantity)
-                                                : QVariant(QString::number(line.quantity));
+                case Quantity:  // text, so that its editor takes anything and the model says what is wrong
+                    return QString::number(line.quantity);
                 case ListPrice:
                     return qstr(moneyText(line.listPrice));
                 case Discount:

@@ -1,19 +1,15 @@
 #include "app/quote/quotation_workbook.h"
 
-#include <unistd.h>
 #include <xlsxwriter.h>
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryFile>
 #include <array>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "app/controls.h"
+#include "app/quote/quotation_files.h"
 
 namespace tarvek {
 namespace {
@@ -107,37 +103,28 @@ void writeSummary(lxw_workbook* book, const Formats& f, const Quotation& q, bool
     worksheet_write_string(sheet, row, 1, "US dollars", nullptr);
 }
 
-// The file as written reaches the disk before it takes the place of the old one.
-bool syncFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadWrite) && ::fsync(file.handle()) == 0;
-}
-
 }  // namespace
 
 QString writeQuotationWorkbook(const QString& path, const Quotation& quotation, bool withPrices) {
-    // A temporary file beside the target: the rename that replaces the old file stays on one disk.
-    QTemporaryFile temporary(
-        QFileInfo(path).absoluteDir().filePath(QStringLiteral(".tarvek-quote-XXXXXX.xlsx")));
-    if (!temporary.open()) return QStringLiteral("cannot write in the folder: ") + temporary.errorString();
-    temporary.close();
-    const QByteArray temporaryPath = QFile::encodeName(temporary.fileName());
+    // libxlsxwriter writes to a file name: a scratch file first, then its bytes put in place
+    // atomically, with the permissions a new file gets.
+    QTemporaryFile scratch(QDir::temp().filePath(QStringLiteral("tarvek-quote-XXXXXX.xlsx")));
+    if (!scratch.open()) return QStringLiteral("cannot write a temporary file: ") + scratch.errorString();
+    const QByteArray scratchPath = QFile::encodeName(scratch.fileName());
 
     lxw_workbook_options options{};
     options.constant_memory = LXW_FALSE;
-    lxw_workbook* book = workbook_new_opt(temporaryPath.constData(), &options);
+    lxw_workbook* book = workbook_new_opt(scratchPath.constData(), &options);
     if (!book) return QStringLiteral("cannot start the workbook");
     const Formats formats(book);
     writeLines(book, formats, quotation, withPrices);
     writeSummary(book, formats, quotation, withPrices);
     if (const lxw_error error = workbook_close(book); error != LXW_NO_ERROR)
         return QStringLiteral("cannot write the workbook: ") + QString::fromUtf8(lxw_strerror(error));
-    if (!syncFile(temporary.fileName())) return QStringLiteral("cannot write the workbook to the disk");
-    if (std::rename(temporaryPath.constData(), QFile::encodeName(path).constData()) != 0)
-        return QStringLiteral("cannot put the workbook in place: ") +
-               QString::fromLocal8Bit(std::strerror(errno));
-    temporary.setAutoRemove(false);  // it is the workbook now
-    return {};
+    QFile written(scratch.fileName());
+    if (!written.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot read the workbook back: ") + written.errorString();
+    return writeAtomically(path, written.readAll());
 }
 
 }  // namespace tarvek

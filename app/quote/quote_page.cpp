@@ -453,8 +453,10 @@ int QuotePage::currentRow() const {
 
 void QuotePage::selectRow(int row) {
     if (row < 0 || row >= model_->rowCount()) return;
-    table_->setCurrentIndex(model_->index(row, QuotationTableModel::PartNumber));
-    table_->selectRow(row);
+    // The row alone, whatever keys are held while an action runs.
+    table_->selectionModel()->setCurrentIndex(
+        model_->index(row, QuotationTableModel::PartNumber),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     table_->scrollTo(model_->index(row, 0));
 }
 
