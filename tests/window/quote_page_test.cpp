@@ -4,6 +4,7 @@
 // offered for saving, and prices kept out of everything while they are hidden.
 #include <QApplication>
 #include <QClipboard>
+#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -236,6 +237,33 @@ TEST_F(QuotePageTest, SavedReopenedAndPricedAgain) {
     // A reopened line goes back to the configurator.
     ASSERT_TRUE(d.page().showLineInConfigurator(0));
     EXPECT_EQ(d.text("lblPartNumber"), "A310-MX2-2A-MXFX-VS");
+}
+
+TEST_F(QuotePageTest, SavingWritesTheQuoteAndTheRecentListAndNothingElse) {
+    const auto files = [](const QString& root) {
+        QStringList found;
+        QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) found << it.next().mid(root.size() + 1);
+        found.sort();
+        return found;
+    };
+    add(kTypicalValveSteps);
+    EXPECT_TRUE(files(folder.path()).isEmpty());
+    EXPECT_TRUE(files(settings.folder.path()).isEmpty());  // adding is no reason to write
+    ASSERT_TRUE(d.page().saveAs(file("first.tquote")));
+    ASSERT_TRUE(d.page().saveAs(file("second.tquote")));
+    ASSERT_TRUE(d.page().save());
+    EXPECT_EQ(files(folder.path()), (QStringList{"first.tquote", "second.tquote"}));
+    EXPECT_EQ(files(settings.folder.path()), QStringList{"Tarvek/Catalog.conf"});
+    EXPECT_EQ(d.page().recentFiles(), (QStringList{file("second.tquote"), file("first.tquote")}));
+    // Ten at most, the latest first; a file opened again moves to the top.
+    for (int i = 0; i < 12; ++i)
+        ASSERT_TRUE(d.page().saveAs(folder.filePath(QStringLiteral("q%1.tquote").arg(i))));
+    ASSERT_TRUE(d.page().open(file("first.tquote")));
+    const QStringList recent = d.page().recentFiles();
+    ASSERT_EQ(recent.size(), 10);
+    EXPECT_EQ(recent[0], file("first.tquote"));
+    EXPECT_EQ(recent[1], folder.filePath(QStringLiteral("q11.tquote")));
 }
 
 TEST_F(QuotePageTest, ADamagedNewerOrForeignFileLeavesTheOpenQuoteAlone) {
