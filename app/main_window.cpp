@@ -73,10 +73,10 @@ frmTarvekProducts::frmTarvekProducts(QWidget* parent)
             &tarvek::CalculatorViews::refresh);
     literature_ = std::make_unique<tarvek::Literature>(
         std::initializer_list<QWidget*>{ui->tabLiterature, ui->tabTechnical});
-    new tarvek::QuoteActions(*configurator_,
-                             {ui->tabConfigurator, ui->lblPartNumber, ui->Label1, ui->txtDiscount});
-    quotePage_ = new tarvek::QuotePage(
-        *configurator_, {ui->SSTab1, ui->tabConfigurator, ui->Label1, ui->lblPartNumber, ui->txtDiscount});
+    const auto* quoteActions = new tarvek::QuoteActions(
+        *configurator_, {ui->tabConfigurator, ui->lblPartNumber, ui->Label1, ui->txtDiscount});
+    quotePage_ = new tarvek::QuotePage(*configurator_, {ui->SSTab1, ui->tabConfigurator, ui->Label1,
+                                                        ui->lblPartNumber, quoteActions->lastButton()});
     Form_Load();
 }
 

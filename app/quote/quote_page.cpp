@@ -49,6 +49,14 @@ QToolButton* toolButton(QWidget* parent, QAction* action, const char* name) {
     return button;
 }
 
+// A row or block of the page, named so that tools and tests find the page it is on.
+QWidget* part(QWidget* page, const char* name, const QString& accessibleName) {
+    auto* widget = new QWidget(page);
+    widget->setObjectName(QLatin1String(name));
+    widget->setAccessibleName(accessibleName);
+    return widget;
+}
+
 }  // namespace
 
 QuotePage::QuotePage(ConfiguratorPage& configurator, const QuotePageControls& controls)
@@ -181,45 +189,48 @@ void QuotePage::buildPage(const QuotePageControls& controls) {
 }
 
 QWidget* QuotePage::buildToolbar() {
-    auto* bar = new QWidget(page_);
+    auto* bar = part(page_, "quoteFileBar", QStringLiteral("Quote files"));
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
-    row->addWidget(toolButton(bar, new_, "cmdNewQuote"));
-    row->addWidget(toolButton(bar, open_, "cmdOpenQuote"));
+    row->addWidget(toolButton(bar, new_, "cmdQuoteNew"));
+    row->addWidget(toolButton(bar, open_, "cmdQuoteOpen"));
     auto* recent = new QToolButton(bar);
-    recent->setObjectName(QStringLiteral("cmdRecentQuotes"));
+    recent->setObjectName(QStringLiteral("cmdQuoteRecent"));
     recent->setText(QStringLiteral("Recent"));
     recent->setAccessibleName(QStringLiteral("Recent quotes"));
     recentMenu_ = new QMenu(recent);
-    recentMenu_->setObjectName(QStringLiteral("mnuRecentQuotes"));
+    recentMenu_->setObjectName(QStringLiteral("mnuQuoteRecent"));
+    recentMenu_->setAccessibleName(QStringLiteral("Recent quotes"));
     recent->setMenu(recentMenu_);
     recent->setPopupMode(QToolButton::InstantPopup);
     // Read when it opens: the settings are not touched at start-up.
     connect(recentMenu_, &QMenu::aboutToShow, this, &QuotePage::fillRecentMenu);
     row->addWidget(recent);
-    row->addWidget(toolButton(bar, save_, "cmdSaveQuote"));
-    row->addWidget(toolButton(bar, saveAs_, "cmdSaveQuoteAs"));
+    row->addWidget(toolButton(bar, save_, "cmdQuoteSave"));
+    row->addWidget(toolButton(bar, saveAs_, "cmdQuoteSaveAs"));
     row->addSpacing(8);
-    row->addWidget(toolButton(bar, import_, "cmdImportLines"));
+    row->addWidget(toolButton(bar, import_, "cmdQuoteImport"));
     auto* exportButton = new QToolButton(bar);
-    exportButton->setObjectName(QStringLiteral("cmdExportQuote"));
+    exportButton->setObjectName(QStringLiteral("cmdQuoteExport"));
     exportButton->setText(QStringLiteral("Export"));
     exportButton->setAccessibleName(QStringLiteral("Export quote"));
     auto* exportMenu = new QMenu(exportButton);
+    exportMenu->setObjectName(QStringLiteral("mnuQuoteExport"));
+    exportMenu->setAccessibleName(QStringLiteral("Export formats"));
     exportMenu->addActions({exportCsv_, exportXlsx_, exportPdf_});
     exportButton->setMenu(exportMenu);
     exportButton->setPopupMode(QToolButton::InstantPopup);
     row->addWidget(exportButton);
-    row->addWidget(toolButton(bar, print_, "cmdPrintQuotation"));
+    row->addWidget(toolButton(bar, print_, "cmdQuotePrint"));
     row->addStretch(1);
-    row->addWidget(toolButton(bar, undo_, "cmdUndoQuote"));
-    row->addWidget(toolButton(bar, redo_, "cmdRedoQuote"));
+    row->addWidget(toolButton(bar, undo_, "cmdQuoteUndo"));
+    row->addWidget(toolButton(bar, redo_, "cmdQuoteRedo"));
     return bar;
 }
 
 QWidget* QuotePage::buildHeader() {
-    auto* header = new QWidget(page_);
+    auto* header = part(page_, "quoteHeader", QStringLiteral("Quote header"));
     auto* grid = new QGridLayout(header);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(6);
@@ -280,18 +291,18 @@ QWidget* QuotePage::buildHeader() {
 }
 
 QWidget* QuotePage::buildLineButtons() {
-    auto* bar = new QWidget(page_);
+    auto* bar = part(page_, "quoteLineBar", QStringLiteral("Quote lines' buttons"));
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
-    row->addWidget(toolButton(bar, paste_, "cmdPasteLines"));
-    row->addWidget(toolButton(bar, up_, "cmdLineUp"));
-    row->addWidget(toolButton(bar, down_, "cmdLineDown"));
-    row->addWidget(toolButton(bar, duplicate_, "cmdDuplicateLine"));
-    row->addWidget(toolButton(bar, delete_, "cmdDeleteLines"));
+    row->addWidget(toolButton(bar, paste_, "cmdQuotePaste"));
+    row->addWidget(toolButton(bar, up_, "cmdQuoteLineUp"));
+    row->addWidget(toolButton(bar, down_, "cmdQuoteLineDown"));
+    row->addWidget(toolButton(bar, duplicate_, "cmdQuoteDuplicate"));
+    row->addWidget(toolButton(bar, delete_, "cmdQuoteDelete"));
     row->addStretch(1);
-    row->addWidget(toolButton(bar, show_, "cmdShowLine"));
-    row->addWidget(toolButton(bar, update_, "cmdUpdateLine"));
+    row->addWidget(toolButton(bar, show_, "cmdQuoteShowLine"));
+    row->addWidget(toolButton(bar, update_, "cmdQuoteUpdateLine"));
     return bar;
 }
 
