@@ -10,8 +10,8 @@
 namespace tarvek {
 namespace {
 
-const char* const kHeadings[] = {"#",        "Part Number", "Description",  "Qty",
-                                 "List US$", "Discount %",  "Net Unit US$", "Extended US$"};
+const char* const kHeadings[] = {"#",        "Part Number", "Description", "Qty",
+                                 "List US$", "Disc. %",     "Net US$",     "Amount US$"};
 
 }  // namespace
 
@@ -56,7 +56,7 @@ QVariant QuotationTableModel::data(const QModelIndex& index, int role) const {
                 case Quantity:  // text, so that its editor takes anything and the model says what is wrong
                     return QString::number(line.quantity);
                 case ListPrice:
-                    return qstr(moneyText(line.listPrice));
+                    return qstr(groupedText(line.listPrice));
                 case Discount:
                     // A line's own discount as it is; the quotation's in brackets.
                     if (role == Qt::EditRole)
@@ -65,12 +65,17 @@ QVariant QuotationTableModel::data(const QModelIndex& index, int role) const {
                                ? qstr(percentText(*line.discount))
                                : QLatin1Char('(') + qstr(percentText(price.discount)) + QLatin1Char(')');
                 case UnitNet:
-                    return qstr(moneyText(price.unitNet));
+                    return qstr(groupedText(price.unitNet));
                 case Extended:
-                    return qstr(moneyText(price.extended));
+                    return qstr(groupedText(price.extended));
                 default:
                     return {};
             }
+        case Qt::AccessibleTextRole:
+            // Read out with its currency, which the column's caption shows on screen.
+            if (isPriceColumn(column) && column != Discount)
+                return data(index, Qt::DisplayRole).toString() + QStringLiteral(" US dollars");
+            return {};
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(column == PartNumber || column == Description
                                            ? Qt::AlignLeft | Qt::AlignVCenter

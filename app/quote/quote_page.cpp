@@ -140,7 +140,7 @@ void QuotePage::buildPage(const QuotePageControls& controls) {
     show_ = action("actShowLine", QStringLiteral("&Show in configurator"), {}, page_);
 
     auto* layout = new QVBoxLayout(page_);
-    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
     layout->addWidget(buildToolbar());
     layout->addWidget(buildHeader());
@@ -149,6 +149,10 @@ void QuotePage::buildPage(const QuotePageControls& controls) {
     table_ = new QTableView(page_);
     table_->setObjectName(QStringLiteral("quoteLines"));
     table_->setAccessibleName(QStringLiteral("Quote lines"));
+    // Del deletes lines only from the table: in a text box it deletes a character.
+    page_->removeAction(delete_);
+    delete_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    table_->addAction(delete_);
     table_->setModel(model_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
@@ -159,8 +163,15 @@ void QuotePage::buildPage(const QuotePageControls& controls) {
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     table_->horizontalHeader()->setStretchLastSection(false);
-    const int widths[] = {30, 170, 220, 50, 90, 70, 90, 100};
-    for (int c = 0; c < QuotationTableModel::ColumnCount; ++c) table_->setColumnWidth(c, widths[c]);
+    // Every column in view on the catalogue's page: the description takes what is left, and
+    // shows whole in its tooltip.
+    const int digit = table_->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    const double widths[] = {3.5, 20, 0, 5, 9, 7, 9, 11};  // in digits
+    for (int c = 0; c < QuotationTableModel::ColumnCount; ++c)
+        if (widths[c] > 0) table_->setColumnWidth(c, int(widths[c] * digit));
+    table_->horizontalHeader()->setSectionResizeMode(QuotationTableModel::Description, QHeaderView::Stretch);
+    table_->horizontalHeader()->setMinimumSectionSize(3 * digit);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
     layout->addWidget(table_, 1);
 
     message_ = new QLabel(page_);
@@ -194,22 +205,21 @@ QWidget* QuotePage::buildToolbar() {
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
     row->addWidget(toolButton(bar, new_, "cmdQuoteNew"));
-    row->addWidget(toolButton(bar, open_, "cmdQuoteOpen"));
-    auto* recent = new QToolButton(bar);
-    recent->setObjectName(QStringLiteral("cmdQuoteRecent"));
-    recent->setText(QStringLiteral("Recent"));
-    recent->setAccessibleName(QStringLiteral("Recent quotes"));
-    recentMenu_ = new QMenu(recent);
+    // Open, with the recent quotes on its arrow: one button's width.
+    QToolButton* openButton = toolButton(bar, open_, "cmdQuoteOpen");
+    recentMenu_ = new QMenu(openButton);
     recentMenu_->setObjectName(QStringLiteral("mnuQuoteRecent"));
     recentMenu_->setAccessibleName(QStringLiteral("Recent quotes"));
-    recent->setMenu(recentMenu_);
-    recent->setPopupMode(QToolButton::InstantPopup);
+    recentMenu_->setTitle(QStringLiteral("Recent quotes"));
+    openButton->setMenu(recentMenu_);
+    openButton->setPopupMode(QToolButton::MenuButtonPopup);
+    openButton->setToolTip(open_->toolTip() + QStringLiteral("; the arrow lists the recent quotes"));
     // Read when it opens: the settings are not touched at start-up.
     connect(recentMenu_, &QMenu::aboutToShow, this, &QuotePage::fillRecentMenu);
-    row->addWidget(recent);
+    row->addWidget(openButton);
     row->addWidget(toolButton(bar, save_, "cmdQuoteSave"));
     row->addWidget(toolButton(bar, saveAs_, "cmdQuoteSaveAs"));
-    row->addSpacing(8);
+    row->addSpacing(6);
     row->addWidget(toolButton(bar, import_, "cmdQuoteImport"));
     auto* exportButton = new QToolButton(bar);
     exportButton->setObjectName(QStringLiteral("cmdQuoteExport"));
@@ -267,20 +277,27 @@ QWidget* QuotePage::buildHeader() {
         grid->addWidget(buddy, row, column + 1);
         return label;
     };
+    // Texts at the left; the date, the validity, the discount and the price list at the right,
+    // the discount's figures right-aligned as numbers are.
     caption(QStringLiteral("C&ustomer"), customer_, 0, 0);
-    caption(QStringLiteral("Quote &No."), number_, 0, 2);
+    caption(QStringLiteral("Da&te"), date_, 0, 2);
     caption(QStringLiteral("Co&ntact"), contact_, 1, 0);
-    caption(QStringLiteral("Da&te"), date_, 1, 2);
+    caption(QStringLiteral("&Valid for"), validity_, 1, 2);
     caption(QStringLiteral("&Reference"), reference_, 2, 0);
-    caption(QStringLiteral("&Valid for"), validity_, 2, 2);
-    discountCaption_ = caption(QStringLiteral("Dis&count %"), discount_, 3, 0);
+    discountCaption_ = caption(QStringLiteral("Dis&count %"), discount_, 2, 2);
+    discount_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    caption(QStringLiteral("Quote &No."), number_, 3, 0);
     auto* listCaption = new QLabel(QStringLiteral("Price list"), header);
     grid->addWidget(listCaption, 3, 2, Qt::AlignRight | Qt::AlignVCenter);
-    grid->addWidget(priceList_, 3, 3);
+    grid->addWidget(priceList_, 3, 3, 1, 2);
     caption(QStringLiteral("N&otes"), notes_, 4, 0);
-    grid->addWidget(notes_, 4, 1, 1, 3);
+    grid->addWidget(notes_, 4, 1, 1, 4);
+    // The figures at the right as wide as they need; the texts take the room.
+    for (QWidget* figure :
+         {static_cast<QWidget*>(date_), static_cast<QWidget*>(validity_), static_cast<QWidget*>(discount_)})
+        figure->setMaximumWidth(figure->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) * 2);
     grid->setColumnStretch(1, 3);
-    grid->setColumnStretch(3, 2);
+    grid->setColumnStretch(4, 1);
 
     for (QLineEdit* box : {customer_, contact_, reference_, number_, discount_})
         connect(box, &QLineEdit::editingFinished, this, &QuotePage::commitHeader);
@@ -537,10 +554,13 @@ void QuotePage::showState() {
     QuotationEditor& editor = model_->editor();
     undo_->setEnabled(editor.canUndo());
     redo_->setEnabled(editor.canRedo());
-    undo_->setText(editor.canUndo() ? QStringLiteral("&Undo ") + qstr(editor.undoText())
-                                    : QStringLiteral("&Undo"));
-    redo_->setText(editor.canRedo() ? QStringLiteral("&Redo ") + qstr(editor.redoText())
-                                    : QStringLiteral("&Redo"));
+    // The buttons keep their width; the tooltip says what would be undone.
+    undo_->setToolTip(editor.canUndo()
+                          ? QStringLiteral("Undo ") + qstr(editor.undoText()) + QStringLiteral(" (Ctrl+Z)")
+                          : QStringLiteral("Undo (Ctrl+Z)"));
+    redo_->setToolTip(editor.canRedo() ? QStringLiteral("Redo ") + qstr(editor.redoText()) +
+                                             QStringLiteral(" (Ctrl+Shift+Z)")
+                                       : QStringLiteral("Redo (Ctrl+Shift+Z)"));
     const bool hasLine = currentRow() >= 0;
     for (QAction* a : {delete_, duplicate_, update_, show_}) a->setEnabled(hasLine);
     up_->setEnabled(hasLine && currentRow() > 0);

@@ -141,12 +141,14 @@ std::string decimalText(Money amount) {
     return (negative ? "-" : "") + std::to_string(cents / 100) + '.' + twoDigits(int(cents % 100));
 }
 
-std::string moneyText(Money amount) {
+std::string groupedText(Money amount) {
     std::string text = decimalText(amount);
     const std::size_t first = text.front() == '-' ? 1 : 0;
     for (std::size_t at = text.size() - 3; at > first + 3; at -= 3) text.insert(at - 3, 1, ',');
-    return "US$ " + text;
+    return text;
 }
+
+std::string moneyText(Money amount) { return "US$ " + groupedText(amount); }
 
 std::optional<Money> parseMoney(std::string_view text) {
     const std::optional<std::int64_t> hundredths = hundredthsOf(text, false);

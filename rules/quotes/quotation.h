@@ -86,7 +86,9 @@ std::optional<int> parseQuantity(std::string_view text, std::string* problem = n
 std::string percentText(Percent percent);
 // "1234.50": dollars with two decimals, no currency, no grouping (files and spreadsheets).
 std::string decimalText(Money amount);
-// "US$ 1,234.50": how the quotation shows money.
+// "1,234.50": dollars with two decimals and grouping, where a caption names the currency.
+std::string groupedText(Money amount);
+// "US$ 1,234.50": how the quotation shows money on its own.
 std::string moneyText(Money amount);
 // An amount written with at most two decimals ("367.5", "1234.50"); none for anything else.
 std::optional<Money> parseMoney(std::string_view text);

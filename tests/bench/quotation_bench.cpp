@@ -12,6 +12,7 @@
 #include "app/quote/quotation_workbook.h"
 #include "app/quote/quote_page.h"
 #include "app/window_pictures.h"
+#include "rules/part_numbers/part_number_decoder.h"
 #include "rules/quotes/pasted_lines.h"
 #include "rules/quotes/quotation_csv.h"
 #include "rules/quotes/quotation_document.h"

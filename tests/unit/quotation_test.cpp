@@ -113,6 +113,8 @@ TEST(Quotation, TextsOfMoneyPercentsAndDates) {
     EXPECT_EQ(moneyText({1'234'50}), "US$ 1,234.50");
     EXPECT_EQ(moneyText({8'999'000'000}), "US$ 89,990,000.00");
     EXPECT_EQ(decimalText({8'999'000'000}), "89990000.00");
+    EXPECT_EQ(groupedText({-1'234'567'89}), "-1,234,567.89");
+    EXPECT_EQ(groupedText({999'99}), "999.99");
     EXPECT_EQ(decimalText({4'51}), "4.51");
     EXPECT_EQ(decimalText({5}), "0.05");
     EXPECT_EQ(percentText({12'50}), "12.5");

@@ -20,9 +20,10 @@ Ran run(const QStringList& arguments, const QByteArray& input = {}) {
     QProcess program;
     program.setProgram(QStringLiteral(TARVEK_TEST_RUNTIME_DIR "/tarvek-catalog"));
     program.setArguments(arguments);
-    // No display of any kind: the PDF too is drawn without one.
+    // No display of any kind: the PDF too is drawn without one (and no runtime folder that
+    // another test pointed elsewhere and removed).
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
         environment.remove(QLatin1String(variable));
     program.setProcessEnvironment(environment);
     program.start();

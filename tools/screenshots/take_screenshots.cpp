@@ -19,6 +19,7 @@
 
 #include "app/main_window.h"
 #include "app/quote/print_preview.h"
+#include "app/quote/quote_dialogs.h"
 #include "app/quote/quote_page.h"
 #include "assets/dark_palette.h"
 #include "platform/gas_data_source.h"
