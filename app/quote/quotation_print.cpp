@@ -210,10 +210,10 @@ class QuotationPages {
         x += middle.width;
         cell(3, QString::number(l.quantity), sheetFont(9));
         if (sheet_.withPrices) {
-            cell(4, qstr(decimalText(l.listPrice)), sheetFont(9));
+            cell(4, qstr(groupedText(l.listPrice)), sheetFont(9));
             cell(5, qstr(percentText(price.discount)), sheetFont(9));
-            cell(6, qstr(decimalText(price.unitNet)), sheetFont(9));
-            cell(7, qstr(decimalText(price.extended)), sheetFont(9, true));
+            cell(6, qstr(groupedText(price.unitNet)), sheetFont(9));
+            cell(7, qstr(groupedText(price.extended)), sheetFont(9, true));
         }
         if (draw_) {
             p_.setPen(QPen(kRule, 0.25));

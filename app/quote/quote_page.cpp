@@ -115,29 +115,33 @@ void QuotePage::buildPage(const QuotePageControls& controls) {
     controls.partNumber->installEventFilter(this);
 
     // Files work from every page of the window; the rest while the quote page shows.
-    new_ = action("actNewQuote", QStringLiteral("&New"), QKeySequence::New, page_);
-    open_ = action("actOpenQuote", QStringLiteral("&Open..."), QKeySequence::Open, window);
-    save_ = action("actSaveQuote", QStringLiteral("&Save"), QKeySequence::Save, window);
-    saveAs_ = action("actSaveQuoteAs", QStringLiteral("Save &As..."),
+    new_ = action("actNewQuote", QStringLiteral("New"), QKeySequence::New, page_);
+    open_ = action("actOpenQuote", QStringLiteral("Open..."), QKeySequence::Open, window);
+    save_ = action("actSaveQuote", QStringLiteral("Save"), QKeySequence::Save, window);
+    saveAs_ = action("actSaveQuoteAs", QStringLiteral("Save As..."),
                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), window);
-    print_ = action("actPrintQuotation", QStringLiteral("&Print..."), QKeySequence::Print, page_);
+    print_ = action("actPrintQuotation", QStringLiteral("Print..."), QKeySequence::Print, page_);
     import_ =
-        action("actImportLines", QStringLiteral("&Import CSV..."), QKeySequence(Qt::CTRL | Qt::Key_I), page_);
-    exportCsv_ = action("actExportCsv", QStringLiteral("CSV..."), {}, page_);
-    exportXlsx_ = action("actExportXlsx", QStringLiteral("Excel workbook (XLSX)..."), {}, page_);
-    exportPdf_ = action("actExportPdf", QStringLiteral("PDF..."), {}, page_);
-    undo_ = action("actUndoQuote", QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), page_);
-    redo_ = action("actRedoQuote", QStringLiteral("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                   page_);
-    paste_ = action("actPasteLines", QStringLiteral("&Paste lines"), QKeySequence::Paste, page_);
-    delete_ = action("actDeleteLines", QStringLiteral("&Delete"), QKeySequence::Delete, page_);
+        action("actImportLines", QStringLiteral("Import CSV..."), QKeySequence(Qt::CTRL | Qt::Key_I), page_);
+    exportCsv_ = action("actExportCsv", QStringLiteral("CSV..."),
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), page_);
+    exportXlsx_ = action("actExportXlsx", QStringLiteral("Excel workbook (XLSX)..."),
+                         QKeySequence(Qt::CTRL | Qt::Key_E), page_);
+    exportPdf_ = action("actExportPdf", QStringLiteral("PDF..."),
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), page_);
+    undo_ = action("actUndoQuote", QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), page_);
+    redo_ =
+        action("actRedoQuote", QStringLiteral("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), page_);
+    paste_ = action("actPasteLines", QStringLiteral("Paste lines"), QKeySequence::Paste, page_);
+    delete_ = action("actDeleteLines", QStringLiteral("Delete"), QKeySequence::Delete, page_);
     duplicate_ =
-        action("actDuplicateLine", QStringLiteral("Dupli&cate"), QKeySequence(Qt::CTRL | Qt::Key_D), page_);
-    up_ = action("actLineUp", QStringLiteral("&Up"), QKeySequence(Qt::ALT | Qt::Key_Up), page_);
-    down_ = action("actLineDown", QStringLiteral("Do&wn"), QKeySequence(Qt::ALT | Qt::Key_Down), page_);
+        action("actDuplicateLine", QStringLiteral("Duplicate"), QKeySequence(Qt::CTRL | Qt::Key_D), page_);
+    up_ = action("actLineUp", QStringLiteral("Up"), QKeySequence(Qt::ALT | Qt::Key_Up), page_);
+    down_ = action("actLineDown", QStringLiteral("Down"), QKeySequence(Qt::ALT | Qt::Key_Down), page_);
     update_ =
-        action("actUpdateLine", QStringLiteral("Update &line"), QKeySequence(Qt::CTRL | Qt::Key_U), page_);
-    show_ = action("actShowLine", QStringLiteral("&Show in configurator"), {}, page_);
+        action("actUpdateLine", QStringLiteral("Update line"), QKeySequence(Qt::CTRL | Qt::Key_U), page_);
+    show_ = action("actShowLine", QStringLiteral("Show in configurator"), QKeySequence(Qt::CTRL | Qt::Key_G),
+                   page_);
 
     auto* layout = new QVBoxLayout(page_);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -223,7 +227,7 @@ QWidget* QuotePage::buildToolbar() {
     row->addWidget(toolButton(bar, import_, "cmdQuoteImport"));
     auto* exportButton = new QToolButton(bar);
     exportButton->setObjectName(QStringLiteral("cmdQuoteExport"));
-    exportButton->setText(QStringLiteral("Export"));
+    exportButton->setText(QStringLiteral("E&xport"));
     exportButton->setAccessibleName(QStringLiteral("Export quote"));
     auto* exportMenu = new QMenu(exportButton);
     exportMenu->setObjectName(QStringLiteral("mnuQuoteExport"));
