@@ -11,6 +11,7 @@ namespace {
 
 constexpr std::size_t kLongestShown = 40;
 constexpr int kMostValidityDays = 3650;
+constexpr std::size_t kLongestPartNumber = 200;  // far longer than any of the catalogue's
 // Far above any catalogue price, and low enough that no total of a document overflows.
 constexpr Money kHighestListPrice{100'000'00};
 
@@ -227,8 +228,13 @@ class Reader {
         }
         if (name == "validity") {
             int days = 0;
-            for (const char c : *text)
-                days = c >= '0' && c <= '9' && days <= kMostValidityDays ? days * 10 + (c - '0') : -1;
+            for (const char c : *text) {
+                if (c < '0' || c > '9' || days > kMostValidityDays) {  // no sum past the range
+                    days = -1;
+                    break;
+                }
+                days = days * 10 + (c - '0');
+            }
             if (text->empty() || days < 0 || days > kMostValidityDays)
                 return fail("the validity " + shown(*text) + " is not a number of days from 0 to 3650");
             header.validityDays = days;
@@ -250,6 +256,9 @@ class Reader {
         const std::optional<std::string> partNumber = unescaped(fields[1]);
         if (!partNumber || withoutSurroundingBlanks(*partNumber).empty())
             return fail("a line has no part number, or one with a control character");
+        if (partNumber->size() > kLongestPartNumber)
+            return fail("a part number longer than any of the catalogue's (" +
+                        std::to_string(kLongestPartNumber) + " characters)");
         line.partNumber = *partNumber;
         std::string problem;
         const std::optional<int> quantity =
