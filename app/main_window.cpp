@@ -75,8 +75,9 @@ frmTarvekProducts::frmTarvekProducts(QWidget* parent)
         std::initializer_list<QWidget*>{ui->tabLiterature, ui->tabTechnical});
     const auto* quoteActions = new tarvek::QuoteActions(
         *configurator_, {ui->tabConfigurator, ui->lblPartNumber, ui->Label1, ui->txtDiscount});
-    quotePage_ = new tarvek::QuotePage(*configurator_, {ui->SSTab1, ui->tabConfigurator, ui->Label1,
-                                                        ui->lblPartNumber, quoteActions->lastButton()});
+    quotePage_ = std::make_unique<tarvek::QuotePage>(
+        *configurator_, tarvek::QuotePageControls{ui->SSTab1, ui->tabConfigurator, ui->Label1,
+                                                  ui->lblPartNumber, quoteActions->lastButton()});
     Form_Load();
 }
 

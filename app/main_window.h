@@ -42,5 +42,7 @@ class frmTarvekProducts : public QWidget {
     std::unique_ptr<tarvek::CalculatorViews> calculatorViews_;
     std::unique_ptr<tarvek::Literature> literature_;
     tarvek::PartNumberFinder* finder_ = nullptr;
-    tarvek::QuotePage* quotePage_ = nullptr;
+    // Goes before the configurator it adds from: its boxes' last edits, sent as the window
+    // closes, find no page to take them.
+    std::unique_ptr<tarvek::QuotePage> quotePage_;
 };

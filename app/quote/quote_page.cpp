@@ -60,7 +60,7 @@ QWidget* part(QWidget* page, const char* name, const QString& accessibleName) {
 }  // namespace
 
 QuotePage::QuotePage(ConfiguratorPage& configurator, const QuotePageControls& controls)
-    : QObject(controls.tabs), configurator_(configurator), ui_(controls) {
+    : configurator_(configurator), ui_(controls) {
     model_ = new QuotationTableModel(this);
     buildPage(controls);
     wireActions();

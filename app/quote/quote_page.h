@@ -40,6 +40,7 @@ struct QuotePageControls {
     QWidget* before;             // the button follows it in the tab order
 };
 
+// Owned by the window, which deletes it before the configurator page it adds from.
 class QuotePage : public QObject {
     Q_OBJECT
   public:
