@@ -1,5 +1,5 @@
 // The Tarvek Products Catalog: one window, started from the folder that holds its pictures;
-// or, on the command line, part numbers decoded or quoted without a window.
+// or, on the command line, part numbers decoded or quoted, or a flow calculated, without a window.
 #include <unistd.h>
 
 #include <QApplication>
@@ -7,9 +7,10 @@
 
 #include "app/cli/command_line.h"
 #include "app/cli/decode_command.h"
+#include "app/cli/flow_command.h"
 #include "app/cli/quote_command.h"
-#include "app/cli/streams.h"
 #include "app/main_window.h"
+#include "platform/streams.h"
 
 namespace {
 
@@ -38,6 +39,10 @@ int main(int argc, char* argv[]) {
             return tarvek::runDecode(command.numbers, STDIN_FILENO, STDOUT_FILENO, std::cerr);
         case tarvek::CommandLine::Action::Quote:
             return tarvek::runQuote(command, argv[0], STDIN_FILENO, std::cerr);
+        case tarvek::CommandLine::Action::Flow: {
+            const QCoreApplication app(argc, argv);  // the gas reader lies beside the program; no display
+            return tarvek::runFlow(command, STDOUT_FILENO, std::cerr);
+        }
         case tarvek::CommandLine::Action::Window:
             break;
     }

@@ -3,16 +3,19 @@
 #include <QDir>
 #include <QTabBar>
 
-#include "app/calculator/calculator.h"
+#include "app/calculator/calculator_page.h"
 #include "app/calculator/calculator_views.h"
+#include "app/calculator/sizing_view.h"
 #include "app/configurator/configurator_page.h"
 #include "app/configurator/part_number_finder.h"
 #include "app/controls.h"
 #include "app/desktop/catalogue_colours.h"
 #include "app/desktop/long_entries.h"
+#include "app/desktop/page_widths.h"
 #include "app/desktop/screen_fit.h"
 #include "app/desktop/value_boxes.h"
 #include "app/desktop/visible_focus.h"
+#include "app/desktop/visible_indicators.h"
 #include "app/literature/literature.h"
 #include "app/quote/quote_actions.h"
 #include "app/quote/quote_page.h"
@@ -58,19 +61,12 @@ frmTarvekProducts::frmTarvekProducts(QWidget* parent)
         {ui->tabConfigurator, ui->txtFindPartNumber, ui->lblFindResult, ui->cmdFindPartNumber},
         *configurator_);
     connect(finder_, &tarvek::PartNumberFinder::pageWanted, this, [this] { ui->SSTab1->setCurrentIndex(0); });
-    calculator_ = std::make_unique<tarvek::Calculator>(tarvek::CalculatorControls{
-        this, ui->lstGasName, ui->lblSpecificGravity, ui->lblSpecificHeat, ui->txtTemperature,
-        ui->txtInletPressure, ui->txtOutletPressure, ui->txtXtFactor, ui->optMassFlow, ui->optCv, ui->txtCv,
-        ui->txtMassFlow, ui->lblCv, ui->lblMassFlow, ui->lblChokedFlow});
-    calculatorViews_ = std::make_unique<tarvek::CalculatorViews>(tarvek::CalculatorViewControls{
-        {ui->optMassFlow, ui->optCv, ui->txtTemperature, ui->txtInletPressure, ui->txtOutletPressure,
-         ui->lblSpecificGravity, ui->txtXtFactor, ui->txtCv, ui->txtMassFlow},
-        ui->lblMassFlow,
-        ui->lblCv,
-        ui->lblOtherUnits,
-        ui->flowCurve});
-    connect(calculator_.get(), &tarvek::Calculator::calculated, calculatorViews_.get(),
+    calculator_ = std::make_unique<tarvek::CalculatorPage>(this, *ui->tabTechnical);
+    calculatorViews_ = std::make_unique<tarvek::CalculatorViews>(
+        tarvek::CalculatorViewControls{ui->lblOtherUnits, ui->flowCurve});
+    connect(calculator_.get(), &tarvek::CalculatorPage::stateShown, calculatorViews_.get(),
             &tarvek::CalculatorViews::refresh);
+    new tarvek::SizingView(*calculator_, *ui->tabTechnical);
     literature_ = std::make_unique<tarvek::Literature>(
         std::initializer_list<QWidget*>{ui->tabLiterature, ui->tabTechnical});
     const auto* quoteActions = new tarvek::QuoteActions(
@@ -113,20 +109,24 @@ void frmTarvekProducts::setUpControls() {
     ui->lblNS1->raise();  // the warning covers the note that shares its place
     tarvek::followDesktopPalette(*this);
     tarvek::showValueBoxes(*this);
+    tarvek::showIndicatorOutlines(*this);
     tarvek::showLongEntries(*this);
 }
 
 void frmTarvekProducts::Form_Load() {
     // A form laid out to the pixel: the window is as large as the form where the screen has
-    // room for it, and scrolls it where not.
-    tarvek::fitToScreen(*this, QPoint(kWindowOffset, kWindowOffset));
+    // room for it, and scrolls it where not. The technical page is wider than the others, for
+    // the sizing by the standard.
+    const QSize widestForm = tarvek::followPageWidths(*this, *ui->SSTab1);
+    tarvek::fitToScreen(*this, QPoint(kWindowOffset, kWindowOffset), widestForm);
+    tarvek::growWithPage(*ui->flowCurve);  // the curve takes what a larger window gives the page
 
     // The product types listed and the start picture shown: the configurator as it opens.
     configurator_->showAll();
     ui->SSTab1->setCurrentIndex(0);
 
     calculator_->setDatabasePath(QDir::currentPath() + QDir::separator() + QStringLiteral("Gases.mdb"));
-    calculator_->Populate_ListBox();
+    calculator_->fillGasList();
 
     tarvek::showFocusFromStart(ui->lstProductType);  // the keyboard starts where the cascade does
 }

@@ -12,8 +12,9 @@ class frmTarvekProducts;
 namespace tarvek {
 class ConfiguratorPage;
 class PartNumberFinder;
-class Calculator;
+class CalculatorPage;
 class CalculatorViews;
+class SizingView;
 class Literature;
 class QuotePage;
 }  // namespace tarvek
@@ -25,7 +26,7 @@ class frmTarvekProducts : public QWidget {
     ~frmTarvekProducts() override;
 
     tarvek::ConfiguratorPage& configurator() { return *configurator_; }
-    tarvek::Calculator& calculator() { return *calculator_; }
+    tarvek::CalculatorPage& calculator() { return *calculator_; }
     tarvek::Literature& literature() { return *literature_; }
     tarvek::QuotePage& quotePage() { return *quotePage_; }
 
@@ -38,7 +39,7 @@ class frmTarvekProducts : public QWidget {
 
     std::unique_ptr<Ui::frmTarvekProducts> ui;
     std::unique_ptr<tarvek::ConfiguratorPage> configurator_;
-    std::unique_ptr<tarvek::Calculator> calculator_;
+    std::unique_ptr<tarvek::CalculatorPage> calculator_;
     std::unique_ptr<tarvek::CalculatorViews> calculatorViews_;
     std::unique_ptr<tarvek::Literature> literature_;
     tarvek::PartNumberFinder* finder_ = nullptr;

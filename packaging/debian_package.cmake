@@ -14,8 +14,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.tarvek.com)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The documents open through xdg-open; without it the document buttons do nothing.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+# The documents open through xdg-open in the desktop's PDF viewer; without the two the document
+# buttons do nothing. pdf-viewer is Debian's virtual package of the PDF viewers.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, pdf-viewer")
 # CPack puts the summary above this as the synopsis line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "The Tarvek Products Catalog composes the part number and list price of a
 diaphragm valve, regulator, check valve, vacuum generator, fitting, actuator

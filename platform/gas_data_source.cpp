@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QProcess>
-#include <algorithm>
 
 #include "rules/calculator/gas_listing.h"
 
@@ -74,18 +73,6 @@ GasReadResult readGasRecords(const QString& databasePath, std::chrono::milliseco
     auto records = readGasListing(std::string_view(listing.constData(), std::size_t(listing.size())));
     if (!records) return {GasReadStatus::Malformed, {}};
     return {GasReadStatus::Read, std::move(*records)};
-}
-
-void GasDataSource::open() {
-    GasReadResult result = readGasRecords(databasePath_);
-    tableRead_ = result.status == GasReadStatus::Read;
-    records_ = std::move(result.records);
-}
-
-const GasRecord* GasDataSource::findFirst(std::string_view name) const {
-    const auto found =
-        std::find_if(records_.begin(), records_.end(), [name](const GasRecord& r) { return r.name == name; });
-    return found == records_.end() ? nullptr : &*found;
 }
 
 }  // namespace tarvek

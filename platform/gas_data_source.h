@@ -1,5 +1,5 @@
 // The calculator's gas data source (dtaGasData): the rows of table "Gas Data" of the gas
-// database, and the lookup of a gas by name.
+// database, in table order.
 //
 // The rows are read by the reader program, beside the running program, in a process of
 // its own with a time limit: libmdb can crash or loop on a damaged file, and neither may
@@ -9,7 +9,6 @@
 
 #include <QString>
 #include <chrono>
-#include <string_view>
 #include <vector>
 
 #include "rules/calculator/gas_record.h"
@@ -41,25 +40,5 @@ GasReadResult readGasRecords(const QString& databasePath,
 // another one was set (programs that run from elsewhere, such as the tests).
 QString gasReaderProgram();
 void setGasReaderProgram(const QString& path);
-
-class GasDataSource {
-  public:
-    void setDatabasePath(const QString& path) { databasePath_ = path; }
-    const QString& databasePath() const { return databasePath_; }
-
-    // (Re)opens the record set: the whole table, or no rows when it cannot be read.
-    void open();
-    const std::vector<GasRecord>& records() const { return records_; }
-    // Whether the last open found the table, however many rows it has.
-    bool tableRead() const { return tableRead_; }
-
-    // The first record with exactly this name, or none.
-    const GasRecord* findFirst(std::string_view name) const;
-
-  private:
-    QString databasePath_;
-    std::vector<GasRecord> records_;
-    bool tableRead_ = false;
-};
 
 }  // namespace tarvek

@@ -1,25 +1,22 @@
 #include "app/calculator/calculator_fields.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
-
-#include "app/controls.h"
-
 namespace tarvek {
 
-CalculatorTexts readCalculatorTexts(const CalculatorFieldControls& c) {
-    const FlowMode mode = c.optMassFlow->isChecked() ? FlowMode::MassFlow
-                          : c.optCv->isChecked()     ? FlowMode::Cv
-                                                     : FlowMode::None;
-    return {mode,
-            stdstr(c.txtTemperature->text()),
-            stdstr(c.txtInletPressure->text()),
-            stdstr(c.txtOutletPressure->text()),
-            stdstr(c.lblSpecificGravity->text()),
-            stdstr(c.txtXtFactor->text()),
-            stdstr(c.txtCv->text()),
-            stdstr(c.txtMassFlow->text())};
+CalculatorTexts readCalculatorTexts(const CalculatorState& state) {
+    const FlowFields f = state.fields();
+    return {f.mode,
+            std::string(f.temperature),
+            std::string(f.inletPressure),
+            std::string(f.outletPressure),
+            std::string(f.specificGravity),
+            std::string(f.xtFactor),
+            std::string(f.cv),
+            std::string(f.massFlow)};
+}
+
+SizingCopy readSizingTexts(const CalculatorState& state) {
+    return {state.sizing.boxes, state.specificGravity, state.specificHeat, state.sizing.unknown,
+            state.sizing.units};
 }
 
 }  // namespace tarvek

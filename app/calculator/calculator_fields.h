@@ -1,14 +1,12 @@
-// The calculator's fields as the window holds them at this moment: the mode and the
-// seven texts its flow equation reads.
+// The calculator's fields as the flow equation reads them, copied out of the calculator's
+// state so that they outlive it: the mode and the seven texts; and the sizing's.
 #pragma once
 
+#include <array>
 #include <string>
 
+#include "rules/calculator/calculator_state.h"
 #include "rules/calculator/flow_calculation.h"
-
-class QLabel;
-class QLineEdit;
-class QRadioButton;
 
 namespace tarvek {
 
@@ -23,14 +21,24 @@ struct CalculatorTexts {
     friend bool operator==(const CalculatorTexts&, const CalculatorTexts&) = default;
 };
 
-// The calculator's controls that hold those fields.
-struct CalculatorFieldControls {
-    const QRadioButton *optMassFlow, *optCv;
-    const QLineEdit *txtTemperature, *txtInletPressure, *txtOutletPressure;
-    const QLabel* lblSpecificGravity;
-    const QLineEdit *txtXtFactor, *txtCv, *txtMassFlow;
+CalculatorTexts readCalculatorTexts(const CalculatorState& state);
+
+// The sizing's texts likewise: its boxes, the gas's values, the unknown and the units.
+struct SizingCopy {
+    std::array<std::string, kSizingBoxCount> boxes;
+    std::string specificGravity, specificHeat;
+    SizingUnknown unknown = SizingUnknown::Flow;
+    SizingUnits units;
+
+    // Views into these texts: valid while this object lives unchanged.
+    SizingTexts texts() const {
+        SizingTexts t{{}, specificGravity, specificHeat, unknown, units};
+        for (std::size_t i = 0; i < boxes.size(); ++i) t.boxes[i] = boxes[i];
+        return t;
+    }
+    friend bool operator==(const SizingCopy&, const SizingCopy&) = default;
 };
 
-CalculatorTexts readCalculatorTexts(const CalculatorFieldControls& controls);
+SizingCopy readSizingTexts(const CalculatorState& state);
 
 }  // namespace tarvek

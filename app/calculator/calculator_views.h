@@ -1,6 +1,6 @@
 // What the calculator page shows beside the calculator's own controls, brought up to
-// date after each of its calculations and each change of its boxes: the flow curve and
-// the result in other units.
+// date after each of its events: the flow curve, by the method chosen, and the result in
+// other units.
 #pragma once
 
 #include <QObject>
@@ -9,12 +9,11 @@
 #include "app/calculator/calculator_fields.h"
 
 class FlowCurveView;
+class QLabel;
 
 namespace tarvek {
 
 struct CalculatorViewControls {
-    CalculatorFieldControls fields;
-    const QLabel *lblMassFlow, *lblCv;  // the calculator's result in each mode
     QLabel* lblOtherUnits;
     FlowCurveView* flowCurve;
 };
@@ -22,15 +21,16 @@ struct CalculatorViewControls {
 class CalculatorViews : public QObject {
     Q_OBJECT
   public:
-    // Follows the calculator's boxes from here on; connect refresh to each calculation.
-    explicit CalculatorViews(const CalculatorViewControls& controls);
+    // Shows nothing until the calculator's first event (at start-up, filling the gas list).
+    explicit CalculatorViews(const CalculatorViewControls& controls) : ui(controls) {}
 
-    // Reads the calculator's fields and result and redraws what changed.
-    void refresh();
+    // Redraws what the calculator's new state changes.
+    void refresh(const CalculatorState& state);
 
   private:
     CalculatorViewControls ui;
-    std::optional<CalculatorTexts> drawn_;  // the fields the curve shows
+    std::optional<CalculatorTexts> drawn_;   // the fields the curve shows, by the catalogue's formula
+    std::optional<SizingCopy> drawnSizing_;  // or by the standard
 };
 
 }  // namespace tarvek

@@ -24,27 +24,29 @@ QRectF textRect(const QFontMetricsF& metrics, const QString& text) {
     return QRectF(0, 0, std::ceil(metrics.horizontalAdvance(text)), std::ceil(metrics.height()));
 }
 
-// The pressure ticks' texts, centred under their ticks and kept inside left .. right, the
-// last one carrying the unit; as many ticks as fit without their texts touching.
+// The pressure ticks' texts, centred under their ticks and kept inside left .. right; as
+// many ticks as fit without their texts touching.
 std::vector<CurveLabel> pressureTicks(CurveLayout& layout, const FlowCurve& curve,
                                       const QFontMetricsF& metrics, double left, double right, double top) {
     std::vector<CurveLabel> labels;
     for (int wanted = kMostPressureTicks; wanted >= 2; --wanted) {
-        layout.pressureAxis = axisScale(kVacuum, curve.inlet, wanted);
+        layout.pressureAxis = axisScale(curve.vacuum, curve.inlet, wanted);
         labels.clear();
         bool fits = true;
         const std::vector<double>& ticks = layout.pressureAxis.ticks;
         for (std::size_t i = 0; i < ticks.size() && fits; ++i) {
-            QString text = qstr(tickText(ticks[i], layout.pressureAxis.step));
-            if (i + 1 == ticks.size()) text += QLatin1Char(' ') + qstr(kPressureUnit);
+            const QString text = qstr(tickText(ticks[i], layout.pressureAxis.step));
             QRectF rect = textRect(metrics, text);
             rect.moveTo(layout.xAt(ticks[i]) - rect.width() / 2, top);
             if (rect.right() > right) rect.moveRight(right);
             if (rect.left() < left) rect.moveLeft(left);
-            fits = !overlapsAny(rect, labels) && !overlapsAny(rect, layout.labels) && rect.right() <= right;
+            // A tick at the plot's corner, where the value axis's lowest text already stands
+            // (0 at vacuum, over a huge span), goes without its text.
+            if (overlapsAny(rect, layout.labels)) continue;
+            fits = !overlapsAny(rect, labels) && rect.right() <= right;
             labels.push_back({CurveLabel::Role::PressureTick, text, rect});
         }
-        if (fits) return labels;
+        if (fits && labels.size() >= std::min<std::size_t>(2, ticks.size())) return labels;
     }
     return {};  // not even two texts fit: ticks without texts
 }
@@ -119,24 +121,38 @@ CurveLayout layoutCurve(const FlowCurve& curve, const QRectF& area, const QFontM
         return layout;
     }
 
-    // The value axis: its texts decide how far in from the left the plot starts; the top
-    // one carries the unit.
-    const double plotHeight = area.height() - lineHeight / 2 - kGap - lineHeight;
+    // The axes' titles with their units: the value axis's above the plot, the pressure
+    // axis's under the pressure ticks.
+    const auto title = [&](const std::string& text, double top, Qt::Alignment side) {
+        const QString shown = metrics.elidedText(qstr(text), Qt::ElideRight, area.width());
+        QRectF rect = textRect(metrics, shown);
+        rect.moveTop(top);
+        if (side == Qt::AlignLeft)
+            rect.moveLeft(area.left());
+        else
+            rect.moveLeft(area.center().x() - rect.width() / 2);
+        layout.labels.push_back({CurveLabel::Role::AxisTitle, shown, rect & area});
+    };
+
+    // The value axis: its texts decide how far in from the left the plot starts.
+    const double top = lineHeight + lineHeight / 2;
+    const double plotHeight = area.height() - top - (kGap + lineHeight) * 2;
     const int valueTicks = std::clamp(int(plotHeight / (lineHeight * 1.25)) + 1, 2, kMostValueTicks);
     layout.valueAxis = axisScaleFromZero(plottedMaximum(curve), valueTicks);
     std::vector<QString> valueTexts;
     double gutter = 0;
     for (std::size_t i = 0; i < layout.valueAxis.ticks.size(); ++i) {
-        QString text = qstr(tickText(layout.valueAxis.ticks[i], layout.valueAxis.step));
-        if (i + 1 == layout.valueAxis.ticks.size()) text += QLatin1Char(' ') + qstr(valueUnit(curve.mode));
+        const QString text = qstr(tickText(layout.valueAxis.ticks[i], layout.valueAxis.step));
         gutter = std::max(gutter, std::ceil(metrics.horizontalAdvance(text)));
         valueTexts.push_back(text);
     }
     gutter = std::min(gutter + kGap * 2, area.width() / 3);
     const double rightMargin = std::ceil(metrics.horizontalAdvance(QStringLiteral("0")));
-    layout.plot = QRectF(area.left() + gutter, area.top() + lineHeight / 2,
-                         area.width() - gutter - rightMargin, plotHeight);
+    layout.plot =
+        QRectF(area.left() + gutter, area.top() + top, area.width() - gutter - rightMargin, plotHeight);
     if (layout.plot.width() < 8 || layout.plot.height() < 8) return CurveLayout{};
+    title(valueAxisTitle(curve), area.top(), Qt::AlignLeft);
+    title(pressureAxisTitle(curve), layout.plot.bottom() + kGap * 2 + lineHeight, Qt::AlignHCenter);
 
     for (std::size_t i = 0; i < valueTexts.size(); ++i) {
         QRectF rect = textRect(metrics, valueTexts[i]);
@@ -151,11 +167,11 @@ CurveLayout layoutCurve(const FlowCurve& curve, const QRectF& area, const QFontM
     for (const CurveLabel& tick :
          pressureTicks(layout, curve, metrics, area.left(), area.right(), layout.plot.bottom() + kGap))
         layout.labels.push_back(tick);
-    layout.pressureAxis.low = kVacuum;
+    layout.pressureAxis.low = curve.vacuum;
     layout.pressureAxis.high = curve.inlet;
 
     // The choked area: every outlet pressure from vacuum up to (1 - Xt) x P1.
-    if (curve.chokedOutlet >= kVacuum) {
+    if (curve.chokedOutlet >= curve.vacuum) {
         const double right =
             std::min(layout.xAt(std::min(curve.chokedOutlet, curve.inlet)), layout.plot.right());
         layout.chokedArea = QRectF(QPointF(layout.plot.left(), layout.plot.top()),

@@ -17,7 +17,7 @@
 namespace tarvek {
 
 struct CurveLabel {
-    enum class Role { PressureTick, ValueTick, Choked, Gap };
+    enum class Role { PressureTick, ValueTick, AxisTitle, Choked, Gap };
     Role role;
     QString text;
     QRectF rect;

@@ -7,6 +7,7 @@
 
 #include "app/controls.h"
 #include "rules/calculator/flow_curve_text.h"
+#include "rules/calculator/sizing_curve.h"
 
 namespace {
 
@@ -14,27 +15,46 @@ constexpr double kTextPointSize = 7;
 constexpr double kPadding = 3;
 constexpr double kMarkerRadius = 3.5;
 
-const QColor kBackground(255, 255, 255);
-const QColor kText(48, 48, 48);
-const QColor kQuietText(96, 96, 96);
-const QColor kAxis(150, 150, 150);
-const QColor kGrid(228, 228, 228);
-const QColor kLine(31, 86, 170);
-const QColor kChoked(128, 0, 0);  // the colour of "Choked Flow!"
-const QColor kChokedArea(128, 0, 0, 26);
-const QColor kMarker(224, 112, 0);
+struct CurveColours {
+    QColor background, text, quietText, axis, grid, line, choked, chokedArea, marker;
+};
+
+// On a light desktop, the curve's own colours; "choked" in the colour of "Choked Flow!".
+const CurveColours kLightColours{{255, 255, 255}, {48, 48, 48},    {96, 96, 96},
+                                 {150, 150, 150}, {228, 228, 228}, {31, 86, 170},
+                                 {128, 0, 0},     {128, 0, 0, 26}, {224, 112, 0}};
+
+QColor mixed(const QColor& a, const QColor& b, double ofA) {
+    return QColor::fromRgbF(float(a.redF() * ofA + b.redF() * (1 - ofA)),
+                            float(a.greenF() * ofA + b.greenF() * (1 - ofA)),
+                            float(a.blueF() * ofA + b.blueF() * (1 - ofA)));
+}
+
+// On a dark desktop, the palette's own base and text, lines that read on them, and the
+// dark variant of "Choked Flow!" the window gives that label.
+CurveColours coloursFor(const QPalette& palette) {
+    const QColor window = palette.color(QPalette::Window), windowText = palette.color(QPalette::WindowText);
+    if (window.lightness() >= windowText.lightness()) return kLightColours;
+    const QColor base = palette.color(QPalette::Base), text = palette.color(QPalette::Text);
+    return {base,
+            text,
+            mixed(text, base, 0.7),
+            mixed(text, base, 0.45),
+            mixed(text, base, 0.15),
+            QColor(0x7A, 0xB0, 0xF5),
+            QColor(0xFF, 0x9C, 0x94),
+            QColor(0xFF, 0x9C, 0x94, 40),
+            QColor(0xFF, 0xA6, 0x4D)};
+}
 
 // A one-pixel line on whole pixels at any scale: offset by half a pixel.
 double crisp(double coordinate) { return std::floor(coordinate) + 0.5; }
 
 }  // namespace
 
+// The background is painted with the curve, in the colours of the desktop's palette.
 FlowCurveView::FlowCurveView(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kBackground);
-    setPalette(palette);
     setMouseTracking(true);
 }
 
@@ -46,13 +66,25 @@ QFont FlowCurveView::textFont() const {
 
 void FlowCurveView::setFields(tarvek::CalculatorTexts fields) {
     fields_ = std::move(fields);
+    fieldsChanged();
+}
+
+void FlowCurveView::setSizingFields(tarvek::SizingCopy fields) {
+    fields_ = std::move(fields);
+    fieldsChanged();
+}
+
+void FlowCurveView::fieldsChanged() {
     stale_ = true;
     if (isVisible()) curve();
 }
 
 const tarvek::FlowCurve& FlowCurveView::curve() {
     if (stale_) {
-        curve_ = tarvek::flowCurve(fields_.fields());
+        if (const auto* sizing = std::get_if<tarvek::SizingCopy>(&fields_))
+            curve_ = tarvek::sizingCurve(sizing->texts());
+        else
+            curve_ = tarvek::flowCurve(std::get<tarvek::CalculatorTexts>(fields_).fields());
         stale_ = false;
         setAccessibleDescription(tarvek::qstr(tarvek::curveSummary(curve_)));
         pointed_.reset();
@@ -88,9 +120,15 @@ void FlowCurveView::resizeEvent(QResizeEvent* event) {
 void FlowCurveView::changeEvent(QEvent* event) {
     QFrame::changeEvent(event);
     if (event->type() == QEvent::FontChange) forgetLayout();
+    if (event->type() == QEvent::PaletteChange) update();
 }
 
 void FlowCurveView::paintEvent(QPaintEvent* event) {
+    const CurveColours colours = coloursFor(palette());
+    {
+        QPainter background(this);
+        background.fillRect(rect(), colours.background);
+    }
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.setClipRect(contentsRect());
@@ -100,20 +138,21 @@ void FlowCurveView::paintEvent(QPaintEvent* event) {
 
 void FlowCurveView::paintCurve(QPainter& painter, const tarvek::CurveLayout& layout) const {
     using Role = tarvek::CurveLabel::Role;
+    const CurveColours c = coloursFor(palette());
     const QRectF& plot = layout.plot;
     if (!plot.isEmpty()) {
         if (!layout.chokedArea.isEmpty()) {
-            painter.fillRect(layout.chokedArea, kChokedArea);
-            painter.setPen(QPen(kChoked, 1, Qt::DashLine));
+            painter.fillRect(layout.chokedArea, c.chokedArea);
+            painter.setPen(QPen(c.choked, 1, Qt::DashLine));
             painter.drawLine(QPointF(crisp(layout.chokedArea.right()), plot.top()),
                              QPointF(crisp(layout.chokedArea.right()), plot.bottom()));
         }
-        painter.setPen(QPen(kGrid, 1));
+        painter.setPen(QPen(c.grid, 1));
         for (const double tick : layout.valueAxis.ticks)
             if (tick > layout.valueAxis.low)
                 painter.drawLine(QPointF(plot.left(), crisp(layout.yAt(tick))),
                                  QPointF(plot.right(), crisp(layout.yAt(tick))));
-        painter.setPen(QPen(kAxis, 1));
+        painter.setPen(QPen(c.axis, 1));
         painter.drawLine(QPointF(crisp(plot.left()), plot.top()), QPointF(crisp(plot.left()), plot.bottom()));
         painter.drawLine(QPointF(plot.left(), crisp(plot.bottom())),
                          QPointF(plot.right(), crisp(plot.bottom())));
@@ -125,18 +164,18 @@ void FlowCurveView::paintCurve(QPainter& painter, const tarvek::CurveLayout& lay
         painter.save();
         painter.setClipRect(plot.adjusted(-kMarkerRadius - 1, -kMarkerRadius - 1, kMarkerRadius + 1, 1),
                             Qt::IntersectClip);
-        painter.setPen(QPen(kLine, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(QPen(c.line, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         for (const QPolygonF& line : layout.lines) painter.drawPolyline(line);
         if (layout.marker) {
-            painter.setPen(QPen(kBackground, 1.5));
-            painter.setBrush(kMarker);
+            painter.setPen(QPen(c.background, 1.5));
+            painter.setBrush(c.marker);
             painter.drawEllipse(*layout.marker, kMarkerRadius, kMarkerRadius);
         }
         if (pointed_) {
             const QPointF at(layout.xAt(pointed_->outlet), layout.yAt(pointed_->value));
             if (plot.contains(at)) {
-                painter.setPen(QPen(kLine, 1.25));
-                painter.setBrush(kBackground);
+                painter.setPen(QPen(c.line, 1.25));
+                painter.setBrush(c.background);
                 painter.drawEllipse(at, kMarkerRadius - 0.5, kMarkerRadius - 0.5);
             }
         }
@@ -145,9 +184,10 @@ void FlowCurveView::paintCurve(QPainter& painter, const tarvek::CurveLayout& lay
     }
     for (const tarvek::CurveLabel& label : layout.labels) {
         const bool quiet = label.role == Role::Gap;
-        painter.setPen(label.role == Role::Choked ? kChoked : quiet ? kQuietText : kText);
-        const Qt::Alignment alignment =
-            label.role == Role::ValueTick ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter;
+        painter.setPen(label.role == Role::Choked ? c.choked : quiet ? c.quietText : c.text);
+        const Qt::Alignment alignment = label.role == Role::ValueTick   ? Qt::AlignRight | Qt::AlignVCenter
+                                        : label.role == Role::AxisTitle ? Qt::AlignLeft | Qt::AlignVCenter
+                                                                        : Qt::AlignCenter;
         painter.drawText(label.rect, alignment, label.text);
     }
 }
@@ -161,7 +201,7 @@ void FlowCurveView::mouseMoveEvent(QMouseEvent* event) {
         point = tarvek::curvePointAt(curve_, layout.pressureAt(position.x()));
     if (point) {
         QToolTip::showText(event->globalPosition().toPoint(),
-                           tarvek::qstr(tarvek::pointText(curve_.mode, *point)), this);
+                           tarvek::qstr(tarvek::curvePointText(curve_, *point)), this);
     } else {
         QToolTip::hideText();
     }

@@ -6,6 +6,7 @@
 
 #include <QFrame>
 #include <optional>
+#include <variant>
 
 #include "app/calculator/calculator_fields.h"
 #include "app/calculator/flow_curve_layout.h"
@@ -20,6 +21,8 @@ class FlowCurveView : public QFrame {
     // the view is visible, and otherwise when it is next shown or asked for: typing on
     // another page costs nothing.
     void setFields(tarvek::CalculatorTexts fields);
+    // The same for the sizing by the standard: its curve, in its units.
+    void setSizingFields(tarvek::SizingCopy fields);
     const tarvek::FlowCurve& curve();
     // Where everything goes at the current size (worked out again only after a change).
     const tarvek::CurveLayout& layout();
@@ -39,7 +42,9 @@ class FlowCurveView : public QFrame {
     void paintCurve(QPainter& painter, const tarvek::CurveLayout& layout) const;
     void forgetLayout();
 
-    tarvek::CalculatorTexts fields_;
+    void fieldsChanged();
+
+    std::variant<tarvek::CalculatorTexts, tarvek::SizingCopy> fields_;
     bool stale_ = true;  // the curve is not yet worked out for fields_
     tarvek::FlowCurve curve_;
     std::optional<tarvek::CurveLayout> layout_;

@@ -18,6 +18,7 @@ struct ModeOption {
     std::string_view name;
     bool takesValue;
     bool required = false;
+    bool once = false;  // given twice is a usage error
 };
 
 // A mode without a window: the option that chooses it, what follows it and what it may repeat.
@@ -30,14 +31,21 @@ struct Mode {
     bool takesValue = false;  // the option itself takes a value, kept as its own (option, value)
 };
 
-constexpr ModeOption kQuoteOptions[] = {{"--output", true, true}, {"--discount", true}, {"--customer", true}};
+constexpr ModeOption kFlowOptions[] = {
+    {"--method", true},        {"--gas", true},        {"--sg", true},          {"--k", true},
+    {"--temperature-f", true}, {"--inlet-psig", true}, {"--outlet-psig", true}, {"--cv", true},
+    {"--flow-slm", true},      {"--xt", true},         {"--z", true},
+};
+constexpr ModeOption kQuoteOptions[] = {
+    {"--output", true, true, true}, {"--discount", true, false, true}, {"--customer", true, false, true}};
 
-constexpr std::array<Mode, 2> kModes = {{
+constexpr std::array<Mode, 3> kModes = {{
     {"--decode",
      Action::Decode,
      {},
      true,
      "--decode needs part numbers, or - to read them from standard input"},
+    {"--flow", Action::Flow, kFlowOptions, false, {}},
     {"--quote", Action::Quote, kQuoteOptions, false, "--quote needs a file of part numbers (LINES.csv)",
      true},
 }};
@@ -111,7 +119,7 @@ CommandLine parseMode(const Mode& mode, int i, int argc, const char* const* argv
         const std::size_t given = command.values(option.name).size();
         if (option.required && given == 0)
             return usageError(std::string(mode.option) + " needs " + std::string(option.name));
-        if (given > 1) return usageError(std::string(option.name) + " is given twice");
+        if (option.once && given > 1) return usageError(std::string(option.name) + " is given twice");
     }
     return command;
 }
@@ -164,6 +172,9 @@ std::string usageText() {
     return "Usage: tarvek-catalog [--part NUMBER]\n"
            "       tarvek-catalog --decode NUMBER...\n"
            "       tarvek-catalog --decode -\n"
+           "       tarvek-catalog --flow --method catalogue|iec (--gas NAME | --sg SG --k K)\n"
+           "                      --temperature-f T --inlet-psig P1 --outlet-psig P2\n"
+           "                      (--cv CV | --flow-slm Q) [--xt XT] [--z Z]\n"
            "       tarvek-catalog --quote LINES.csv --output FILE [--discount N] [--customer TEXT]\n"
            "\n"
            "The Tarvek Products Catalog: configure and price valves, regulators and fittings.\n"
@@ -171,6 +182,10 @@ std::string usageText() {
            "  --part NUMBER     open the window with the configuration of this part number\n"
            "  --decode NUMBER   print the configurations of part numbers as CSV, without a window;\n"
            "                    - reads one part number per line from standard input\n"
+           "  --flow            the flow through a valve of Cv CV, or the Cv a flow of Q slm needs, as\n"
+           "                    one CSV row, without a window; by the catalogue's formula or by\n"
+           "                    IEC 60534-2-1 (xT 0.5 and Z 1 unless given); --gas reads Gases.mdb\n"
+           "                    in the current folder, as the window does\n"
            "  --quote LINES.csv build a quote of the part numbers in LINES.csv (a header row\n"
            "                    with part_number, quantity and optionally discount; - reads\n"
            "                    standard input), without a window:\n"
@@ -182,8 +197,8 @@ std::string usageText() {
            "\n"
            "Exit status without a window: 0 when everything was answered (every number decoded or\n"
            "added to the quote), 1 when some input had no answer (a number was not decoded or not\n"
-           "added), 2 for a wrong command line, 3 when the input could not be read or the output\n"
-           "not written.\n";
+           "added, a flow has no result), 2 for a wrong command line, 3 when the input could not be\n"
+           "read or the output not written.\n";
 }
 
 std::string versionText() { return "tarvek-catalog " TARVEK_VERSION "\n"; }

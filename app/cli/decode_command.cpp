@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "app/cli/command_line.h"
-#include "app/cli/streams.h"
+#include "platform/streams.h"
 #include "rules/part_numbers/part_number_csv.h"
 #include "rules/part_numbers/part_number_decoder.h"
 #include "rules/part_numbers/part_number_text.h"

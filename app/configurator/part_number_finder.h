@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 
 class QLabel;
@@ -42,10 +43,14 @@ class PartNumberFinder : public QObject {
 
   private:
     void pasteIntoField();
+    // The answer beside the field, whole: its text, tooltip and description for screen readers.
+    void showResult(const QString& text);
+    void bringIntoView();
 
     FinderControls ui;
     ConfiguratorPage& configurator_;
     QPointer<QWidget> focusBefore_;  // where Escape returns to
+    QRect resultHome_;               // the answer's own place, which it grows upwards from
 };
 
 }  // namespace tarvek

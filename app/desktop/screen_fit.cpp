@@ -17,7 +17,11 @@ constexpr QSize kSmallestUseful(320, 240);
 
 class ScreenFit : public QObject {
   public:
-    ScreenFit(QWidget& window, QPoint offset) : QObject(&window), window_(window), offset_(offset) {
+    ScreenFit(QWidget& window, QPoint offset, QSize widestForm)
+        : QObject(&window),
+          window_(window),
+          offset_(offset),
+          widestForm_(widestForm.expandedTo(window.size())) {
         formSize_ = window.size();
         fit();
         place();
@@ -35,11 +39,20 @@ class ScreenFit : public QObject {
         return false;
     }
 
+    void setFormSize(QSize size, bool growable) {
+        if (size == formSize_ && growable == growable_) return;
+        formSize_ = size;
+        growable_ = growable;
+        if (form_) form_->setFixedSize(size);
+        fit();
+    }
+
   private:
     // Only when the form first does not fit: on a screen that holds it the window stays the
     // form itself, as fast to start as it ever was.
     void wrapForm() {
         auto* form = new QWidget;
+        form_ = form;
         form->setObjectName(QStringLiteral("formArea"));
         form->setAccessibleName(QStringLiteral("Catalogue form"));
         form->setFixedSize(formSize_);
@@ -74,8 +87,19 @@ class ScreenFit : public QObject {
         const QRect area = availableArea();
         const QSize room = area.isValid() ? area.size().shrunkBy(fittedFrame_) : formSize_;
         bool across = formSize_.width() > room.width(), down = formSize_.height() > room.height();
+        // Where the widest page would not fit, the form scrolls from the start: a window that
+        // turned into a scroll area only when that page is chosen would lose its place.
+        if (!scrollArea_ && (widestForm_.width() > room.width() || widestForm_.height() > room.height()))
+            wrapForm();
         if (!across && !down) {
-            window_.setFixedSize(formSize_);
+            if (growable_ && !scrollArea_) {
+                // A form that grows with the window: as large as the user makes it, never smaller.
+                window_.setMinimumSize(formSize_);
+                window_.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+                window_.resize(window_.size().expandedTo(formSize_));
+            } else {
+                window_.setFixedSize(formSize_);
+            }
             return;
         }
         if (!scrollArea_) wrapForm();
@@ -126,8 +150,11 @@ class ScreenFit : public QObject {
 
     QWidget& window_;
     const QPoint offset_;
+    const QSize widestForm_;
     QSize formSize_;
+    bool growable_ = false;
     QScrollArea* scrollArea_ = nullptr;
+    QWidget* form_ = nullptr;  // the form inside the scroll area
     QMargins fittedFrame_;
     QWindow* followed_ = nullptr;
     QMetaObject::Connection areaWatch_;
@@ -135,6 +162,13 @@ class ScreenFit : public QObject {
 
 }  // namespace
 
-void fitToScreen(QWidget& window, QPoint offset) { new ScreenFit(window, offset); }
+void fitToScreen(QWidget& window, QPoint offset, QSize widestForm) {
+    new ScreenFit(window, offset, widestForm);
+}
+
+void refitToScreen(QWidget& window, QSize formSize, bool growable) {
+    for (QObject* child : window.children())
+        if (auto* fit = dynamic_cast<ScreenFit*>(child)) fit->setFormSize(formSize, growable);
+}
 
 }  // namespace tarvek

@@ -41,13 +41,13 @@ inline constexpr std::array<DocumentButton, 18> kDocumentButtons = {{
 }};
 // clang-format on
 
-// By name, not by comparing a pointer with null: a sanitizer build cannot evaluate that.
+// Compared by name, not through findDocument's pointer: a sanitizer build cannot compare the
+// address of a table with null in a constant expression.
 static_assert(
     [] {
         for (const DocumentButton& b : kDocumentButtons) {
             bool found = false;
-            for (const Document& document : kDocuments)
-                found = found || documentFileName(document) == b.fileName;
+            for (const Document& d : kDocuments) found = found || documentFileName(d) == b.fileName;
             if (!found) return false;
         }
         return true;

@@ -10,7 +10,7 @@ namespace tarvek {
 
 enum class FlowMode { None, MassFlow, Cv };
 
-// The calculator's fields as the window holds them: texts, read with the leading-number
+// The calculator's fields as it holds them: texts, read with the leading-number
 // rule (a text that is not a number reads as 0; an empty text is a missing input).
 struct FlowFields {
     FlowMode mode = FlowMode::None;

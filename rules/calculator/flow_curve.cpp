@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "rules/calculator/sizing_curve.h"
 #include "rules/numbers/number_text.h"
 
 namespace tarvek {
@@ -70,7 +71,12 @@ FlowCurve flowCurve(const FlowFields& fields, int samples) {
 }
 
 std::optional<CurvePoint> curvePointAt(const FlowCurve& curve, double outlet) {
-    if (!curve.drawn() || !(outlet >= kVacuum && outlet <= curve.inlet)) return std::nullopt;
+    if (!curve.drawn() || !(outlet >= curve.vacuum && outlet <= curve.inlet)) return std::nullopt;
+    if (curve.sizing) {
+        if (outlet < curve.inlet) return sizingCurvePoint(*curve.sizing, outlet);
+        if (curve.mode == FlowMode::MassFlow) return CurvePoint{curve.inlet, 0, false};
+        return std::nullopt;
+    }
     if (const auto point = pointAt(curve.inputs, outlet)) return point;
     if (curve.mode == FlowMode::MassFlow && outlet >= curve.inlet) return CurvePoint{curve.inlet, 0, false};
     return std::nullopt;

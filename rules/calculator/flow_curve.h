@@ -4,10 +4,13 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "rules/calculator/flow_equation.h"
 #include "rules/calculator/flow_inputs.h"
+#include "rules/calculator/sizing_calculation.h"
 
 namespace tarvek {
 
@@ -15,9 +18,17 @@ namespace tarvek {
 constexpr double kVacuum = -kAtmosphere;
 
 struct CurvePoint {
-    double outlet = 0;  // psig
-    double value = 0;   // slm in mass-flow mode, Cv in Cv mode; not cut down
+    double outlet = 0;  // psig (the sizing's: in its pressure unit)
+    double value = 0;   // slm in mass-flow mode, Cv in Cv mode; not cut down (the sizing's: its flow unit)
     bool choked = false;
+};
+
+// What a curve of the sizing by the standard is drawn from: its question, with the outlet
+// pressure free, and the units it is shown in.
+struct SizingCurveSource {
+    SizingRequest request;  // its unknown: the flow, or the Cv
+    SizingUnits units;
+    double molecularMass = 0;
 };
 
 // Why no curve is drawn: exactly when the calculator has no result to show.
@@ -32,6 +43,7 @@ enum class CurveGap {
 struct FlowCurve {
     CurveGap gap = CurveGap::MissingInputs;
     std::vector<FlowInput> missing;
+    std::string reason;  // the sizing's own words for a gap; empty for the catalogue's
     FlowMode mode = FlowMode::None;
     FlowInputs inputs;
     double inlet = 0;         // psig; the curve spans kVacuum .. inlet
@@ -40,6 +52,14 @@ struct FlowCurve {
     // Ascending outlet pressure; finite values only. In mass-flow mode the last point is
     // the inlet pressure itself, where no gas flows.
     std::vector<CurvePoint> points;
+
+    // The units of the axes, and vacuum in the pressure unit: the catalogue's, unless the
+    // curve is the sizing's.
+    std::string_view pressureUnit = "psig";
+    std::string_view flowUnit = "slm";
+    std::string_view referenceConditions;  // of a standard flow of the sizing
+    double vacuum = kVacuum;
+    std::optional<SizingCurveSource> sizing;
 
     bool drawn() const { return gap == CurveGap::None; }
 };

@@ -29,11 +29,34 @@ std::string_view inputName(FlowInput input) {
 
 std::string pressureText(double psig) { return unitValueText(psig) + " " + std::string(kPressureUnit); }
 
+std::string pressureText(const FlowCurve& curve, double pressure) {
+    return unitValueText(pressure) + " " + std::string(curve.pressureUnit);
+}
+
 }  // namespace
 
-std::string_view valueUnit(FlowMode mode) { return mode == FlowMode::Cv ? "Cv" : "slm"; }
+std::string pressureAxisTitle(const FlowCurve& curve) {
+    return "Outlet pressure (" + std::string(curve.pressureUnit) + ")";
+}
+
+std::string valueAxisTitle(const FlowCurve& curve) {
+    if (curve.mode == FlowMode::Cv) return "Cv needed";
+    std::string unit(curve.flowUnit);
+    if (!curve.referenceConditions.empty() && curve.sizing)
+        unit += " at " + std::string(curve.referenceConditions);
+    return "Flow (" + unit + ")";
+}
+
+std::string curvePointText(const FlowCurve& curve, const CurvePoint& point) {
+    if (!curve.sizing) return pointText(curve.mode, point);
+    const std::string value = curve.mode == FlowMode::Cv
+                                  ? "Cv " + unitValueText(point.value)
+                                  : unitValueText(point.value) + " " + std::string(curve.flowUnit);
+    return pressureText(curve, point.outlet) + ": " + value + (point.choked ? ", choked" : "");
+}
 
 std::string gapText(const FlowCurve& curve) {
+    if (!curve.reason.empty()) return curve.reason;
     switch (curve.gap) {
         case CurveGap::None:
             return {};
@@ -62,9 +85,10 @@ std::string pointText(FlowMode mode, const CurvePoint& point) {
 std::string curveSummary(const FlowCurve& curve) {
     if (!curve.drawn()) return gapText(curve);
     std::string summary = (curve.mode == FlowMode::Cv ? "Cv needed from " : "Flow from ") +
-                          pressureText(kVacuum) + " to " + pressureText(curve.inlet) + "; now " +
-                          pointText(curve.mode, curve.operatingPoint);
-    if (curve.chokedOutlet >= kVacuum) summary += "; choked at or below " + pressureText(curve.chokedOutlet);
+                          pressureText(curve, curve.vacuum) + " to " + pressureText(curve, curve.inlet) +
+                          "; now " + curvePointText(curve, curve.operatingPoint);
+    if (curve.chokedOutlet >= curve.vacuum)
+        summary += "; choked at or below " + pressureText(curve, curve.chokedOutlet);
     return summary;
 }
 

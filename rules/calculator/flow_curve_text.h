@@ -12,8 +12,14 @@ namespace tarvek {
 inline constexpr std::string_view kPressureUnit = "psig";
 inline constexpr std::string_view kChokedLabel = "choked";
 
-// "slm" for the flow, "Cv" for the Cv.
-std::string_view valueUnit(FlowMode mode);
+// The axes' titles: "Outlet pressure (psig)"; "Flow (slm)", "Flow (Nm³/h at 0 °C, 1 atm)"
+// or "Cv needed".
+std::string pressureAxisTitle(const FlowCurve& curve);
+std::string valueAxisTitle(const FlowCurve& curve);
+
+// A point as the curve's own method writes it: pointText for the catalogue's curve, the
+// sizing's units and four digits for the sizing's.
+std::string curvePointText(const FlowCurve& curve, const CurvePoint& point);
 
 // Why an empty curve is empty, in one line ("Missing: gas, inlet pressure"); empty for
 // a drawn curve.

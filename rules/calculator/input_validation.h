@@ -14,7 +14,6 @@ enum class Bound { Above, AtLeast, AtMost };
 
 struct BoxRule {
     CalculatorBox box;
-    std::string_view control;
     std::span<const std::string_view> partialEntries;
     Bound bound;
     double limit;
@@ -28,18 +27,18 @@ inline constexpr std::string_view kUnsignedPartialEntries[] = {"", "."};
 
 // In the order of CalculatorBox.
 inline constexpr std::array<BoxRule, 6> kBoxRules = {{
-    {CalculatorBox::Temperature, "txtTemperature", kSignedPartialEntries, Bound::Above, -460,
+    {CalculatorBox::Temperature, kSignedPartialEntries, Bound::Above, -460,
      "Number must be greater than -460", "Invalid Temperature Value", ""},
-    {CalculatorBox::InletPressure, "txtInletPressure", kSignedPartialEntries, Bound::AtLeast, -14.7,
+    {CalculatorBox::InletPressure, kSignedPartialEntries, Bound::AtLeast, -14.7,
      "Number must be greater than or equal to -14.7", "Invalid Pressure Value", ""},
-    {CalculatorBox::OutletPressure, "txtOutletPressure", kSignedPartialEntries, Bound::AtLeast, -14.7,
+    {CalculatorBox::OutletPressure, kSignedPartialEntries, Bound::AtLeast, -14.7,
      "Number must be greater than or equal to -14.7", "Invalid Pressure Value", ""},
-    {CalculatorBox::Cv, "txtCv", kUnsignedPartialEntries, Bound::AtLeast, 0,
+    {CalculatorBox::Cv, kUnsignedPartialEntries, Bound::AtLeast, 0,
      "Number must be greater than or equal to 0", "Invalid Cv Value", ""},
-    {CalculatorBox::MassFlow, "txtMassFlow", kUnsignedPartialEntries, Bound::AtLeast, 0,
+    {CalculatorBox::MassFlow, kUnsignedPartialEntries, Bound::AtLeast, 0,
      "Number must be greater than or equal to 0", "Invalid Flow Value", ""},
     // No lower bound: the calculation puts 0.001 in place of an Xt of 0 or less.
-    {CalculatorBox::XtFactor, "txtXtFactor", kUnsignedPartialEntries, Bound::AtMost, 1,
+    {CalculatorBox::XtFactor, kUnsignedPartialEntries, Bound::AtMost, 1,
      "Number must be greater than 0 and less than or equal to 1", "Invalid Xt Factor Value", "0.47"},
 }};
 

@@ -32,12 +32,30 @@ Segment segmentOf(Stage stage) { return tarvek::segmentOf(kStepOf[stage]); }
 Segment segmentBefore(Stage stage) { return Segment(std::size_t(segmentOf(stage)) - 1); }
 
 // A part number of the catalogue read as a typed one is: its codes are plain ASCII, so only
-// case and trailing blanks need reading.
+// the case needs reading.
 std::string readAs(std::string text) {
     for (char& c : text)
         if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
-    while (!text.empty() && text.back() == ' ') text.pop_back();
     return text;
+}
+
+// Whether a part number read so far can still become the text: the text begins with it, or it
+// is the whole text and then only blanks of its own ("M " in position 4), which a typed
+// number loses to the trimming around it.
+bool beginsLike(std::string_view target, std::string_view prefix) {
+    if (target.starts_with(prefix)) return true;
+    return prefix.starts_with(target) &&
+           prefix.find_first_not_of(' ', target.size()) == std::string_view::npos;
+}
+
+bool readsAs(std::string_view target, std::string_view partNumber) {
+    return beginsLike(target, partNumber) && partNumber.size() >= target.size();
+}
+
+std::size_t commonLength(std::string_view a, std::string_view b) {
+    std::size_t n = 0;
+    while (n < a.size() && n < b.size() && a[n] == b[n]) ++n;
+    return n;
 }
 
 // The part number through one of its segments.
@@ -86,9 +104,9 @@ struct PartNumberDecoder::Search {
     Stage bestStage = AtPorting;
 
     bool reads(const Configurator& m, std::string_view prefix, Stage next) {
-        if (!target.starts_with(prefix)) return false;
+        if (!beginsLike(target, prefix)) return false;
         if (prefix.size() > bestLength || !understoodSome) {
-            bestLength = prefix.size();
+            bestLength = std::min(prefix.size(), target.size());
             best = m;
             understoodSome = true;
             bestStage = next;
@@ -116,7 +134,7 @@ struct PartNumberDecoder::Search {
         // What is decided so far, connections left unchosen included, must read like the text.
         if (!reads(m, readThrough(m.state().record, segmentOf(Stage(stage - 1))), stage)) return;
         if (stage == Done) {
-            if (readAs(m.state().partNumber) == target) found.push_back({events, m.state()});
+            if (readsAs(target, readAs(m.state().partNumber))) found.push_back({events, m.state()});
             return;
         }
         explore(m, porting, Stage(stage + 1));
@@ -126,7 +144,7 @@ struct PartNumberDecoder::Search {
         const std::string before = readThrough(m.state().record, segmentBefore(stage));
         for (const auto& [event, code] : connection ? porting->connectionCodes[stage - AtConnection1]
                                                     : stem->optionCodes[stage - AtSeat]) {
-            if (!target.starts_with(readAs(before + code))) continue;
+            if (!beginsLike(target, readAs(before + code))) continue;
             Configurator next = m;
             next.apply(event);
             if (next.state().record == m.state().record) continue;
@@ -193,9 +211,51 @@ PartNumberDecoding PartNumberDecoder::decode(std::string_view text) const {
         return result;
     }
 
-    // Not a part number of the catalogue: say how far it reads like one, and what may follow.
-    const std::string rest = displayable(std::string_view(result.partNumber).substr(search.bestLength), 24);
+    result.explanation = explain(result.partNumber, search);
+    if (search.understoodSome) result.understood = result.partNumber.substr(0, search.bestLength);
+    return result;
+}
+
+// Not a part number of the catalogue: what goes wrong first and what the catalogue offers
+// there, then how far the text was understood.
+std::string PartNumberDecoder::explain(const std::string& text, const Search& search) const {
+    // Where the text reads like the beginning of a product, and what could go on from there:
+    // "A310-MX" is the beginning of A310-MX1 …, "A310 MX2" leaves the catalogue after "A310".
+    std::size_t reach = 0;
+    for (const Stem& stem : stems_) {
+        reach = std::max(reach, commonLength(stem.prefix, text));
+        for (const PortingStem& porting : stem.portings)
+            reach = std::max(reach, commonLength(porting.prefix, text));
+    }
+    std::vector<std::string> goesOn;
+    const auto addGoingOn = [&](const std::string& prefix) {
+        if (prefix.size() <= reach || commonLength(prefix, text) < reach) return;
+        std::string continuation = reach == text.size() ? prefix : prefix.substr(reach);
+        if (std::find(goesOn.begin(), goesOn.end(), continuation) == goesOn.end())
+            goesOn.push_back(continuation);
+    };
+    if (reach > search.bestLength || !search.understoodSome || search.bestLength < text.size()) {
+        for (const Stem& stem : stems_) {
+            if (!stem.prefix.empty()) addGoingOn(stem.prefix);
+            if (stem.prefix.size() <= reach)
+                for (const PortingStem& porting : stem.portings) addGoingOn(porting.prefix);
+        }
+    }
+    constexpr std::size_t kShown = 8;
+    const auto someOf = [&](std::vector<std::string> items) {
+        const bool more = items.size() > kShown;
+        items.resize(std::min(items.size(), kShown));
+        return joined(items, ", ") + (more ? ", …" : "");
+    };
+    const std::string reached = "\"" + displayable(std::string_view(text).substr(0, reach), 40) + "\"";
+
+    if (!goesOn.empty() && reach == text.size())
+        return "\"" + displayable(text, 40) + "\" is not a whole part number: the catalogue goes on with " +
+               someOf(goesOn) + ".";
     if (!search.understoodSome) {
+        if (reach > 0 && !goesOn.empty())
+            return "\"" + displayable(std::string_view(text).substr(reach), 24) + "\" is not what follows " +
+                   reached + " in the catalogue, which goes on with " + someOf(goesOn) + ".";
         std::vector<std::string> examples;  // the first model of each product type
         ConfiguratorEvent lastType;
         for (const Stem& stem : stems_) {
@@ -204,41 +264,55 @@ PartNumberDecoding PartNumberDecoder::decode(std::string_view text) const {
                 examples.push_back(std::string(code));
             if (!code.empty()) lastType = stem.events[0];
         }
-        result.explanation = "No part number of the catalogue begins like \"" + rest +
-                             "\"; part numbers begin with a model code, such as " + joined(examples, ", ") +
-                             ".";
-        return result;
+        return "No part number of the catalogue begins like \"" + displayable(text, 24) +
+               "\"; part numbers begin with a model code, such as " + joined(examples, ", ") + ".";
     }
-    result.understood = result.partNumber.substr(0, search.bestLength);
+
+    const std::string understood = "\"" + text.substr(0, search.bestLength) + "\"";
+    const std::string rest = displayable(std::string_view(text).substr(search.bestLength), 24);
     std::vector<std::string> steps;
     for (const DescriptionLine& line : describeConfiguration(search.best.state()))
         steps.push_back(std::string(line.text));
+    const std::string readsAsText = understood + " reads as " + joined(steps, " / ") + ".";
+
+    // The choices the catalogue offers from where the text was understood.
     std::vector<std::string> offers;
+    Configurator example = search.best;  // a whole number of the catalogue from there
+    bool connectionsMissing = false;
     for (int stage = search.bestStage; stage < Done; ++stage) {
         std::vector<std::string> codes;
-        for (const ConfiguratorEvent& event : alternatives(search.best, Stage(stage))) {
+        const std::vector<ConfiguratorEvent> choices = alternatives(search.best, Stage(stage));
+        for (const ConfiguratorEvent& event : choices) {
             Configurator next = search.best;
             next.apply(event);
             const std::string code(next.state().record[segmentOf(Stage(stage))].code);
             if (!code.empty() && std::find(codes.begin(), codes.end(), code) == codes.end())
                 codes.push_back(code);
         }
+        const bool connection = stage >= AtConnection1 && stage <= AtConnection4;
+        if (connection && !choices.empty()) {
+            connectionsMissing = true;
+            example.apply(choices.front());
+        }
         if (codes.empty()) continue;
-        if (stage >= AtConnection1 && stage <= AtConnection4)
+        if (connection)
             codes.push_back(std::string(search.best.state().record[segmentOf(Stage(stage))].code) +
                             " when not chosen");
         offers.push_back(std::string(kStageNames[stage]) + " (" + joined(codes, ", ") + ")");
     }
-    // What went wrong first, then what was understood.
-    const std::string understood = "\"" + result.understood + "\"";
+
+    if (rest.empty() && connectionsMissing)
+        return understood + " is not a whole part number: the connections follow, one code for each of the " +
+               "four positions, X where the porting has no port or none is chosen: " + joined(offers, "; ") +
+               "; for example " + example.state().partNumber + ". " + readsAsText;
+    if (offers.empty() && !goesOn.empty())
+        return "\"" + rest + "\" is not what follows " + understood +
+               " in the catalogue, which goes on with " + someOf(goesOn) + ". " + readsAsText;
     if (offers.empty())
-        result.explanation = "Nothing in the catalogue follows " + understood +
-                             ", but the text goes on with \"" + rest + "\". ";
-    else
-        result.explanation = "\"" + rest + "\" is not what follows " + understood +
-                             " in the catalogue: " + joined(offers, "; or ") + ". ";
-    result.explanation += understood + " reads as " + joined(steps, " / ") + ".";
-    return result;
+        return "Nothing in the catalogue follows " + understood + ", but the text goes on with \"" + rest +
+               "\". " + readsAsText;
+    return "\"" + rest + "\" is not what follows " + understood +
+           " in the catalogue: " + joined(offers, "; or ") + ". " + readsAsText;
 }
 
 PartNumberDecoding tooLongForAPartNumber() {

@@ -54,6 +54,7 @@ class PartNumberDecoder {
         std::array<std::vector<std::pair<ConfiguratorEvent, std::string>>, 3> optionCodes;
     };
     struct Search;
+    std::string explain(const std::string& text, const Search& search) const;
 
     std::vector<Stem> stems_;
 };

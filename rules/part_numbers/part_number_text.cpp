@@ -2,27 +2,94 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace tarvek {
 namespace {
 
-// UTF-8 of U+2010 ... U+2014 (hyphen, non-breaking hyphen, figure dash, en and em dash)
-// and U+2212 (minus sign).
-constexpr std::array<std::string_view, 6> kDashes = {"\u2010", "\u2011", "\u2012",
-                                                     "\u2013", "\u2014", "\u2212"};
-constexpr std::string_view kNoBreakSpace = "\u00a0";
+using Range = std::pair<char32_t, char32_t>;
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+// Spaces of every kind, and the invisible format characters that come with pasted text
+// (zero-width spaces and joiners, direction marks, the byte-order mark, the soft hyphen).
+constexpr std::array<Range, 17> kInvisible = {{
+    {0x09, 0x0D},
+    {0x20, 0x20},
+    {0x85, 0x85},
+    {0xA0, 0xA0},
+    {0xAD, 0xAD},
+    {0x1680, 0x1680},
+    {0x180E, 0x180E},
+    {0x2000, 0x200F},
+    {0x2028, 0x202F},
+    {0x205F, 0x2064},
+    {0x2066, 0x206F},
+    {0x3000, 0x3000},
+    {0xFEFF, 0xFEFF},
+    {0xFFF9, 0xFFFB},
+    {0x1D173, 0x1D17A},
+    {0xE0001, 0xE0001},
+    {0xE0020, 0xE007F},
+}};
+
+// Dash punctuation (the Unicode category Pd) and the minus sign: each reads as a hyphen.
+constexpr std::array<Range, 19> kDashes = {{
+    {0x2D, 0x2D},     {0x58A, 0x58A},   {0x5BE, 0x5BE},   {0x1400, 0x1400},   {0x1806, 0x1806},
+    {0x2010, 0x2015}, {0x2E17, 0x2E17}, {0x2E1A, 0x2E1A}, {0x2E3A, 0x2E3B},   {0x2E40, 0x2E40},
+    {0x2E5D, 0x2E5D}, {0x301C, 0x301C}, {0x3030, 0x3030}, {0x30A0, 0x30A0},   {0xFE31, 0xFE32},
+    {0xFE58, 0xFE58}, {0xFE63, 0xFE63}, {0xFF0D, 0xFF0D}, {0x10EAD, 0x10EAD},
+}};
+constexpr char32_t kMinusSign = 0x2212;
+
+template <std::size_t N>
+bool inRanges(const std::array<Range, N>& ranges, char32_t c) {
+    return std::any_of(ranges.begin(), ranges.end(),
+                       [c](const Range& r) { return r.first <= c && c <= r.second; });
+}
+
+// The code point of the well-formed UTF-8 character at the start of `text`; none where
+// there is no such character.
+struct Decoded {
+    char32_t codePoint;
+    std::size_t length;  // 0: not a well-formed character
+};
+Decoded decodeFirst(std::string_view text) {
+    const std::size_t length = utf8CharacterLength(text);
+    if (length == 0) return {0, 0};
+    const auto byte = [&](std::size_t i) { return char32_t(static_cast<unsigned char>(text[i])); };
+    switch (length) {
+        case 1:
+            return {byte(0), 1};
+        case 2:
+            return {(byte(0) & 0x1F) << 6 | (byte(1) & 0x3F), 2};
+        case 3:
+            return {(byte(0) & 0x0F) << 12 | (byte(1) & 0x3F) << 6 | (byte(2) & 0x3F), 3};
+        default:
+            return {
+                (byte(0) & 0x07) << 18 | (byte(1) & 0x3F) << 12 | (byte(2) & 0x3F) << 6 | (byte(3) & 0x3F),
+                4};
+    }
+}
+
+bool isInvisible(std::string_view text, std::size_t& length) {
+    const Decoded d = decodeFirst(text);
+    length = d.length;
+    return d.length > 0 && inRanges(kInvisible, d.codePoint);
+}
 
 }  // namespace
 
 std::string_view withoutSurroundingBlanks(std::string_view text) {
-    for (bool changed = true; changed;) {
-        changed = false;
-        while (!text.empty() && isBlank(text.front())) text.remove_prefix(1), changed = true;
-        while (!text.empty() && isBlank(text.back())) text.remove_suffix(1), changed = true;
-        if (text.starts_with(kNoBreakSpace)) text.remove_prefix(kNoBreakSpace.size()), changed = true;
-        if (text.ends_with(kNoBreakSpace)) text.remove_suffix(kNoBreakSpace.size()), changed = true;
+    for (std::size_t length = 0; !text.empty() && isInvisible(text, length);) text.remove_prefix(length);
+    // From the end: try the last one to four bytes as one character.
+    for (bool trimmed = true; trimmed && !text.empty();) {
+        trimmed = false;
+        for (std::size_t back = 1; back <= std::min<std::size_t>(4, text.size()) && !trimmed; ++back) {
+            std::size_t length = 0;
+            if (isInvisible(text.substr(text.size() - back), length) && length == back) {
+                text.remove_suffix(back);
+                trimmed = true;
+            }
+        }
     }
     return text;
 }
@@ -32,13 +99,12 @@ std::string normalizedPartNumber(std::string_view text) {
     std::string result;
     result.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        const auto isDashAt = [&](std::string_view d) { return text.substr(i).starts_with(d); };
-        if (text[i] == kDashes[0][0])  // every dash begins with the same byte
-            if (const auto d = std::find_if(kDashes.begin(), kDashes.end(), isDashAt); d != kDashes.end()) {
-                result += '-';
-                i += d->size();
-                continue;
-            }
+        const Decoded d = decodeFirst(text.substr(i));
+        if (d.length > 1 && (inRanges(kDashes, d.codePoint) || d.codePoint == kMinusSign)) {
+            result += '-';
+            i += d.length;
+            continue;
+        }
         const char c = text[i++];
         result += c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
     }

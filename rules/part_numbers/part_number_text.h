@@ -7,11 +7,13 @@
 
 namespace tarvek {
 
-// Surrounding blanks (tabs, line ends, no-break spaces too) removed, ASCII letters in upper
-// case, and the dashes - ‐ ‑ ‒ – — − all read as the hyphen-minus. Other bytes stay as they are.
+// Surrounding blanks removed (spaces of every kind and invisible format characters), ASCII
+// letters in upper case, and every dash (dash punctuation, the minus sign) read as the
+// hyphen-minus. Other bytes stay as they are.
 std::string normalizedPartNumber(std::string_view text);
 
-// Blanks, tabs, line ends and no-break spaces removed from both ends.
+// Spaces of every kind (tabs, line ends, no-break, narrow and figure spaces, …) and invisible
+// format characters (zero-width spaces, the byte-order mark, …) removed from both ends.
 std::string_view withoutSurroundingBlanks(std::string_view text);
 
 // The length of the well-formed UTF-8 character at the start of `text`, 0 when there is none

@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/calculator/calculator.h"
+#include "app/calculator/calculator_page.h"
 #include "app/main_window.h"
 #include "tests/support/gas_databases.h"
 
@@ -55,10 +55,10 @@ BENCHMARK(BM_CalculatorKeystroke)->Unit(benchmark::kMicrosecond);
 
 void fillGasList(benchmark::State& state, const QString& database, int expectedRows) {
     const auto window = startedWindow();
-    tarvek::Calculator& calculator = window->calculator();
+    tarvek::CalculatorPage& calculator = window->calculator();
     calculator.setDatabasePath(database);
     auto* gases = window->findChild<QComboBox*>(QStringLiteral("lstGasName"));
-    for (auto _ : state) calculator.Populate_ListBox();
+    for (auto _ : state) calculator.fillGasList();
     if (gases->count() != expectedRows) state.SkipWithError("the gas list is not filled");
     state.counters["rows"] = gases->count();
 }

@@ -10,5 +10,8 @@ trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "${debs[0]}" "$root"
 
 lintian --fail-on error,warning "${debs[0]}"
+# After apt install the document buttons open their documents: a PDF viewer comes with the package.
+recommends=$(dpkg-deb -f "${debs[0]}" Recommends)
+[[ ", $recommends," == *", pdf-viewer,"* ]] || { echo "the package does not recommend pdf-viewer: $recommends"; exit 1; }
 desktop-file-validate "$root/usr/share/applications/com.tarvek.Catalog.desktop"
 appstreamcli validate --no-net --strict "$root/usr/share/metainfo/com.tarvek.Catalog.metainfo.xml"

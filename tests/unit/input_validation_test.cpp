@@ -64,7 +64,7 @@ TEST(InputValidation, EachBoxItsPartialEntriesAndBound) {
     };
     for (const Case& c : cases) {
         const tarvek::BoxRule& rule = tarvek::boxRule(c.box);
-        EXPECT_EQ(tarvek::checkEntry(rule, c.text), c.check) << rule.control << " \"" << c.text << '"';
+        EXPECT_EQ(tarvek::checkEntry(rule, c.text), c.check) << rule.title << " \"" << c.text << '"';
     }
 }
 
@@ -72,7 +72,7 @@ TEST(InputValidation, EachBoxItsPartialEntriesAndBound) {
 // never warns again.
 TEST(InputValidation, ResetTextsPassTheirOwnBox) {
     for (const tarvek::BoxRule& rule : tarvek::kBoxRules)
-        EXPECT_NE(tarvek::checkEntry(rule, rule.resetText), EntryCheck::Refused) << rule.control;
+        EXPECT_NE(tarvek::checkEntry(rule, rule.resetText), EntryCheck::Refused) << rule.title;
 }
 
 }  // namespace

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 
 #include "rules/configurator/configuration_description.h"
+#include "rules/configurator/orderable_configurations.h"
 #include "rules/configurator/pricing.h"
 #include "rules/part_numbers/part_number_text.h"
 #include "tests/support/cascade_walk.h"
@@ -24,6 +26,7 @@ TEST(PartNumberText, ReadsAsPeopleWriteIt) {
         {"", ""},
         {"   ", ""},
         {"A310-MX2-4A-M FFM ", "A310-MX2-4A-M FFM"},  // a blank inside stays, as the catalogue writes it
+        {"\u200B\u202FA310\u058AMX2\u30A0X\u2028", "A310-MX2-X"},
         {"\xff\xfe", "\xff\xfe"},
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(normalizedPartNumber(text), expected) << text;
@@ -78,9 +81,49 @@ TEST(PartNumberDecoder, EveryWalkedConfigurationDecodesBack) {
                 walked.size(), ambiguous, decoder.indexSize());
 }
 
+// Every connection code in every position, followed by every seat, colour and lever suffix the
+// product allows, decodes back to a configuration with the same part number and list price:
+// the catalogue's own blanks ("M " in position 4, " F" in position 2) before a suffix included.
+TEST(PartNumberDecoder, EveryConnectionWithEverySuffixDecodesBack) {
+    const PartNumberDecoder& decoder = partNumberDecoder();
+    std::size_t checked = 0, ambiguous = 0;
+    for (const OrderableGroup& group : orderableGroups()) {
+        for (std::size_t position = 0; position < kConnectionPositions; ++position) {
+            const auto& choices = group.connections[position];
+            for (std::size_t c = 0; c < std::max<std::size_t>(choices.size(), position == 0 ? 1 : 0); ++c) {
+                Configurator connected = group.configurator;
+                for (std::size_t p = 0; p < kConnectionPositions; ++p)
+                    if (!group.connections[p].empty())
+                        connected.apply(group.connections[p][p == position ? c : 0]);
+                std::vector<std::optional<ConfiguratorEvent>> suffixes = {std::nullopt};
+                for (const auto& clicks : group.options)
+                    suffixes.insert(suffixes.end(), clicks.begin(), clicks.end());
+                for (const auto& suffix : suffixes) {
+                    Configurator shown = connected;
+                    if (suffix) shown.apply(*suffix);
+                    const ConfiguratorState& s = shown.state();
+                    const PartNumberDecoding decoded = decoder.decode(s.partNumber);
+                    ++checked;
+                    ambiguous += decoded.status == Status::Ambiguous;
+                    ASSERT_NE(decoded.status, Status::Unknown) << s.partNumber << ": " << decoded.explanation;
+                    const bool same = std::any_of(
+                        decoded.configurations.begin(), decoded.configurations.end(), [&](const auto& d) {
+                            return d.state.partNumber == s.partNumber && d.state.listPrice == s.listPrice;
+                        });
+                    ASSERT_TRUE(same) << '"' << s.partNumber << "\" $" << listPriceText(s.listPrice);
+                }
+            }
+        }
+    }
+    std::printf("%zu part numbers with every connection and suffix decoded back, %zu of them ambiguous\n",
+                checked, ambiguous);
+}
+
 TEST(PartNumberDecoder, ReadsBlanksCaseAndDashesAsTheCatalogueDoes) {
     for (const char* text :
-         {"A310-MX2-2A-MXFX-VS", " a310-mx2-2a-mxfx-vs ", "A310\u2013MX2\u20142A\u2212MXFX\u2010VS"}) {
+         {"A310-MX2-2A-MXFX-VS", " a310-mx2-2a-mxfx-vs ", "A310\u2013MX2\u20142A\u2212MXFX\u2010VS",
+          "\u202F\u2007A310\uFF0DMX2\uFE632A\u2015MXFX\u2011VS\u200B\uFEFF",
+          "\uFEFF\u3000A310-MX2-2A-MXFX-VS\u00A0\u2060"}) {
         const PartNumberDecoding decoded = partNumberDecoder().decode(text);
         ASSERT_EQ(decoded.status, Status::Ok) << text;
         const ConfiguratorState& s = decoded.configurations[0].state;
@@ -122,7 +165,16 @@ TEST(PartNumberDecoder, SaysHowFarAnUnknownNumberWasUnderstood) {
          {"\"-VZ\" is not what follows", "a seat or seal (-VS, -B5)", "-LS"}},
         {"QQ-1", "", {"No part number of the catalogue begins like \"QQ-1\"", "A310"}},
         {"", "", {"No part number given."}},
-        {"-", "", {"begins like \"-\""}},
+        {"-", "", {"\"-\" is not a whole part number", "-MX2"}},
+        // Partial and incomplete numbers: what can follow.
+        {"A310-MX", "A310", {"\"A310-MX\" is not a whole part number", "A310-MX1, A310-MX2, A310-MX3"}},
+        {"A310-M", "A310", {"A310-MX1, A310-MX2, A310-MX3"}},
+        {"A310 MX2", "A310", {"\" MX2\" is not what follows \"A310\"", "-MX1, -MX2, -MX3"}},
+        {"A310 - MX2", "A310", {"\" - MX2\" is not what follows \"A310\"", "-MX1, -MX2, -MX3"}},
+        {"A310-MX2-2A",
+         "A310-MX2-2A",
+         {"\"A310-MX2-2A\" is not a whole part number: the connections follow",
+          "X where the porting has no port", "for example A310-MX2-2A-TXTX"}},
         {"A310\x01-MX2", "A310", {"\uFFFD-MX2"}},
         {"A310-MX2\xff", "A310-MX2", {"\uFFFD"}},
         {std::string(100000, 'A'), "", {"\u2026"}},

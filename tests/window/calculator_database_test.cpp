@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "app/calculator/calculator.h"
+#include "app/calculator/calculator_page.h"
 #include "app/warning.h"
 #include "rules/numbers/number_text.h"
 #include "tests/support/gas_databases.h"
@@ -198,7 +198,7 @@ TEST_F(CalculatorDatabase, DamagedCopiesGiveTheRightListOrNone) {
     int empty = 0;
     for (const auto& copy : gastest::damagedCopies(rows)) {
         ASSERT_TRUE(gastest::save(databasePath(), copy.bytes));
-        d->window.calculator().Populate_ListBox();
+        d->window.calculator().fillGasList();
         const auto names = d->entries("lstGasName");
         EXPECT_TRUE(names.empty() || names == namesOf(rows)) << copy.what;
         empty += names.empty();

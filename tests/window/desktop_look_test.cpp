@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabWidget>
 #include <cmath>
 #include <map>
@@ -112,6 +113,45 @@ TEST_F(DesktopPalette, EveryTextReadsOnADarkPalette) {
     WindowDriver d;
     d.window.show();
     expectReadableTexts(d, "dark", true);
+}
+
+// Every option button and check box that answers, unchecked, shows its outline at 3 to 1
+// against the page at least: the strongest contrast of any pixel of its indicator.
+void expectVisibleIndicators(WindowDriver& d, const char* paletteName) {
+    d.choose("lstProductType", "Diaphragm Valves");
+    d.choose("lstBody", "MX2 - Standard Series");
+    d.choose("lstModel", "J310 --- Manual, Tee Knob, LOTO");  // seats, colours and the lever handle open
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d.window));
+    auto* tabs = d.get<QTabWidget>("SSTab1");
+    int checked = 0;
+    for (QAbstractButton* button : tabs->findChildren<QAbstractButton*>()) {
+        const bool radio = qobject_cast<QRadioButton*>(button), box = qobject_cast<QCheckBox*>(button);
+        if (!(radio || box) || button->isChecked() || !button->isEnabled()) continue;
+        tabs->setCurrentWidget(pageOf(button));
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect indicator = button->style()->subElementRect(
+            radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, button);
+        const QImage drawn = button->grab(indicator).toImage();
+        const QColor page = commonestColour(tabs->currentWidget()->grab().toImage());
+        double strongest = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                strongest = std::max(strongest, contrast(drawn.pixelColor(x, y), page));
+        EXPECT_GE(strongest, 3.0) << paletteName << ": " << button->objectName().toStdString();
+        ++checked;
+    }
+    EXPECT_GE(checked, 9);  // two seats, five colours, the lever handle, the calculator's Cv mode
+}
+
+TEST_F(DesktopPalette, OptionButtonsAndCheckBoxesStandOutOnLightAndDarkPalettes) {
+    for (const bool dark : {false, true}) {
+        QApplication::setPalette(dark ? tarvek::darkDesktopPalette()
+                                      : QApplication::style()->standardPalette());
+        WindowDriver d;
+        d.window.show();
+        expectVisibleIndicators(d, dark ? "dark" : "light");
+    }
 }
 
 // An MX2 valve with an A310 actuator and porting 2A: its note is ".23 Cv, 250 psig".

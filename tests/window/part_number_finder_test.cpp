@@ -70,6 +70,49 @@ TEST_F(Finder, AWrongNumberChangesNothingAndIsExplainedBesideTheField) {
     EXPECT_NE(d.text("lblFindResult").find("a porting (-2A"), std::string::npos) << d.text("lblFindResult");
 }
 
+// However long the explanation, all of it shows where the user reads it; the keyboard and a
+// screen reader reach it after the field; its tooltip and description follow every lookup.
+TEST_F(Finder, TheWholeAnswerShowsAndFollowsEachLookup) {
+    auto* answer = d.get<QLabel>("lblFindResult");
+    const int homeHeight = answer->height();
+    d.get("txtFindPartNumber")->setFocus();
+    QTest::keyClicks(focus(), "A310-MX2-2A");  // not whole: what follows is a long explanation
+    QTest::keyClick(focus(), Qt::Key_Return);
+    const std::string explanation = d.text("lblFindResult");
+    EXPECT_NE(explanation.find("for example A310-MX2-2A-TXTX"), std::string::npos) << explanation;
+    EXPECT_GT(answer->height(), homeHeight);
+    EXPECT_GE(answer->height(), answer->heightForWidth(answer->width())) << "the text is cut";
+    EXPECT_EQ(answer->accessibleDescription().toStdString(), explanation);
+    QTest::keyClick(focus(), Qt::Key_Tab);
+    EXPECT_EQ(focus(), answer);
+
+    d.window.findPartNumber(QStringLiteral("A310-MX2-2A-MXFX"));
+    EXPECT_EQ(d.text("lblFindResult"), "A310-MX2-2A-MXFX is set.");
+    EXPECT_EQ(answer->toolTip().toStdString(), d.text("lblFindResult"));
+    EXPECT_EQ(answer->height(), homeHeight);
+    d.get("txtFindPartNumber")->setFocus();
+    QTest::keyClicks(focus(), "x");  // editing again puts the answer away, its tooltip too
+    EXPECT_EQ(d.text("lblFindResult"), "");
+    EXPECT_TRUE(answer->toolTip().isEmpty());
+}
+
+TEST_F(Finder, ThePlaceholderShowsAWholeExample) {
+    auto* field = d.get<QLineEdit>("txtFindPartNumber");
+    const QString example = field->placeholderText();
+    EXPECT_TRUE(example.contains(QStringLiteral("A310-MX2-2A-MXFX")));
+    const int room = field->contentsRect().width() - 2 * 4;  // the box's own text margins
+    EXPECT_LE(field->fontMetrics().horizontalAdvance(example), room);
+}
+
+// Several lines pasted: the first is looked up, and the answer says the others were left.
+TEST_F(Finder, APasteOfSeveralLinesLooksUpTheFirstAndSaysSo) {
+    QApplication::clipboard()->setText(QStringLiteral("A310-MX2-2A-MXFX\n\nKL-01-KZ\r\nT403-GN1\n"));
+    d.list("lstProductType")->setFocus();
+    QTest::keySequence(focus(), QKeySequence::Paste);
+    EXPECT_EQ(d.text("lblPartNumber"), "A310-MX2-2A-MXFX");
+    EXPECT_NE(d.text("lblFindResult").find("2 more lines"), std::string::npos) << d.text("lblFindResult");
+}
+
 TEST_F(Finder, APasteOnThePageLooksTheNumberUp) {
     QApplication::clipboard()->setText(QStringLiteral("T403-GN1-2A-MXFX"));
     d.list("lstProductType")->setFocus();

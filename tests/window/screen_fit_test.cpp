@@ -112,6 +112,30 @@ TEST(ScreenFit, TheWholeWindowIsUsableOnTheScreenItStartsOn) {
     expectUsableOn(d, *d.window.screen());
 }
 
+// Ctrl+F on a screen too small for the form: the field and its answer scroll into sight, from
+// wherever the form was scrolled to, so the user never types blind.
+TEST(ScreenFit, TheFindFieldAndItsAnswerComeIntoView) {
+    WindowDriver d;
+    ASSERT_TRUE(d.showActive());
+    auto* scroller = d.window.findChild<QScrollArea*>(QStringLiteral("formScroller"));
+    if (!scroller) GTEST_SKIP() << "the form fits this screen";
+    const auto inView = [&](const char* name) {
+        QWidget* w = d.get(name);
+        const QRect seen =
+            QRect(w->mapTo(scroller->viewport(), QPoint(0, 0)), w->size()) & scroller->viewport()->rect();
+        return seen.size() == w->size().boundedTo(scroller->viewport()->size());
+    };
+    scroller->ensureWidgetVisible(d.get("lstProductType"), 0, 0);  // the top of the form
+    d.list("lstProductType")->setFocus();
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::Key_F));
+    EXPECT_TRUE(inView("txtFindPartNumber"));
+    QTest::keyClicks(QApplication::focusWidget(), "A310-MX2-2A");
+    scroller->ensureWidgetVisible(d.get("lstProductType"), 0, 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(inView("txtFindPartNumber"));
+    EXPECT_TRUE(inView("lblFindResult"));
+}
+
 // Dragged from a large screen to a small one, the window fits the small one; and back.
 TEST(ScreenFit, MovedToAnotherScreenItFitsThatOne) {
     QList<QScreen*> screens = QGuiApplication::screens();

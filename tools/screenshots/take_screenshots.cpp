@@ -1,8 +1,10 @@
 // Takes one screenshot per page of the window after a typical configuration, and one of the
 // quote's print preview, for the README; with "dark", the configurator on a dark desktop, its
-// non-standard banner over the note; with "scaled", the technical page alone; with any other
-// variant, the configurator alone as the screen and scale it runs on show it; with "quote" (or
-// "quote-200" at twice the scale), the quote page of a small quotation and its printed page.
+// non-standard banner over the note; with "scaled", the technical page alone, sizing by the
+// standard; with "iec", the technical page alone, the catalogue's case of Cv 0.23 sized by both
+// methods side by side; with "quote" (or "quote-200" at twice the scale), the quote page of a
+// small quotation and its printed page; with any other variant, the configurator alone as the
+// screen and scale it runs on show it.
 // Run from the runtime folder (pictures are read from the working directory).
 #include <QAction>
 #include <QApplication>
@@ -88,15 +90,27 @@ int main(int argc, char** argv) {
         if (auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(box)))
             edit->setText(QString::fromLatin1(text));
 
+    // The nitrogen case through an MX2's Cv of 0.23, by the standard beside the catalogue.
+    const bool sizing = variant == QStringLiteral("iec") || variant == QStringLiteral("scaled");
+    if (sizing) {
+        for (const auto& [box, text] : {std::pair{"txtOutletPressure", "80"}, std::pair{"txtCv", "0.23"}})
+            if (auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(box)))
+                edit->setText(QString::fromLatin1(text));
+        if (auto* iec = window.findChild<QRadioButton*>("optMethodIec")) iec->click();
+    }
+
     auto* tabs = window.findChild<QTabWidget*>("SSTab1");
     QTimer::singleShot(300, [&] {
         const char* pages[] = {"configurator", "literature", "technical"};
-        // Run at 200 % ("scaled"), only the technical page, for its flow curve.
+        // Run at 200 % ("scaled"), or sizing by the standard, only the technical page.
         const bool scaled = variant == QStringLiteral("scaled");
-        for (int page = scaled ? 2 : 0; !quotePage && page < (everyPage || scaled ? 3 : 1); ++page) {
+        for (int page = sizing ? 2 : 0; !quotePage && page < (everyPage || sizing ? 3 : 1); ++page) {
             tabs->setCurrentIndex(page);
             app.processEvents();
-            const QString suffix = page == 0 ? "-" + variant : scaled ? QStringLiteral("-200") : QString();
+            const QString suffix = page == 0 ? "-" + variant
+                                   : scaled  ? QStringLiteral("-200")
+                                   : sizing  ? QStringLiteral("-iec")
+                                             : QString();
             window.grab().save(outDir + QStringLiteral("/screenshot-%1%2.png").arg(pages[page], suffix));
         }
         if (variant.startsWith(QStringLiteral("quote"))) {

@@ -1,4 +1,4 @@
-#include "app/cli/streams.h"
+#include "platform/streams.h"
 
 #include <unistd.h>
 
