@@ -1,6 +1,6 @@
 // The Tarvek Products Catalog: one window, started from the folder that holds its pictures;
-// or, on the command line, part numbers decoded, the price book listed or a flow calculated,
-// without a window.
+// or, on the command line, part numbers decoded or quoted, the price book listed or a flow
+// calculated, without a window.
 #include <unistd.h>
 
 #include <QApplication>
@@ -10,6 +10,7 @@
 #include "app/cli/decode_command.h"
 #include "app/cli/flow_command.h"
 #include "app/cli/list_command.h"
+#include "app/cli/quote_command.h"
 #include "app/main_window.h"
 #include "platform/streams.h"
 
@@ -40,6 +41,8 @@ int main(int argc, char* argv[]) {
             return tarvek::runDecode(command.numbers, STDIN_FILENO, STDOUT_FILENO, std::cerr);
         case tarvek::CommandLine::Action::List:
             return tarvek::runList(command, STDOUT_FILENO, std::cerr);
+        case tarvek::CommandLine::Action::Quote:
+            return tarvek::runQuote(command, argv[0], STDIN_FILENO, std::cerr);
         case tarvek::CommandLine::Action::Flow: {
             const QCoreApplication app(argc, argv);  // the gas reader lies beside the program; no display
             return tarvek::runFlow(command, STDOUT_FILENO, std::cerr);

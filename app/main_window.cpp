@@ -18,6 +18,7 @@
 #include "app/desktop/visible_indicators.h"
 #include "app/literature/literature.h"
 #include "app/quote/quote_actions.h"
+#include "app/quote/quote_page.h"
 #include "app/search/search_opener.h"
 #include "app/search/valves_for_flow.h"
 #include "app/window_pictures.h"
@@ -75,8 +76,11 @@ frmTarvekProducts::frmTarvekProducts(QWidget* parent)
                               *search_);
     literature_ = std::make_unique<tarvek::Literature>(
         std::initializer_list<QWidget*>{ui->tabLiterature, ui->tabTechnical});
-    new tarvek::QuoteActions(*configurator_,
-                             {ui->tabConfigurator, ui->lblPartNumber, ui->Label1, ui->txtDiscount});
+    const auto* quoteActions = new tarvek::QuoteActions(
+        *configurator_, {ui->tabConfigurator, ui->lblPartNumber, ui->Label1, ui->txtDiscount});
+    quotePage_ = std::make_unique<tarvek::QuotePage>(
+        *configurator_, tarvek::QuotePageControls{ui->SSTab1, ui->tabConfigurator, ui->Label1,
+                                                  ui->lblPartNumber, quoteActions->lastButton()});
     Form_Load();
 }
 

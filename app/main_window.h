@@ -1,6 +1,6 @@
 // The catalogue's one window: three pages (configurator, literature, technical
-// information) whose controls are wired to the subsystems that handle them, and the search
-// by requirement beside them.
+// information), the search by requirement and the quote page beside them, whose controls are
+// wired to the subsystems that handle them.
 #pragma once
 
 #include <QWidget>
@@ -17,6 +17,7 @@ class CalculatorViews;
 class SizingView;
 class Literature;
 class SearchOpener;
+class QuotePage;
 }  // namespace tarvek
 
 class frmTarvekProducts : public QWidget {
@@ -29,6 +30,7 @@ class frmTarvekProducts : public QWidget {
     tarvek::CalculatorPage& calculator() { return *calculator_; }
     tarvek::Literature& literature() { return *literature_; }
     tarvek::SearchOpener& search() { return *search_; }
+    tarvek::QuotePage& quotePage() { return *quotePage_; }
 
     // Sets the configurator to a part number, or explains beside the find field why not.
     bool findPartNumber(const QString& partNumber);
@@ -44,4 +46,7 @@ class frmTarvekProducts : public QWidget {
     std::unique_ptr<tarvek::Literature> literature_;
     tarvek::PartNumberFinder* finder_ = nullptr;
     tarvek::SearchOpener* search_ = nullptr;
+    // Goes before the configurator it adds from: its boxes' last edits, sent as the window
+    // closes, find no page to take them.
+    std::unique_ptr<tarvek::QuotePage> quotePage_;
 };

@@ -17,6 +17,8 @@ using Action = CommandLine::Action;
 struct ModeOption {
     std::string_view name;
     bool takesValue;
+    bool required = false;
+    bool once = false;  // given twice is a usage error
 };
 
 // A mode without a window: the option that chooses it, what follows it and what it may repeat.
@@ -26,6 +28,7 @@ struct Mode {
     std::span<const ModeOption> options;
     bool takesOperands;      // everything after the option is an operand (part numbers may begin with a dash)
     std::string_view needs;  // the usage error when nothing follows
+    bool takesValue = false;  // the option itself takes a value, kept as its own (option, value)
 };
 
 constexpr ModeOption kListOptions[] = {{"--filter", true}, {"--standard-only", false}};
@@ -34,8 +37,10 @@ constexpr ModeOption kFlowOptions[] = {
     {"--temperature-f", true}, {"--inlet-psig", true}, {"--outlet-psig", true}, {"--cv", true},
     {"--flow-slm", true},      {"--xt", true},         {"--z", true},
 };
+constexpr ModeOption kQuoteOptions[] = {
+    {"--output", true, true, true}, {"--discount", true, false, true}, {"--customer", true, false, true}};
 
-constexpr std::array<Mode, 3> kModes = {{
+constexpr std::array<Mode, 4> kModes = {{
     {"--decode",
      Action::Decode,
      {},
@@ -43,6 +48,8 @@ constexpr std::array<Mode, 3> kModes = {{
      "--decode needs part numbers, or - to read them from standard input"},
     {"--list", Action::List, kListOptions, false, ""},
     {"--flow", Action::Flow, kFlowOptions, false, {}},
+    {"--quote", Action::Quote, kQuoteOptions, false, "--quote needs a file of part numbers (LINES.csv)",
+     true},
 }};
 
 // Qt's own options, which the window passes to Qt: with a value, or alone.
@@ -87,7 +94,12 @@ CommandLine parseMode(const Mode& mode, int i, int argc, const char* const* argv
         if (command.numbers.empty()) return usageError(std::string(mode.needs));
         return command;
     }
-    for (int k = i + 1; k < argc; ++k) {
+    int k = i + 1;
+    if (mode.takesValue) {
+        if (k >= argc) return usageError(std::string(mode.needs));
+        command.options.emplace_back(mode.option, argv[k++]);
+    }
+    for (; k < argc; ++k) {
         const std::string_view arg = argv[k];
         const std::string_view name = arg.substr(0, arg.find('='));
         const auto option = std::find_if(mode.options.begin(), mode.options.end(),
@@ -104,6 +116,12 @@ CommandLine parseMode(const Mode& mode, int i, int argc, const char* const* argv
         } else {
             return usageError(std::string(name) + " needs a value");
         }
+    }
+    for (const ModeOption& option : mode.options) {
+        const std::size_t given = command.values(option.name).size();
+        if (option.required && given == 0)
+            return usageError(std::string(mode.option) + " needs " + std::string(option.name));
+        if (option.once && given > 1) return usageError(std::string(option.name) + " is given twice");
     }
     return command;
 }
@@ -160,6 +178,7 @@ std::string usageText() {
            "       tarvek-catalog --flow --method catalogue|iec (--gas NAME | --sg SG --k K)\n"
            "                      --temperature-f T --inlet-psig P1 --outlet-psig P2\n"
            "                      (--cv CV | --flow-slm Q) [--xt XT] [--z Z]\n"
+           "       tarvek-catalog --quote LINES.csv --output FILE [--discount N] [--customer TEXT]\n"
            "\n"
            "The Tarvek Products Catalog: configure and price valves, regulators and fittings.\n"
            "\n"
@@ -174,13 +193,19 @@ std::string usageText() {
            "                    one CSV row, without a window; by the catalogue's formula or by\n"
            "                    IEC 60534-2-1 (xT 0.5 and Z 1 unless given); --gas reads Gases.mdb\n"
            "                    in the current folder, as the window does\n"
+           "  --quote LINES.csv build a quote of the part numbers in LINES.csv (a header row\n"
+           "                    with part_number, quantity and optionally discount; - reads\n"
+           "                    standard input), without a window:\n"
+           "    --output FILE   written as .csv, .xlsx, .pdf or .tquote (the quote document)\n"
+           "    --discount N    the quote's discount in percent, for lines without their own\n"
+           "    --customer TEXT the customer the quote is for\n"
            "  --help            show this help\n"
            "  --version         show the catalogue's version\n"
            "\n"
-           "Exit status without a window: 0 when everything was answered (every number decoded),\n"
-           "1 when some input had no answer (a number was not decoded, a flow has no result),\n"
-           "2 for a wrong command line, 3 when the input could not be read or the output not\n"
-           "written.\n";
+           "Exit status without a window: 0 when everything was answered (every number decoded or\n"
+           "added to the quote), 1 when some input had no answer (a number was not decoded or not\n"
+           "added, a flow has no result), 2 for a wrong command line, 3 when the input could not be\n"
+           "read or the output not written.\n";
 }
 
 std::string versionText() { return "tarvek-catalog " TARVEK_VERSION "\n"; }

@@ -85,6 +85,8 @@ void QuoteActions::print() {
                      [&sheet](QPrinter* page) { printQuoteSheet(*page, sheet); });
 }
 
+QWidget* QuoteActions::lastButton() const { return cmdPrintQuote_; }
+
 void QuoteActions::enableFor(const ConfiguratorState& state) {
     const bool quotable = canQuote(state);
     copy_->setEnabled(quotable);

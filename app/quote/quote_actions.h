@@ -31,6 +31,8 @@ class QuoteActions : public QObject {
     void copy();
     // A print preview of the quote page, from which the user prints.
     void print();
+    // The last of the buttons in the tab order, for controls that follow them.
+    QWidget* lastButton() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

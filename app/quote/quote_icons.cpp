@@ -67,7 +67,20 @@ void drawPrint(QPainter& p, const QColor& ink, const QColor& paper) {
     p.drawEllipse(QPointF(11.5, 6.5), 0.6, 0.6);
 }
 
+// A sheet with a plus at its corner: one more line on the quotation.
+void drawAdd(QPainter& p, const QColor& ink, const QColor& paper) {
+    p.setPen(QPen(ink, 1));
+    p.setBrush(paper);
+    p.drawRect(QRectF(0.5, 0.5, 8, 10));
+    sheetLines(p, 2.5, 6.5, {3.5, 5.5, 7.5});
+    p.setPen(QPen(ink, 2));
+    p.drawLine(QPointF(10.5, 7), QPointF(10.5, 14));
+    p.drawLine(QPointF(7, 10.5), QPointF(14, 10.5));
+}
+
 }  // namespace
+
+QIcon addToQuoteIcon() { return QIcon(new DrawnIcon(drawAdd)); }
 
 QIcon copyQuoteIcon() { return QIcon(new DrawnIcon(drawCopy)); }
 

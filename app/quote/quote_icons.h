@@ -6,6 +6,7 @@
 
 namespace tarvek {
 
+QIcon addToQuoteIcon();  // a sheet with a plus
 QIcon copyQuoteIcon();   // two sheets, one over the other
 QIcon printQuoteIcon();  // a printer with a sheet coming out
 

@@ -1,5 +1,6 @@
-// The program writes nothing: no files, settings or caches of its own. A long session over
-// the whole window, quotes copied and previewed included, runs with a read-only copy of the
+// The program writes nothing until a quote is saved: no files, settings or caches of its own.
+// A long session over the whole window, quotes copied and previewed and configurations added
+// to the quote page included, runs with a read-only copy of the
 // runtime folder as working directory and a fresh home; afterwards every file there, in the
 // home and in the program's folder is exactly as before.
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 #include <map>
 
+#include "app/quote/quote_page.h"
 #include "tests/support/brief_preview.h"
 #include "tests/support/quote_configurations.h"
 #include "tests/support/user_session.h"
@@ -75,7 +77,9 @@ TEST(NoWrites, ALongSessionLeavesEveryFileAsItWas) {
             tarvek::testing::takeSteps(d, *steps);
             d.click("cmdCopyQuote");
             d.click("cmdPrintQuote");
+            d.click("cmdAddToQuote");
         }
+        EXPECT_EQ(d.window.quotePage().quotation().lines.size(), 2u);
         EXPECT_EQ(preview.opened, 2);
         EXPECT_EQ(preview.pages, 1);
     }

@@ -3,8 +3,9 @@
 // non-standard banner over the note; with "scaled", the technical page alone, sizing by the
 // standard; with "iec", the technical page alone, the catalogue's case of Cv 0.23 sized by both
 // methods side by side; with "search", the search by requirement with the catalogue's example
-// requirement; with any other variant, the configurator alone as the screen and scale it runs
-// on show it.
+// requirement; with "quote" (or "quote-200" at twice the scale), the quote page of a small
+// quotation and its printed page; with any other variant, the configurator alone as the screen
+// and scale it runs on show it.
 // Run from the runtime folder (pictures are read from the working directory).
 #include <QAction>
 #include <QApplication>
@@ -23,6 +24,8 @@
 
 #include "app/main_window.h"
 #include "app/quote/print_preview.h"
+#include "app/quote/quote_dialogs.h"
+#include "app/quote/quote_page.h"
 #include "app/search/search_opener.h"
 #include "app/search/search_window.h"
 #include "assets/dark_palette.h"
@@ -40,7 +43,7 @@ void choose(QWidget& window, const char* list, const QString& entry,
 }
 
 // The quote's print preview, as Print quote opens it, showing the whole page.
-void previewQuote(QWidget& window, const QString& file) {
+void previewQuote(QWidget& window, const QString& file, const char* action = "actPrintQuote") {
     const auto previous = tarvek::replacePrintPreviewFunction(
         [&](QWidget* parent, QPrinter& printer, const tarvek::PagePainter& paint) {
             QPrintPreviewDialog dialog(&printer, parent);
@@ -53,7 +56,7 @@ void previewQuote(QWidget& window, const QString& file) {
             settle.exec();
             dialog.grab().save(file);
         });
-    if (auto* print = window.findChild<QAction*>(QStringLiteral("actPrintQuote"))) print->trigger();
+    if (auto* print = window.findChild<QAction*>(QString::fromLatin1(action))) print->trigger();
     tarvek::replacePrintPreviewFunction(previous);
 }
 
@@ -64,6 +67,7 @@ int main(int argc, char** argv) {
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     const QString variant = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("valve");
     const bool everyPage = variant == "valve" || variant == "porting";
+    const bool quotePage = variant.startsWith(QStringLiteral("quote"));
     if (variant == "dark") QApplication::setPalette(tarvek::darkDesktopPalette());
 
     // Run from the runtime folder, where the gas reader lies beside the program.
@@ -133,7 +137,7 @@ int main(int argc, char** argv) {
         const char* pages[] = {"configurator", "literature", "technical"};
         // Run at 200 % ("scaled"), or sizing by the standard, only the technical page.
         const bool scaled = variant == QStringLiteral("scaled");
-        for (int page = sizing ? 2 : 0; page < (everyPage || sizing ? 3 : 1); ++page) {
+        for (int page = sizing ? 2 : 0; !quotePage && page < (everyPage || sizing ? 3 : 1); ++page) {
             tabs->setCurrentIndex(page);
             app.processEvents();
             const QString suffix = page == 0 ? "-" + variant
@@ -141,6 +145,27 @@ int main(int argc, char** argv) {
                                    : sizing  ? QStringLiteral("-iec")
                                              : QString();
             window.grab().save(outDir + QStringLiteral("/screenshot-%1%2.png").arg(pages[page], suffix));
+        }
+        if (variant.startsWith(QStringLiteral("quote"))) {
+            // A quotation as a sales engineer builds it: the valve on the page, a pasted list.
+            tarvek::QuotePage& quote = window.quotePage();
+            quote.addCurrentConfiguration();
+            quote.addPastedText(
+                QStringLiteral("J310-MX2-2A-MXFX-VS-BK-LS\t4\t12.5\nT410-GN2-2A-MXFX-VS\t2\n"
+                               "1-4-VC-1\t100\nN350-MX3-4A-MXMM\t1\nXYZ-200\t1\n"));
+            for (const auto& [box, text] :
+                 {std::pair{"txtQuoteCustomer", "Nordgas Ltd."}, std::pair{"txtQuoteContact", "R. Haldane"},
+                  std::pair{"txtQuoteReference", "RFQ 7781"}, std::pair{"txtQuoteDiscount", "10"}})
+                if (auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(box))) {
+                    edit->setText(QString::fromLatin1(text));
+                    emit edit->editingFinished();
+                }
+            tabs->setCurrentIndex(3);
+            app.processEvents();
+            window.grab().save(outDir + QStringLiteral("/screenshot-%1-page.png").arg(variant));
+            if (variant == QStringLiteral("quote"))
+                previewQuote(window, outDir + QStringLiteral("/screenshot-quote-printed.png"),
+                             "actPrintQuotation");
         }
         if (variant == "porting") {
             tabs->setCurrentIndex(0);

@@ -1,0 +1,130 @@
+#include "app/quote/quotation_workbook.h"
+
+#include <xlsxwriter.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryFile>
+#include <array>
+#include <string>
+
+#include "app/controls.h"
+#include "app/quote/quotation_files.h"
+
+namespace tarvek {
+namespace {
+
+constexpr std::array<const char*, 8> kColumns = {"line",           "part_number",       "description",
+                                                 "quantity",       "list_price",        "discount_percent",
+                                                 "unit_net_price", "extended_net_price"};
+constexpr lxw_col_t kColumnsWithoutPrices = 4;
+constexpr std::array<double, 8> kWidths = {6, 30, 70, 10, 12, 16, 15, 18};
+
+double dollars(Money amount) { return double(amount.cents) / 100; }
+double percent(Percent p) { return double(p.hundredths) / 100; }
+
+// Formats the workbook owns and frees with it.
+struct Formats {
+    lxw_format *heading, *money, *percentage, *wrapped;
+    explicit Formats(lxw_workbook* book)
+        : heading(workbook_add_format(book)),
+          money(workbook_add_format(book)),
+          percentage(workbook_add_format(book)),
+          wrapped(workbook_add_format(book)) {
+        format_set_bold(heading);
+        format_set_num_format(money, "#,##0.00");
+
+        format_set_text_wrap(wrapped);
+    }
+};
+
+void writeLines(lxw_workbook* book, const Formats& f, const Quotation& q, bool withPrices) {
+    lxw_worksheet* sheet = workbook_add_worksheet(book, "Lines");
+    const lxw_col_t columns = withPrices ? lxw_col_t(kColumns.size()) : kColumnsWithoutPrices;
+    for (lxw_col_t c = 0; c < columns; ++c) {
+        worksheet_write_string(sheet, 0, c, kColumns[c], f.heading);
+        worksheet_set_column(sheet, c, c, kWidths[c], nullptr);
+    }
+    worksheet_freeze_panes(sheet, 1, 0);
+    lxw_row_t row = 1;
+    for (const QuotationLine& line : q.lines) {
+        worksheet_write_number(sheet, row, 0, double(row), nullptr);
+        worksheet_write_string(sheet, row, 1, line.partNumber.c_str(), nullptr);
+        worksheet_write_string(sheet, row, 2, line.description.c_str(), nullptr);
+        worksheet_write_number(sheet, row, 3, line.quantity, nullptr);
+        if (withPrices) {
+            const LinePrice price = linePrice(line, q.header.discount);
+            worksheet_write_number(sheet, row, 4, dollars(line.listPrice), f.money);
+            worksheet_write_number(sheet, row, 5, percent(price.discount), f.percentage);
+            worksheet_write_number(sheet, row, 6, dollars(price.unitNet), f.money);
+            worksheet_write_number(sheet, row, 7, dollars(price.extended), f.money);
+        }
+        ++row;
+    }
+}
+
+void writeSummary(lxw_workbook* book, const Formats& f, const Quotation& q, bool withPrices) {
+    lxw_worksheet* sheet = workbook_add_worksheet(book, "Quote");
+    worksheet_set_column(sheet, 0, 0, 18, nullptr);
+    worksheet_set_column(sheet, 1, 1, 50, nullptr);
+    const QuotationHeader& h = q.header;
+    const std::string until = validUntil(h.date, h.validityDays);
+    const std::array<std::pair<const char*, std::string>, 9> fields = {{
+        {"Quote number", h.number},
+        {"Customer", h.customer},
+        {"Contact", h.contact},
+        {"Reference", h.reference},
+        {"Date", h.date},
+        {"Valid until", until},
+        {"Price list", h.priceList},
+        {"Discount %", h.discount ? percentText(*h.discount) : std::string()},
+        {"Notes", h.notes},
+    }};
+    lxw_row_t row = 0;
+    for (const auto& [caption, text] : fields) {
+        if (!withPrices && std::string_view(caption) == "Discount %") continue;
+        worksheet_write_string(sheet, row, 0, caption, f.heading);
+        worksheet_write_string(sheet, row++, 1, text.c_str(), f.wrapped);
+    }
+    if (!withPrices) return;
+    // The totals as formulas over the lines, their values cached for programs that do not
+    // calculate.
+    const QuotationTotals totals = totalsOf(q);
+    const std::string last = std::to_string(q.lines.size() + 1);
+    const std::string subtotal =
+        q.lines.empty() ? "=0" : "=SUMPRODUCT(Lines!D2:D" + last + ",Lines!E2:E" + last + ")";
+    const std::string total = q.lines.empty() ? "=0" : "=SUM(Lines!H2:H" + last + ")";
+    ++row;
+    worksheet_write_string(sheet, row, 0, "Subtotal (list)", f.heading);
+    worksheet_write_formula_num(sheet, row++, 1, subtotal.c_str(), f.money, dollars(totals.subtotal));
+    worksheet_write_string(sheet, row, 0, "Total (net)", f.heading);
+    worksheet_write_formula_num(sheet, row++, 1, total.c_str(), f.money, dollars(totals.total));
+    worksheet_write_string(sheet, row, 0, "Currency", f.heading);
+    worksheet_write_string(sheet, row, 1, "US dollars", nullptr);
+}
+
+}  // namespace
+
+QString writeQuotationWorkbook(const QString& path, const Quotation& quotation, bool withPrices) {
+    // libxlsxwriter writes to a file name: a scratch file first, then its bytes put in place
+    // atomically, with the permissions a new file gets.
+    QTemporaryFile scratch(QDir::temp().filePath(QStringLiteral("tarvek-quote-XXXXXX.xlsx")));
+    if (!scratch.open()) return QStringLiteral("cannot write a temporary file: ") + scratch.errorString();
+    const QByteArray scratchPath = QFile::encodeName(scratch.fileName());
+
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_FALSE;
+    lxw_workbook* book = workbook_new_opt(scratchPath.constData(), &options);
+    if (!book) return QStringLiteral("cannot start the workbook");
+    const Formats formats(book);
+    writeLines(book, formats, quotation, withPrices);
+    writeSummary(book, formats, quotation, withPrices);
+    if (const lxw_error error = workbook_close(book); error != LXW_NO_ERROR)
+        return QStringLiteral("cannot write the workbook: ") + QString::fromUtf8(lxw_strerror(error));
+    QFile written(scratch.fileName());
+    if (!written.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot read the workbook back: ") + written.errorString();
+    return writeAtomically(path, written.readAll());
+}
+
+}  // namespace tarvek

@@ -1,0 +1,54 @@
+// Many part numbers at once, pasted or imported: one per row with an optional quantity and
+// discount, separated by tabs, semicolons or commas (quoted as RFC 4180 says), a header row
+// optional. Total: any text gives rows and problems, never an error of its own.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "rules/quotes/quotation.h"
+
+namespace tarvek {
+
+inline constexpr std::size_t kMostPastedRows = 100'000;
+
+struct PastedRow {
+    std::size_t lineNumber = 0;  // in the text, from 1
+    std::string partNumber;      // as given, without the blanks around it
+    int quantity = 1;
+    std::optional<Percent> discount;
+};
+
+struct PastedProblem {
+    std::size_t lineNumber = 0;
+    std::string given;    // the part number as given, safe to show
+    std::string problem;  // why the row was not added
+};
+
+struct PastedLines {
+    std::vector<PastedRow> rows;
+    std::vector<PastedProblem> problems;
+    bool header = false;  // the first row named the columns
+};
+
+// The rows of the text. Without a header the columns are part number, quantity, discount;
+// a header names them (part_number / part number / part no., quantity / qty, discount /
+// discount_percent) in any order, other columns ignored. Blank rows are skipped.
+PastedLines readPastedLines(std::string_view text);
+
+struct PastedQuotationLines {
+    std::vector<QuotationLine> lines;
+    std::vector<PastedProblem> problems;  // the reader's, then the numbers the decoder does not know
+};
+
+// The rows as quotation lines, in order; a number the decoder does not know is a problem
+// with the decoder's explanation.
+PastedQuotationLines quotationLinesOf(const PastedLines& pasted);
+
+// One problem as a line of text: "line 3: "XYZ": not a part number …".
+std::string problemText(const PastedProblem& problem);
+
+}  // namespace tarvek

@@ -1,0 +1,107 @@
+// Many part numbers at once: rows as a spreadsheet, a mail or a CSV file gives them, with or
+// without a header, any separator; what is wrong in a row is said, and the row left out.
+#include "rules/quotes/pasted_lines.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace tarvek;
+
+struct Row {
+    std::size_t line;
+    std::string partNumber;
+    int quantity;
+    std::optional<int> discount;
+    bool operator==(const Row&) const = default;
+};
+
+std::vector<Row> rowsOf(const PastedLines& pasted) {
+    std::vector<Row> rows;
+    for (const PastedRow& r : pasted.rows)
+        rows.push_back({r.lineNumber, r.partNumber, r.quantity,
+                        r.discount ? std::optional<int>(r.discount->hundredths) : std::nullopt});
+    return rows;
+}
+
+TEST(PastedLines, RowsOfEveryShape) {
+    const struct {
+        const char* name;
+        std::string text;
+        std::vector<Row> rows;
+        std::vector<std::string> problems;
+        bool header;
+    } cases[] = {
+        {"numbers alone",
+         "A310-MX2-2A-MXFX-VS\n-MX2\n",
+         {{1, "A310-MX2-2A-MXFX-VS", 1, {}}, {2, "-MX2", 1, {}}},
+         {},
+         false},
+        {"tabs from a spreadsheet",
+         "A310-MX2\t5\t10\r\n1-4-VC-1\t2\r\n",
+         {{1, "A310-MX2", 5, 10'00}, {2, "1-4-VC-1", 2, {}}},
+         {},
+         false},
+        {"semicolons and decimal commas",
+         "Part No.;Qty;Discount %\nA310-MX2;3;12,5\n",
+         {{2, "A310-MX2", 3, 12'50}},
+         {},
+         true},
+        {"a header in another order",
+         "quantity,discount,part_number\n4,,-MX2\n",
+         {{2, "-MX2", 4, {}}},
+         {},
+         true},
+        {"quoted fields and a byte-order mark",
+         "\xEF\xBB\xBFpart_number,quantity\n\"J310-MX2\",\"7\"\n\" -MX2 \",\"1\"\"\"\n",
+         {{2, "J310-MX2", 7, {}}},
+         {"line 3: \"-MX2\": a quantity is a whole number from 1 to 1,000,000"},
+         true},
+        {"our own CSV back",
+         "line,part_number,description,quantity,list_price,discount_percent\r\n1,-MX2,\"a, "
+         "b\",2,140.00,10\r\n",
+         {{2, "-MX2", 2, 10'00}},
+         {},
+         true},
+        {"blank rows and blanks", "\n  \n A310-MX2 \t 2 \n\t\t\n", {{3, "A310-MX2", 2, {}}}, {}, false},
+        {"bad quantity and discount",
+         "A\t0\nB\t2\t101\nC\tx\n\t4\n",
+         {},
+         {"line 1: \"A\": a quantity is a whole number from 1 to 1,000,000",
+          "line 2: \"B\": a discount is at most 100 %",
+          "line 3: \"C\": a quantity is a whole number from 1 to 1,000,000", "line 4: no part number"},
+         false},
+        {"old Mac line ends", "A\rB\r", {{1, "A", 1, {}}, {2, "B", 1, {}}}, {}, false},
+        {"an unclosed quote reads to the end", "\"A310\nB", {{1, "A310\nB", 1, {}}}, {}, false},
+    };
+    for (const auto& c : cases) {
+        const PastedLines pasted = readPastedLines(c.text);
+        EXPECT_EQ(rowsOf(pasted), c.rows) << c.name;
+        std::vector<std::string> problems;
+        for (const PastedProblem& p : pasted.problems) problems.push_back(problemText(p));
+        EXPECT_EQ(problems, c.problems) << c.name;
+        EXPECT_EQ(pasted.header, c.header) << c.name;
+    }
+}
+
+TEST(PastedLines, KnownNumbersBecomeLinesAndUnknownOnesAreExplained) {
+    const PastedQuotationLines pasted = quotationLinesOf(
+        readPastedLines("a310-mx2-2a-mxfx-vs\t2\t10\nXYZ-1\t1\nJ310-MX2-2A-MXFX-VS-BK-LS\t\t\n"
+                        "A310-MX2-2A-MXFX-VS\t1\n\t3\n"));
+    ASSERT_EQ(pasted.lines.size(), 3u);
+    EXPECT_EQ(pasted.lines[0].partNumber, "A310-MX2-2A-MXFX-VS");  // as the catalogue writes it
+    EXPECT_EQ(pasted.lines[0].listPrice, Money{350'00});
+    EXPECT_EQ(pasted.lines[0].quantity, 2);
+    EXPECT_EQ(pasted.lines[0].discount, Percent{10'00});
+    EXPECT_EQ(pasted.lines[1].partNumber, "J310-MX2-2A-MXFX-VS-BK-LS");
+    EXPECT_EQ(pasted.lines[1].listPrice, Money{367'50});
+    EXPECT_EQ(pasted.lines[1].discount, std::nullopt);
+    EXPECT_EQ(pasted.lines[2].quantity, 1);
+    ASSERT_EQ(pasted.problems.size(), 2u);
+    EXPECT_EQ(pasted.problems[0].lineNumber, 2u);
+    EXPECT_EQ(pasted.problems[0].given, "XYZ-1");
+    EXPECT_FALSE(pasted.problems[0].problem.empty());
+    EXPECT_EQ(problemText(pasted.problems[1]), "line 5: no part number");
+}
+
+}  // namespace

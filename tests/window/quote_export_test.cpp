@@ -1,0 +1,180 @@
+// The quote's exports read back as a buyer's programs read them: the workbook through
+// openpyxl (numbers as numbers, the totals as formulas), the PDF through pdftotext (a quote
+// of 200 lines over several pages, each with the table's heading and its page number), and
+// the print preview of the same pages.
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include "app/quote/quotation_table_model.h"
+#include "tests/support/brief_preview.h"
+#include "tests/support/quotation_examples.h"
+#include "tests/window/quote_page_driver.h"
+
+namespace {
+
+using namespace tarvek;
+using namespace tarvek::testing;
+
+// Debian's python3, where python3-openpyxl is installed, before any other on the path.
+QString python() {
+    const QString system =
+        QStandardPaths::findExecutable(QStringLiteral("python3"), {QStringLiteral("/usr/bin")});
+    return system.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("python3")) : system;
+}
+
+QString run(const QString& program, const QStringList& arguments) {
+    EXPECT_FALSE(program.isEmpty());
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(60'000)) << program.toStdString();
+    EXPECT_EQ(process.exitCode(), 0) << program.toStdString() << ": "
+                                     << process.readAllStandardError().toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Every cell of every sheet: "sheet!A1 type value", one per line, as openpyxl reads them.
+const char* const kReadWorkbook = R"(
+import sys, openpyxl
+book = openpyxl.load_workbook(sys.argv[1])
+for sheet in book.worksheets:
+    for row in sheet.iter_rows():
+        for cell in row:
+            if cell.value is not None:
+                print("%s!%s %s %s" % (sheet.title, cell.coordinate, type(cell.value).__name__, cell.value))
+)";
+
+class QuoteExport : public ::testing::Test {
+  protected:
+    OwnSettings settings;
+    ScriptedUser user;
+    QuotePageDriver d;
+    QTemporaryDir folder;
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+    QString file(const char* name) { return folder.filePath(QString::fromLatin1(name)); }
+    QString pdfText(const QString& pdf) {
+        return run(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
+                   {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    }
+};
+
+TEST_F(QuoteExport, TheWorkbookHoldsNumbersAsNumbersAndTheTotalsAsFormulas) {
+    d.page().addPastedText(
+        QStringLiteral("A310-MX2-2A-MXFX-VS\t3\nJ310-MX2-2A-MXFX-VS-BK-LS\t2\t5\n1-4-VC-1\t100\n"));
+    d.setText("txtQuoteDiscount", QStringLiteral("10"));
+    d.setText("txtQuoteCustomer", QStringLiteral("Nordgas Ltd."));
+    emit d.get<QLineEdit>("txtQuoteCustomer")->editingFinished();
+    ASSERT_TRUE(d.page().exportTo(file("quote.xlsx")));
+    const QStringList cells =
+        run(python(), {QStringLiteral("-c"), QString::fromLatin1(kReadWorkbook), file("quote.xlsx")})
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList expected = {
+        "Lines!A1 str line",
+        "Lines!B1 str part_number",
+        "Lines!C1 str description",
+        "Lines!D1 str quantity",
+        "Lines!E1 str list_price",
+        "Lines!F1 str discount_percent",
+        "Lines!G1 str unit_net_price",
+        "Lines!H1 str extended_net_price",
+        // By the catalogue's rule, in cents: 350 × 90 + 0.1 gives 315.00; 367.50 × 95 + 0.1 gives
+        // 349.12 (349.1260 cut); 4.51 × 90 + 0.1 gives 406.0, so 4.06.
+        "Lines!A2 int 1",
+        "Lines!B2 str A310-MX2-2A-MXFX-VS",
+        "Lines!D2 int 3",
+        "Lines!E2 int 350",
+        "Lines!F2 int 10",
+        "Lines!G2 int 315",
+        "Lines!H2 int 945",
+        "Lines!A3 int 2",
+        "Lines!B3 str J310-MX2-2A-MXFX-VS-BK-LS",
+        "Lines!D3 int 2",
+        "Lines!E3 float 367.5",
+        "Lines!F3 int 5",
+        "Lines!G3 float 349.12",
+        "Lines!H3 float 698.24",
+        "Lines!A4 int 3",
+        "Lines!B4 str 1-4-VC-1",
+        "Lines!D4 int 100",
+        "Lines!E4 float 4.51",
+        "Lines!F4 int 10",
+        "Lines!G4 float 4.06",
+        "Lines!H4 int 406",
+        "Quote!B2 str Nordgas Ltd.",
+        "Quote!B8 str 10",
+        "Quote!B11 str =SUMPRODUCT(Lines!D2:D4,Lines!E2:E4)",
+        "Quote!B12 str =SUM(Lines!H2:H4)",
+    };
+    for (const QString& cell : expected) EXPECT_TRUE(cells.contains(cell)) << cell.toStdString();
+    EXPECT_TRUE(cells.contains(
+        QStringLiteral("Lines!C2 str Diaphragm Valves; MX2 - Standard Series; A310 --- Air-Op "
+                       "N.C., Low Pressure; 2A; 1: M - Male Face Seal, 1/4 inch; 3: F - Female "
+                       "Face Seal, 1/4 inch; VS - Vespel Seat")));
+    EXPECT_FALSE(
+        cells.contains(QRegularExpression(QStringLiteral("^Lines!.5 "))));  // one row per line, no more
+}
+
+TEST_F(QuoteExport, AQuoteOf200LinesPrintsOnSeveralPagesWithHeadingAndPageNumbers) {
+    d.page().addPastedText(QString::fromStdString(pastedRows(200)));
+    ASSERT_EQ(d.rows(), 200);
+    ASSERT_TRUE(d.page().exportTo(file("long.pdf")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !d.page().exporting(); }, 60'000));
+    const QString text = pdfText(file("long.pdf"));
+    const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("Page 1 of (\\d+)")).match(text);
+    ASSERT_TRUE(pages.hasMatch()) << text.left(2000).toStdString();
+    const int count = pages.captured(1).toInt();
+    EXPECT_GE(count, 4);
+    for (int page = 1; page <= count; ++page)
+        EXPECT_TRUE(text.contains(QStringLiteral("Page %1 of %2").arg(page).arg(count))) << page;
+    EXPECT_EQ(text.count(QStringLiteral("Part number / description")), count);  // the heading on every page
+    EXPECT_EQ(text.count(QStringLiteral("Quotation ") + QString::fromStdString(d.text("txtQuoteNumber"))),
+              count + 1);
+    // Every line, the last one's number too; the total the catalogue's prices give: the five
+    // example parts in turn, quantities 1 to 50 over and over.
+    std::int64_t total = 0;
+    for (std::size_t i = 0; i < 200; ++i)
+        total += kExampleParts[i % kExampleParts.size()].listPrice.cents * std::int64_t(i % 50 + 1);
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("\\n\\s*200\\s+-MX2\\s+50\\s+140.00"))));
+    EXPECT_TRUE(text.contains(QStringLiteral("Total (net)")));
+    const QString totalText = QString::number(total / 100) + QLatin1Char('.') +
+                              QStringLiteral("%1").arg(total % 100, 2, 10, QLatin1Char('0'));
+    EXPECT_TRUE(text.contains(QRegularExpression(
+        QStringLiteral("US\\$ ") +
+        QString(totalText)
+            .replace(QRegularExpression(QStringLiteral("(\\d)(?=(\\d{3})+\\.)")), QStringLiteral("\\1,"))
+            .replace(QLatin1Char('.'), QStringLiteral("\\.")))))
+        << totalText.toStdString();
+    // The product pictures go in once each, however many lines show them.
+    const QStringList images = run(QStandardPaths::findExecutable(QStringLiteral("pdfimages")),
+                                   {QStringLiteral("-list"), file("long.pdf")})
+                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_GE(images.size() - 2, 5);
+}
+
+TEST_F(QuoteExport, PrintShowsThePagesInAPreview) {
+    d.page().addPastedText(QString::fromStdString(pastedRows(60)));
+    BriefPreview preview;
+    d.showQuotePage();
+    ASSERT_TRUE(d.showActive());
+    d.press(d.table(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(preview.opened, 1);
+    EXPECT_GE(preview.pages, 2);
+}
+
+TEST_F(QuoteExport, CsvHasTheColumnsOfTheCommandLine) {
+    d.page().addPastedText(QStringLiteral("J310-MX2-2A-MXFX-VS-BK-LS\t2\t10\n"));
+    ASSERT_TRUE(d.page().exportTo(file("quote.csv")));
+    QFile csv(file("quote.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csv.readAll(),
+              "line,part_number,description,quantity,list_price,discount_percent,unit_net_price,extended_net_"
+              "price\r\n"
+              "1,J310-MX2-2A-MXFX-VS-BK-LS,\"Diaphragm Valves; MX2 - Standard Series; J310 --- Manual, Tee "
+              "Knob, LOTO; "
+              "2A; 1: M - Male Face Seal, 1/4 inch; 3: F - Female Face Seal, 1/4 inch; VS - Vespel Seat; BK "
+              "- Black; "
+              "LS - Lever Handle\",2,367.50,10,330.75,661.50\r\n");
+}
+
+}  // namespace
