@@ -18,6 +18,7 @@
 #include "app/desktop/visible_indicators.h"
 #include "app/literature/literature.h"
 #include "app/quote/quote_actions.h"
+#include "app/quote/quote_dialogs.h"
 #include "app/quote/quote_page.h"
 #include "app/search/search_opener.h"
 #include "app/search/valves_for_flow.h"
@@ -81,6 +82,19 @@ frmTarvekProducts::frmTarvekProducts(QWidget* parent)
     quotePage_ = std::make_unique<tarvek::QuotePage>(
         *configurator_, tarvek::QuotePageControls{ui->SSTab1, ui->tabConfigurator, ui->Label1,
                                                   ui->lblPartNumber, quoteActions->lastButton()});
+    // A paste of several part numbers on the configurator: the field takes the first, the
+    // quote may take them all.
+    connect(finder_, &tarvek::PartNumberFinder::severalPasted, this, [this](const QString& text, int count) {
+        const auto answer = tarvek::askQuestion(
+            this, QStringLiteral("Add to quote"),
+            QStringLiteral("The paste holds %1 part numbers; the first is set on the configurator.\n\n"
+                           "Add them all to the quote?")
+                .arg(count),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes) return;
+        quotePage_->addPastedText(text);
+        quotePage_->showPage();
+    });
     Form_Load();
 }
 

@@ -115,12 +115,14 @@ void PartNumberFinder::pasteIntoField() {
     emit pageWanted();
     ui.txtFindPartNumber->setText(numbers.front());
     find(numbers.front());
-    if (numbers.size() > 1)
+    if (numbers.size() > 1) {
         showResult(ui.lblFindResult->text() + QLatin1Char(' ') +
                    (numbers.size() == 2
                         ? tr("1 more line of the paste was left: the field looks up one number.")
                         : tr("%1 more lines of the paste were left: the field looks up one number.")
                               .arg(numbers.size() - 1)));
+        emit severalPasted(QApplication::clipboard()->text(), int(numbers.size()));
+    }
 }
 
 void PartNumberFinder::showResult(const QString& text) {

@@ -37,6 +37,9 @@ class PartNumberFinder : public QObject {
   signals:
     // The page should be shown (a shortcut from another page, a paste).
     void pageWanted();
+    // A paste held several part numbers: the field looked up the first; the window may
+    // offer to put them all on the quote.
+    void severalPasted(const QString& text, int count);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

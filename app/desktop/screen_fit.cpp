@@ -57,6 +57,8 @@ class ScreenFit : public QObject {
         form->setAccessibleName(QStringLiteral("Catalogue form"));
         form->setFixedSize(formSize_);
         for (QWidget* child : window_.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child->isWindow())
+                continue;  // the windows beside the form (the quote, the search) stay windows
             const QRect where = child->geometry();
             const bool shown = !child->isHidden();
             child->setParent(form);  // which hides it

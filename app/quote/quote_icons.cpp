@@ -78,7 +78,18 @@ void drawAdd(QPainter& p, const QColor& ink, const QColor& paper) {
     p.drawLine(QPointF(7, 10.5), QPointF(14, 10.5));
 }
 
+// A sheet of many lines, some longer than others: the quotation itself.
+void drawQuotation(QPainter& p, const QColor& ink, const QColor& paper) {
+    p.setPen(QPen(ink, 1));
+    p.setBrush(paper);
+    p.drawRect(QRectF(2.5, 0.5, 9, 13));
+    sheetLines(p, 4.5, 9.5, {3.5, 5.5, 7.5, 9.5});
+    sheetLines(p, 6.5, 9.5, {11.5});
+}
+
 }  // namespace
+
+QIcon showQuoteIcon() { return QIcon(new DrawnIcon(drawQuotation)); }
 
 QIcon addToQuoteIcon() { return QIcon(new DrawnIcon(drawAdd)); }
 

@@ -7,6 +7,7 @@
 namespace tarvek {
 
 QIcon addToQuoteIcon();  // a sheet with a plus
+QIcon showQuoteIcon();   // a sheet of many lines
 QIcon copyQuoteIcon();   // two sheets, one over the other
 QIcon printQuoteIcon();  // a printer with a sheet coming out
 

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
@@ -93,10 +94,13 @@ QAction* QuotePage::action(const char* name, const QString& text, const QKeySequ
 }
 
 void QuotePage::buildPage(const QuotePageControls& controls) {
-    page_ = new QWidget;
+    QWidget* window = controls.tabs->window();
+    // A window of its own beside the catalogue's, which keeps its three pages as they were.
+    page_ = new QWidget(window, Qt::Window);
     page_->setObjectName(QStringLiteral("quotePage"));
     page_->setAccessibleName(QStringLiteral("Quote"));
-    QWidget* window = controls.tabs->window();
+    page_->setWindowTitle(QStringLiteral("Quote - ") + window->windowTitle());
+    page_->setWindowIcon(window->windowIcon());
 
     // The configurator's own: "Add to quote" beside the quote buttons, and Ctrl+Enter.
     add_ = action("actAddToQuote", QStringLiteral("&Add to quote"), QKeySequence(Qt::CTRL | Qt::Key_Return),
@@ -110,6 +114,18 @@ void QuotePage::buildPage(const QuotePageControls& controls) {
     cmdAddToQuote_->setAutoRaise(true);
     cmdAddToQuote_->setAccessibleName(QStringLiteral("Add to quote"));
     QWidget::setTabOrder(controls.before, cmdAddToQuote_);
+    // And the quote itself, from every page of the window.
+    showQuote_ = action("actShowQuote", QStringLiteral("&Quote"),
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Q), window);
+    showQuote_->setIcon(showQuoteIcon());
+    connect(showQuote_, &QAction::triggered, this, &QuotePage::showPage);
+    cmdShowQuote_ = new QToolButton(controls.configuratorPage);
+    cmdShowQuote_->setObjectName(QStringLiteral("cmdShowQuote"));
+    cmdShowQuote_->setDefaultAction(showQuote_);
+    cmdShowQuote_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    cmdShowQuote_->setAutoRaise(true);
+    cmdShowQuote_->setAccessibleName(QStringLiteral("Show the quote"));
+    QWidget::setTabOrder(cmdAddToQuote_, cmdShowQuote_);
     placeAddButton();
     controls.partNumberCaption->installEventFilter(this);
     controls.partNumber->installEventFilter(this);
@@ -120,6 +136,7 @@ void QuotePage::buildPage(const QuotePageControls& controls) {
     save_ = action("actSaveQuote", QStringLiteral("Save"), QKeySequence::Save, window);
     saveAs_ = action("actSaveQuoteAs", QStringLiteral("Save As..."),
                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), window);
+    page_->addActions({open_, save_, saveAs_});  // in the quote's window too
     print_ = action("actPrintQuotation", QStringLiteral("Print..."), QKeySequence::Print, page_);
     import_ =
         action("actImportLines", QStringLiteral("Import CSV..."), QKeySequence(Qt::CTRL | Qt::Key_I), page_);
@@ -200,7 +217,25 @@ void QuotePage::buildPage(const QuotePageControls& controls) {
     bottom->addWidget(totals_);
     layout->addLayout(bottom);
 
-    controls.tabs->addTab(page_, QStringLiteral("Quote"));
+    page_->resize(page_->sizeHint().expandedTo(window->size()));
+}
+
+void QuotePage::showPage() {
+    if (!page_->isVisible()) {
+        // Opened over the catalogue's window, within the screen it is on.
+        QWidget* window = ui_.tabs->window();
+        const QRect area = window->screen() ? window->screen()->availableGeometry() : QRect();
+        if (area.isValid()) {
+            page_->resize(page_->size().boundedTo(area.size() * 9 / 10));
+            QRect placed(window->geometry().topLeft() + QPoint(40, 40), page_->size());
+            placed.moveRight(std::min(placed.right(), area.right()));
+            placed.moveBottom(std::min(placed.bottom(), area.bottom()));
+            page_->move(std::max(placed.left(), area.left()), std::max(placed.top(), area.top()));
+        }
+    }
+    page_->show();
+    page_->raise();
+    page_->activateWindow();
 }
 
 QWidget* QuotePage::buildToolbar() {
@@ -366,6 +401,9 @@ void QuotePage::placeAddButton() {
     cmdAddToQuote_->setGeometry(right - 3 * side - 2 * kButtonGap, row.y(), side, side);
     cmdAddToQuote_->setIconSize(QSize(side - 2 * kIconMargin, side - 2 * kIconMargin));
     cmdAddToQuote_->raise();
+    cmdShowQuote_->setGeometry(right - 4 * side - 3 * kButtonGap, row.y(), side, side);
+    cmdShowQuote_->setIconSize(cmdAddToQuote_->iconSize());
+    cmdShowQuote_->raise();
 }
 
 bool QuotePage::eventFilter(QObject* watched, QEvent* event) {
@@ -436,6 +474,9 @@ bool QuotePage::showLineInConfigurator(int row) {
     }
     configurator_.apply(line.events);
     ui_.tabs->setCurrentIndex(0);
+    QWidget* window = ui_.tabs->window();
+    window->raise();
+    window->activateWindow();
     return true;
 }
 

@@ -33,7 +33,7 @@ class QuotationTableModel;
 struct ConfiguratorState;
 
 struct QuotePageControls {
-    QTabWidget* tabs;            // the window's pages: the quote page goes after the last one
+    QTabWidget* tabs;            // the window's pages: a line shown in the configurator shows its page
     QWidget* configuratorPage;   // Ctrl+Enter adds to the quote there
     QWidget* partNumberCaption;  // the row under the part number, where "Add to quote" goes
     QWidget* partNumber;         // the button ends left of the quote buttons at its right end
@@ -47,7 +47,9 @@ class QuotePage : public QObject {
     QuotePage(ConfiguratorPage& configurator, const QuotePageControls& controls);
     ~QuotePage() override;
 
+    // The quote's own window, shown beside the catalogue's (Ctrl+Shift+Q there).
     QWidget* page() const { return page_; }
+    void showPage();
     const Quotation& quotation() const;
     QuotationTableModel& model() { return *model_; }
     bool modified() const;
@@ -131,11 +133,12 @@ class QuotePage : public QObject {
            *file_ = nullptr;
     QPlainTextEdit* notes_ = nullptr;
     QMenu* recentMenu_ = nullptr;
-    QToolButton* cmdAddToQuote_ = nullptr;
-    QAction *add_ = nullptr, *undo_ = nullptr, *redo_ = nullptr, *paste_ = nullptr, *delete_ = nullptr,
-            *duplicate_ = nullptr, *up_ = nullptr, *down_ = nullptr, *update_ = nullptr, *show_ = nullptr,
-            *new_ = nullptr, *open_ = nullptr, *save_ = nullptr, *saveAs_ = nullptr, *print_ = nullptr,
-            *import_ = nullptr, *exportCsv_ = nullptr, *exportXlsx_ = nullptr, *exportPdf_ = nullptr;
+    QToolButton *cmdAddToQuote_ = nullptr, *cmdShowQuote_ = nullptr;
+    QAction *add_ = nullptr, *showQuote_ = nullptr, *undo_ = nullptr, *redo_ = nullptr, *paste_ = nullptr,
+            *delete_ = nullptr, *duplicate_ = nullptr, *up_ = nullptr, *down_ = nullptr, *update_ = nullptr,
+            *show_ = nullptr, *new_ = nullptr, *open_ = nullptr, *save_ = nullptr, *saveAs_ = nullptr,
+            *print_ = nullptr, *import_ = nullptr, *exportCsv_ = nullptr, *exportXlsx_ = nullptr,
+            *exportPdf_ = nullptr;
     QString path_;     // the file the quote was opened from or saved to; empty: none yet
     FileStamp stamp_;  // the file as it was then
     bool pricesShown_ = true;

@@ -6,6 +6,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "app/quote/quote_dialogs.h"
+#include "app/quote/quote_page.h"
 #include "rules/part_numbers/part_number_decoder.h"
 #include "tests/window/shows_state.h"
 #include "tests/window/window_driver.h"
@@ -118,13 +120,29 @@ TEST_F(Finder, ThePlaceholderShowsAWholeExample) {
     EXPECT_LE(field->fontMetrics().horizontalAdvance(example), room);
 }
 
-// Several lines pasted: the first is looked up, and the answer says the others were left.
-TEST_F(Finder, APasteOfSeveralLinesLooksUpTheFirstAndSaysSo) {
-    QApplication::clipboard()->setText(QStringLiteral("A310-MX2-2A-MXFX\n\nKL-01-KZ\r\nT403-GN1\n"));
-    d.list("lstProductType")->setFocus();
-    QTest::keySequence(focus(), QKeySequence::Paste);
-    EXPECT_EQ(d.text("lblPartNumber"), "A310-MX2-2A-MXFX");
-    EXPECT_NE(d.text("lblFindResult").find("2 more lines"), std::string::npos) << d.text("lblFindResult");
+// Several lines pasted: the first is looked up, the answer says the others were left, and the
+// window offers to put them all on the quote.
+TEST_F(Finder, APasteOfSeveralLinesLooksUpTheFirstAndOffersTheQuote) {
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+        std::vector<QString> asked;
+        const auto previous =
+            tarvek::replaceQuestionFunction([&](QWidget*, const QString&, const QString& text,
+                                                QMessageBox::StandardButtons, QMessageBox::StandardButton) {
+                asked.push_back(text);
+                return answer;
+            });
+        QApplication::clipboard()->setText(QStringLiteral("A310-MX2-2A-MXFX\n\nKL-01-KZ\r\nT403-GN1\n"));
+        d.list("lstProductType")->setFocus();
+        QTest::keySequence(focus(), QKeySequence::Paste);
+        tarvek::replaceQuestionFunction(previous);
+        EXPECT_EQ(d.text("lblPartNumber"), "A310-MX2-2A-MXFX");
+        EXPECT_NE(d.text("lblFindResult").find("2 more lines"), std::string::npos) << d.text("lblFindResult");
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_TRUE(asked[0].contains(QStringLiteral("3 part numbers"))) << asked[0].toStdString();
+        const std::size_t lines = d.window.quotePage().quotation().lines.size();
+        EXPECT_EQ(lines, answer == QMessageBox::Yes ? 3u : 0u);
+        EXPECT_EQ(d.get("quotePage")->isVisible(), answer == QMessageBox::Yes);
+    }
 }
 
 TEST_F(Finder, APasteOnThePageLooksTheNumberUp) {

@@ -155,8 +155,9 @@ TEST_F(QuoteExport, AQuoteOf200LinesPrintsOnSeveralPagesWithHeadingAndPageNumber
 TEST_F(QuoteExport, PrintShowsThePagesInAPreview) {
     d.page().addPastedText(QString::fromStdString(pastedRows(60)));
     BriefPreview preview;
-    d.showQuotePage();
     ASSERT_TRUE(d.showActive());
+    d.showQuotePage();  // its own window, over the catalogue's, where its shortcuts work
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d.get("quotePage")));
     d.press(d.table(), Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(preview.opened, 1);
     EXPECT_GE(preview.pages, 2);

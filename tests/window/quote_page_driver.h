@@ -72,10 +72,10 @@ struct QuotePageDriver : WindowDriver {
     std::string cell(int row, int column) {
         return lines()->index(row, column).data().toString().toStdString();
     }
+    // The quote's own window, shown, laid out as the user sees it.
     void showQuotePage() {
-        auto* tabs = get<QTabWidget>("SSTab1");
-        tabs->setCurrentWidget(get("quotePage"));
-        QCoreApplication::processEvents();  // laid out, as the user sees it
+        page().showPage();
+        QCoreApplication::processEvents();
     }
     // A key with modifiers where the focus is, as a user presses it.
     void press(QWidget* focus, Qt::Key key, Qt::KeyboardModifiers modifiers) {

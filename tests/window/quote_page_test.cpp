@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -78,6 +79,24 @@ TEST_F(QuotePageTest, TheButtonAndCtrlEnterAddTheConfigurationOnThePage) {
     EXPECT_EQ(d.text("lblPrice"), "350");
     EXPECT_EQ(d.get<QTabWidget>("SSTab1")->currentIndex(), 0);
     EXPECT_EQ(d.text("lblQuoteTotals"), "3 lines, 3 pieces   Subtotal: US$ 1,067.50   Total: US$ 1,067.50");
+}
+
+// The quote has a window of its own beside the catalogue's three pages: its button beside "Add
+// to quote" and Ctrl+Shift+Q from any page show it, within the screen the catalogue is on.
+TEST_F(QuotePageTest, TheQuoteOpensInAWindowOfItsOwn) {
+    ASSERT_TRUE(d.showActive());
+    QWidget* quote = d.get("quotePage");
+    EXPECT_TRUE(quote->isWindow());
+    EXPECT_FALSE(quote->isVisible());
+    EXPECT_FALSE(d.get("cmdShowQuote")->accessibleName().isEmpty());
+    d.click("cmdShowQuote");
+    EXPECT_TRUE(quote->isVisible());
+    quote->hide();
+    d.get<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    d.list("lstGasName")->setFocus();
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Q));
+    EXPECT_TRUE(quote->isVisible());
+    EXPECT_TRUE(d.window.screen()->availableGeometry().contains(quote->geometry()));
 }
 
 TEST_F(QuotePageTest, QuantitiesAndDiscountsAreEditedInPlaceAndRefusedWithAReason) {

@@ -19,12 +19,7 @@ TEST(StartUp, ShowsTheCatalogueReadyForAFirstChoice) {
     WindowDriver d;
     EXPECT_EQ(d.window.windowTitle(), "2013 Tarvek Products Catalog (130205)");
     EXPECT_EQ(d.get<QTabWidget>("SSTab1")->currentIndex(), 0);
-    // The catalogue's three pages, first and in their order; pages added beside them follow.
-    auto* pages = d.get<QTabWidget>("SSTab1");
-    ASSERT_GE(pages->count(), 3);
-    EXPECT_EQ(pages->tabText(0), "Product Configurator");
-    EXPECT_EQ(pages->tabText(1), "Product Literature");
-    EXPECT_EQ(pages->tabText(2), "Technical Information");
+    EXPECT_EQ(d.get<QTabWidget>("SSTab1")->count(), 3);
 
     const std::vector<std::string> types = {
         "Diaphragm Valves",   "Pressure Regulators", "Flow Components",    "Fittings",

@@ -160,9 +160,9 @@ int main(int argc, char** argv) {
                     edit->setText(QString::fromLatin1(text));
                     emit edit->editingFinished();
                 }
-            tabs->setCurrentIndex(3);
+            quote.showPage();
             app.processEvents();
-            window.grab().save(outDir + QStringLiteral("/screenshot-%1-page.png").arg(variant));
+            quote.page()->grab().save(outDir + QStringLiteral("/screenshot-%1-page.png").arg(variant));
             if (variant == QStringLiteral("quote"))
                 previewQuote(window, outDir + QStringLiteral("/screenshot-quote-printed.png"),
                              "actPrintQuotation");
