@@ -157,10 +157,12 @@ TEST(ConfigurationSearch, CountsWhatEveryChoiceLeavesAsABruteForceCountDoes) {
         standard.standardOnly = true;
         EXPECT_EQ(r.standardOnly, census().count(standard)) << c.what;
         Requirement anyPrice = c.requirement;
-        anyPrice.fromCents = anyPrice.toCents = std::nullopt;
+        anyPrice.fromCents.reset();
+        anyPrice.toCents.reset();
         EXPECT_EQ(r.without[std::size_t(Filter::Price)], census().count(anyPrice)) << c.what;
         Requirement anyConnection = c.requirement;
-        anyConnection.kind = anyConnection.size = std::nullopt;
+        anyConnection.kind.reset();
+        anyConnection.size.reset();
         EXPECT_EQ(r.without[std::size_t(Filter::Connection)], census().count(anyConnection)) << c.what;
     }
 }
