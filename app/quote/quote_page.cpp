@@ -63,10 +63,8 @@ QWidget* part(QWidget* page, const char* name, const QString& accessibleName) {
 QuotePage::QuotePage(ConfiguratorPage& configurator, const QuotePageControls& controls)
     : configurator_(configurator), ui_(controls) {
     model_ = new QuotationTableModel(this);
-    buildPage(controls);
-    wireActions();
+    buildCatalogueControls(controls);
     model_->editor().reset(freshQuotation());
-    showState();
     pricesShown_ = true;
     showPrices(configurator_.state());
 }
@@ -93,15 +91,10 @@ QAction* QuotePage::action(const char* name, const QString& text, const QKeySequ
     return a;
 }
 
-void QuotePage::buildPage(const QuotePageControls& controls) {
+// What the catalogue's window holds of the quote: "Add to quote" and the quote's button beside
+// the part number, Ctrl+Enter, and the files' keys that work from every page.
+void QuotePage::buildCatalogueControls(const QuotePageControls& controls) {
     QWidget* window = controls.tabs->window();
-    // A window of its own beside the catalogue's, which keeps its three pages as they were.
-    page_ = new QWidget(window, Qt::Window);
-    page_->setObjectName(QStringLiteral("quotePage"));
-    page_->setAccessibleName(QStringLiteral("Quote"));
-    page_->setWindowTitle(QStringLiteral("Quote - ") + window->windowTitle());
-    page_->setWindowIcon(window->windowIcon());
-
     // The configurator's own: "Add to quote" beside the quote buttons, and Ctrl+Enter.
     add_ = action("actAddToQuote", QStringLiteral("&Add to quote"), QKeySequence(Qt::CTRL | Qt::Key_Return),
                   controls.configuratorPage);
@@ -130,13 +123,35 @@ void QuotePage::buildPage(const QuotePageControls& controls) {
     controls.partNumberCaption->installEventFilter(this);
     controls.partNumber->installEventFilter(this);
 
-    // Files work from every page of the window; the rest while the quote page shows.
-    new_ = action("actNewQuote", QStringLiteral("New"), QKeySequence::New, page_);
+    // Files work from every page of the window; the rest while the quote's window shows.
     open_ = action("actOpenQuote", QStringLiteral("Open..."), QKeySequence::Open, window);
     save_ = action("actSaveQuote", QStringLiteral("Save"), QKeySequence::Save, window);
     saveAs_ = action("actSaveQuoteAs", QStringLiteral("Save As..."),
                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), window);
+
+    connect(add_, &QAction::triggered, this, &QuotePage::addCurrentConfiguration);
+    connect(open_, &QAction::triggered, this, [this] { chooseAndOpen(); });
+    connect(save_, &QAction::triggered, this, &QuotePage::save);
+    connect(saveAs_, &QAction::triggered, this, &QuotePage::chooseAndSaveAs);
+    connect(model_, &QuotationTableModel::refused, this, &QuotePage::showRefusal);
+    connect(model_, &QuotationTableModel::edited, this, &QuotePage::showState);
+    connect(model_, &QuotationTableModel::quotationHeaderChanged, this, &QuotePage::showHeader);
+    connect(&configurator_, &ConfiguratorPage::stateShown, this, &QuotePage::showPrices);
+    window->installEventFilter(this);  // asked before the window closes
+}
+
+// The quote's own window, built when it is first needed: the catalogue starts without it.
+void QuotePage::buildWindow() {
+    if (page_) return;
+    QWidget* window = ui_.tabs->window();
+    // A window of its own beside the catalogue's, which keeps its three pages as they were.
+    page_ = new QWidget(window, Qt::Window);
+    page_->setObjectName(QStringLiteral("quotePage"));
+    page_->setAccessibleName(QStringLiteral("Quote"));
+    page_->setWindowTitle(QStringLiteral("Quote - ") + window->windowTitle());
+    page_->setWindowIcon(window->windowIcon());
     page_->addActions({open_, save_, saveAs_});  // in the quote's window too
+    new_ = action("actNewQuote", QStringLiteral("New"), QKeySequence::New, page_);
     print_ = action("actPrintQuotation", QStringLiteral("Print..."), QKeySequence::Print, page_);
     import_ =
         action("actImportLines", QStringLiteral("Import CSV..."), QKeySequence(Qt::CTRL | Qt::Key_I), page_);
@@ -218,9 +233,19 @@ void QuotePage::buildPage(const QuotePageControls& controls) {
     layout->addLayout(bottom);
 
     page_->resize(page_->sizeHint().expandedTo(window->size()));
+    wireWindowActions();
+    showHeader();
+    showState();
+    showPriceColumns();
+}
+
+QWidget* QuotePage::page() {
+    buildWindow();
+    return page_;
 }
 
 void QuotePage::showPage() {
+    buildWindow();
     if (!page_->isVisible()) {
         // Opened over the catalogue's window, within the screen it is on.
         QWidget* window = ui_.tabs->window();
@@ -362,12 +387,8 @@ QWidget* QuotePage::buildLineButtons() {
     return bar;
 }
 
-void QuotePage::wireActions() {
-    connect(add_, &QAction::triggered, this, &QuotePage::addCurrentConfiguration);
+void QuotePage::wireWindowActions() {
     connect(new_, &QAction::triggered, this, &QuotePage::newQuotation);
-    connect(open_, &QAction::triggered, this, [this] { chooseAndOpen(); });
-    connect(save_, &QAction::triggered, this, &QuotePage::save);
-    connect(saveAs_, &QAction::triggered, this, &QuotePage::chooseAndSaveAs);
     connect(print_, &QAction::triggered, this, &QuotePage::print);
     connect(import_, &QAction::triggered, this, &QuotePage::importCsv);
     connect(exportCsv_, &QAction::triggered, this, [this] { chooseAndExport(".csv"); });
@@ -386,12 +407,7 @@ void QuotePage::wireActions() {
         // The cells that edit in place edit; elsewhere the line goes to the configurator.
         if (!(model_->flags(index) & Qt::ItemIsEditable)) showLineInConfigurator(index.row());
     });
-    connect(model_, &QuotationTableModel::refused, this, &QuotePage::showRefusal);
-    connect(model_, &QuotationTableModel::edited, this, &QuotePage::showState);
-    connect(model_, &QuotationTableModel::quotationHeaderChanged, this, &QuotePage::showHeader);
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &QuotePage::showState);
-    connect(&configurator_, &ConfiguratorPage::stateShown, this, &QuotePage::showPrices);
-    ui_.tabs->window()->installEventFilter(this);  // asked before the window closes
 }
 
 // Square, as high as the caption row, left of the copy and print buttons at its right end.
@@ -513,6 +529,7 @@ void QuotePage::moveLine(int by) {
 
 std::vector<std::size_t> QuotePage::selectedRows() const {
     std::vector<std::size_t> rows;
+    if (!table_) return rows;
     for (const QModelIndex& index : table_->selectionModel()->selectedRows())
         rows.push_back(std::size_t(index.row()));
     if (rows.empty() && currentRow() >= 0) rows.push_back(std::size_t(currentRow()));
@@ -520,12 +537,14 @@ std::vector<std::size_t> QuotePage::selectedRows() const {
 }
 
 int QuotePage::currentRow() const {
+    if (!table_) return -1;
     const QModelIndex current = table_->currentIndex();
     return current.isValid() ? current.row() : -1;
 }
 
 void QuotePage::selectRow(int row) {
     if (row < 0 || row >= model_->rowCount()) return;
+    buildWindow();
     // The row alone, whatever keys are held while an action runs.
     table_->selectionModel()->setCurrentIndex(
         model_->index(row, QuotationTableModel::PartNumber),
@@ -534,6 +553,7 @@ void QuotePage::selectRow(int row) {
 }
 
 void QuotePage::showHeader() {
+    if (!page_) return;  // shown when the window is built
     const QuotationHeader& h = quotation().header;
     const QSignalBlocker blockers[] = {QSignalBlocker(customer_),  QSignalBlocker(contact_),
                                        QSignalBlocker(reference_), QSignalBlocker(number_),
@@ -556,6 +576,7 @@ void QuotePage::showHeader() {
 
 // What the header's fields hold becomes the quotation's header: one step to undo.
 void QuotePage::commitHeader() {
+    if (!page_) return;  // nobody could have typed into it
     QuotationHeader h = quotation().header;
     h.customer = customer_->text().toStdString();
     h.contact = contact_->text().toStdString();
@@ -581,6 +602,7 @@ void QuotePage::commitHeader() {
 }
 
 void QuotePage::showTotals() {
+    if (!page_) return;
     const QuotationTotals totals = totalsOf(quotation());
     const QString lines = QStringLiteral("%1 line%2, %3 piece%4")
                               .arg(quotation().lines.size())
@@ -596,6 +618,8 @@ void QuotePage::showTotals() {
 }
 
 void QuotePage::showState() {
+    add_->setEnabled(!configurator_.state().partNumber.empty());
+    if (!page_) return;  // shown when the window is built
     QuotationEditor& editor = model_->editor();
     undo_->setEnabled(editor.canUndo());
     redo_->setEnabled(editor.canRedo());
@@ -610,7 +634,6 @@ void QuotePage::showState() {
     for (QAction* a : {delete_, duplicate_, update_, show_}) a->setEnabled(hasLine);
     up_->setEnabled(hasLine && currentRow() > 0);
     down_->setEnabled(hasLine && currentRow() + 1 < model_->rowCount());
-    add_->setEnabled(!configurator_.state().partNumber.empty());
     update_->setEnabled(hasLine && !configurator_.state().partNumber.empty());
     showTotals();
     updateTitle();
@@ -618,10 +641,15 @@ void QuotePage::showState() {
 
 void QuotePage::showPrices(const ConfiguratorState& state) {
     add_->setEnabled(!state.partNumber.empty());
-    update_->setEnabled(currentRow() >= 0 && !state.partNumber.empty());
+    if (update_) update_->setEnabled(currentRow() >= 0 && !state.partNumber.empty());
     if (state.pricesShown == pricesShown_) return;
     pricesShown_ = state.pricesShown;
     model_->setPricesShown(pricesShown_);
+    showPriceColumns();
+}
+
+void QuotePage::showPriceColumns() {
+    if (!page_) return;
     for (int c = QuotationTableModel::ListPrice; c < QuotationTableModel::ColumnCount; ++c)
         table_->setColumnHidden(c, !pricesShown_);
     discount_->setVisible(pricesShown_);
@@ -630,11 +658,12 @@ void QuotePage::showPrices(const ConfiguratorState& state) {
 }
 
 void QuotePage::showMessage(const QString& text, const QString& details) {
+    buildWindow();
     message_->setText(text);
     message_->setToolTip(details);
 }
 
-QString QuotePage::message() const { return message_->text(); }
+QString QuotePage::message() const { return message_ ? message_->text() : QString(); }
 
 void QuotePage::showRefusal(const QModelIndex& index, const QString& reason) {
     const QString text = reason.left(1).toUpper() + reason.mid(1) + QLatin1Char('.');

@@ -47,8 +47,9 @@ class QuotePage : public QObject {
     QuotePage(ConfiguratorPage& configurator, const QuotePageControls& controls);
     ~QuotePage() override;
 
-    // The quote's own window, shown beside the catalogue's (Ctrl+Shift+Q there).
-    QWidget* page() const { return page_; }
+    // The quote's own window, shown beside the catalogue's (Ctrl+Shift+Q there); built when
+    // first needed.
+    QWidget* page();
     void showPage();
     const Quotation& quotation() const;
     QuotationTableModel& model() { return *model_; }
@@ -87,12 +88,14 @@ class QuotePage : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void buildPage(const QuotePageControls& controls);
+    void buildCatalogueControls(const QuotePageControls& controls);
+    void buildWindow();
     QWidget* buildHeader();
     QWidget* buildToolbar();
     QWidget* buildLineButtons();
     QAction* action(const char* name, const QString& text, const QKeySequence& keys, QWidget* on);
-    void wireActions();
+    void wireWindowActions();
+    QWidget* dialogParent();
     void placeAddButton();
 
     void showHeader();
@@ -100,6 +103,7 @@ class QuotePage : public QObject {
     void showTotals();
     void showState();
     void showPrices(const ConfiguratorState& state);
+    void showPriceColumns();
     void showMessage(const QString& text, const QString& details = {});
     void showRefusal(const QModelIndex& index, const QString& reason);
     std::vector<std::size_t> selectedRows() const;

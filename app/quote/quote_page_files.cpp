@@ -80,7 +80,7 @@ bool QuotePage::mayDiscard() {
     const QString name = path_.isEmpty()
                              ? QStringLiteral("The quote ") + qstr(quotation().header.number)
                              : QStringLiteral("The quote \"") + fileName(path_) + QLatin1Char('"');
-    switch (askQuestion(page_->window(), QStringLiteral("Unsaved quote"),
+    switch (askQuestion(dialogParent(), QStringLiteral("Unsaved quote"),
                         name + QStringLiteral(" has changes that are not saved. Save them?"),
                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
         case QMessageBox::Save:
@@ -96,7 +96,7 @@ bool QuotePage::open(const QString& path) {
     const FileReading reading = readQuotationFile(path);
     if (!reading.quotation) {
         // The quote already open stays as it is.
-        showWarning(page_->window(),
+        showWarning(dialogParent(),
                     QStringLiteral("The quote \"") + path + QStringLiteral("\" cannot be opened: ") +
                         reading.problem + QLatin1Char('.'),
                     QStringLiteral("Open quote"));
@@ -145,7 +145,7 @@ bool QuotePage::writeTo(const QString& path) {
     // Another window or program wrote the file since this one read or wrote it.
     if (path == path_ && stamp_.exists && stampOf(path) != stamp_) {
         if (askQuestion(
-                page_->window(), QStringLiteral("Quote changed on disk"),
+                dialogParent(), QStringLiteral("Quote changed on disk"),
                 QStringLiteral("The file \"%1\" was changed on disk since this quote was opened or saved, "
                                "perhaps from another window. Overwrite it with this quote?")
                     .arg(fileName(path)),
@@ -157,7 +157,7 @@ bool QuotePage::writeTo(const QString& path) {
     }
     if (const QString problem = writeAtomically(path, bytesOf(quotationDocument(quotation())));
         !problem.isEmpty()) {
-        showWarning(page_->window(),
+        showWarning(dialogParent(),
                     QStringLiteral("The quote cannot be saved as \"") + path + QStringLiteral("\": ") +
                         problem + QStringLiteral(". The file as it was is unchanged."),
                     QStringLiteral("Save quote"));
@@ -177,7 +177,7 @@ bool QuotePage::chooseAndSaveAs() {
         path_.isEmpty()
             ? QDir::home().filePath(qstr(quotation().header.number) + qstr(kQuoteDocumentExtension))
             : path_;
-    QString path = chooseFileName(page_->window(), FileDialog::Save, QStringLiteral("Save quote"), suggested,
+    QString path = chooseFileName(dialogParent(), FileDialog::Save, QStringLiteral("Save quote"), suggested,
                                   kDocumentFilter);
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += qstr(kQuoteDocumentExtension);
@@ -186,7 +186,7 @@ bool QuotePage::chooseAndSaveAs() {
 
 void QuotePage::chooseAndOpen(const QString& given) {
     const QString path = given.isEmpty()
-                             ? chooseFileName(page_->window(), FileDialog::Open, QStringLiteral("Open quote"),
+                             ? chooseFileName(dialogParent(), FileDialog::Open, QStringLiteral("Open quote"),
                                               path_.isEmpty() ? QDir::homePath() : QFileInfo(path_).path(),
                                               kDocumentFilter + QStringLiteral(";;All files (*)"))
                              : given;
@@ -195,12 +195,12 @@ void QuotePage::chooseAndOpen(const QString& given) {
 
 void QuotePage::importCsv() {
     const QString path =
-        chooseFileName(page_->window(), FileDialog::Open, QStringLiteral("Import part numbers"),
+        chooseFileName(dialogParent(), FileDialog::Open, QStringLiteral("Import part numbers"),
                        QDir::homePath(), QStringLiteral("Part numbers (*.csv *.txt *.tsv);;All files (*)"));
     if (path.isEmpty()) return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        showWarning(page_->window(),
+        showWarning(dialogParent(),
                     QStringLiteral("\"") + path + QStringLiteral("\" cannot be read: ") + file.errorString(),
                     QStringLiteral("Import part numbers"));
         return;
@@ -243,7 +243,7 @@ bool QuotePage::exportTo(const QString& path) {
         problem = QStringLiteral("only .csv, .xlsx and .pdf can be exported");
     }
     if (!problem.isEmpty()) {
-        showWarning(page_->window(),
+        showWarning(dialogParent(),
                     QStringLiteral("\"") + path + QStringLiteral("\" was not written: ") + problem,
                     QStringLiteral("Export quote"));
         emit exportFinished(path, problem);
@@ -254,12 +254,18 @@ bool QuotePage::exportTo(const QString& path) {
     return true;
 }
 
+// The quote's window, over which its questions and dialogs open.
+QWidget* QuotePage::dialogParent() {
+    buildWindow();
+    return page_;
+}
+
 bool QuotePage::exporting() const { return pdfExport_ && !pdfExport_->isFinished(); }
 
 void QuotePage::chooseAndExport(const char* extension) {
     const QString ending = QLatin1String(extension);
     const QString folder = path_.isEmpty() ? QDir::homePath() : QFileInfo(path_).path();
-    QString path = chooseFileName(page_->window(), FileDialog::Save, QStringLiteral("Export quote"),
+    QString path = chooseFileName(dialogParent(), FileDialog::Save, QStringLiteral("Export quote"),
                                   QDir(folder).filePath(qstr(quotation().header.number) + ending),
                                   QStringLiteral("*") + ending);
     if (path.isEmpty()) return;
@@ -272,8 +278,7 @@ void QuotePage::print() {
     const QuotationSheet sheet = quotationSheet(quotation(), pricesShown_, brandPicture());
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Quotation ") + qstr(quotation().header.number));
-    showPrintPreview(page_->window(), printer,
-                     [&sheet](QPrinter* device) { printQuotation(*device, sheet); });
+    showPrintPreview(dialogParent(), printer, [&sheet](QPrinter* device) { printQuotation(*device, sheet); });
 }
 
 QStringList QuotePage::recentFiles() const { return settings().value(kRecentKey).toStringList(); }
@@ -303,6 +308,7 @@ void QuotePage::fillRecentMenu() {
 }
 
 void QuotePage::updateTitle() {
+    if (!file_) return;
     const bool changed = modified();
     const QString name = path_.isEmpty() ? QStringLiteral("Not saved yet") : fileName(path_);
     file_->setText(name + (changed && !path_.isEmpty() ? QStringLiteral(" (changed)") : QString()));

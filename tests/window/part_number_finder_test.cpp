@@ -141,7 +141,7 @@ TEST_F(Finder, APasteOfSeveralLinesLooksUpTheFirstAndOffersTheQuote) {
         EXPECT_TRUE(asked[0].contains(QStringLiteral("3 part numbers"))) << asked[0].toStdString();
         const std::size_t lines = d.window.quotePage().quotation().lines.size();
         EXPECT_EQ(lines, answer == QMessageBox::Yes ? 3u : 0u);
-        EXPECT_EQ(d.get("quotePage")->isVisible(), answer == QMessageBox::Yes);
+        EXPECT_EQ(d.window.quotePage().page()->isVisible(), answer == QMessageBox::Yes);
     }
 }
 

@@ -85,7 +85,9 @@ TEST_F(QuotePageTest, TheButtonAndCtrlEnterAddTheConfigurationOnThePage) {
 // to quote" and Ctrl+Shift+Q from any page show it, within the screen the catalogue is on.
 TEST_F(QuotePageTest, TheQuoteOpensInAWindowOfItsOwn) {
     ASSERT_TRUE(d.showActive());
-    QWidget* quote = d.get("quotePage");
+    // Built when first needed, not while the catalogue starts.
+    EXPECT_EQ(d.window.findChild<QWidget*>(QStringLiteral("quotePage")), nullptr);
+    QWidget* quote = d.page().page();
     EXPECT_TRUE(quote->isWindow());
     EXPECT_FALSE(quote->isVisible());
     EXPECT_FALSE(d.get("cmdShowQuote")->accessibleName().isEmpty());

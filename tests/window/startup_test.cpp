@@ -5,6 +5,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 
+#include "app/quote/quote_page.h"
 #include "tests/window/window_driver.h"
 
 namespace {
@@ -57,6 +58,7 @@ TEST(StartUp, ShowsTheCatalogueReadyForAFirstChoice) {
 
 TEST(StartUp, EveryControlCarriesAnAccessibleName) {
     WindowDriver d;
+    d.window.quotePage().page();  // the quote's window too, which is built when first shown
     for (QWidget* w : d.window.findChildren<QWidget*>()) {
         if (w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
             continue;  // Qt's own inner widgets
