@@ -20,6 +20,24 @@ constexpr std::array<const char*, 8> kColumns = {"line",           "part_number"
 constexpr lxw_col_t kColumnsWithoutPrices = 4;
 constexpr std::array<double, 8> kWidths = {6, 30, 70, 10, 12, 16, 15, 18};
 
+// Excel holds at most 32,767 characters in a cell, and libxlsxwriter leaves a longer text out
+// altogether: such a text is cut, its last character an ellipsis that says so.
+std::string cellText(const std::string& text) {
+    constexpr std::size_t kMostCharacters = 32'767;
+    std::size_t characters = 0, cut = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;  // inside a character
+        if (characters == kMostCharacters - 1) cut = i;
+        if (++characters > kMostCharacters) return text.substr(0, cut) + "\xE2\x80\xA6";
+    }
+    return text;
+}
+
+void writeText(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, const std::string& text,
+               lxw_format* format) {
+    worksheet_write_string(sheet, row, column, cellText(text).c_str(), format);
+}
+
 double dollars(Money amount) { return double(amount.cents) / 100; }
 double percent(Percent p) { return double(p.hundredths) / 100; }
 
@@ -49,8 +67,8 @@ void writeLines(lxw_workbook* book, const Formats& f, const Quotation& q, bool w
     lxw_row_t row = 1;
     for (const QuotationLine& line : q.lines) {
         worksheet_write_number(sheet, row, 0, double(row), nullptr);
-        worksheet_write_string(sheet, row, 1, line.partNumber.c_str(), nullptr);
-        worksheet_write_string(sheet, row, 2, line.description.c_str(), nullptr);
+        writeText(sheet, row, 1, line.partNumber, nullptr);
+        writeText(sheet, row, 2, line.description, nullptr);
         worksheet_write_number(sheet, row, 3, line.quantity, nullptr);
         if (withPrices) {
             const LinePrice price = linePrice(line, q.header.discount);
@@ -84,7 +102,7 @@ void writeSummary(lxw_workbook* book, const Formats& f, const Quotation& q, bool
     for (const auto& [caption, text] : fields) {
         if (!withPrices && std::string_view(caption) == "Discount %") continue;
         worksheet_write_string(sheet, row, 0, caption, f.heading);
-        worksheet_write_string(sheet, row++, 1, text.c_str(), f.wrapped);
+        writeText(sheet, row++, 1, text, f.wrapped);
     }
     if (!withPrices) return;
     // The totals as formulas over the lines, their values cached for programs that do not

@@ -3,6 +3,7 @@
 // of 200 lines over several pages, each with the table's heading and its page number), and
 // the print preview of the same pages.
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -65,6 +66,8 @@ TEST_F(QuoteExport, TheWorkbookHoldsNumbersAsNumbersAndTheTotalsAsFormulas) {
     d.setText("txtQuoteDiscount", QStringLiteral("10"));
     d.setText("txtQuoteCustomer", QStringLiteral("Nordgas Ltd."));
     emit d.get<QLineEdit>("txtQuoteCustomer")->editingFinished();
+    // Longer than a cell holds: cut, not left out.
+    d.get<QPlainTextEdit>("txtQuoteNotes")->setPlainText(QString(40'000, QChar(0x00E9)));
     ASSERT_TRUE(d.page().exportTo(file("quote.xlsx")));
     const QStringList cells =
         run(python(), {QStringLiteral("-c"), QString::fromLatin1(kReadWorkbook), file("quote.xlsx")})
@@ -105,6 +108,7 @@ TEST_F(QuoteExport, TheWorkbookHoldsNumbersAsNumbersAndTheTotalsAsFormulas) {
         "Quote!B8 str 10",
         "Quote!B11 str =SUMPRODUCT(Lines!D2:D4,Lines!E2:E4)",
         "Quote!B12 str =SUM(Lines!H2:H4)",
+        "Quote!B9 str " + QString(32'766, QChar(0x00E9)) + QChar(0x2026),
     };
     for (const QString& cell : expected) EXPECT_TRUE(cells.contains(cell)) << cell.toStdString();
     EXPECT_TRUE(cells.contains(
