@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "rules/numbers/number_text.h"
+#include "rules/text/escaped_fields.h"
 
 namespace tarvek {
 namespace {
@@ -10,78 +11,6 @@ namespace {
 constexpr std::string_view kHeading = "tarvek gas listing 1\n";
 constexpr std::string_view kRow = "gas\t";
 constexpr std::string_view kEnd = "end\t";
-
-void appendEscaped(std::string& out, std::string_view text) {
-    for (const char c : text) {
-        switch (c) {
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            default:
-                out += c;
-        }
-    }
-}
-
-std::optional<std::string> unescaped(std::string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') return std::nullopt;
-        if (text[i] != '\\') {
-            out += text[i];
-            continue;
-        }
-        if (++i == text.size()) return std::nullopt;
-        switch (text[i]) {
-            case '\\':
-                out += '\\';
-                break;
-            case 't':
-                out += '\t';
-                break;
-            case 'n':
-                out += '\n';
-                break;
-            case 'r':
-                out += '\r';
-                break;
-            default:
-                return std::nullopt;
-        }
-    }
-    return out;
-}
-
-bool isUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const int length = byte < 0x80           ? 1
-                           : (byte >> 5) == 0x6  ? 2
-                           : (byte >> 4) == 0xE  ? 3
-                           : (byte >> 3) == 0x1E ? 4
-                                                 : 0;
-        if (length == 0 || i + std::size_t(length) > text.size()) return false;
-        std::uint32_t code = length == 1 ? byte : byte & (0x7F >> length);
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + std::size_t(k)]);
-            if ((next >> 6) != 0x2) return false;
-            code = (code << 6) | (next & 0x3F);
-        }
-        constexpr std::uint32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-        i += std::size_t(length);
-    }
-    return true;
-}
 
 // A value as the reader writes it: empty, or exactly the text its own number gives.
 bool isValueText(std::string_view text) {
@@ -96,7 +25,7 @@ std::optional<GasRecord> parseRecord(std::string_view line) {
     if (secondTab == std::string_view::npos || line.find('\t', secondTab + 1) != std::string_view::npos)
         return std::nullopt;
     GasRecord record;
-    auto name = unescaped(line.substr(0, firstTab));
+    auto name = unescapedField(line.substr(0, firstTab));
     if (!name || !isUtf8(*name)) return std::nullopt;
     record.name = std::move(*name);
     record.specificGravity = line.substr(firstTab + 1, secondTab - firstTab - 1);
@@ -111,7 +40,7 @@ std::string writeGasListing(const std::vector<GasRecord>& records) {
     std::string out(kHeading);
     for (const GasRecord& record : records) {
         out += kRow;
-        appendEscaped(out, record.name);
+        out += escapedField(record.name);
         out += '\t';
         out += record.specificGravity;
         out += '\t';

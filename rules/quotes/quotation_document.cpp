@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "rules/part_numbers/part_number_text.h"
+#include "rules/text/escaped_fields.h"
 
 namespace tarvek {
 namespace {
@@ -15,70 +16,11 @@ constexpr std::size_t kLongestPartNumber = 200;  // far longer than any of the c
 // Far above any catalogue price, and low enough that no total of a document overflows.
 constexpr Money kHighestListPrice{100'000'00};
 
-std::string escaped(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
-// A field's text; none for a backslash that starts no known escape, or a control character.
+// A field's text; none for a broken escape or a control character written as it is.
 std::optional<std::string> unescaped(std::string_view field) {
-    std::string out;
-    out.reserve(field.size());
-    for (std::size_t i = 0; i < field.size(); ++i) {
-        const char c = field[i];
-        if (c == '\\') {
-            if (++i == field.size()) return std::nullopt;
-            switch (field[i]) {
-                case '\\':
-                    out += '\\';
-                    break;
-                case 't':
-                    out += '\t';
-                    break;
-                case 'n':
-                    out += '\n';
-                    break;
-                case 'r':
-                    out += '\r';
-                    break;
-                default:
-                    return std::nullopt;
-            }
-        } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-            return std::nullopt;
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
-bool isUtf8(std::string_view text) {
-    while (!text.empty()) {
-        const std::size_t length = utf8CharacterLength(text);
-        if (length == 0) return false;
-        text.remove_prefix(length);
-    }
-    return true;
+    for (const char c : field)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return std::nullopt;
+    return unescapedField(field);
 }
 
 std::vector<std::string_view> split(std::string_view line) {
@@ -97,7 +39,7 @@ std::string shown(std::string_view text) { return "\"" + displayable(text, kLong
 void writeField(std::string& out, std::string_view name, std::string_view text) {
     out += name;
     out += '\t';
-    out += escaped(text);
+    out += escapedField(text);
     out += '\n';
 }
 
@@ -308,9 +250,9 @@ std::string quotationDocument(const Quotation& quotation) {
     if (h.discount) writeField(out, "discount", percentText(*h.discount));
     writeField(out, "notes", h.notes);
     for (const QuotationLine& line : quotation.lines) {
-        out += "line\t" + escaped(line.partNumber) + '\t' + std::to_string(line.quantity) + '\t' +
+        out += "line\t" + escapedField(line.partNumber) + '\t' + std::to_string(line.quantity) + '\t' +
                (line.discount ? percentText(*line.discount) : std::string()) + '\t' +
-               decimalText(line.listPrice) + '\t' + escaped(line.description) + '\n';
+               decimalText(line.listPrice) + '\t' + escapedField(line.description) + '\n';
     }
     out += "end\t" + std::to_string(quotation.lines.size()) + '\n';
     return out;

@@ -1,68 +1,11 @@
-// The sizing by the standard: one keystroke in its Cv box with everything it changes painted
-// (its boxes, its texts and the curve, recomputed), on a shown technical page; and its
-// equations and curve alone.
+// The sizing by the standard: its equations and curve alone (a keystroke in the window is
+// measured with the flow curve's).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QTabWidget>
-#include <QTest>
-
-#include "app/calculator/flow_curve_view.h"
-#include "app/main_window.h"
+#include "rules/calculator/sizing_calculation.h"
 #include "rules/calculator/sizing_curve.h"
-#include "tests/support/gas_databases.h"
 
 namespace {
-
-const bool kReaderFound = (gastest::useRuntimeReader(), true);
-
-class PaintCounter : public QObject {
-  public:
-    int paints = 0;
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-void BM_KeystrokeWithSizingCurve(benchmark::State& state) {
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(QStringLiteral(TARVEK_TEST_RUNTIME_DIR));
-    frmTarvekProducts window;
-    QDir::setCurrent(previous);
-    window.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(2);
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) state.SkipWithError("the window is not shown");
-    auto* gases = window.findChild<QComboBox*>(QStringLiteral("lstGasName"));
-    window.findChild<QLineEdit*>(QStringLiteral("txtInletPressure"))->setText(QStringLiteral("100"));
-    window.findChild<QLineEdit*>(QStringLiteral("txtOutletPressure"))->setText(QStringLiteral("80"));
-    window.findChild<QLineEdit*>(QStringLiteral("txtCv"))->setText(QStringLiteral("0.23"));
-    gases->setCurrentIndex(gases->findText(QStringLiteral("Nitrogen")));
-    emit gases->activated(gases->currentIndex());
-    window.findChild<QRadioButton*>(QStringLiteral("optMethodIec"))->click();
-    auto* cv = window.findChild<QLineEdit*>(QStringLiteral("txtIecCv"));
-    auto* curve = window.findChild<FlowCurveView*>(QStringLiteral("flowCurve"));
-    QApplication::processEvents();
-    if (!curve->curve().drawn() || !curve->curve().sizing)
-        state.SkipWithError("no sizing curve for the case");
-
-    PaintCounter counter;
-    curve->installEventFilter(&counter);
-    bool typed = false;
-    for (auto _ : state) {
-        QTest::keyClick(cv, typed ? Qt::Key_Backspace : Qt::Key_5);
-        typed = !typed;
-        QApplication::processEvents();  // the paint the keystroke asked for
-    }
-    if (counter.paints < state.iterations())
-        state.SkipWithError("the curve was not painted on every keystroke");
-    state.counters["curve paints per keystroke"] = double(counter.paints) / double(state.iterations());
-}
-BENCHMARK(BM_KeystrokeWithSizingCurve)->Unit(benchmark::kMicrosecond);
 
 tarvek::SizingTexts nitrogen(tarvek::SizingUnknown unknown) {
     tarvek::SizingTexts t{{}, "0.967", "1.4", unknown, {}};
