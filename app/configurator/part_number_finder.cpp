@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPointer>
 #include <QScrollArea>
 #include <QShortcut>
@@ -14,29 +13,12 @@
 
 #include "app/configurator/configurator_page.h"
 #include "app/controls.h"
+#include "app/search/search_icons.h"
 #include "rules/part_numbers/part_number_decoder.h"
 #include "rules/quotes/quote.h"
 
 namespace tarvek {
 namespace {
-
-// A magnifying glass in the caption's colour, drawn at every size the desktop asks for (a
-// theme's icon would cost a search of the icon folders at every start).
-QIcon magnifierIcon(const QColor& colour) {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(colour, size / 8.0, Qt::SolidLine, Qt::RoundCap));
-        const qreal lens = size * 0.58;
-        painter.drawEllipse(QRectF(size * 0.1, size * 0.1, lens, lens));
-        painter.drawLine(QPointF(size * 0.62, size * 0.62), QPointF(size * 0.9, size * 0.9));
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
 
 bool isTextBox(QWidget* widget) { return qobject_cast<QLineEdit*>(widget) != nullptr; }
 

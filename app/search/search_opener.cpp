@@ -4,7 +4,7 @@
 #include <QToolButton>
 
 #include "app/configurator/configurator_page.h"
-#include "app/search/search_icon.h"
+#include "app/search/search_icons.h"
 #include "app/search/search_window.h"
 
 namespace tarvek {

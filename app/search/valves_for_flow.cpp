@@ -4,7 +4,7 @@
 #include <QToolButton>
 
 #include "app/calculator/calculator_page.h"
-#include "app/search/search_icon.h"
+#include "app/search/search_icons.h"
 #include "app/search/search_opener.h"
 #include "rules/calculator/valve_requirement.h"
 
