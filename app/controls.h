@@ -2,12 +2,12 @@
 #pragma once
 
 #include <QString>
+#include <QWidget>
 #include <span>
 #include <string>
 #include <string_view>
 
 class QComboBox;
-class QWidget;
 
 namespace tarvek {
 
@@ -29,5 +29,14 @@ void fillList(QComboBox* list, std::span<const std::string_view> entries);
 
 // The text of the chosen entry ("" when none is chosen).
 std::string chosenText(const QComboBox* list);
+
+// A control of the form by its object name. A name missing from the form is a mistake in a
+// table of names or in the form: the program stops at once, naming it.
+template <typename T>
+T* formControl(const QWidget& page, const char* name) {
+    T* control = page.findChild<T*>(QLatin1String(name));
+    if (!control) qFatal("The form has no control %s", name);
+    return control;
+}
 
 }  // namespace tarvek

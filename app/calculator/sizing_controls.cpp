@@ -6,34 +6,25 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "app/controls.h"
+
 namespace tarvek {
-namespace {
-
-// A name missing from the form is a mistake in this table or the form: stop at once, by name.
-template <typename T>
-T* find(const QWidget& page, const char* name) {
-    T* control = page.findChild<T*>(QLatin1String(name));
-    if (!control) qFatal("The sizing has no control %s", name);
-    return control;
-}
-
-}  // namespace
 
 SizingControls findSizingControls(const QWidget& page) {
     SizingControls c{};
     for (std::size_t i = 0; i < c.methods.size(); ++i)
-        c.methods[i] = find<QRadioButton>(page, kMethodOptionNames[i]);
-    c.frame = find<QGroupBox>(page, kSizingFrameName);
+        c.methods[i] = formControl<QRadioButton>(page, kMethodOptionNames[i]);
+    c.frame = formControl<QGroupBox>(page, kSizingFrameName);
     for (const SizingBoxControlName& box : kSizingBoxControlNames)
-        c.boxes[std::size_t(box.box)] = find<QLineEdit>(page, box.name);
-    c.unknown = find<QComboBox>(page, kUnknownListName);
-    c.temperatureUnit = find<QComboBox>(page, kTemperatureUnitListName);
-    c.pressureUnit = find<QComboBox>(page, kPressureUnitListName);
-    c.flowUnit = find<QComboBox>(page, kFlowUnitListName);
-    c.outletUnit = find<QLabel>(page, kOutletUnitName);
-    c.choked = find<QLabel>(page, kSizingChokedName);
-    c.details = find<QLabel>(page, kSizingDetailsName);
-    c.equivalents = find<QLabel>(page, kSizingEquivalentsName);
+        c.boxes[std::size_t(box.box)] = formControl<QLineEdit>(page, box.name);
+    c.unknown = formControl<QComboBox>(page, kUnknownListName);
+    c.temperatureUnit = formControl<QComboBox>(page, kTemperatureUnitListName);
+    c.pressureUnit = formControl<QComboBox>(page, kPressureUnitListName);
+    c.flowUnit = formControl<QComboBox>(page, kFlowUnitListName);
+    c.outletUnit = formControl<QLabel>(page, kOutletUnitName);
+    c.choked = formControl<QLabel>(page, kSizingChokedName);
+    c.details = formControl<QLabel>(page, kSizingDetailsName);
+    c.equivalents = formControl<QLabel>(page, kSizingEquivalentsName);
     return c;
 }
 
