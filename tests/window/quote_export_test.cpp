@@ -46,14 +46,8 @@ for sheet in book.worksheets:
                 print("%s!%s %s %s" % (sheet.title, cell.coordinate, type(cell.value).__name__, cell.value))
 )";
 
-class QuoteExport : public ::testing::Test {
+class QuoteExport : public QuotePageTestBase {
   protected:
-    OwnSettings settings;
-    ScriptedUser user;
-    QuotePageDriver d;
-    QTemporaryDir folder;
-    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
-    QString file(const char* name) { return folder.filePath(QString::fromLatin1(name)); }
     QString pdfText(const QString& pdf) {
         return run(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
                    {QStringLiteral("-layout"), pdf, QStringLiteral("-")});

@@ -84,4 +84,16 @@ struct QuotePageDriver : WindowDriver {
     }
 };
 
+// A quote page with the user scripted, its own settings and a folder for its files.
+class QuotePageTestBase : public ::testing::Test {
+  protected:
+    OwnSettings settings;
+    ScriptedUser user;
+    QuotePageDriver d;
+    QTemporaryDir folder;
+
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+    QString file(const char* name) { return folder.filePath(QString::fromLatin1(name)); }
+};
+
 }  // namespace tarvek::testing

@@ -23,16 +23,8 @@ using namespace tarvek;
 using namespace tarvek::testing;
 using Column = QuotationTableModel::Column;
 
-class QuotePageTest : public ::testing::Test {
+class QuotePageTest : public QuotePageTestBase {
   protected:
-    OwnSettings settings;
-    ScriptedUser user;
-    QuotePageDriver d;
-    QTemporaryDir folder;
-
-    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
-    QString file(const char* name) { return folder.filePath(QString::fromLatin1(name)); }
-
     void add(const std::vector<UserStep>& steps) {
         takeSteps(d, steps);
         d.click("cmdAddToQuote");
