@@ -148,7 +148,7 @@ void QuotePage::buildWindow() {
     page_ = new QWidget(window, Qt::Window);
     page_->setObjectName(QStringLiteral("quotePage"));
     page_->setAccessibleName(QStringLiteral("Quote"));
-    page_->setWindowTitle(QStringLiteral("Quote - ") + window->windowTitle());
+    page_->setWindowTitle(QStringLiteral("Quote[*] - ") + window->windowTitle());  // * while changed
     page_->setWindowIcon(window->windowIcon());
     page_->addActions({open_, save_, saveAs_});  // in the quote's window too
     new_ = action("actNewQuote", QStringLiteral("New"), QKeySequence::New, page_);

@@ -116,7 +116,7 @@ bool QuotePage::open(const QString& path) {
     path_ = path;
     stamp_ = reading.stamp;
     rememberRecent(path);
-    ui_.tabs->setCurrentWidget(page_);
+    showPage();  // opened from the catalogue's window too (Ctrl+O there)
     showState();
     if (changes.isEmpty())
         showMessage(QStringLiteral("Opened \"%1\": every line priced as saved.").arg(fileName(path)));
@@ -313,9 +313,7 @@ void QuotePage::updateTitle() {
     const QString name = path_.isEmpty() ? QStringLiteral("Not saved yet") : fileName(path_);
     file_->setText(name + (changed && !path_.isEmpty() ? QStringLiteral(" (changed)") : QString()));
     file_->setToolTip(path_);
-    const int index = ui_.tabs->indexOf(page_);
-    if (index >= 0)
-        ui_.tabs->setTabText(index, changed ? QStringLiteral("Quote *") : QStringLiteral("Quote"));
+    page_->setWindowModified(changed);
 }
 
 }  // namespace tarvek

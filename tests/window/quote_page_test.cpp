@@ -242,7 +242,12 @@ TEST_F(QuotePageTest, SavedReopenedAndPricedAgain) {
     olderFile.close();
     ASSERT_TRUE(d.page().newQuotation());
     EXPECT_EQ(d.rows(), 0);
-    ASSERT_TRUE(d.page().open(older));
+    // Opened with Ctrl+O on the catalogue's window, the quote's window hidden.
+    d.page().page()->hide();
+    ASSERT_TRUE(d.showActive());
+    user.fileNames.push_back(older);
+    d.press(d.list("lstProductType"), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_TRUE(d.page().page()->isVisible());
     ASSERT_EQ(d.rows(), 2);
     EXPECT_EQ(d.text("txtQuoteCustomer"), "Nordgas Ltd.");
     EXPECT_EQ(d.text("txtQuoteNumber"), number);
@@ -256,6 +261,7 @@ TEST_F(QuotePageTest, SavedReopenedAndPricedAgain) {
                   .find("1 line changed since priced (marked):\nline 1: list price 330.00 is now 350.00"),
               std::string::npos);
     EXPECT_TRUE(d.page().modified());  // it differs from its file
+    EXPECT_TRUE(d.page().page()->isWindowModified());
     EXPECT_EQ(d.page().recentFiles(), (QStringList{older, path + ".tquote"}));
     // A reopened line goes back to the configurator.
     ASSERT_TRUE(d.page().showLineInConfigurator(0));
