@@ -1,5 +1,6 @@
 #include "app/cli/list_command.h"
 
+#include <algorithm>
 #include <ostream>
 #include <vector>
 
@@ -18,6 +19,17 @@ int usageError(std::ostream& errors, const std::string& what) {
     return kExitUsage;
 }
 
+// Filters on different columns must all hold; filters repeated for one column keep a row that
+// reads any of their values (a column cannot read two at once).
+void addFilter(std::vector<search::ColumnFilter>& filters, std::size_t column, std::string value) {
+    const auto same = std::find_if(filters.begin(), filters.end(),
+                                   [&](const search::ColumnFilter& f) { return f.column == column; });
+    if (same == filters.end())
+        filters.push_back({column, {std::move(value)}});
+    else
+        same->values.push_back(std::move(value));
+}
+
 }  // namespace
 
 int runList(const CommandLine& command, int output, std::ostream& errors) {
@@ -29,9 +41,10 @@ int runList(const CommandLine& command, int output, std::ostream& errors) {
         const std::string name = filter.substr(0, equals);
         const auto column = search::priceBookColumn(name);
         if (!column) return usageError(errors, "--filter names no column: \"" + name + "\"");
-        filters.push_back({*column, filter.substr(equals + 1)});
+        addFilter(filters, *column, filter.substr(equals + 1));
     }
-    if (command.has("--standard-only")) filters.push_back({*search::priceBookColumn("non_standard"), "no"});
+    // Standard only, whatever a filter on the same column asks besides.
+    if (command.has("--standard-only")) filters.push_back({*search::priceBookColumn("non_standard"), {"no"}});
 
     Output out(output);
     out.write(search::priceBookHeader());

@@ -1,49 +1,46 @@
-// A filter's list on the search window: "Any" and each value with the number of
-// configurations choosing it would leave; values that would leave none are disabled, so the
-// keyboard and the mouse pass over them.
+// A filter's list on the search window, showing the search model's list: "Any" and each entry
+// with the number of configurations it would leave; entries that would leave none are
+// disabled, so the keyboard and the mouse pass over them. In a list that takes several
+// entries, each has a check box in the open list: a click on the box, Ctrl and a click, or
+// Space adds or takes away the entry and leaves the list open; a click on the entry's text,
+// Enter, or the arrow keys on the closed list choose that entry alone.
 #pragma once
 
 #include <QObject>
 #include <QString>
-#include <cstdint>
-#include <functional>
-#include <optional>
-#include <vector>
+#include <cstddef>
 
 class QComboBox;
 class QStandardItemModel;
 
 namespace tarvek {
 
+namespace search {
+struct FilterListState;
+}
+
 class FacetBox : public QObject {
     Q_OBJECT
   public:
-    struct Choice {
-        QString name;
-        int value;  // what the search is asked with: a value's id, a minimum
-    };
-
-    FacetBox(QComboBox* list, const QString& anyName, const std::vector<Choice>& choices);
+    explicit FacetBox(QComboBox* list);
 
     QComboBox* list() const { return list_; }
-    std::optional<int> chosen() const;
-    // Chooses the entry of that value (none: "Any"), adding an entry for a value the list
-    // does not hold yet, at its place among the values (the lists of minimums are ascending).
-    void choose(std::optional<int> value, const QString& nameIfNew = {});
-    // Shows each entry's count: `anyCount` for "Any", `count(value)` for the others.
-    void showCounts(std::uint64_t anyCount, const std::function<std::uint64_t(int value)>& count);
+    // Refills the entries' texts, check boxes and enabled states, and the choice shown.
+    void show(const search::FilterListState& state);
 
   signals:
-    // The user chose another entry.
-    void changed();
+    void chosen(std::size_t row);   // the entry alone
+    void toggled(std::size_t row);  // added or taken away
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    bool onCheckBox(int x) const;
+
     QComboBox* list_;
     QStandardItemModel* model_;
-    std::vector<QString> names_;  // without their counts, by row
+    bool takesSeveral_ = false;
 };
-
-// "1,857,542": counts read alike whatever the desktop's language.
-QString countText(std::uint64_t count);
 
 }  // namespace tarvek

@@ -7,6 +7,7 @@
 #include "app/controls.h"
 #include "rules/configurator/pricing.h"
 #include "rules/search/price_book.h"
+#include "rules/search/price_on_request.h"
 
 namespace tarvek {
 
@@ -25,7 +26,9 @@ CopiedConfigurations copiedConfigurations(const search::SearchIndex& index,
         appendCsvLine(csv, fields);
         QStringList description;
         for (const std::string_view text : c.description) description << qstr(text);
-        lines << qstr(c.partNumber) + QLatin1Char('\t') + qstr(priceText(c.listPrice)) + QLatin1Char('\t') +
+        const std::string price =
+            c.priceOnRequest ? std::string(search::kPriceOnRequest) : priceText(c.listPrice);
+        lines << qstr(c.partNumber) + QLatin1Char('\t') + qstr(price) + QLatin1Char('\t') +
                      (c.nonStandard ? QStringLiteral("yes") : QStringLiteral("no")) + QLatin1Char('\t') +
                      description.join(QStringLiteral(" / "));
         ++copied.copied;

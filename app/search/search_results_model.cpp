@@ -3,8 +3,9 @@
 #include <QFont>
 
 #include "app/controls.h"
-#include "app/search/facet_box.h"
 #include "rules/configurator/pricing.h"
+#include "rules/search/price_on_request.h"
+#include "rules/search/search_texts.h"
 
 namespace tarvek {
 namespace {
@@ -17,7 +18,9 @@ QString joined(const std::vector<std::string_view>& texts, std::size_t from = 0)
     return parts.join(QStringLiteral(" / "));
 }
 
-QString priceRange(Money low, Money high) {
+QString priceRange(const search::GroupMatch& g) {
+    if (g.priceOnRequest) return qstr(search::kPriceOnRequest);
+    const Money low = g.lowest, high = g.highest;
     if (low == high) return qstr(priceText(low));
     return qstr(priceText(low)) + QStringLiteral(" \u2013 ") + qstr(priceText(high));
 }
@@ -148,9 +151,9 @@ QVariant SearchResultsModel::data(const QModelIndex& index, int role) const {
             case Description:
                 return joined(texts, shownFrom);
             case Configurations:
-                return countText(g.count);
+                return qstr(search::countText(g.count));
             case ListPrice:
-                return priceRange(g.lowest, g.highest);
+                return priceRange(g);
             default:
                 return g.nonStandard == 0 ? QString() : g.nonStandard == g.count ? tr("all") : tr("some");
         }
@@ -170,7 +173,7 @@ QVariant SearchResultsModel::data(const QModelIndex& index, int role) const {
         case Configurations:
             return QString();
         case ListPrice:
-            return qstr(priceText(c.listPrice));
+            return qstr(c.priceOnRequest ? std::string(search::kPriceOnRequest) : priceText(c.listPrice));
         default:
             return c.nonStandard ? tr("yes") : QString();
     }

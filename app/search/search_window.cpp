@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,8 +20,7 @@
 #include "app/search/facet_box.h"
 #include "app/search/search_clipboard.h"
 #include "app/search/search_results_model.h"
-#include "rules/configurator/pricing.h"
-#include "rules/numbers/number_text.h"
+#include "rules/search/search_texts.h"
 
 namespace tarvek {
 namespace {
@@ -28,8 +28,6 @@ namespace {
 using search::Attribute;
 using search::ResultOrder;
 
-// The free text asked of the search: enough for any part number and a few words.
-constexpr int kLongestWords = 200;
 constexpr QSize kPreferredSize(900, 660);
 
 struct FacetRow {
@@ -61,9 +59,6 @@ const char* const kPlaces[] = {"on any port",     "on every port",   "at connect
 const char* const kOrders[] = {"Catalogue order", "Part number", "List price, lowest first",
                                "List price, highest first"};
 
-QString cvName(int thousandths) { return qstr(numberText(thousandths / 1000.0)); }
-QString pressureName(int psig) { return QString::number(psig) + QStringLiteral(" psig"); }
-
 QLabel* caption(const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text);
     label->setBuddy(buddy);
@@ -85,11 +80,11 @@ SearchWindow::SearchWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setAccessibleName(tr("Find by Requirement"));
     {
         const BusyCursor busy;
-        search_ = std::make_unique<search::ConfigurationSearch>(search::searchIndex());
+        search_ = std::make_unique<search::SearchModel>(search::searchIndex());
     }
     model_ = new SearchResultsModel(this);
     buildControls();
-    run();
+    showState();
     // As large as it likes where the screen has room, smaller where not (the filters and
     // results then scroll), in the middle of the catalogue's screen.
     const QRect room = (parent ? parent->screen() : screen())->availableGeometry();
@@ -104,7 +99,6 @@ SearchWindow::~SearchWindow() {
 }
 
 void SearchWindow::buildControls() {
-    const search::SearchIndex& index = search_->index();
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -118,23 +112,16 @@ void SearchWindow::buildControls() {
     grid->addWidget(clear, 0, 3, Qt::AlignRight);
 
     for (const FacetRow& row : kFacetRows) {
-        std::vector<FacetBox::Choice> choices;
-        const auto& names = index.values(row.attribute);
-        const bool minimum = row.attribute == Attribute::Cv || row.attribute == Attribute::RatedPressure;
-        for (std::size_t v = 1; v < names.size(); ++v) {
-            if (!minimum) {
-                choices.push_back({qstr(names[v]), int(v)});
-                continue;
-            }
-            const int rating = index.ratings(row.attribute)[v];
-            choices.push_back(
-                {row.attribute == Attribute::Cv ? cvName(rating) : pressureName(rating), rating});
-        }
-        if (row.attribute == Attribute::LeverHandle)
-            choices.push_back({tr("Without lever handle"), search::kNone});
-        auto* list = named(new QComboBox, row.objectName, tr(row.accessibleName));
-        facets_[std::size_t(row.attribute)] = new FacetBox(list, tr("Any"), choices);
-        connect(facets_[std::size_t(row.attribute)], &FacetBox::changed, this, &SearchWindow::run);
+        auto* facet = new FacetBox(named(new QComboBox, row.objectName, tr(row.accessibleName)));
+        facets_[std::size_t(row.attribute)] = facet;
+        connect(facet, &FacetBox::chosen, this, [this, a = row.attribute](std::size_t entry) {
+            search_->chooseRow(a, entry);
+            showState();
+        });
+        connect(facet, &FacetBox::toggled, this, [this, a = row.attribute](std::size_t entry) {
+            search_->toggleRow(a, entry);
+            showState();
+        });
     }
     const auto place = [&](Attribute a, int gridRow, int column) {
         const FacetRow& row = *std::find_if(std::begin(kFacetRows), std::end(kFacetRows),
@@ -153,7 +140,10 @@ void SearchWindow::buildControls() {
     // A connection: its kind and size, and where it must be.
     lstConnectionPlace_ = named(new QComboBox, "lstSearchConnectionPlace", tr("Where the connection is"));
     for (const char* where : kPlaces) lstConnectionPlace_->addItem(tr(where));
-    connect(lstConnectionPlace_, &QComboBox::activated, this, &SearchWindow::run);
+    connect(lstConnectionPlace_, &QComboBox::activated, this, [this](int place) {
+        search_->chooseScope(search::ConnectionScope(std::max(0, place)));
+        showState();
+    });
     auto* connection = new QHBoxLayout;
     QComboBox* kind = facets_[std::size_t(Attribute::ConnectionKind)]->list();
     connection->addWidget(kind, 2);
@@ -177,9 +167,19 @@ void SearchWindow::buildControls() {
     grid->addWidget(caption(tr("L&ist price from:"), txtPriceFrom_), 7, 0);
     grid->addLayout(prices, 7, 1);
     grid->addWidget(chkStandardOnly_, 7, 2, 1, 2);
-    for (QLineEdit* box : {txtWords_, txtPriceFrom_, txtPriceTo_})
-        connect(box, &QLineEdit::textChanged, this, &SearchWindow::run);
-    connect(chkStandardOnly_, &QCheckBox::toggled, this, &SearchWindow::run);
+    const auto typed = [this](QLineEdit* box, void (search::SearchModel::*type)(std::string_view)) {
+        connect(box, &QLineEdit::textChanged, this, [this, type](const QString& text) {
+            (search_.get()->*type)(stdstr(text));
+            showState();
+        });
+    };
+    typed(txtWords_, &search::SearchModel::typeWords);
+    typed(txtPriceFrom_, &search::SearchModel::typePriceFrom);
+    typed(txtPriceTo_, &search::SearchModel::typePriceTo);
+    connect(chkStandardOnly_, &QCheckBox::toggled, this, [this](bool on) {
+        search_->chooseStandardOnly(on);
+        showState();
+    });
     connect(clear, &QPushButton::clicked, this, &SearchWindow::clearFilters);
 
     lblCount_ = named(new QLabel, "lblSearchCount", tr("Configurations found"));
@@ -261,104 +261,53 @@ void SearchWindow::buildControls() {
     page->addWidget(results_, 1);
     page->addLayout(buttons);
 
-    // Escape puts the window away; it keeps its filters for the next time.
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this, nullptr, nullptr, Qt::WindowShortcut);
-    connect(close, &QShortcut::activated, this, &QWidget::close);
     updateButtons();
 }
 
-search::SearchQuery SearchWindow::readQuery(QStringList& notes) const {
-    search::SearchQuery q;
-    for (std::size_t a = 0; a < search::kAttributeCount; ++a) {
-        const std::optional<int> chosen = facets_[a]->chosen();
-        if (!chosen) continue;
-        if (Attribute(a) == Attribute::Cv)
-            q.cvAtLeast = *chosen;
-        else if (Attribute(a) == Attribute::RatedPressure)
-            q.pressureAtLeast = *chosen;
-        else
-            q.chosen[a] = search::ValueId(*chosen);
+// Escape puts the window away; it keeps its filters for the next time. An open list takes its
+// own Escape and closes alone.
+void SearchWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
     }
-    q.scope = search::ConnectionScope(std::max(0, lstConnectionPlace_->currentIndex()));
-    q.standardOnly = chkStandardOnly_->isChecked();
-    const auto bound = [&](QLineEdit* box, std::optional<Money>& amount) {
-        const search::PriceBound read = search::readPriceBound(stdstr(box->text()));
-        if (!read.valid)
-            notes << tr("\u201c%1\u201d is not a price: type US dollars, such as 250 or 99.50.")
-                         .arg(box->text().left(20));
-        amount = read.amount;
-    };
-    bound(txtPriceFrom_, q.priceFrom);
-    bound(txtPriceTo_, q.priceTo);
-    if (q.priceFrom && q.priceTo && *q.priceFrom > *q.priceTo)
-        notes << tr("The lowest price asked is above the highest: no price lies between.");
-    QString words = txtWords_->text();
-    if (words.size() > kLongestWords) {
-        notes << tr("Only the first %1 characters of the words are searched.").arg(kLongestWords);
-        words.truncate(kLongestWords);
-    }
-    q.text = stdstr(words);
-    return q;
+    QWidget::keyPressEvent(event);
 }
 
-void SearchWindow::run() {
-    QStringList notes;
-    query_ = readQuery(notes);
-    result_ = search_->find(query_);
-    model_->show(*search_, query_, result_.groups);
-    showCounts();
-    if (result_.total == 0 && notes.isEmpty()) notes << tr("Choose \u201cAny\u201d in a filter to see more.");
-    lblMessage_->setText(notes.join(QLatin1Char(' ')));
-    updateButtons();
-}
-
-void SearchWindow::showCounts() {
-    const search::SearchIndex& index = search_->index();
-    for (std::size_t a = 0; a < search::kAttributeCount; ++a) {
-        const auto attribute = Attribute(a);
-        const std::vector<std::uint64_t>& counts = result_.counts[a];
-        const std::uint64_t any = result_.without[std::size_t(search::filterOf(attribute))];
-        if (attribute == Attribute::Cv || attribute == Attribute::RatedPressure) {
-            // A minimum leaves what its next rating of the catalogue leaves.
-            const std::vector<int>& ratings = index.ratings(attribute);
-            facets_[a]->showCounts(any, [&](int minimum) -> std::uint64_t {
-                const auto next = std::lower_bound(ratings.begin() + 1, ratings.end(), minimum);
-                return next == ratings.end() ? 0 : counts[std::size_t(next - ratings.begin())];
-            });
-            continue;
+void SearchWindow::showState() {
+    const search::SearchPageState& s = search_->state();
+    for (std::size_t a = 0; a < search::kAttributeCount; ++a) facets_[a]->show(s.lists[a]);
+    lstConnectionPlace_->setCurrentIndex(int(s.scope));
+    for (const auto& [box, text] : {std::pair{txtWords_, &s.words}, std::pair{txtPriceFrom_, &s.priceFrom},
+                                    std::pair{txtPriceTo_, &s.priceTo}})
+        if (stdstr(box->text()) != *text) {
+            const QSignalBlocker quiet(box);
+            box->setText(qstr(*text));
         }
-        facets_[a]->showCounts(any, [&](int value) { return counts[std::size_t(value)]; });
+    {
+        const QSignalBlocker quiet(chkStandardOnly_);
+        chkStandardOnly_->setChecked(s.standardOnly);
     }
-    chkStandardOnly_->setText(tr("Standar&d products only  (%1)").arg(countText(result_.standardOnly)));
-    txtPriceFrom_->setPlaceholderText(result_.lowestPrice ? qstr(priceText(*result_.lowestPrice))
-                                                          : QString());
-    txtPriceTo_->setPlaceholderText(result_.highestPrice ? qstr(priceText(*result_.highestPrice))
-                                                         : QString());
-    lblCount_->setText(result_.total == 0
-                           ? tr("No configuration meets every filter.")
-                           : tr("%1 configurations in %2 groups")
-                                 .arg(countText(result_.total), countText(result_.groups.size())));
+    chkStandardOnly_->setText(
+        tr("Standar&d products only  (%1)").arg(qstr(search::countText(s.standardOnlyCount))));
+    txtPriceFrom_->setPlaceholderText(qstr(s.lowestPrice));
+    txtPriceTo_->setPlaceholderText(qstr(s.highestPrice));
+    lblCount_->setText(qstr(s.found));
+    QStringList notes;
+    for (const std::string& note : s.notes) notes << qstr(note);
+    lblMessage_->setText(notes.join(QLatin1Char(' ')));
+    model_->show(search_->search(), s.query, s.result.groups);
+    updateButtons();
 }
 
 void SearchWindow::clearFilters() {
-    for (FacetBox* facet : facets_) facet->choose(std::nullopt);
-    lstConnectionPlace_->setCurrentIndex(0);
-    for (QLineEdit* box : {txtWords_, txtPriceFrom_, txtPriceTo_}) {
-        const QSignalBlocker quiet(box);
-        box->clear();
-    }
-    const QSignalBlocker quiet(chkStandardOnly_);
-    chkStandardOnly_->setChecked(false);
-    run();
+    search_->clear();
+    showState();
 }
 
 void SearchWindow::findValves(std::optional<double> cv, std::optional<double> inletPsig) {
-    clearFilters();
-    if (const auto minimum = cv ? search::cvThreshold(*cv) : std::nullopt)
-        facets_[std::size_t(Attribute::Cv)]->choose(*minimum, cvName(*minimum));
-    if (const auto minimum = inletPsig ? search::pressureThreshold(*inletPsig) : std::nullopt)
-        facets_[std::size_t(Attribute::RatedPressure)]->choose(*minimum, pressureName(*minimum));
-    run();
+    search_->findValves(cv, inletPsig);
+    showState();
 }
 
 void SearchWindow::focusWords() {
@@ -404,8 +353,10 @@ void SearchWindow::copySelection() {
         copied.copied < wanted
             ? tr("The first %1 of %2 configurations were copied; tarvek-catalog --list "
                  "writes any number.")
-                  .arg(countText(copied.copied), countText(wanted))
-            : tr("%1 configurations copied as CSV and as text.").arg(countText(copied.copied)));
+                  .arg(qstr(search::countText(copied.copied)), qstr(search::countText(wanted)))
+            : (copied.copied == 1 ? tr("1 configuration copied as CSV and as text.")
+                                  : tr("%1 configurations copied as CSV and as text.")
+                                        .arg(qstr(search::countText(copied.copied)))));
 }
 
 void SearchWindow::setOrder(int order) {

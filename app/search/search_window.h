@@ -11,10 +11,11 @@
 #include <vector>
 
 #include "rules/configurator/configurator.h"
-#include "rules/search/configuration_search.h"
+#include "rules/search/search_model.h"
 
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -37,18 +38,21 @@ class SearchWindow : public QWidget {
     void findValves(std::optional<double> cv, std::optional<double> inletPsig);
     void focusWords();
 
-    const search::SearchQuery& query() const { return query_; }
-    const search::SearchResult& result() const { return result_; }
+    const search::SearchQuery& query() const { return search_->state().query; }
+    const search::SearchResult& result() const { return search_->state().result; }
 
   signals:
     // The user chose a configuration: the events that set the configurator to it.
     void configurationChosen(const std::vector<tarvek::ConfiguratorEvent>& events);
 
+  protected:
+    // Escape puts the window away, when nothing inside it (an open list) took the key.
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void buildControls();
-    void run();
-    void showCounts();
-    search::SearchQuery readQuery(QStringList& notes) const;
+    // The model's state on every control, the results refilled.
+    void showState();
     void clearFilters();
     void chooseRow(const QModelIndex& index);
     void copySelection();
@@ -56,9 +60,7 @@ class SearchWindow : public QWidget {
     void orderByColumn(int column);
     void updateButtons();
 
-    std::unique_ptr<search::ConfigurationSearch> search_;
-    search::SearchQuery query_;
-    search::SearchResult result_;
+    std::unique_ptr<search::SearchModel> search_;
 
     QLineEdit* txtWords_ = nullptr;
     std::array<FacetBox*, search::kAttributeCount> facets_{};

@@ -1,30 +1,33 @@
 #include "rules/calculator/cv_needed.h"
 
-#include "rules/numbers/number_text.h"
+#include <cmath>
+
+#include "rules/calculator/flow_equation.h"
+#include "rules/calculator/flow_inputs.h"
 
 namespace tarvek {
-namespace {
-
-std::optional<double> shownNumber(const std::string& text) {
-    if (text.empty()) return std::nullopt;
-    return leadingNumber(text);
-}
-
-}  // namespace
 
 std::optional<double> cvNeeded(const CalculatorState& s) {
     if (s.method == CalculationMethod::Iec) {
         if (!s.sizing.outcome.ok()) return std::nullopt;
         return s.sizing.outcome.sizing->cv;
     }
-    if (s.mode == FlowMode::Cv) return shownNumber(s.cvResult.text);
-    if (s.mode != FlowMode::MassFlow || s.massFlowResult.text.empty()) return std::nullopt;
+    // The catalogue's formula asked for the Cv of the flow typed (Cv mode) or shown (mass-flow
+    // mode), before the calculator cuts it down to three decimals: a valve of the Cv shown
+    // may pass a little less than the flow.
     FlowFields asked = s.fields();
-    asked.mode = FlowMode::Cv;
-    asked.massFlow = s.massFlowResult.text;
-    const FlowOutcome outcome = calculateFlow(asked);
-    if (outcome.action != FlowOutcome::Action::Write) return std::nullopt;
-    return shownNumber(outcome.resultText);
+    if (s.mode == FlowMode::MassFlow) {
+        if (s.massFlowResult.text.empty()) return std::nullopt;
+        asked.mode = FlowMode::Cv;
+        asked.massFlow = s.massFlowResult.text;
+    } else if (s.mode != FlowMode::Cv || s.cvResult.text.empty()) {
+        return std::nullopt;
+    }
+    const std::optional<FlowInputs> inputs = flowInputs(asked);
+    if (!inputs) return std::nullopt;
+    const std::optional<FlowResult> result = flowAt(*inputs, inputs->outlet);
+    if (!result || !std::isfinite(result->value)) return std::nullopt;
+    return double(result->value);
 }
 
 }  // namespace tarvek

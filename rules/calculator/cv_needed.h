@@ -8,9 +8,10 @@
 
 namespace tarvek {
 
-// The catalogue's formula: in Cv mode the Cv shown; in mass-flow mode the Cv the flow shown
-// needs, as Cv mode would give it. The standard: the Cv of its sizing, computed or typed.
-// None while the method has no result.
+// The catalogue's formula: the Cv the flow needs, the flow typed in Cv mode or shown in
+// mass-flow mode, as its equation gives it before the result is cut down to three decimals
+// (450.5 slm of nitrogen from 100 to 20 psig at 70 F needs 0.2304, shown as 0.23). The
+// standard: the Cv of its sizing, computed or typed. None while the method has no result.
 std::optional<double> cvNeeded(const CalculatorState& state);
 
 }  // namespace tarvek

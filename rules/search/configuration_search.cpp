@@ -27,8 +27,10 @@ struct ConfigurationSearch::GroupStats {
     std::array<std::uint64_t, kFilterCount> failingAlone{};
     std::uint64_t standardLeft = 0;                  // meeting every other, and standard
     Money priceLow{kNoPrice}, priceHigh{-kNoPrice};  // of those meeting every other
-    std::array<std::uint64_t, kMaxValues> kinds{}, sizes{};
-    std::array<std::array<std::uint64_t, kMaxValues>, 3> options{};
+    // Meeting every other with a kind or size entry added, or with the kind or size left to any.
+    std::array<std::uint64_t, kMaxEntries> kinds{}, sizes{};
+    std::uint64_t anyKind = 0, anySize = 0;
+    std::array<std::array<std::uint64_t, kMaxValues>, 3> options{};  // per value
 };
 
 struct ConfigurationSearch::Cache {
@@ -40,7 +42,8 @@ ConfigurationSearch::ConfigurationSearch(const SearchIndex& index)
     : index_(index), unfiltered_(std::make_unique<Cache>()), latest_(std::make_unique<Cache>()) {
     for (const Attribute a : {Attribute::ConnectionKind, Attribute::ConnectionSize, Attribute::Seat,
                               Attribute::HandleColour, Attribute::LeverHandle})
-        if (index.values(a).size() > kMaxValues) throw std::length_error("more values than a search counts");
+        if (index.values(a).size() > kMaxValues || index.entries(a).size() > kMaxEntries)
+            throw std::length_error("more values than a search counts");
 }
 
 ConfigurationSearch::~ConfigurationSearch() = default;
@@ -50,15 +53,27 @@ namespace {
 FilterMask groupFails(const SearchIndex& index, const IndexGroup& g, const SearchQuery& q) {
     FilterMask fails = 0;
     for (std::size_t a = 0; a < std::size_t(Attribute::Cv); ++a)
-        if (q.chosen[a] && *q.chosen[a] != g.values[a]) fails |= FilterMask(1) << a;
-    const auto below = [&](Attribute a, const std::optional<int>& minimum) {
-        const ValueId v = g.values[std::size_t(a)];
-        return minimum && (v == kNone || index.ratings(a)[v] < *minimum);
-    };
-    if (below(Attribute::Cv, q.cvAtLeast)) fails |= bit(Filter::Cv);
-    if (below(Attribute::RatedPressure, q.pressureAtLeast)) fails |= bit(Filter::RatedPressure);
+        if (!q.chosen[a].empty() && !q.chosen[a].contains(g.values[a])) fails |= FilterMask(1) << a;
+    const ValueId cv = g.values[std::size_t(Attribute::Cv)];
+    if (q.cvAtLeast && (cv == kNone || !reaches(index.ratings(Attribute::Cv)[cv], *q.cvAtLeast)))
+        fails |= bit(Filter::Cv);
+    const ValueId psig = g.values[std::size_t(Attribute::RatedPressure)];
+    if (q.pressureAtLeast &&
+        (psig == kNone || index.ratings(Attribute::RatedPressure)[psig] < *q.pressureAtLeast))
+        fails |= bit(Filter::RatedPressure);
     return fails;
 }
+
+// Whether a configuration's list price fails the price range: one the catalogue gives no
+// price lies within no range.
+bool outsidePrices(const PreparedQuery& q, const IndexGroup& g, std::int64_t price) {
+    if (!q.priceFilter()) return false;
+    return g.priceOnRequest || (q.query.priceFrom && price < q.query.priceFrom->cents) ||
+           (q.query.priceTo && price > q.query.priceTo->cents);
+}
+
+bool isMinimum(Attribute a) { return a == Attribute::Cv || a == Attribute::RatedPressure; }
+bool isConnection(Attribute a) { return a == Attribute::ConnectionKind || a == Attribute::ConnectionSize; }
 
 }  // namespace
 
@@ -71,10 +86,14 @@ SearchResult ConfigurationSearch::find(const SearchQuery& query) {
     }
 
     SearchResult r;
-    for (std::size_t a = 0; a < kAttributeCount; ++a)
-        r.counts[a].assign(index_.values(Attribute(a)).size(), 0);
-    std::vector<std::uint64_t> cvs(r.counts[std::size_t(Attribute::Cv)].size());
-    std::vector<std::uint64_t> pressures(r.counts[std::size_t(Attribute::RatedPressure)].size());
+    // Per attribute and value: what meets every other filter and has that value.
+    std::array<std::vector<std::uint64_t>, kAttributeCount> byValue;
+    for (std::size_t a = 0; a < kAttributeCount; ++a) {
+        byValue[a].assign(index_.values(Attribute(a)).size(), 0);
+        r.counts[a].assign(index_.entries(Attribute(a)).size(), 0);
+    }
+    std::vector<std::uint64_t>& kinds = r.counts[std::size_t(Attribute::ConnectionKind)];
+    std::vector<std::uint64_t>& sizes = r.counts[std::size_t(Attribute::ConnectionSize)];
     Money priceLow{kNoPrice}, priceHigh{-kNoPrice};
 
     for (std::size_t gi = 0; gi < index_.groups().size(); ++gi) {
@@ -83,38 +102,45 @@ SearchResult ConfigurationSearch::find(const SearchQuery& query) {
         if (fails != 0 && !isSingle(fails)) continue;
         if (!cache.stats[gi]) cache.stats[gi] = stats(g, q);
         const GroupStats& st = *cache.stats[gi];
-        for (std::size_t a = 0; a < std::size_t(Attribute::Cv); ++a)
-            if ((fails & ~(FilterMask(1) << a)) == 0) {
-                r.counts[a][g.values[a]] += st.pass;
-                r.without[a] += st.pass;
-            }
-        if ((fails & ~bit(Filter::Cv)) == 0) cvs[g.values[std::size_t(Attribute::Cv)]] += st.pass;
-        if ((fails & ~bit(Filter::RatedPressure)) == 0)
-            pressures[g.values[std::size_t(Attribute::RatedPressure)]] += st.pass;
+        for (std::size_t a = 0; a < kGroupAttributes; ++a)
+            if ((fails & ~bit(filterOf(Attribute(a)))) == 0) byValue[a][g.values[a]] += st.pass;
         if (fails != 0) continue;
 
         r.total += st.pass;
-        if (st.pass > 0) r.groups.push_back({gi, st.pass, st.lowest, st.highest, st.nonStandard});
+        if (st.pass > 0)
+            r.groups.push_back({gi, st.pass, g.priceOnRequest ? Money{} : st.lowest,
+                                g.priceOnRequest ? Money{} : st.highest, g.priceOnRequest, st.nonStandard});
         for (std::size_t f = std::size_t(Filter::Connection); f < std::size_t(Filter::Text); ++f)
             r.without[f] += st.pass + st.failingAlone[f];
-        for (std::size_t v = 0; v < r.counts[std::size_t(Attribute::ConnectionKind)].size(); ++v)
-            r.counts[std::size_t(Attribute::ConnectionKind)][v] += st.kinds[v];
-        for (std::size_t v = 0; v < r.counts[std::size_t(Attribute::ConnectionSize)].size(); ++v)
-            r.counts[std::size_t(Attribute::ConnectionSize)][v] += st.sizes[v];
+        for (std::size_t e = 0; e < kinds.size(); ++e) kinds[e] += st.kinds[e];
+        for (std::size_t e = 0; e < sizes.size(); ++e) sizes[e] += st.sizes[e];
+        r.any[std::size_t(Attribute::ConnectionKind)] += st.anyKind;
+        r.any[std::size_t(Attribute::ConnectionSize)] += st.anySize;
         for (std::size_t o = 0; o < 3; ++o)
-            for (std::size_t v = 0; v < r.counts[std::size_t(kOptionAttributes[o])].size(); ++v)
-                r.counts[std::size_t(kOptionAttributes[o])][v] += st.options[o][v];
+            for (std::size_t v = 0; v < byValue[std::size_t(kOptionAttributes[o])].size(); ++v)
+                byValue[std::size_t(kOptionAttributes[o])][v] += st.options[o][v];
         r.standardOnly += st.standardLeft;
         priceLow.cents = std::min(priceLow.cents, st.priceLow.cents);
         priceHigh.cents = std::max(priceHigh.cents, st.priceHigh.cents);
     }
-    // A minimum leaves every rating at or above it.
-    for (const auto& [attribute, histogram] :
-         {std::pair{Attribute::Cv, &cvs}, std::pair{Attribute::RatedPressure, &pressures}}) {
-        std::vector<std::uint64_t>& counts = r.counts[std::size_t(attribute)];
-        std::uint64_t atOrAbove = 0;
-        for (std::size_t v = histogram->size(); v-- > 1;) counts[v] = atOrAbove += (*histogram)[v];
-        counts[kNone] = r.without[std::size_t(filterOf(attribute))] = atOrAbove + (*histogram)[kNone];
+    for (std::size_t a = 0; a < kAttributeCount; ++a) {
+        const auto attribute = Attribute(a);
+        if (isConnection(attribute)) continue;
+        const std::vector<ListEntry>& entries = index_.entries(attribute);
+        if (isMinimum(attribute)) {
+            // A minimum leaves every rating at or above it; entry e is the rating of value e + 1.
+            std::uint64_t atOrAbove = 0;
+            for (std::size_t v = byValue[a].size(); v-- > 1;) r.counts[a][v - 1] = atOrAbove += byValue[a][v];
+            r.without[std::size_t(filterOf(attribute))] = atOrAbove + byValue[a][kNone];
+        } else {
+            // A configuration has one value of the attribute: an entry adds its values' counts.
+            for (std::size_t e = 0; e < entries.size(); ++e)
+                for (const ValueId v : joined(query[attribute], entries[e].values))
+                    r.counts[a][e] += byValue[a][v];
+            if (attribute < Attribute::Cv)
+                for (const std::uint64_t n : byValue[a]) r.without[a] += n;
+        }
+        r.any[a] = r.without[std::size_t(filterOf(attribute))];
     }
     if (priceLow.cents != kNoPrice) {
         r.lowestPrice = priceLow;
@@ -129,8 +155,6 @@ ConfigurationSearch::GroupStats ConfigurationSearch::stats(const IndexGroup& g,
     const GroupWalk walk(g, q);
     if (walk.textImpossible()) return st;
     const auto& combos = walk.combos();
-    const std::int64_t from = q.query.priceFrom ? q.query.priceFrom->cents : -kNoPrice;
-    const std::int64_t to = q.query.priceTo ? q.query.priceTo->cents : kNoPrice;
     // Per combo: configurations meeting every filter, or failing its option filter alone.
     std::vector<std::uint64_t> comboPass(combos.size()), comboAlone(combos.size());
     walk.forEachConnections(q, [&](const GroupWalk::Connections& c) {
@@ -139,14 +163,16 @@ ConfigurationSearch::GroupStats ConfigurationSearch::stats(const IndexGroup& g,
         for (std::size_t k = 0; k < combos.size(); ++k) {
             const std::int64_t price = c.price + combos[k].price;
             FilterMask fails = c.fails | combos[k].fails;
-            if (price < from || price > to) fails |= bit(Filter::Price);
+            if (outsidePrices(q, g, price)) fails |= bit(Filter::Price);
             if (fails != 0 && !isSingle(fails)) continue;
             if (walk.hasOpenWords() && walk.failsText(c, k)) fails |= bit(Filter::Text);
             if (fails == 0) {
                 ++pass;
                 ++comboPass[k];
-                widen(st.lowest, st.highest, price);
-                widen(st.priceLow, st.priceHigh, price);
+                if (!g.priceOnRequest) {
+                    widen(st.lowest, st.highest, price);
+                    widen(st.priceLow, st.priceHigh, price);
+                }
                 continue;
             }
             if (!isSingle(fails)) continue;
@@ -160,7 +186,7 @@ ConfigurationSearch::GroupStats ConfigurationSearch::stats(const IndexGroup& g,
                     ++standardAlone;
                     break;
                 case Filter::Price:
-                    widen(st.priceLow, st.priceHigh, price);
+                    if (!g.priceOnRequest) widen(st.priceLow, st.priceHigh, price);
                     break;
                 case Filter::Seat:
                 case Filter::HandleColour:
@@ -176,14 +202,7 @@ ConfigurationSearch::GroupStats ConfigurationSearch::stats(const IndexGroup& g,
             st.nonStandard += pass;
         else
             st.standardLeft += pass + standardAlone;
-        if (pass + connectionAlone > 0) {
-            for (std::size_t k = 0; k < q.kinds; ++k)
-                if (matches(q.query.scope, c.pairs, q.kindSelection[k]))
-                    st.kinds[k] += pass + connectionAlone;
-            for (std::size_t s = 0; s < q.sizes; ++s)
-                if (matches(q.query.scope, c.pairs, q.sizeSelection[s]))
-                    st.sizes[s] += pass + connectionAlone;
-        }
+        countConnectionEntries(st, q, c.pairs, pass + connectionAlone);
     });
     for (std::size_t k = 0; k < combos.size(); ++k)
         for (std::size_t o = 0; o < 3; ++o) {
@@ -192,6 +211,20 @@ ConfigurationSearch::GroupStats ConfigurationSearch::stats(const IndexGroup& g,
             st.options[o][combos[k].values[o]] += comboPass[k] + (alone ? comboAlone[k] : 0);
         }
     return st;
+}
+
+// What a choice of connections meeting every filter but the connection's (`left` of its
+// configurations) gives the kind and size lists: each entry and "any" that its pairs meet.
+void ConfigurationSearch::countConnectionEntries(GroupStats& st, const PreparedQuery& q, std::uint64_t pairs,
+                                                 std::uint64_t left) {
+    if (left == 0) return;
+    const ConnectionScope scope = q.query.scope;
+    for (std::size_t e = 0; e < q.kindEntrySelection.size(); ++e)
+        if (matches(scope, pairs, q.kindEntrySelection[e])) st.kinds[e] += left;
+    for (std::size_t e = 0; e < q.sizeEntrySelection.size(); ++e)
+        if (matches(scope, pairs, q.sizeEntrySelection[e])) st.sizes[e] += left;
+    if (!q.anyKindSelection || matches(scope, pairs, *q.anyKindSelection)) st.anyKind += left;
+    if (!q.anySizeSelection || matches(scope, pairs, *q.anySizeSelection)) st.anySize += left;
 }
 
 std::vector<ConfigurationId> ConfigurationSearch::configurations(const SearchQuery& query,
@@ -204,13 +237,10 @@ std::vector<ConfigurationId> ConfigurationSearch::configurations(const SearchQue
     const GroupWalk walk(g, q);
     if (walk.textImpossible()) return found;
     const auto& combos = walk.combos();
-    const std::int64_t from = query.priceFrom ? query.priceFrom->cents : -kNoPrice;
-    const std::int64_t to = query.priceTo ? query.priceTo->cents : kNoPrice;
     walk.forEachConnections(q, [&](const GroupWalk::Connections& c) {
         if (c.fails != 0) return;
         for (std::size_t k = 0; k < combos.size(); ++k) {
-            const std::int64_t price = c.price + combos[k].price;
-            if (combos[k].fails != 0 || price < from || price > to) continue;
+            if (combos[k].fails != 0 || outsidePrices(q, g, c.price + combos[k].price)) continue;
             if (walk.hasOpenWords() && walk.failsText(c, k)) continue;
             found.push_back(g.first + c.index * g.optionChoices + std::uint32_t(k));
         }

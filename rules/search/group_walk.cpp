@@ -19,7 +19,7 @@ GroupWalk::GroupWalk(const IndexGroup& g, const PreparedQuery& q) : g_(g) {
             c.price += chosen.price.cents;
             c.values[o] = chosen.value;
             const auto& wanted = query[kOptionAttributes[o]];
-            if (wanted && *wanted != chosen.value) c.fails |= bit(kOptionFilters[o]);
+            if (!wanted.empty() && !wanted.contains(chosen.value)) c.fails |= bit(kOptionFilters[o]);
         }
     }
     planText(q);

@@ -15,15 +15,24 @@ bool inScope(ConnectionScope scope, std::size_t position) {
 PreparedQuery::PreparedQuery(const SearchIndex& index, const SearchQuery& q) : query(q) {
     kinds = index.values(Attribute::ConnectionKind).size();
     sizes = index.values(Attribute::ConnectionSize).size();
-    const auto& kind = q[Attribute::ConnectionKind];
-    const auto& size = q[Attribute::ConnectionSize];
-    connectionFilter = kind || size;
-    for (ValueId k = 0; k < kinds; ++k)
-        for (ValueId s = 0; s < sizes; ++s) {
-            if ((!kind || *kind == k) && (!size || *size == s)) selected |= pairBit(k, s);
-            if (!size || *size == s) kindSelection[k] |= pairBit(k, s);
-            if (!kind || *kind == k) sizeSelection[s] |= pairBit(k, s);
-        }
+    const ValueSet& kind = q[Attribute::ConnectionKind];
+    const ValueSet& size = q[Attribute::ConnectionSize];
+    connectionFilter = !kind.empty() || !size.empty();
+    // The pairs of the kinds and sizes given; none given is any.
+    const auto selection = [&](const ValueSet& ks, const ValueSet& ss) {
+        std::uint64_t pairs = 0;
+        for (ValueId k = 0; k < kinds; ++k)
+            for (ValueId s = 0; s < sizes; ++s)
+                if ((ks.empty() || ks.contains(k)) && (ss.empty() || ss.contains(s))) pairs |= pairBit(k, s);
+        return pairs;
+    };
+    selected = selection(kind, size);
+    for (const ListEntry& e : index.entries(Attribute::ConnectionKind))
+        kindEntrySelection.push_back(selection(joined(kind, e.values), size));
+    for (const ListEntry& e : index.entries(Attribute::ConnectionSize))
+        sizeEntrySelection.push_back(selection(kind, joined(size, e.values)));
+    if (!size.empty()) anyKindSelection = selection({}, size);
+    if (!kind.empty()) anySizeSelection = selection(kind, {});
     words = searchWords(q.text);
     for (const SearchWord& w : words) finders.emplace_back(w.partNumberForm);
 }

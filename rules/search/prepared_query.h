@@ -1,10 +1,11 @@
 // A query made ready for the walk over a group's configurations: the (kind, size) pairs the
-// connection filter takes, what each kind and size would take instead, and the free text's
-// words with their finders.
+// connection filter takes, what it would take with each entry of the kind and size lists
+// added or with either left to any, and the free text's words with their finders.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "rules/search/search_filters.h"
@@ -13,8 +14,10 @@
 
 namespace tarvek::search {
 
-// Values a connection's kind and size, and each option, may have at most.
+// Values a connection's kind and size, and each option, may have at most; entries the kind
+// and size lists may offer.
 inline constexpr std::size_t kMaxValues = 8;
+inline constexpr std::size_t kMaxEntries = 16;
 
 inline constexpr std::array<Filter, 3> kOptionFilters = {Filter::Seat, Filter::HandleColour,
                                                          Filter::LeverHandle};
@@ -35,13 +38,17 @@ struct PreparedQuery {
     std::size_t kinds = 0, sizes = 0;
     bool connectionFilter = false;
     std::uint64_t selected = 0;  // the (kind, size) pairs the connection filter accepts
-    std::array<std::uint64_t, kMaxValues> kindSelection{}, sizeSelection{};
+    // Per entry of the kind and the size lists: the pairs accepted with the entry added.
+    std::vector<std::uint64_t> kindEntrySelection, sizeEntrySelection;
+    // The pairs accepted with the kind, or the size, left to any; none: then the filter asks
+    // nothing at all.
+    std::optional<std::uint64_t> anyKindSelection, anySizeSelection;
     std::vector<SearchWord> words;
     std::vector<WordFinder> finders;
 
     PreparedQuery(const SearchIndex& index, const SearchQuery& q);
 
-    bool optionFilter(std::size_t k) const { return query[kOptionAttributes[k]].has_value(); }
+    bool optionFilter(std::size_t k) const { return !query[kOptionAttributes[k]].empty(); }
     bool priceFilter() const { return query.priceFrom || query.priceTo; }
     bool configurationLevel() const {
         return connectionFilter || optionFilter(0) || optionFilter(1) || optionFilter(2) ||

@@ -1,7 +1,8 @@
 // The price book: every orderable configuration as a row of --decode's CSV, followed by a
-// valve's Cv and rated pressure, kept where every column filter holds. What a sales office
-// imports into its own systems; written row by row, so a whole catalogue needs no more
-// memory than one row.
+// valve's Cv and rated pressure and a note on its price, kept where every column filter holds.
+// What a sales office imports into its own systems; written row by row, so a whole catalogue
+// needs no more memory than one row. A configuration the catalogue gives no price has an empty
+// list price, and the note says "price on request".
 #pragma once
 
 #include <functional>
@@ -15,7 +16,7 @@
 
 namespace tarvek::search {
 
-// --decode's columns, then "cv" and "rated_psig".
+// --decode's columns, then "cv", "rated_psig" and "price_note".
 std::vector<std::string_view> priceBookColumns();
 std::string priceBookHeader();
 // The place of a column by its name; none for a name that is no column.
@@ -24,10 +25,10 @@ std::optional<std::size_t> priceBookColumn(std::string_view name);
 // A configuration's row of the book, its fields in column order.
 void priceBookFields(const ConfiguratorState& state, CsvFields& fields);
 
-// A row is kept when the column's text is exactly the value.
+// A row is kept when the column's text is exactly one of the values.
 struct ColumnFilter {
     std::size_t column;
-    std::string value;
+    std::vector<std::string> values;
 };
 
 // Calls `write` with each kept row, its line end included, in catalogue order; returning

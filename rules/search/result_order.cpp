@@ -20,11 +20,13 @@ void sortGroups(const SearchIndex& index, std::vector<GroupMatch>& groups, Resul
             break;
         case ResultOrder::PriceLowFirst:
             std::sort(groups.begin(), groups.end(), [](const GroupMatch& a, const GroupMatch& b) {
+                if (a.priceOnRequest != b.priceOnRequest) return b.priceOnRequest;
                 return a.lowest != b.lowest ? a.lowest < b.lowest : a.group < b.group;
             });
             break;
         case ResultOrder::PriceHighFirst:
             std::sort(groups.begin(), groups.end(), [](const GroupMatch& a, const GroupMatch& b) {
+                if (a.priceOnRequest != b.priceOnRequest) return b.priceOnRequest;
                 return a.highest != b.highest ? a.highest > b.highest : a.group < b.group;
             });
             break;

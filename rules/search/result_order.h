@@ -11,7 +11,8 @@ namespace tarvek::search {
 
 enum class ResultOrder { Catalogue, PartNumber, PriceLowFirst, PriceHighFirst };
 
-// Ties keep catalogue order.
+// Ties keep catalogue order; groups the catalogue gives no price go after the priced ones,
+// whichever way the prices run.
 void sortGroups(const SearchIndex& index, std::vector<GroupMatch>& groups, ResultOrder order);
 void sortConfigurations(const SearchIndex& index, std::vector<ConfigurationId>& ids, ResultOrder order);
 

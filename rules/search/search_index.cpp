@@ -5,6 +5,7 @@
 
 #include "rules/configurator/configuration_description.h"
 #include "rules/numbers/number_text.h"
+#include "rules/search/price_on_request.h"
 #include "rules/search/product_attributes.h"
 #include "rules/search/search_text.h"
 
@@ -31,6 +32,21 @@ ValueId ratingId(const std::vector<int>& ratings, std::optional<int> rating) {
     if (!rating) return kNone;
     return ValueId(std::lower_bound(ratings.begin() + 1, ratings.end(), *rating) - ratings.begin());
 }
+
+// The numbers of a note with the leading zero the catalogue leaves off: ".23 Cv" as "0.23 Cv",
+// so that a word typed either way finds it.
+std::string withLeadingZeros(std::string_view text) {
+    std::string written;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool digitBefore = i > 0 && text[i - 1] >= '0' && text[i - 1] <= '9';
+        const bool digitAfter = i + 1 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '9';
+        if (text[i] == '.' && digitAfter && !digitBefore) written += '0';
+        written += text[i];
+    }
+    return written;
+}
+
+constexpr std::string_view kWithoutLever = "Without lever handle";
 
 }  // namespace
 
@@ -59,6 +75,26 @@ SearchIndex::SearchIndex(const std::vector<OrderableGroup>& groups) {
         groups_[g].values[std::size_t(Attribute::Cv)] = ratingId(cvs_, ratings[g].cvThousandths);
         groups_[g].values[std::size_t(Attribute::RatedPressure)] = ratingId(pressures_, ratings[g].ratedPsig);
     }
+    listEntries();
+}
+
+void SearchIndex::listEntries() {
+    for (std::size_t a = 0; a < kAttributeCount; ++a) {
+        const std::vector<std::string>& names = values_[a];
+        std::vector<ListEntry>& list = entries_[a];
+        for (ValueId v = 1; v < names.size(); ++v) {
+            if (Attribute(a) == Attribute::ConnectionKind) {
+                // "Male Face Seal" and "Fixed Male Face Seal": a family, offered before its first.
+                ListEntry family{"Any " + lowerCase(names[v]), {v}};
+                for (ValueId other = 1; other < names.size(); ++other)
+                    if (names[other].size() > names[v].size() && names[other].ends_with(" " + names[v]))
+                        family.values.add(other);
+                if (family.values.size() > 1) list.push_back(std::move(family));
+            }
+            list.push_back({names[v], {v}});
+        }
+        if (Attribute(a) == Attribute::LeverHandle) list.push_back({std::string(kWithoutLever), {kNone}});
+    }
 }
 
 ValueId SearchIndex::intern(Attribute attribute, std::string_view name) {
@@ -77,8 +113,14 @@ void SearchIndex::addGroup(const OrderableGroup& og) {
     g.prefix = partNumberThrough(s.record, Segment::Porting);
     for (std::size_t i = 0; i < kGroupSteps.size(); ++i) {
         g.texts[i] = stepText(s, kGroupSteps[i]);
-        g.lowerTexts[i] = lowerCase(g.texts[i]);
+        g.lowerTexts.push_back(lowerCase(g.texts[i]));
     }
+    if (s.valveDescriptionShown) {
+        g.lowerTexts.push_back(lowerCase(s.valveDescription));
+        if (withLeadingZeros(s.valveDescription) != s.valveDescription)
+            g.lowerTexts.push_back(lowerCase(withLeadingZeros(s.valveDescription)));
+    }
+    g.priceOnRequest = priceOnRequest(s);
     g.values[std::size_t(Attribute::ProductType)] = intern(Attribute::ProductType, g.texts[0]);
     g.values[std::size_t(Attribute::Body)] = intern(Attribute::Body, g.texts[1]);
     g.values[std::size_t(Attribute::Model)] = intern(Attribute::Model, g.texts[2]);
@@ -187,7 +229,7 @@ IndexedConfiguration SearchIndex::configuration(ConfigurationId id) const {
     const ConfigurationChoices c = choices(id);
     const IndexGroup& g = groups_[c.group];
     IndexedConfiguration result{
-        partNumber(c), listPrice(c), bool(g.nonStandard[c.connectionChoice]), {}, g.events};
+        partNumber(c), listPrice(c), g.priceOnRequest, bool(g.nonStandard[c.connectionChoice]), {}, g.events};
     for (const std::string_view text : g.texts)
         if (!text.empty()) result.description.push_back(text);
     for (std::size_t p = 0; p < kConnectionPositions; ++p) {
@@ -208,7 +250,7 @@ std::size_t SearchIndex::memoryUse() const {
     std::size_t bytes = sizeof(*this) + groups_.capacity() * sizeof(IndexGroup);
     for (const IndexGroup& g : groups_) {
         bytes += g.events.capacity() * sizeof(ConfiguratorEvent) + g.prefix.capacity() +
-                 g.nonStandard.capacity() / 8;
+                 g.nonStandard.capacity() / 8 + g.lowerTexts.capacity() * sizeof(std::string);
         for (const std::string& t : g.lowerTexts) bytes += t.capacity();
         for (const auto* list : {&g.connections[0], &g.connections[1], &g.connections[2], &g.connections[3],
                                  &g.options[0], &g.options[1], &g.options[2]})

@@ -15,6 +15,7 @@
 #include "rules/catalogue/price.h"
 #include "rules/configurator/configurator.h"
 #include "rules/configurator/orderable_configurations.h"
+#include "rules/search/value_set.h"
 
 namespace tarvek::search {
 
@@ -35,11 +36,12 @@ enum class Attribute {
 };
 inline constexpr std::size_t kAttributeCount = 12;
 
-// A value of an attribute, by its place in the attribute's list. Value 0 is "none": the
-// configuration has no such thing (a fitting has no porting, a valve without handle options
-// no colour).
-using ValueId = std::uint16_t;
-inline constexpr ValueId kNone = 0;
+// An entry of an attribute's list: one value, or for a connection's kind a family of them
+// ("Any male face seal": the male face seal and the fixed one).
+struct ListEntry {
+    std::string name;
+    ValueSet values;
+};
 
 // A configuration: its place in catalogue order, 0 to size() - 1.
 using ConfigurationId = std::uint32_t;
@@ -62,9 +64,13 @@ struct IndexGroup {
     std::vector<ConfiguratorEvent> events;  // the stem's and the porting's
     std::string prefix;                     // the part number through the porting
     std::array<std::string_view, 4> texts;  // product type, body, model, porting as shown
-    std::array<std::string, 4> lowerTexts;
+    // What the free text finds besides the part number: those four in lower case, and a
+    // valve's rating as its note writes it (".23 cv, 250 psig") and with its numbers'
+    // leading zeros ("0.23 cv, 250 psig").
+    std::vector<std::string> lowerTexts;
     std::array<ValueId, kGroupAttributes> values{};  // ProductType .. RatedPressure
     Money basePrice;                                 // model, body and porting
+    bool priceOnRequest = false;                     // the catalogue gives it no price
     // Per position: the entries that can be chosen; none where the porting does not use it,
     // which then writes `fixedCodes`.
     std::array<std::vector<Choice>, 4> connections;
@@ -90,6 +96,7 @@ struct ConfigurationChoices {
 struct IndexedConfiguration {
     std::string partNumber;
     Money listPrice;
+    bool priceOnRequest = false;  // the list price is 0 only because the catalogue gives none
     bool nonStandard = false;
     std::vector<std::string_view> description;  // the chosen steps' texts, in form order
     std::vector<ConfiguratorEvent> events;      // from the opened page, as a user makes them
@@ -111,6 +118,12 @@ class SearchIndex {
     const std::vector<int>& ratings(Attribute attribute) const {
         return attribute == Attribute::Cv ? cvs_ : pressures_;
     }
+    // The entries an attribute's list offers, "any" aside: each value but none in order (for the
+    // lever handle, none too: "Without lever handle"), and before the first of a family of
+    // connection kinds, the family.
+    const std::vector<ListEntry>& entries(Attribute attribute) const {
+        return entries_[std::size_t(attribute)];
+    }
 
     ConfigurationChoices choices(ConfigurationId id) const;
     IndexedConfiguration configuration(ConfigurationId id) const;
@@ -123,10 +136,12 @@ class SearchIndex {
   private:
     ValueId intern(Attribute attribute, std::string_view name);
     void addGroup(const OrderableGroup& group);
+    void listEntries();
 
     std::vector<IndexGroup> groups_;
     std::uint64_t size_ = 0;
     std::array<std::vector<std::string>, kAttributeCount> values_;
+    std::array<std::vector<ListEntry>, kAttributeCount> entries_;
     std::vector<int> cvs_, pressures_;
 };
 

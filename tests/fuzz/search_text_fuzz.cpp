@@ -2,6 +2,7 @@
 // the window searches them) and as a bound of the price range. Every answer must be whole:
 // the groups add up to the total, none is empty, every configuration a group lists meets the
 // words, and a price is either read in cents or refused.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -27,11 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static ConfigurationSearch search(searchIndex());
     SearchQuery query;
     query.text = std::string(bytes.substr(0, kLongestWords));
-    // The first byte picks a product type (or none), so that both the narrow and the whole
-    // space are searched.
-    if (size > 0) {
-        const auto type = ValueId(data[0] % searchIndex().values(Attribute::ProductType).size());
-        if (type != kNone) query[Attribute::ProductType] = type;
+    // The first two bytes pick product types (or none), so that the narrow, the wider and the
+    // whole space are searched.
+    for (std::size_t i = 0; i < std::min<std::size_t>(size, 2); ++i) {
+        const auto type = ValueId(data[i] % searchIndex().values(Attribute::ProductType).size());
+        if (type != kNone) query[Attribute::ProductType].add(type);
     }
     const SearchResult result = search.find(query);
     std::uint64_t inGroups = 0;

@@ -4,8 +4,10 @@
 // rating) is read here from tables written out from the catalogue, not with the search's code.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <string>
@@ -75,12 +77,31 @@ inline const std::map<std::string_view, Rating> kValveNotes = {
     {".4 Cv, 500 psig", {400, 500}},    {".23 Cv, 150 psig", {230, 150}},
 };
 
+// Texts of which a configuration must show one.
+struct AnyOf {
+    std::vector<std::string> texts;
+
+    AnyOf() = default;
+    AnyOf(const char* text) : texts{text} {}
+    AnyOf(std::string text) : texts{std::move(text)} {}
+    AnyOf(std::initializer_list<std::string> some) : texts(some) {}
+    bool has(std::string_view text) const {
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    }
+    void add(const AnyOf& more) {
+        for (const std::string& t : more.texts)
+            if (!has(t)) texts.push_back(t);
+    }
+};
+
 // A requirement in the catalogue's words.
 struct Requirement {
-    std::map<Step, std::string> steps{};  // the text a step must show: type, body, model, porting, options
-    std::optional<std::string> actuator{};
-    std::optional<int> cvAtLeast{}, psigAtLeast{};
-    std::optional<std::string> kind{}, size{};  // of a connection in the scope
+    // The texts a step must show: type, body, model, porting, options ("" for no lever handle).
+    std::map<Step, AnyOf> steps{};
+    std::optional<AnyOf> actuator{};
+    std::optional<double> cvAtLeast{};  // Cv
+    std::optional<int> psigAtLeast{};
+    std::optional<AnyOf> kind{}, size{};  // of a connection in the scope
     search::ConnectionScope scope = search::ConnectionScope::AnyPort;
     bool standardOnly = false;
     std::optional<std::int64_t> fromCents{}, toCents{};
@@ -119,14 +140,16 @@ class Census {
         std::vector<bool> inKind(texts_.size()), inSize(texts_.size());
         for (std::size_t t = 0; t < texts_.size(); ++t) {
             const auto words = kConnectionWords.find(texts_[t]);
-            inKind[t] = words != kConnectionWords.end() && (!r.kind || words->second.kind == *r.kind);
-            inSize[t] = words != kConnectionWords.end() && (!r.size || words->second.size == *r.size);
+            inKind[t] = words != kConnectionWords.end() && (!r.kind || r.kind->has(words->second.kind));
+            inSize[t] = words != kConnectionWords.end() && (!r.size || r.size->has(words->second.size));
         }
-        const auto wanted = [&](Step step) -> std::optional<std::size_t> {
+        // Per text: whether an option step showing it meets the requirement; none asks nothing.
+        const auto wanted = [&](Step step) -> std::optional<std::vector<bool>> {
             const auto found = r.steps.find(step);
             if (found == r.steps.end()) return std::nullopt;
-            const auto at = ids_.find(found->second);
-            return at == ids_.end() ? std::size_t(-1) : at->second;  // a text no configuration shows
+            std::vector<bool> meets(texts_.size());
+            for (std::size_t t = 0; t < texts_.size(); ++t) meets[t] = found->second.has(texts_[t]);
+            return meets;
         };
         const auto seat = wanted(Step::Seat), colour = wanted(Step::HandleColour),
                    lever = wanted(Step::LeverHandle);
@@ -134,10 +157,12 @@ class Census {
             if (!groupMeets(g, r)) continue;
             for (std::size_t i = g.first; i < g.last; ++i) {
                 const Entry& e = entries_[i];
-                if ((seat && e.seat != *seat) || (colour && e.colour != *colour) ||
-                    (lever && e.lever != *lever))
+                if ((seat && !(*seat)[e.seat]) || (colour && !(*colour)[e.colour]) ||
+                    (lever && !(*lever)[e.lever]))
                     continue;
                 if (r.standardOnly && e.nonStandard) continue;
+                // A configuration no row of the catalogue puts a price on lies within no range.
+                if ((r.fromCents || r.toCents) && e.cents == 0) continue;
                 if ((r.fromCents && e.cents < *r.fromCents) || (r.toCents && e.cents > *r.toCents)) continue;
                 if ((r.kind || r.size) && !connectionMeets(e, r, inKind, inSize)) continue;
                 ++n;
@@ -170,14 +195,15 @@ class Census {
     static bool groupMeets(const Group& g, const Requirement& r) {
         for (std::size_t i = 0; i < 4; ++i)
             if (const auto found = r.steps.find(Step(i));
-                found != r.steps.end() && g.texts[i] != found->second)
+                found != r.steps.end() && !found->second.has(g.texts[i]))
                 return false;
         if (r.actuator) {
             const auto kind = kActuatorKinds.find(g.texts[2]);
-            if (kind == kActuatorKinds.end() || kind->second != *r.actuator) return false;
+            if (kind == kActuatorKinds.end() || !r.actuator->has(kind->second)) return false;
         }
         const auto rating = kValveNotes.find(g.note);
-        if (r.cvAtLeast && (rating == kValveNotes.end() || rating->second.cv < *r.cvAtLeast)) return false;
+        if (r.cvAtLeast && (rating == kValveNotes.end() || rating->second.cv / 1000.0 < *r.cvAtLeast))
+            return false;
         if (r.psigAtLeast && (rating == kValveNotes.end() || rating->second.psig < *r.psigAtLeast))
             return false;
         return true;

@@ -12,88 +12,19 @@
 #include "rules/configurator/configuration_description.h"
 #include "rules/configurator/pricing.h"
 #include "tests/support/configuration_census.h"
+#include "tests/support/search_requirements.h"
 
 namespace {
 
 using namespace tarvek;
 using namespace tarvek::search;
+using tarvek::testing::AnyOf;
 using tarvek::testing::census;
+using tarvek::testing::queryFor;
 using tarvek::testing::Requirement;
-
-// The step that shows an attribute's value, for those that are a step's text.
-std::optional<Step> stepOf(Attribute a) {
-    switch (a) {
-        case Attribute::ProductType:
-            return Step::ProductType;
-        case Attribute::Body:
-            return Step::Body;
-        case Attribute::Model:
-            return Step::Model;
-        case Attribute::Porting:
-            return Step::Porting;
-        case Attribute::Seat:
-            return Step::Seat;
-        case Attribute::HandleColour:
-            return Step::HandleColour;
-        case Attribute::LeverHandle:
-            return Step::LeverHandle;
-        default:
-            return std::nullopt;
-    }
-}
-
-ValueId valueNamed(const SearchIndex& index, Attribute a, std::string_view name) {
-    const auto& names = index.values(a);
-    const auto found = std::find(names.begin(), names.end(), name);
-    EXPECT_NE(found, names.end()) << "no value \"" << name << '"';
-    return ValueId(found - names.begin());
-}
-
-// The same requirement as the search is asked it.
-SearchQuery queryFor(const SearchIndex& index, const Requirement& r) {
-    SearchQuery q;
-    for (std::size_t a = 0; a < kAttributeCount; ++a)
-        if (const auto step = stepOf(Attribute(a)))
-            if (const auto text = r.steps.find(*step); text != r.steps.end())
-                q.chosen[a] = valueNamed(index, Attribute(a), text->second);
-    if (r.actuator) q[Attribute::Actuator] = valueNamed(index, Attribute::Actuator, *r.actuator);
-    if (r.kind) q[Attribute::ConnectionKind] = valueNamed(index, Attribute::ConnectionKind, *r.kind);
-    if (r.size) q[Attribute::ConnectionSize] = valueNamed(index, Attribute::ConnectionSize, *r.size);
-    q.cvAtLeast = r.cvAtLeast;
-    q.pressureAtLeast = r.psigAtLeast;
-    q.scope = r.scope;
-    q.standardOnly = r.standardOnly;
-    if (r.fromCents) q.priceFrom = Money{*r.fromCents};
-    if (r.toCents) q.priceTo = Money{*r.toCents};
-    return q;
-}
-
-// The requirement with an attribute set to one of its values.
-Requirement with(Requirement r, const SearchIndex& index, Attribute a, ValueId v) {
-    const std::string& name = index.values(a)[v];
-    if (const auto step = stepOf(a)) {
-        r.steps[*step] = name;
-        return r;
-    }
-    switch (a) {
-        case Attribute::Actuator:
-            r.actuator = name;
-            break;
-        case Attribute::Cv:
-            r.cvAtLeast = index.ratings(a)[v];
-            break;
-        case Attribute::RatedPressure:
-            r.psigAtLeast = index.ratings(a)[v];
-            break;
-        case Attribute::ConnectionKind:
-            r.kind = name;
-            break;
-        default:
-            r.size = name;
-            break;
-    }
-    return r;
-}
+using tarvek::testing::valueNamed;
+using tarvek::testing::with;
+using tarvek::testing::without;
 
 struct Case {
     const char* what;
@@ -122,13 +53,35 @@ std::vector<Case> cases() {
         {"a manual valve of Cv 0.4 or more for 500 psig or more, red with the lever handle",
          {.steps = {{Step::HandleColour, "RD - Red"}, {Step::LeverHandle, "LS - Lever Handle"}},
           .actuator = "Manual",
-          .cvAtLeast = 400,
+          .cvAtLeast = 0.4,
           .psigAtLeast = 500}},
         {"half-inch tube stubs on some port, $500 to $700",
          {.kind = "Tube Stub", .size = "1/2 inch", .fromCents = 50000, .toCents = 70000}},
         {"a Kalrez seal", {.steps = {{Step::Seat, "KZ - Kalrez Seal"}}}},
         {"a regulator with a manual actuator, which no configuration is",
          {.steps = {{Step::Body, "GN1 - Miniature Series"}}, .actuator = "Manual"}},
+        // Lists that take several entries, with other filters.
+        {"the male face seal with an air-operated, normally closed actuator",
+         {.actuator = "Air-operated, normally closed", .kind = "Male Face Seal"}},
+        {"1/4 inch male face seals of either kind on every end, standard, under $400",
+         {.steps = {{Step::ProductType, "Diaphragm Valves"}},
+          .actuator = "Air-operated, normally closed",
+          .kind = AnyOf{"Male Face Seal", "Fixed Male Face Seal"},
+          .size = "1/4 inch",
+          .scope = ConnectionScope::EveryPort,
+          .standardOnly = true,
+          .toCents = 40000}},
+        {"two series, two seats, manual or hybrid, a female face seal or a tube stub at connection 1",
+         {.steps = {{Step::Body, AnyOf{"MX1 - Miniature Series", "MX3 - High Flow Series"}},
+                    {Step::Seat, AnyOf{"VS - Vespel Seat", "B5 - Bleed Seat"}}},
+          .actuator = AnyOf{"Manual", "Hybrid, normally closed"},
+          .kind = AnyOf{"Female Face Seal", "Tube Stub"},
+          .size = AnyOf{"1/4 inch", "1/2 inch"},
+          .scope = ConnectionScope::Position1}},
+        // A range from $0 takes in no configuration without a price (the V-block series).
+        {"without a lever handle, white or yellow, up to $300",
+         {.steps = {{Step::LeverHandle, ""}, {Step::HandleColour, AnyOf{"WH - White", "YW - Yellow"}}},
+          .toCents = 30000}},
     };
 }
 
@@ -149,10 +102,14 @@ TEST(ConfigurationSearch, CountsWhatEveryChoiceLeavesAsABruteForceCountDoes) {
         std::uint64_t inGroups = 0;
         for (const GroupMatch& g : r.groups) inGroups += g.count;
         EXPECT_EQ(inGroups, r.total) << c.what;
-        for (std::size_t a = 0; a < kAttributeCount; ++a)
-            for (ValueId v = 1; v < index.values(Attribute(a)).size(); ++v)
-                EXPECT_EQ(r.counts[a][v], census().count(with(c.requirement, index, Attribute(a), v)))
-                    << c.what << ": " << index.values(Attribute(a))[v];
+        for (std::size_t a = 0; a < kAttributeCount; ++a) {
+            for (std::size_t e = 0; e < index.entries(Attribute(a)).size(); ++e)
+                EXPECT_EQ(r.counts[a][e], census().count(with(c.requirement, index, Attribute(a), e)))
+                    << c.what << ": " << index.entries(Attribute(a))[e].name;
+            // "Any": the attribute left to any, the other filters as they are.
+            EXPECT_EQ(r.any[a], census().count(without(c.requirement, Attribute(a))))
+                << c.what << ": any " << index.values(Attribute(a)).size();
+        }
         Requirement standard = c.requirement;
         standard.standardOnly = true;
         EXPECT_EQ(r.standardOnly, census().count(standard)) << c.what;
@@ -214,7 +171,8 @@ TEST(ConfigurationSearch, ListsEachGroupsConfigurationsWithTheirPrices) {
 }
 
 // Words of the free text anywhere in the part number (across its segments too) or in the texts
-// that describe the configuration; counted on the states the enumeration reaches.
+// that describe the configuration, a valve's rating among them (".23 Cv, 250 psig", found as
+// ".23" and as "0.23"); counted on the states the enumeration reaches.
 TEST(ConfigurationSearch, FreeTextFindsWordsInPartNumbersAndDescriptions) {
     const SearchIndex& index = searchIndex();
     ConfigurationSearch search(index);
@@ -236,12 +194,26 @@ TEST(ConfigurationSearch, FreeTextFindsWordsInPartNumbersAndDescriptions) {
         {"bk-ls", "MX1 - Miniature Series", "J310 --- Manual, Tee Knob, LOTO"},
         {"standard", "GN2 - Standard Series", nullptr},
         {"nothing-like-this", "MX2 - Standard Series", "A310 --- Air-Op N.C., Low Pressure"},
+        {".23", "MX2 - Standard Series", "A310 --- Air-Op N.C., Low Pressure"},
+        {"0.23 3000", "MX2 - Standard Series", "J310 --- Manual, Tee Knob, LOTO"},
+        {"0.5 psig", "MX3 - High Flow Series", "A22 --- Air-Op NC, Med Pressure"},
+        {"0.23", "MX3 - High Flow Series", "A22 --- Air-Op NC, Med Pressure"},
+    };
+    // A note's numbers as the catalogue writes them, and with the leading zero it leaves off.
+    const auto noteSays = [](std::string_view note, const std::string& lowerWord) {
+        std::string lower(note), zeroed;
+        for (char& ch : lower) ch = char(std::tolower(static_cast<unsigned char>(ch)));
+        for (std::size_t i = 0; i < lower.size(); ++i) {
+            if (lower[i] == '.' && (i == 0 || lower[i - 1] == ' ')) zeroed += '0';
+            zeroed += lower[i];
+        }
+        return lower.find(lowerWord) != std::string::npos || zeroed.find(lowerWord) != std::string::npos;
     };
     const std::vector<OrderableGroup> groups = orderableGroups();
     for (const auto& c : cases) {
         SearchQuery query;
-        query[Attribute::Body] = valueNamed(index, Attribute::Body, c.body);
-        if (c.model) query[Attribute::Model] = valueNamed(index, Attribute::Model, c.model);
+        query[Attribute::Body] = {valueNamed(index, Attribute::Body, c.body)};
+        if (c.model) query[Attribute::Model] = {valueNamed(index, Attribute::Model, c.model)};
         query.text = c.text;
         std::uint64_t expected = 0;
         // The words as the user means them: blank-separated, in any case.
@@ -261,6 +233,7 @@ TEST(ConfigurationSearch, FreeTextFindsWordsInPartNumbersAndDescriptions) {
                 const std::vector<DescriptionLine> lines = describeConfiguration(s);
                 expected += std::all_of(words.begin(), words.end(), [&](const auto& w) {
                     return s.partNumber.find(w.first) != std::string::npos ||
+                           (s.valveDescriptionShown && noteSays(s.valveDescription, w.second)) ||
                            std::any_of(lines.begin(), lines.end(), [&](const DescriptionLine& l) {
                                std::string text(l.text);
                                for (char& ch : text) ch = char(std::tolower(static_cast<unsigned char>(ch)));
@@ -271,7 +244,8 @@ TEST(ConfigurationSearch, FreeTextFindsWordsInPartNumbersAndDescriptions) {
             });
         }
         EXPECT_EQ(search.find(query).total, expected) << c.text;
-        if (std::string_view(c.text) != "nothing-like-this") {
+        // No high-flow valve is rated .23 Cv.
+        if (std::string_view(c.text) != "nothing-like-this" && std::string_view(c.text) != "0.23") {
             EXPECT_GT(expected, 0u) << c.text;
         }
     }
@@ -293,8 +267,8 @@ TEST(ConfigurationSearch, BadInputGetsAClearAnswer) {
         {std::string("\0\t\r\n ", 5), {}, {}, all},  // no word at all asks nothing
         {"", 50000, 10000, 0},                       // inverted
         {"", 1'000'000'000'000, {}, 0},              // beyond any price
-        {"", 0, 1'000'000'000'000, all},             // every price
-        {"", {}, 0, 1},                              // the V-block series alone is listed at 0
+        {"", 0, 1'000'000'000'000, all - 1},         // every price; the V-block series has none
+        {"", {}, 0, 0},                              // nothing is free
     };
     for (const auto& c : cases) {
         SearchQuery query;
@@ -305,12 +279,38 @@ TEST(ConfigurationSearch, BadInputGetsAClearAnswer) {
         EXPECT_EQ(r.total, c.found) << c.text.substr(0, 30);
         EXPECT_EQ(r.groups.empty(), c.found == 0);
     }
-    SearchQuery free;
-    free.priceTo = Money{0};
-    const SearchResult r = search.find(free);
-    ASSERT_EQ(r.groups.size(), 1u);
-    EXPECT_EQ(searchIndex().configuration(searchIndex().groups()[r.groups[0].group].first).partNumber,
-              "-BMX2");
+}
+
+// The V-block series has no price in the catalogue: its body states none, nothing below it can
+// be chosen, and its note sends the reader to the literature. It is found, as priced on
+// request, and no price bound takes it in; it gives the price range no $0.
+TEST(ConfigurationSearch, TheVBlockSeriesIsPricedOnRequest) {
+    const SearchIndex& index = searchIndex();
+    ConfigurationSearch search(index);
+    SearchQuery vBlock;
+    vBlock.text = "-BMX2";
+    SearchResult r = search.find(vBlock);
+    ASSERT_EQ(r.total, 1u);
+    EXPECT_TRUE(r.groups[0].priceOnRequest);
+    EXPECT_FALSE(r.lowestPrice.has_value());
+    const IndexedConfiguration c = index.configuration(index.groups()[r.groups[0].group].first);
+    EXPECT_EQ(c.partNumber, "-BMX2");
+    EXPECT_TRUE(c.priceOnRequest);
+    for (const auto& [from, to] :
+         {std::pair<std::optional<std::int64_t>, std::optional<std::int64_t>>{{}, 40000}, {0, {}}, {0, 0}}) {
+        vBlock.priceFrom = from ? std::optional(Money{*from}) : std::nullopt;
+        vBlock.priceTo = to ? std::optional(Money{*to}) : std::nullopt;
+        r = search.find(vBlock);
+        EXPECT_EQ(r.total, 0u);
+        EXPECT_EQ(r.without[std::size_t(Filter::Price)], 1u);
+    }
+    // The cheapest priced configurations of the catalogue: a Compart nut at $4.02.
+    const SearchResult all = search.find({});
+    ASSERT_TRUE(all.lowestPrice.has_value());
+    EXPECT_EQ(*all.lowestPrice, Money{402});
+    std::uint64_t onRequest = 0;
+    for (const GroupMatch& g : all.groups) onRequest += g.priceOnRequest ? g.count : 0;
+    EXPECT_EQ(onRequest, 1u);
 }
 
 TEST(SearchIndex, EveryConfigurationIsTheOneTheEnumerationReaches) {

@@ -1,5 +1,6 @@
-// The price book: --decode's columns and then cv and rated_psig; rows kept by column filters;
-// and every row reads back, through the decoder, as the configuration it was written from.
+// The price book: --decode's columns and then cv, rated_psig and price_note; rows kept by column
+// filters; every row reads back, through the decoder, as the configuration it was written
+// from; the V-block series, which the catalogue gives no price, has none.
 #include "rules/search/price_book.h"
 
 #include <gtest/gtest.h>
@@ -39,13 +40,15 @@ std::vector<std::string> fieldsOf(std::string_view line) {
     return fields;
 }
 
-TEST(PriceBook, HasTheDecodersColumnsThenTheValveRating) {
+TEST(PriceBook, HasTheDecodersColumnsThenTheValveRatingAndThePriceNote) {
     const std::string decode = csvHeader();
     const std::string book = priceBookHeader();
-    EXPECT_EQ(book, decode.substr(0, decode.size() - 2) + ",cv,rated_psig\r\n");
+    EXPECT_EQ(book, decode.substr(0, decode.size() - 2) + ",cv,rated_psig,price_note\r\n");
     EXPECT_EQ(priceBookColumn("part_number"), 0u);
+    EXPECT_EQ(priceBookColumn("list_price"), 2u);
     EXPECT_EQ(priceBookColumn("catalogue_part_number"), 16u);
     EXPECT_EQ(priceBookColumn("rated_psig"), 18u);
+    EXPECT_EQ(priceBookColumn("price_note"), 19u);
     EXPECT_EQ(priceBookColumn("Porting"), std::nullopt);
     EXPECT_EQ(priceBookColumn(""), std::nullopt);
 }
@@ -56,10 +59,10 @@ TEST(PriceBook, KeepsTheRowsEveryFilterHolds) {
     const std::size_t model = *priceBookColumn("model"), standard = *priceBookColumn("non_standard");
     const std::size_t part = *priceBookColumn("part_number");
     std::vector<std::vector<std::string>> rows;
-    const std::vector<ColumnFilter> filters = {{body, "MX2 - Standard Series"},
-                                               {model, "J310 --- Manual, Tee Knob, LOTO"},
-                                               {porting, "2A"},
-                                               {standard, "no"}};
+    const std::vector<ColumnFilter> filters = {{body, {"MX2 - Standard Series"}},
+                                               {model, {"J310 --- Manual, Tee Knob, LOTO"}},
+                                               {porting, {"2A"}},
+                                               {standard, {"no"}}};
     EXPECT_TRUE(writePriceBook(filters, [&](std::string_view row) {
         EXPECT_TRUE(row.ends_with("\r\n"));
         rows.push_back(fieldsOf(row));
@@ -74,21 +77,74 @@ TEST(PriceBook, KeepsTheRowsEveryFilterHolds) {
     const auto example = std::find_if(
         rows.begin(), rows.end(), [&](const auto& row) { return row[part] == "J310-MX2-2A-MXFX-VS-BK-LS"; });
     ASSERT_NE(example, rows.end());
-    EXPECT_EQ(*example,
-              (std::vector<std::string>{"J310-MX2-2A-MXFX-VS-BK-LS", "ok", "367.5", "Diaphragm Valves",
-                                        "MX2 - Standard Series", "J310 --- Manual, Tee Knob, LOTO", "2A",
-                                        "M - Male Face Seal, 1/4 inch", "", "F - Female Face Seal, 1/4 inch",
-                                        "", "VS - Vespel Seat", "BK - Black", "LS - Lever Handle", "no", "",
-                                        "J310-MX2-2A-MXFX-VS-BK-LS", "0.23", "3000"}));
+    EXPECT_EQ(*example, (std::vector<std::string>{"J310-MX2-2A-MXFX-VS-BK-LS",
+                                                  "ok",
+                                                  "367.5",
+                                                  "Diaphragm Valves",
+                                                  "MX2 - Standard Series",
+                                                  "J310 --- Manual, Tee Knob, LOTO",
+                                                  "2A",
+                                                  "M - Male Face Seal, 1/4 inch",
+                                                  "",
+                                                  "F - Female Face Seal, 1/4 inch",
+                                                  "",
+                                                  "VS - Vespel Seat",
+                                                  "BK - Black",
+                                                  "LS - Lever Handle",
+                                                  "no",
+                                                  "",
+                                                  "J310-MX2-2A-MXFX-VS-BK-LS",
+                                                  "0.23",
+                                                  "3000",
+                                                  ""}));
 
     // A value no row has keeps none; stopping stops.
-    EXPECT_TRUE(writePriceBook(std::vector<ColumnFilter>{{model, "nothing"}}, [](std::string_view) {
+    EXPECT_TRUE(writePriceBook(std::vector<ColumnFilter>{{model, {"nothing"}}}, [](std::string_view) {
         ADD_FAILURE();
         return true;
     }));
     int written = 0;
     EXPECT_FALSE(writePriceBook({}, [&](std::string_view) { return ++written < 3; }));
     EXPECT_EQ(written, 3);
+}
+
+// A filter with several values keeps a row whose column reads any of them.
+TEST(PriceBook, AFilterOfSeveralValuesKeepsAnyOfThem) {
+    const std::size_t body = *priceBookColumn("body"), porting = *priceBookColumn("porting");
+    const std::size_t model = *priceBookColumn("model");
+    std::uint64_t rows = 0;
+    writePriceBook(std::vector<ColumnFilter>{{body, {"MX1 - Miniature Series", "MX3 - High Flow Series"}},
+                                             {model, {"N350 --- Manual, Round Knob"}},
+                                             {porting, {"2A", "4D", "no such porting"}}},
+                   [&](std::string_view) { return ++rows, true; });
+    tarvek::testing::Requirement r;
+    r.steps = {{Step::Body, {"MX1 - Miniature Series", "MX3 - High Flow Series"}},
+               {Step::Model, "N350 --- Manual, Round Knob"},
+               {Step::Porting, {"2A", "4D"}}};
+    EXPECT_EQ(rows, tarvek::testing::census().count(r));
+    EXPECT_GT(rows, 0u);
+}
+
+// The catalogue gives the V-block series no price: its row has an empty list price and says
+// why, and no other row of the book does.
+TEST(PriceBook, TheVBlockSeriesIsPricedOnRequest) {
+    const std::size_t price = *priceBookColumn("list_price"), note = *priceBookColumn("price_note");
+    std::vector<std::vector<std::string>> rows;
+    const auto keep = [&](std::string_view row) {
+        rows.push_back(fieldsOf(row));
+        return true;
+    };
+    writePriceBook(std::vector<ColumnFilter>{{note, {"price on request"}}}, keep);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].size(), 20u);
+    EXPECT_EQ(rows[0][0], "-BMX2");
+    EXPECT_EQ(rows[0][4], "BMX2 - V-Block Series");
+    EXPECT_EQ(rows[0][price], "");
+    EXPECT_EQ(rows[0][note], "price on request");
+    rows.clear();
+    writePriceBook(std::vector<ColumnFilter>{{*priceBookColumn("body"), {"BMX2 - V-Block Series"}}}, keep);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0][note], "price on request");
 }
 
 // A large random sample of the book: each row's part number decodes to a configuration with

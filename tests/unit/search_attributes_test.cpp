@@ -4,14 +4,17 @@
 
 #include <cmath>
 #include <limits>
+#include <set>
 
 #include "rules/catalogue/actuators.h"
 #include "rules/catalogue/bodies.h"
 #include "rules/catalogue/connections.h"
 #include "rules/catalogue/other_models.h"
 #include "rules/search/product_attributes.h"
+#include "rules/search/search_index.h"
 #include "rules/search/search_query.h"
 #include "rules/search/search_text.h"
+#include "tests/support/catalogue_facts.h"
 #include "tests/support/configuration_census.h"
 
 namespace {
@@ -67,6 +70,36 @@ TEST(SearchAttributes, EveryValveNoteHasItsRating) {
     }
 }
 
+// What the catalogue leaves unpriced, read from its tables as printed: the bodies and models
+// that write a code at a price of "0" are the V-block series and the regulators' outlet ranges,
+// which their series price. So the V-block series alone is priced on request.
+TEST(SearchAttributes, OnlyTheVBlockSeriesIsPricedOnRequest) {
+    namespace facts = tarvek::testing::facts;
+    std::set<std::string_view> bodies, models;
+    for (const facts::Written& b : facts::kBodies)
+        if (*b.code && std::string_view(b.price) == "0") bodies.insert(b.entry);
+    for (const facts::Written& m : facts::kModels)
+        if (*m.code && std::string_view(m.price) == "0") models.insert(m.entry);
+    EXPECT_EQ(bodies, (std::set<std::string_view>{"BMX2 - V-Block Series"}));
+    EXPECT_EQ(models,
+              (std::set<std::string_view>{"T403 - Vac to 30 Psig Outlet", "T406 - 5 to 60 Psig Outlet",
+                                          "T410 - 20 to 100 Psig Outlet", "T415 - 20 to 150 Psig Outlet"}));
+    const auto bodyPrice = [&](std::string_view entry) {
+        for (const facts::Written& b : facts::kBodies)
+            if (b.entry == entry) return std::string_view(b.price);
+        return std::string_view();
+    };
+    std::size_t onRequest = 0;
+    for (const IndexGroup& g : searchIndex().groups()) {
+        EXPECT_EQ(g.priceOnRequest, bodies.contains(g.texts[1])) << g.prefix;
+        if (models.contains(g.texts[2])) {
+            EXPECT_EQ(bodyPrice(g.texts[1]), "540") << g.prefix;
+        }
+        onRequest += g.priceOnRequest;
+    }
+    EXPECT_EQ(onRequest, 1u);
+}
+
 TEST(SearchWords, SplitAtBlanksAndReadAsPartNumbersAndTexts) {
     const struct {
         std::string_view text;
@@ -119,6 +152,7 @@ TEST(SearchWords, AreFoundAcrossThePiecesOfAPartNumber) {
     EXPECT_NE(tooLong.feed(0, std::string(1000, 'A')), tooLong.found());
 }
 
+// Prices as they are written: "1,000", with commas between the thousands only.
 TEST(SearchInput, PriceBoundsAreDollarsWithAtMostTwoDecimals) {
     const struct {
         std::string_view typed;
@@ -136,7 +170,17 @@ TEST(SearchInput, PriceBoundsAreDollarsWithAtMostTwoDecimals) {
         {"99999999999999999999999", true, 1'000'000'000'000},  // beyond any price, not wrapped round
         {"abc", false, std::nullopt},
         {"25O", false, std::nullopt},
-        {"1,200", false, std::nullopt},
+        {"1,000", true, 100000},
+        {"$1,234.50", true, 123450},
+        {" 12,345,678 ", true, 1'234'567'800},
+        {"1,5", false, std::nullopt},
+        {"1,20", false, std::nullopt},
+        {",100", false, std::nullopt},
+        {"1,000,", false, std::nullopt},
+        {"1000,000", false, std::nullopt},
+        {"1,,000", false, std::nullopt},
+        {"1.2,3", false, std::nullopt},
+        {"1.000,50", false, std::nullopt},
         {"-5", false, std::nullopt},
         {"9.999", false, std::nullopt},
         {"1.2.3", false, std::nullopt},
@@ -151,16 +195,32 @@ TEST(SearchInput, PriceBoundsAreDollarsWithAtMostTwoDecimals) {
     }
 }
 
+// A Cv a flow needs is asked as it is: 450.5 slm of nitrogen from 100 to 20 psig at 70 F
+// needs 0.2304, which the valves rated .23 Cv do not reach; the text gives the digits that
+// matter, never asking less than the minimum; a computed Cv's last bits are noise.
 TEST(SearchInput, MinimumsAreReachedOnlyByWhatTrulyReachesThem) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double infinity = std::numeric_limits<double>::infinity();
+    for (const double nothing : {0.0, -1.0, nan, infinity}) EXPECT_EQ(cvMinimum(nothing), std::nullopt);
+    EXPECT_EQ(cvMinimum(0.230384), 0.230384);
     const struct {
         double cv;
-        std::optional<int> thousandths;
-    } cvs[] = {{0.23, 230},        {0.2300000001, 230}, {0.2301, 231},
-               {0.173, 173},       {1.0, 1000},         {0, std::nullopt},
-               {-1, std::nullopt}, {nan, std::nullopt}, {infinity, std::nullopt}};
-    for (const auto& c : cvs) EXPECT_EQ(cvThreshold(c.cv), c.thousandths) << c.cv;
+        const char* text;
+        bool reachedBy230, reachedBy400;
+    } cvs[] = {
+        {0.230384, "0.2304", false, true},    {0.23, "0.23", true, true},
+        {0.2300000001, "0.23", true, true},   {0.2301, "0.2301", false, true},
+        {0.99998, "1", false, false},         {0.0123401, "0.01235", true, true},
+        {0.01234, "0.01234", true, true},     {1.5, "1.5", false, false},
+        {12.3456, "12.346", false, false},    {0.4, "0.4", false, true},
+        {0.40000001, "0.4001", false, false},
+    };
+    for (const auto& c : cvs) {
+        EXPECT_EQ(cvMinimumText(c.cv), c.text) << c.cv;
+        EXPECT_EQ(reaches(230, c.cv), c.reachedBy230) << c.cv;
+        EXPECT_EQ(reaches(400, c.cv), c.reachedBy400) << c.cv;
+    }
+    EXPECT_TRUE(reaches(1000, 0.99998));
     const struct {
         double psig;
         std::optional<int> threshold;

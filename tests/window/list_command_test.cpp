@@ -56,7 +56,7 @@ std::vector<std::vector<std::string>> records(const QByteArray& csv) {
 
 const std::string kHeader = [] {
     const std::string decode = tarvek::csvHeader();
-    return decode.substr(0, decode.size() - 2) + ",cv,rated_psig\r\n";
+    return decode.substr(0, decode.size() - 2) + ",cv,rated_psig,price_note\r\n";
 }();
 
 TEST(ListCommand, WritesTheChosenRowsOfThePriceBook) {
@@ -72,7 +72,7 @@ TEST(ListCommand, WritesTheChosenRowsOfThePriceBook) {
     req.standardOnly = true;
     ASSERT_EQ(rows.size() - 1, tarvek::testing::census().count(req));
     for (std::size_t i = 1; i < rows.size(); ++i) {
-        ASSERT_EQ(rows[i].size(), 19u);
+        ASSERT_EQ(rows[i].size(), 20u);
         EXPECT_EQ(rows[i][1], "ok");
         EXPECT_EQ(rows[i][14], "no");
         EXPECT_EQ(rows[i][0], rows[i][16]);
@@ -98,8 +98,28 @@ TEST(ListCommand, WritesTheChosenRowsOfThePriceBook) {
                                               "",
                                               "J310-MX2-2A-MXFX-VS-BK-LS",
                                               "0.23",
-                                              "3000"};
+                                              "3000",
+                                              ""};
     EXPECT_NE(std::find(rows.begin(), rows.end(), example), rows.end());
+}
+
+// A column filtered more than once keeps the rows that read any of its values; different
+// columns must all hold. The V-block series, which the catalogue gives no price, has an empty
+// list price and a note that says why.
+TEST(ListCommand, RepeatedFiltersOfAColumnKeepAnyOfItsValues) {
+    const Ran r = run({"--list", "--filter", "body=BMX2 - V-Block Series", "--filter", "body=Compart Nuts",
+                       "--filter", "product_type=Diaphragm Valves"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const auto rows = records(r.out);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1][0], "-BMX2");
+    EXPECT_EQ(rows[1][2], "");
+    EXPECT_EQ(rows[1][19], "price on request");
+    const Ran both =
+        run({"--list", "--filter", "body=BMX2 - V-Block Series", "--filter", "body=Compart Nuts"});
+    tarvek::testing::Requirement nuts;
+    nuts.steps = {{tarvek::Step::Body, "Compart Nuts"}};
+    EXPECT_EQ(records(both.out).size(), 1 + 1 + tarvek::testing::census().count(nuts));
 }
 
 // Non-standard rows say why; the explanation may run over lines, quoted.
