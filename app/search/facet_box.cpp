@@ -57,7 +57,9 @@ void FacetBox::show(const search::FilterListState& state) {
     list_->setAccessibleDescription(qstr(state.chosenText));
     if (view->isVisible() && highlighted >= 0 && highlighted < model_->rowCount())
         view->setCurrentIndex(model_->index(highlighted, 0));
-    view->setMinimumWidth(widest + 6 * list_->fontMetrics().averageCharWidth());
+    // Room for the check boxes too, so that no entry is cut short.
+    const int checkBox = takesSeveral_ ? list_->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, list_) : 0;
+    view->setMinimumWidth(widest + checkBox + 8 * list_->fontMetrics().averageCharWidth());
 }
 
 // The check box stands at the start of the entry, in the room the style gives a check mark.

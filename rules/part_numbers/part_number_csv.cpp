@@ -1,5 +1,6 @@
 #include "rules/part_numbers/part_number_csv.h"
 
+#include <algorithm>
 #include <array>
 
 #include "rules/configurator/configuration_description.h"
@@ -31,17 +32,28 @@ std::string_view statusText(PartNumberDecoding::Status status) {
     return "unknown";
 }
 
-bool needsQuotes(std::string_view text) { return text.find_first_of(",\"\r\n") != std::string_view::npos; }
+// One pass over the text: find_first_of would search the four characters for every byte,
+// which was half of the price book's time.
+bool needsQuotes(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
+}
 
 void appendField(std::string& out, std::string_view text) {
     if (!needsQuotes(text)) {
         out += text;
         return;
     }
+    // Runs between quotes whole, each quote doubled.
     out += '"';
-    for (const char c : text) {
-        if (c == '"') out += '"';
-        out += c;
+    for (std::size_t start = 0;;) {
+        const std::size_t quote = text.find('"', start);
+        if (quote == std::string_view::npos) {
+            out += text.substr(start);
+            break;
+        }
+        out += text.substr(start, quote + 1 - start);
+        out += '"';
+        start = quote + 1;
     }
     out += '"';
 }

@@ -107,20 +107,21 @@ int main(int argc, char** argv) {
 
     auto* tabs = window.findChild<QTabWidget*>("SSTab1");
     if (variant == "search") {
-        // "A normally closed air-operated valve with 1/4 inch male face seals on every end,
-        // standard, under $400", one group opened.
+        // "A normally closed air-operated valve with 1/4 inch male face seals of either kind on
+        // every end, standard, under $400", the cheapest first, its group opened.
         window.search().open();
         tarvek::SearchWindow& search = window.search().window();
         choose(search, "lstSearchActuator", QStringLiteral("Air-operated, normally closed"),
                Qt::MatchStartsWith);
-        choose(search, "lstSearchConnectionKind", QStringLiteral("Male Face Seal"), Qt::MatchStartsWith);
+        choose(search, "lstSearchConnectionKind", QStringLiteral("Any male face seal"), Qt::MatchStartsWith);
         choose(search, "lstSearchConnectionSize", QStringLiteral("1/4 inch"), Qt::MatchStartsWith);
         choose(search, "lstSearchConnectionPlace", QStringLiteral("on every port"));
         if (auto* to = search.findChild<QLineEdit*>("txtSearchPriceTo")) to->setText(QStringLiteral("400"));
         if (auto* standard = search.findChild<QCheckBox*>("chkSearchStandardOnly"))
             standard->setChecked(true);
+        choose(search, "lstSearchOrder", QStringLiteral("List price, lowest first"));
         if (auto* results = search.findChild<QTreeView*>("searchResults")) {
-            const QModelIndex group = results->model()->index(1, 0);
+            const QModelIndex group = results->model()->index(0, 0);
             results->expand(group);
             app.processEvents();  // the group's configurations are fetched as it opens
             results->setCurrentIndex(results->model()->index(0, 0, group));
