@@ -58,7 +58,8 @@ void FacetBox::show(const search::FilterListState& state) {
     if (view->isVisible() && highlighted >= 0 && highlighted < model_->rowCount())
         view->setCurrentIndex(model_->index(highlighted, 0));
     // Room for the check boxes too, so that no entry is cut short.
-    const int checkBox = takesSeveral_ ? list_->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, list_) : 0;
+    const int checkBox =
+        takesSeveral_ ? list_->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, list_) : 0;
     view->setMinimumWidth(widest + checkBox + 8 * list_->fontMetrics().averageCharWidth());
 }
 
@@ -77,7 +78,7 @@ bool FacetBox::eventFilter(QObject* watched, QEvent* event) {
     if (watched == view && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
         const QModelIndex at = view->currentIndex();
-        if (at.row() > 0 && (at.flags() & Qt::ItemIsEnabled)) emit toggled(std::size_t(at.row()));
+        if (at.row() >= 0 && (at.flags() & Qt::ItemIsEnabled)) emit toggled(std::size_t(at.row()));
         return true;
     }
     if (watched == view->viewport() && event->type() == QEvent::MouseButtonRelease) {

@@ -35,7 +35,8 @@ std::string_view statusText(PartNumberDecoding::Status status) {
 // One pass over the text: find_first_of would search the four characters for every byte,
 // which was half of the price book's time.
 bool needsQuotes(std::string_view text) {
-    return std::any_of(text.begin(), text.end(), [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
 }
 
 void appendField(std::string& out, std::string_view text) {

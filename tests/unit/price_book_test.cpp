@@ -12,6 +12,7 @@
 #include "rules/part_numbers/part_number_decoder.h"
 #include "rules/search/search_index.h"
 #include "tests/support/configuration_census.h"
+#include "tests/support/price_book_example.h"
 
 namespace {
 
@@ -77,26 +78,7 @@ TEST(PriceBook, KeepsTheRowsEveryFilterHolds) {
     const auto example = std::find_if(
         rows.begin(), rows.end(), [&](const auto& row) { return row[part] == "J310-MX2-2A-MXFX-VS-BK-LS"; });
     ASSERT_NE(example, rows.end());
-    EXPECT_EQ(*example, (std::vector<std::string>{"J310-MX2-2A-MXFX-VS-BK-LS",
-                                                  "ok",
-                                                  "367.5",
-                                                  "Diaphragm Valves",
-                                                  "MX2 - Standard Series",
-                                                  "J310 --- Manual, Tee Knob, LOTO",
-                                                  "2A",
-                                                  "M - Male Face Seal, 1/4 inch",
-                                                  "",
-                                                  "F - Female Face Seal, 1/4 inch",
-                                                  "",
-                                                  "VS - Vespel Seat",
-                                                  "BK - Black",
-                                                  "LS - Lever Handle",
-                                                  "no",
-                                                  "",
-                                                  "J310-MX2-2A-MXFX-VS-BK-LS",
-                                                  "0.23",
-                                                  "3000",
-                                                  ""}));
+    EXPECT_EQ(*example, tarvek::testing::kExampleBookRow);
 
     // A value no row has keeps none; stopping stops.
     EXPECT_TRUE(writePriceBook(std::vector<ColumnFilter>{{model, {"nothing"}}}, [](std::string_view) {

@@ -6,6 +6,7 @@
 
 #include "rules/part_numbers/part_number_csv.h"
 #include "tests/support/configuration_census.h"
+#include "tests/support/price_book_example.h"
 
 namespace {
 
@@ -80,26 +81,7 @@ TEST(ListCommand, WritesTheChosenRowsOfThePriceBook) {
         EXPECT_EQ(rows[i][18], "3000");
     }
     // The catalogue's example, as --decode writes it, then its rating.
-    const std::vector<std::string> example = {"J310-MX2-2A-MXFX-VS-BK-LS",
-                                              "ok",
-                                              "367.5",
-                                              "Diaphragm Valves",
-                                              "MX2 - Standard Series",
-                                              "J310 --- Manual, Tee Knob, LOTO",
-                                              "2A",
-                                              "M - Male Face Seal, 1/4 inch",
-                                              "",
-                                              "F - Female Face Seal, 1/4 inch",
-                                              "",
-                                              "VS - Vespel Seat",
-                                              "BK - Black",
-                                              "LS - Lever Handle",
-                                              "no",
-                                              "",
-                                              "J310-MX2-2A-MXFX-VS-BK-LS",
-                                              "0.23",
-                                              "3000",
-                                              ""};
+    const std::vector<std::string>& example = tarvek::testing::kExampleBookRow;
     EXPECT_NE(std::find(rows.begin(), rows.end(), example), rows.end());
 }
 

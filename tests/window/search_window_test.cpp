@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <QTreeView>
 
+#include "app/quote/quote_page.h"
 #include "app/search/search_opener.h"
 #include "rules/part_numbers/part_number_csv.h"
 #include "tests/support/configuration_census.h"
@@ -236,6 +237,31 @@ TEST_F(SearchWindow, EscapeOnAnOpenListClosesTheListAlone) {
     // Without an open list, Escape puts the window away.
     QTest::keyClick(focus(), Qt::Key_Escape);
     EXPECT_FALSE(search->isVisible());
+}
+
+// No key pressed in the search window acts on the catalogue's window: neither its shortcuts
+// (find a part number, add to the quote, show the quote, print) nor its lists.
+TEST_F(SearchWindow, NoKeyActsOnTheCataloguesWindow) {
+    ASSERT_TRUE(d.showActive());
+    d.choose("lstProductType", "Diaphragm Valves");
+    d.choose("lstBody", "MX2 - Standard Series");
+    const tarvek::ConfiguratorState before = d.window.configurator().state();
+    QTest::keySequence(focus(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    search = &d.window.search().window();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == search; }));
+    for (QWidget* from : {get("txtSearchWords"), static_cast<QWidget*>(list("lstSearchBody")),
+                          static_cast<QWidget*>(results())}) {
+        from->setFocus();
+        for (const QKeySequence& keys :
+             {QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::CTRL | Qt::Key_L),
+              QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Q),
+              QKeySequence(Qt::CTRL | Qt::Key_P), QKeySequence(Qt::CTRL | Qt::Key_V)}) {
+            QTest::keySequence(from, keys);
+            EXPECT_EQ(QApplication::activeWindow(), search) << keys.toString().toStdString();
+            EXPECT_EQ(d.window.quotePage().quotation().lines.size(), 0u) << keys.toString().toStdString();
+        }
+    }
+    EXPECT_TRUE(tarvek::testing::showsState(d.window, before));
 }
 
 // A list takes several entries: Space on an entry of the open list, or a click on its check
