@@ -340,6 +340,30 @@ TEST_F(SearchWindow, CopiesTheSelectedRowsAsCsvAndText) {
     EXPECT_TRUE(text.contains(QStringLiteral("KL-01-EP\t125\tno\t"))) << text.toStdString();
 }
 
+// The V-block series, which the catalogue gives no price, shows "price on request" in the
+// results and on the clipboard, where its CSV row has an empty price and says why.
+TEST_F(SearchWindow, TheVBlockSeriesShowsPriceOnRequest) {
+    ASSERT_TRUE(d.showActive());
+    open();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == search; }));
+    get<QLineEdit>("txtSearchWords")->setText(QStringLiteral("BMX2"));
+    ASSERT_EQ(search->result().total, 1u);
+    QAbstractItemModel* model = results()->model();
+    EXPECT_EQ(model->index(0, 3).data().toString(), "price on request");
+    results()->setFocus();
+    results()->setCurrentIndex(model->index(0, 0));
+    QTest::keySequence(results(), QKeySequence::Copy);
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr);
+    const QStringList csv =
+        QString::fromUtf8(copied->data(QStringLiteral("text/csv"))).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(csv.size(), 3);
+    EXPECT_TRUE(csv[1].startsWith(QStringLiteral("-BMX2,ok,,Diaphragm Valves,BMX2 - V-Block Series,")));
+    EXPECT_TRUE(csv[1].endsWith(QStringLiteral(",price on request"))) << csv[1].toStdString();
+    EXPECT_TRUE(copied->text().contains(QStringLiteral("-BMX2\tprice on request\t")))
+        << copied->text().toStdString();
+}
+
 // The results sort by part number and by price; a click on the price's header turns the order round.
 TEST_F(SearchWindow, SortsByPartNumberAndPrice) {
     open();
