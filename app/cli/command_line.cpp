@@ -92,6 +92,11 @@ CommandLine parseMode(const Mode& mode, int i, int argc, const char* const* argv
     if (mode.takesOperands) {
         command.numbers.assign(argv + i + 1, argv + argc);
         if (command.numbers.empty()) return usageError(std::string(mode.needs));
+        // A part number may begin with one dash ("-MX2"), none with two: that is an option,
+        // and the mode has none.
+        for (const std::string& operand : command.numbers)
+            if (operand.starts_with("--"))
+                return usageError(quoted(operand) + " is not an option of " + std::string(mode.option));
         return command;
     }
     int k = i + 1;
@@ -139,12 +144,9 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
     CommandLine command;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            command.action = Action::Help;
-            return command;
-        }
-        if (arg == "--version") {
-            command.action = Action::Version;
+        if (arg == "--help" || arg == "-h" || arg == "--version") {
+            if (argc > 2) return usageError(std::string(arg) + " stands alone, without other arguments");
+            command.action = arg == "--version" ? Action::Version : Action::Help;
             return command;
         }
         if (const auto mode =

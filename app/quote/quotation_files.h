@@ -43,6 +43,8 @@ class AtomicFileWriter {
     bool write(const QByteArray& bytes);
     bool commit();
     QString error() const { return file_.errorString(); }
+    // The temporary file, for writers that stream into a device (the PDF).
+    QIODevice& device() { return file_; }
 
   private:
     QSaveFile file_;

@@ -1,6 +1,5 @@
 #include "app/quote/quotation_print.h"
 
-#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -84,9 +83,11 @@ class QuotationPages {
         tableHeading();
         const Quotation& q = sheet_.quotation;
         for (std::size_t i = 0; i < q.lines.size(); ++i) {
-            const double height = line(i, 0, false);
+            // Each line is laid out once to measure it, in the first pass, and once to draw it.
+            if (heights_.size() <= i) heights_.push_back(line(i, 0, false));
+            const double height = heights_[i];
             if (y_ + height > bottom()) newPage(device);
-            line(i, y_, draw_);
+            if (draw_) line(i, y_, true);
             y_ += height;
         }
         if (sheet_.withPrices) {
@@ -109,11 +110,11 @@ class QuotationPages {
 
     double text(const QRectF& box, const QFont& font, const QColor& colour, const QString& text, int flags) {
         p_.setFont(font);
-        if (draw_) {
-            p_.setPen(colour);
-            p_.drawText(box, flags | Qt::TextWordWrap, text);
-        }
-        return p_.boundingRect(box, flags | Qt::TextWordWrap, text).height();
+        if (!draw_) return p_.boundingRect(box, flags | Qt::TextWordWrap, text).height();
+        p_.setPen(colour);
+        QRectF drawn;  // the text laid out once for drawing and measuring alike
+        p_.drawText(box, flags | Qt::TextWordWrap, text, &drawn);
+        return drawn.height();
     }
 
     void rule(double y, double thickness = 0.75) {
@@ -254,6 +255,7 @@ class QuotationPages {
     const QuotationSheet& sheet_;
     const double width_, height_;
     std::vector<Column> columns_;
+    std::vector<double> heights_;  // of each line, from the first pass
     bool draw_ = false;
     double y_ = 0;
     int page_ = 1, pages_ = 1;
@@ -261,9 +263,9 @@ class QuotationPages {
 
 }  // namespace
 
-QuotationSheet quotationSheet(const Quotation& quotation, bool withPrices, const QImage& brand) {
-    QuotationSheet sheet{quotation, withPrices, brand, {}};
-    for (const QuotationLine& line : quotation.lines) {
+QuotationSheet quotationSheet(Quotation quotation, bool withPrices, const QImage& brand) {
+    QuotationSheet sheet{std::move(quotation), withPrices, brand, {}};
+    for (const QuotationLine& line : sheet.quotation.lines) {
         if (line.picture.empty() || sheet.pictures.contains(line.picture)) continue;
         const Picture picture = Picture::fromFile(qstr(line.picture), QSize(kPicturePixels, kPicturePixels));
         sheet.pictures[line.picture] =
@@ -288,10 +290,10 @@ int printQuotation(QPagedPaintDevice& device, const QuotationSheet& sheet) {
 }
 
 QString writeQuotationPdf(const QString& path, const QuotationSheet& sheet) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
+    AtomicFileWriter file(path);
+    if (!file.begin()) return file.error();
     {
-        QPdfWriter writer(&buffer);
+        QPdfWriter writer(&file.device());
         writer.setTitle(QStringLiteral("Quotation ") + qstr(sheet.quotation.header.number));
         writer.setCreator(qstr(kCatalogueEdition));
         writer.setPageSize(QPageSize(QPageSize::A4));
@@ -299,7 +301,8 @@ QString writeQuotationPdf(const QString& path, const QuotationSheet& sheet) {
         writer.setResolution(300);
         if (printQuotation(writer, sheet) == 0) return QStringLiteral("cannot draw the pages");
     }
-    return writeAtomically(path, buffer.data());
+    if (!file.commit()) return file.error();
+    return {};
 }
 
 }  // namespace tarvek

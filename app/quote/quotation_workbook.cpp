@@ -131,7 +131,9 @@ QString writeQuotationWorkbook(const QString& path, const Quotation& quotation, 
     const QByteArray scratchPath = QFile::encodeName(scratch.fileName());
 
     lxw_workbook_options options{};
-    options.constant_memory = LXW_FALSE;
+    // Rows go to the scratch file as they are written, in order: a quote of 100,000 lines is
+    // never held as cells.
+    options.constant_memory = LXW_TRUE;
     lxw_workbook* book = workbook_new_opt(scratchPath.constData(), &options);
     if (!book) return QStringLiteral("cannot start the workbook");
     const Formats formats(book);

@@ -136,6 +136,8 @@ TEST(FlowCommand, ExitStatuses) {
          "outlet pressure is not below the inlet"},
         {asked("iec", "Nitrogen", "70", "1e308", "80", "--cv", "1"), 1, "too large to calculate"},
         {nitrogen + QStringList{"--xt", "1.5"}, 1, "Invalid xT Value"},
+        {asked("catalogue", "Nitrogen", "70", "100", "80", "--cv", "1") + QStringList{"--xt", "0"}, 1,
+         "Invalid Xt Factor Value: Number must be greater than 0 and less than or equal to 1"},
         {nitrogen + QStringList{"--z", "0"}, 1, "Z must be greater than 0"},
         {asked("catalogue", "Nitrogen", "-460", "100", "80", "--cv", "1"), 1,
          "Number must be greater than -460"},
