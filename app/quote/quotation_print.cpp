@@ -11,6 +11,7 @@
 #include "app/controls.h"
 #include "app/quote/quotation_files.h"
 #include "pictures/picture.h"
+#include "platform/data_folder.h"
 #include "rules/quotes/quote.h"
 
 namespace tarvek {
@@ -267,7 +268,8 @@ QuotationSheet quotationSheet(Quotation quotation, bool withPrices, const QImage
     QuotationSheet sheet{std::move(quotation), withPrices, brand, {}};
     for (const QuotationLine& line : sheet.quotation.lines) {
         if (line.picture.empty() || sheet.pictures.contains(line.picture)) continue;
-        const Picture picture = Picture::fromFile(qstr(line.picture), QSize(kPicturePixels, kPicturePixels));
+        const Picture picture =
+            Picture::fromFile(dataFile(qstr(line.picture)), QSize(kPicturePixels, kPicturePixels));
         sheet.pictures[line.picture] =
             picture.isNull() ? QImage() : picture.render(QSize(kPicturePixels, kPicturePixels));
     }

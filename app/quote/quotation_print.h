@@ -23,7 +23,7 @@ struct QuotationSheet {
         pictures;  // by file name: each picture read once, however many lines show it
 };
 
-// The sheet of a quotation, the pictures read by bare file name from the working directory
+// The sheet of a quotation, the pictures read by bare file name from the data folder
 // (a missing or damaged one prints no picture). Safe to call from a worker thread.
 QuotationSheet quotationSheet(Quotation quotation, bool withPrices, const QImage& brand);
 

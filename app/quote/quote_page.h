@@ -119,6 +119,8 @@ class QuotePage : public QObject {
     bool chooseAndSaveAs();
     void chooseAndExport(const char* extension);
     void rememberRecent(const QString& path);
+    QString dialogFolder() const;
+    void rememberFolder(const QString& path);
     void fillRecentMenu();
     void updateTitle();
     Quotation freshQuotation() const;
@@ -143,8 +145,9 @@ class QuotePage : public QObject {
             *show_ = nullptr, *new_ = nullptr, *open_ = nullptr, *save_ = nullptr, *saveAs_ = nullptr,
             *print_ = nullptr, *import_ = nullptr, *exportCsv_ = nullptr, *exportXlsx_ = nullptr,
             *exportPdf_ = nullptr;
-    QString path_;     // the file the quote was opened from or saved to; empty: none yet
-    FileStamp stamp_;  // the file as it was then
+    QString path_;        // the file the quote was opened from or saved to; empty: none yet
+    FileStamp stamp_;     // the file as it was then
+    QString lastFolder_;  // of the last file opened, saved, imported or exported
     bool pricesShown_ = true;
     QPointer<QThread> pdfExport_;
 };

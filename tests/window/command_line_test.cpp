@@ -202,6 +202,14 @@ TEST(CommandLine, OptionsOfTheProgramAndOfQt) {
     EXPECT_EQ(parse({"-platform"}).action, Action::UsageError);
     EXPECT_EQ(parse({"--part", "A310-MX2"}).part, "A310-MX2");
     EXPECT_EQ(parse({"--part=-MX2"}).part, "-MX2");
+    // A quote document opens in the window (a file manager hands it over); one at a time, and
+    // any other operand is still a mistake.
+    EXPECT_EQ(parse({"quotes/Q 7.tquote"}).quote, "quotes/Q 7.tquote");
+    EXPECT_EQ(parse({"--part", "-MX2", "Q.TQUOTE"}).action, Action::Window);
+    EXPECT_EQ(parse({"a.tquote", "b.tquote"}).action, Action::UsageError);
+    EXPECT_EQ(parse({"a.tquote", "--decode", "-MX2"}).action, Action::UsageError);
+    EXPECT_EQ(parse({"quote.csv"}).action, Action::UsageError);
+    EXPECT_EQ(parse({".tquote"}).action, Action::UsageError);
     // A part number may begin with a dash, none with two: after --decode they are no number.
     EXPECT_EQ(parse({"--decode", "-MX2", "-"}).numbers, (std::vector<std::string>{"-MX2", "-"}));
     EXPECT_EQ(parse({"--decode", "-MX2", "--help"}).action, Action::UsageError);
