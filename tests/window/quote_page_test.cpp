@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
@@ -283,7 +284,7 @@ TEST_F(QuotePageTest, SavingWritesTheQuoteAndTheRecentListAndNothingElse) {
     ASSERT_TRUE(d.page().saveAs(file("second.tquote")));
     ASSERT_TRUE(d.page().save());
     EXPECT_EQ(files(folder.path()), (QStringList{"first.tquote", "second.tquote"}));
-    EXPECT_EQ(files(settings.folder.path()), QStringList{"Tarvek/Catalog.conf"});
+    EXPECT_EQ(files(settings.folder.path()), QStringList{"Tarvek/Catalog.settings"});
     EXPECT_EQ(d.page().recentFiles(), (QStringList{file("second.tquote"), file("first.tquote")}));
     // Ten at most, the latest first; a file opened again moves to the top.
     for (int i = 0; i < 12; ++i)
