@@ -100,6 +100,7 @@ class QuotePage : public QObject {
 
     void showHeader();
     void commitHeader();
+    void refuseUnsavableTexts(QuotationHeader& header);
     void showTotals();
     void showState();
     void showPrices(const ConfiguratorState& state);
