@@ -586,6 +586,7 @@ void QuotePage::commitHeader() {
     h.validityDays = validity_->value();
     h.notes = notes_->toPlainText().toStdString();
     if (h.number.empty()) h.number = quotation().header.number;  // a quote always has a number
+    refuseUnsavableTexts(h);
     const QString discount = discount_->text().trimmed();
     if (discount.isEmpty()) {
         h.discount.reset();
@@ -599,6 +600,29 @@ void QuotePage::commitHeader() {
     }
     model_->editor().setHeader(std::move(h), "edit the quote's header");
     showHeader();  // a refused or trimmed entry shows what the quote holds
+}
+
+// A text a file could not hold as it is (a control character, pasted) is not taken, and the
+// message says why; the field then shows what the quote holds.
+void QuotePage::refuseUnsavableTexts(QuotationHeader& h) {
+    const QuotationHeader& before = quotation().header;
+    const struct {
+        std::string QuotationHeader::*text;
+        const char* subject;
+        bool multiLine;
+    } fields[] = {{&QuotationHeader::customer, "The customer was", false},
+                  {&QuotationHeader::contact, "The contact was", false},
+                  {&QuotationHeader::reference, "The reference was", false},
+                  {&QuotationHeader::number, "The quote number was", false},
+                  {&QuotationHeader::notes, "The notes were", true}};
+    for (const auto& field : fields) {
+        if (h.*field.text == before.*field.text) continue;  // what a file brought stays
+        if (const std::string problem = headerTextProblem(h.*field.text, field.multiLine); !problem.empty()) {
+            showMessage(QStringLiteral("%1 not taken: the text %2.")
+                            .arg(QLatin1String(field.subject), qstr(problem)));
+            h.*field.text = before.*field.text;
+        }
+    }
 }
 
 void QuotePage::showTotals() {

@@ -100,6 +100,7 @@ class QuotePage : public QObject {
 
     void showHeader();
     void commitHeader();
+    void refuseUnsavableTexts(QuotationHeader& header);
     void showTotals();
     void showState();
     void showPrices(const ConfiguratorState& state);
@@ -118,7 +119,8 @@ class QuotePage : public QObject {
     void chooseAndOpen(const QString& path = {});
     bool chooseAndSaveAs();
     void chooseAndExport(const char* extension);
-    void rememberRecent(const QString& path);
+    // An empty text when remembered, else a sentence saying why not.
+    QString rememberRecent(const QString& path);
     void fillRecentMenu();
     void updateTitle();
     Quotation freshQuotation() const;

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
@@ -283,7 +284,7 @@ TEST_F(QuotePageTest, SavingWritesTheQuoteAndTheRecentListAndNothingElse) {
     ASSERT_TRUE(d.page().saveAs(file("second.tquote")));
     ASSERT_TRUE(d.page().save());
     EXPECT_EQ(files(folder.path()), (QStringList{"first.tquote", "second.tquote"}));
-    EXPECT_EQ(files(settings.folder.path()), QStringList{"Tarvek/Catalog.conf"});
+    EXPECT_EQ(files(settings.folder.path()), QStringList{"Tarvek/Catalog.settings"});
     EXPECT_EQ(d.page().recentFiles(), (QStringList{file("second.tquote"), file("first.tquote")}));
     // Ten at most, the latest first; a file opened again moves to the top.
     for (int i = 0; i < 12; ++i)
@@ -293,6 +294,53 @@ TEST_F(QuotePageTest, SavingWritesTheQuoteAndTheRecentListAndNothingElse) {
     ASSERT_EQ(recent.size(), 10);
     EXPECT_EQ(recent[0], file("first.tquote"));
     EXPECT_EQ(recent[1], folder.filePath(QStringLiteral("q11.tquote")));
+}
+
+// The recent quotes an earlier version kept in its QSettings file are offered until the
+// program keeps its own list, which then begins with them.
+TEST_F(QuotePageTest, TheRecentQuotesOfAnEarlierVersionAreKept) {
+    const QStringList earlier = {QStringLiteral("/home/sales/b, c.tquote"),
+                                 QStringLiteral("/home/sales/\u00E9t\u00E9.tquote")};
+    QSettings(QStringLiteral("Tarvek"), QStringLiteral("Catalog"))
+        .setValue(QStringLiteral("quotes/recent"), earlier);
+    EXPECT_EQ(d.page().recentFiles(), earlier);
+    add(kTypicalValveSteps);
+    ASSERT_TRUE(d.page().saveAs(file("new.tquote")));
+    EXPECT_EQ(d.page().recentFiles(), QStringList({file("new.tquote")}) + earlier);
+}
+
+// A text pasted into a header field with a control character (invisible, and no file holds
+// it as it is) is not taken; the message says which character. Line breaks and tabs in the
+// notes are taken.
+TEST_F(QuotePageTest, AHeaderTextWithAControlCharacterIsNotTaken) {
+    ASSERT_TRUE(d.showActive());
+    d.showQuotePage();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d.get("quotePage")));
+    auto* customer = d.get<QLineEdit>("txtQuoteCustomer");
+    d.setText("txtQuoteCustomer", QStringLiteral("Nordgas Ltd."));
+    emit customer->editingFinished();
+    customer->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("Nord\x1B[1mgas"));
+    d.press(customer, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(customer->text(), QStringLiteral("Nord\x1B[1mgas"));  // the box takes the paste
+    emit customer->editingFinished();
+    EXPECT_EQ(d.text("txtQuoteCustomer"), "Nordgas Ltd.");
+    EXPECT_EQ(d.page().quotation().header.customer, "Nordgas Ltd.");
+    EXPECT_EQ(d.text("lblQuoteMessage"),
+              "The customer was not taken: the text holds the control character U+001B.");
+
+    auto* notes = d.get<QPlainTextEdit>("txtQuoteNotes");
+    const QString taken = QStringLiteral("Delivery ex works.\n\tPrices in US dollars.");
+    for (const QString& pasted : {taken, QStringLiteral("Bell\x07 and \u0085")}) {
+        notes->selectAll();
+        QGuiApplication::clipboard()->setText(pasted);
+        d.press(notes, Qt::Key_V, Qt::ControlModifier);
+        d.press(customer, Qt::Key_Tab, Qt::NoModifier);  // the notes are taken when left
+    }
+    EXPECT_EQ(notes->toPlainText(), taken);
+    EXPECT_EQ(d.page().quotation().header.notes, taken.toStdString());
+    EXPECT_EQ(d.text("lblQuoteMessage"),
+              "The notes were not taken: the text holds the control character U+0007.");
 }
 
 TEST_F(QuotePageTest, ADamagedNewerOrForeignFileLeavesTheOpenQuoteAlone) {
