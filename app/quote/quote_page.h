@@ -105,6 +105,7 @@ class QuotePage : public QObject {
     void showState();
     void showPrices(const ConfiguratorState& state);
     void showPriceColumns();
+    void fitPartNumbers();
     void showMessage(const QString& text, const QString& details = {});
     void showRefusal(const QModelIndex& index, const QString& reason);
     std::vector<std::size_t> selectedRows() const;
@@ -148,6 +149,7 @@ class QuotePage : public QObject {
     QString path_;     // the file the quote was opened from or saved to; empty: none yet
     FileStamp stamp_;  // the file as it was then
     bool pricesShown_ = true;
+    int widenedFor_ = 0;  // the widest part number the window was widened for, in pixels
     QPointer<QThread> pdfExport_;
 };
 

@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
+#include <functional>
+#include <map>
 
 #include "app/quote/quotation_table_model.h"
 #include "rules/quotes/quotation_document.h"
@@ -92,6 +94,57 @@ TEST_F(QuotePageTest, TheQuoteOpensInAWindowOfItsOwn) {
     QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Q));
     EXPECT_TRUE(quote->isVisible());
     EXPECT_TRUE(d.window.screen()->availableGeometry().contains(quote->geometry()));
+}
+
+// Every action of the quote's window answers its keys wherever the focus is in the window: a
+// header box, the notes, the date, a cell being edited. The keys that edit text (undo, paste,
+// delete, ...) stay the box's there.
+TEST_F(QuotePageTest, EveryActionsKeysWorkFromAnywhereInTheWindow) {
+    ASSERT_TRUE(d.showActive());
+    add(kPortingDrawingSteps);
+    add(kTypicalValveSteps);
+    d.showQuotePage();
+    QWidget* quote = d.page().page();
+    QApplication::setActiveWindow(quote);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(quote));
+    d.table()->setCurrentIndex(d.lines()->index(1, Column::Quantity));
+    // Counted instead of done: the actions' dialogs would wait for a user.
+    std::map<QString, int> triggered;
+    for (QAction* a : quote->actions()) {
+        QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
+        QObject::connect(a, &QAction::triggered, [&triggered, a] { ++triggered[a->objectName()]; });
+    }
+    const auto editsText = [](const QKeySequence& keys) {
+        for (auto editing :
+             {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Paste, QKeySequence::Delete})
+            if (QKeySequence::keyBindings(editing).contains(keys)) return true;
+        return false;
+    };
+    const auto focusCell = [&] {
+        d.table()->edit(d.lines()->index(1, Column::Quantity));
+        return QApplication::focusWidget();
+    };
+    const std::vector<std::function<QWidget*()>> places = {
+        [&] { return d.get("txtQuoteCustomer"); }, [&] { return d.get("txtQuoteDiscount"); },
+        [&] { return d.get("dtpQuoteDate"); },     [&] { return d.get("spnQuoteValidity"); },
+        [&] { return d.get("txtQuoteNotes"); },    focusCell,
+    };
+    int pressed = 0;
+    for (const auto& place : places) {
+        for (QAction* a : quote->actions()) {
+            if (a->shortcut().isEmpty() || !a->isEnabled() || editsText(a->shortcut())) continue;
+            QWidget* focus = place();
+            focus->setFocus();
+            QCoreApplication::processEvents();
+            ASSERT_EQ(QApplication::focusWidget()->window(), quote);
+            const int before = triggered[a->objectName()];
+            QTest::keySequence(QApplication::focusWidget(), a->shortcut());
+            EXPECT_EQ(triggered[a->objectName()], before + 1)
+                << a->shortcut().toString().toStdString() << " from " << focus->objectName().toStdString();
+            ++pressed;
+        }
+    }
+    EXPECT_GT(pressed, 6 * 12);
 }
 
 TEST_F(QuotePageTest, QuantitiesAndDiscountsAreEditedInPlaceAndRefusedWithAReason) {
