@@ -15,7 +15,8 @@ void startWindow(frmTarvekProducts& window, const CommandLine& command) {
     window.show();
     if (!command.quote) return;
     // Named relative to the folder the command was started in, and remembered as a whole path.
-    const QString path = QFileInfo(QFile::decodeName(QByteArray::fromStdString(*command.quote))).absoluteFilePath();
+    const QString path =
+        QFileInfo(QFile::decodeName(QByteArray::fromStdString(*command.quote))).absoluteFilePath();
     QTimer::singleShot(0, &window, [&window, path] { window.quotePage().open(path); });
 }
 

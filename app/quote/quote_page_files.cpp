@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPrinter>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QThread>
@@ -20,6 +19,7 @@
 #include "app/quote/quotation_workbook.h"
 #include "app/quote/quote_dialogs.h"
 #include "app/quote/quote_page.h"
+#include "app/settings_file.h"
 #include "app/warning.h"
 #include "app/window_pictures.h"
 #include "rules/quotes/quotation_csv.h"
@@ -33,9 +33,6 @@ namespace {
 constexpr int kRecentFiles = 10;
 const QString kRecentKey = QStringLiteral("quotes/recent");
 const QString kDocumentFilter = QStringLiteral("Tarvek quotes (*.tquote)");
-
-// The program's own settings: only the recent quotes are kept there.
-QSettings settings() { return QSettings(QStringLiteral("Tarvek"), QStringLiteral("Catalog")); }
 
 QString fileName(const QString& path) { return QFileInfo(path).fileName(); }
 
@@ -116,18 +113,19 @@ bool QuotePage::open(const QString& path) {
     if (!changes.isEmpty()) model_->editor().markModified();
     path_ = path;
     stamp_ = reading.stamp;
-    rememberRecent(path);
+    const QString notRemembered = rememberRecent(path);
     rememberFolder(path);
     showPage();  // opened from the catalogue's window too (Ctrl+O there)
     showState();
     if (changes.isEmpty())
-        showMessage(QStringLiteral("Opened \"%1\": every line priced as saved.").arg(fileName(path)));
+        showMessage(QStringLiteral("Opened \"%1\": every line priced as saved.").arg(fileName(path)) +
+                    notRemembered);
     else
         showMessage(QStringLiteral("Opened \"%1\": %2 line%3 changed since priced (marked):\n")
                             .arg(fileName(path))
                             .arg(changes.size())
                             .arg(changes.size() == 1 ? QString() : QStringLiteral("s")) +
-                        QStringList(changes.mid(0, 4)).join(QLatin1Char('\n')),
+                        QStringList(changes.mid(0, 4)).join(QLatin1Char('\n')) + notRemembered,
                     changes.join(QLatin1Char('\n')));
     return true;
 }
@@ -168,10 +166,10 @@ bool QuotePage::writeTo(const QString& path) {
     path_ = path;
     stamp_ = stampOf(path);
     model_->editor().markSaved();
-    rememberRecent(path);
+    const QString notRemembered = rememberRecent(path);
     rememberFolder(path);
     showState();
-    showMessage(QStringLiteral("Saved as \"%1\".").arg(fileName(path)));
+    showMessage(QStringLiteral("Saved as \"%1\".").arg(fileName(path)) + notRemembered);
     return true;
 }
 
@@ -294,17 +292,19 @@ QString QuotePage::dialogFolder() const {
 
 void QuotePage::rememberFolder(const QString& path) { lastFolder_ = QFileInfo(path).absolutePath(); }
 
-QStringList QuotePage::recentFiles() const { return settings().value(kRecentKey).toStringList(); }
+QStringList QuotePage::recentFiles() const { return settingValues(kRecentKey); }
 
-void QuotePage::rememberRecent(const QString& path) {
+QString QuotePage::rememberRecent(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     QStringList recent = recentFiles();
-    if (!recent.isEmpty() && recent.front() == absolute) return;  // nothing to write
+    if (!recent.isEmpty() && recent.front() == absolute) return {};  // nothing to write
     recent.removeAll(absolute);
     recent.prepend(absolute);
     while (recent.size() > kRecentFiles) recent.removeLast();
-    QSettings s = settings();
-    s.setValue(kRecentKey, recent);
+    const QString problem = storeSetting(kRecentKey, recent);
+    return problem.isEmpty()
+               ? QString()
+               : QStringLiteral(" It is not among the recent quotes: ") + problem + QLatin1Char('.');
 }
 
 void QuotePage::fillRecentMenu() {
