@@ -1,6 +1,7 @@
 #include "app/quote/quotation_print.h"
 
 #include <QFontMetricsF>
+#include <QIODevice>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
