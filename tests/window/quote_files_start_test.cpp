@@ -95,3 +95,17 @@ TEST_F(QuoteFilesStart, AQuoteThatCannotBeReadIsToldAsOpenTellsItAndTheWindowSta
 }
 
 }  // namespace
+
+// Import CSV and a paste add no more lines than a quote holds, and say which were not added;
+// a quote that has lines has room for fewer.
+TEST_F(QuoteFilesStart, ImportedRowsPastTheLinesAQuoteHoldsAreNamed) {
+    QString rows;
+    for (int i = 0; i < 100'000; ++i) rows += QStringLiteral("A310-MX2-2A-MXFX-VS\n");
+    d.page().addPastedText(QStringLiteral("-MX2\n-MX2\n"));
+    d.page().addPastedText(rows);
+    EXPECT_EQ(d.page().quotation().lines.size(), 100'000u);
+    EXPECT_TRUE(d.page().message().contains(QStringLiteral(
+        "lines 99,999\u2013100,000: 2 rows past the 100,000 lines a quote holds (it had room for "
+        "99,998 more)")))
+        << d.page().message().toStdString();
+}
