@@ -41,6 +41,9 @@ async function start() {
   document.getElementById('loading').hidden = true;
   document.body.classList.add('ready');
   performance.mark('catalogue-ready');  // what the benchmark times from navigation
+  // The decoder's index (links, the find field) is built while the user looks at the page,
+  // not on the first click that composes a part number.
+  (window.requestIdleCallback || setTimeout)(() => rules.decodeStatus(''));
   if ('serviceWorker' in navigator && location.protocol !== 'file:')
     navigator.serviceWorker.register('sw.js').catch(() => {});  // offline use is a bonus, never a hindrance
 }

@@ -145,16 +145,17 @@ export function showConfigurator(rules, texts) {
 
   // An address with a configuration opens it; so does a new one typed or pasted later.
   const open = (link) => {
-    if (!link) return;
     const opened = model.open(link);
     show(opened.state);
     answer(opened.answer);
   };
   window.addEventListener('hashchange', () => {
     const link = linkInAddress();
-    if (link !== model.view().link) open(link);
+    if (link && link !== model.view().link) open(link);
   });
-  show(model.view());
-  open(linkInAddress());
+  // The address is read before anything is shown, which would write the empty page's own.
+  const first = linkInAddress();
+  if (first) open(first);
+  else show(model.view());
   return model;
 }

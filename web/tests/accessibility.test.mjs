@@ -4,7 +4,7 @@ import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
 import { createRequire } from 'node:module';
 import test from 'node:test';
-import { openCatalogue, startBrowser, startServer } from './browser.mjs';
+import { startBrowser, startServer } from './browser.mjs';
 
 const axeSource = await readFile(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 
@@ -36,7 +36,7 @@ test('no serious or critical violation in any state, scheme or width', async () 
     for (const scheme of ['light', 'dark']) {
       for (const width of [1280, 360]) {
         for (const [name, hash, reach] of STATES) {
-          const page = await openCatalogue(browser, 'about:blank');
+          const page = await browser.newPage();
           await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
           await page.setViewport({ width, height: 900 });
           await page.goto(`${server.url}${hash}`);
