@@ -14,6 +14,7 @@
 #include "rules/configurator/steps.h"
 #include "rules/part_numbers/configuration_link.h"
 #include "rules/part_numbers/find_answer.h"
+#include "rules/part_numbers/part_number_csv.h"
 #include "rules/quotes/quote.h"
 #include "rules/quotes/quote_text.h"
 
@@ -155,15 +156,7 @@ val documents() {
 
 // The decoder's verdict alone, for the benchmark of one decoding.
 std::string decodeStatus(const std::string& partNumber) {
-    switch (partNumberDecoder().decode(partNumber).status) {
-        case PartNumberDecoding::Status::Ok:
-            return "ok";
-        case PartNumberDecoding::Status::Ambiguous:
-            return "ambiguous";
-        case PartNumberDecoding::Status::Unknown:
-            break;
-    }
-    return "unknown";
+    return std::string(statusText(partNumberDecoder().decode(partNumber).status));
 }
 
 }  // namespace
