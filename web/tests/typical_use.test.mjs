@@ -3,8 +3,11 @@
 // pictures, a second visit without a network, and all of it from the keyboard alone.
 // Expected values are the catalogue's own examples.
 import assert from 'node:assert/strict';
+import { cp, mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import test from 'node:test';
-import { openCatalogue, startBrowser, startServer } from './browser.mjs';
+import { SITE, openCatalogue, startBrowser, startServer } from './browser.mjs';
 
 const server = await startServer();
 const browser = await startBrowser();
@@ -208,4 +211,44 @@ test('a second visit works without a network', async () => {
   const pdf = await page.evaluate(async () => (await fetch(document.querySelector('.documents a').href)).status);
   assert.equal(pdf, 200);
   await page.close();
+});
+
+test('a new build replaces the offline copy whole, once no page of the old one is open', async () => {
+  const site = await mkdtemp(join(tmpdir(), 'tarvek-site-'));
+  await cp(SITE, site, { recursive: true });
+  const own = await startServer(site);
+  const caches = (page) => page.evaluate(async () => (await caches.keys()).sort());
+  try {
+    let page = await openCatalogue(browser, own.url);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.reload();  // a second visit: the page is the worker's now
+    await page.waitForSelector('body.ready');
+    assert.equal(await page.evaluate(() => navigator.serviceWorker.controller !== null), true);
+    const [old] = await caches(page);
+    assert.match(old, /^tarvek-[0-9a-f]{16}$/);
+    // The next build: another style sheet, and so another name for its cache.
+    await writeFile(join(site, 'style.css'), `${await readFile(join(site, 'style.css'), 'utf8')}\n/* next build */\n`);
+    const worker = await readFile(join(site, 'sw.js'), 'utf8');
+    await writeFile(join(site, 'sw.js'), worker.replace(old, `${old}next`));
+    await page.evaluate(async () => (await navigator.serviceWorker.getRegistration()).update());
+    // Filled beside the old one, which still serves the open page.
+    await page.waitForFunction(async () => (await caches.keys()).length === 2, { polling: 100, timeout: 30000 });
+    assert.doesNotMatch(await page.evaluate(async () => (await fetch('style.css')).text()), /next build/);
+    // With the old build's last page closed, the new one takes over: a later visit finds
+    // its cache alone (each try closes its page again, so the browser can switch).
+    let names = [];
+    for (let attempt = 0; attempt < 20 && names.join() !== `${old}next`; ++attempt) {
+      await page.close();
+      await new Promise((done) => setTimeout(done, 500));
+      page = await browser.newPage();
+      await page.goto(own.url);
+      names = await caches(page);
+    }
+    assert.deepEqual(names, [`${old}next`]);
+    assert.match(await page.evaluate(async () => (await fetch('style.css')).text()), /next build/);
+    await page.close();
+  } finally {
+    await own.close();
+    await rm(site, { recursive: true, force: true });
+  }
 });
