@@ -2,7 +2,9 @@
 // and, afterwards, to the same Configurator in a native program (walk_oracle); after every
 // event the part number, the prices, the banner, the lists (enabled, chosen entry, how many
 // entries) and the options (enabled, checked) must be the same.
-//   node walks.test.mjs [first walk] [walks]   (TARVEK_WALK_ORACLE names the native program)
+//   node walks.test.mjs [first walk] [walks] [input]   (TARVEK_WALK_ORACLE names the native program)
+// Walks fire their events inside the page, as the browser fires them for a user's choice;
+// with "input" they go through chromium's mouse and keyboard instead, one at a time.
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import test from 'node:test';
@@ -10,15 +12,15 @@ import { openCatalogue, startBrowser, startServer } from './browser.mjs';
 import { pageSnapshot } from './configurator_snapshot.mjs';
 
 const ORACLE = process.env.TARVEK_WALK_ORACLE;
-const [first = 0, walks = 200] = process.argv.slice(2).map(Number);
+const [first = 0, walks = 200] = process.argv.slice(2, 4).map(Number);
+const withInput = process.argv[4] === 'input';
 const EVENTS = 100;
 
-// Runs in the page: picks each event at random among what the page offers (an enabled
-// list's other entry, an enabled option, a discount typed, the brand picture double-clicked),
-// fires it as the browser does for a user, and reads what the page then shows.
-function walkInPage(seed, events) {
-  let a = seed >>> 0;
-  const random = () => {  // mulberry32: the same walk for the same seed
+// Runs in the page: picks the next event at random among what the page offers (an enabled
+// list's other entry, an enabled option, a discount typed, the brand picture double-clicked).
+// `a` is the random generator's state (mulberry32: the same walk for the same seed).
+function planInPage(a) {
+  const random = () => {
     a = (a + 0x6d2b79f5) | 0;
     let t = Math.imul(a ^ (a >>> 15), 1 | a);
     t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
@@ -29,37 +31,88 @@ function walkInPage(seed, events) {
   const lists = ['lstProductType', 'lstBody', 'lstModel', 'lstPorting', 'lstConn1', 'lstConn2', 'lstConn3', 'lstConn4'];
   const options = ['optStd', 'optVSKZ', 'optB5EP', 'optBL', 'optBK', 'optGR', 'optRD', 'optWH', 'optYW', 'chkLS'];
   const discounts = ['10', '0', '25.5', 'abc', '', '7e1', '-5', ' 12 %', '1e400', '99.999', '100', '3.33333'];
+  for (;;) {
+    const r = random();
+    if (r < 0.04 && !$('txtDiscount').disabled && !$('txtDiscount').hidden) {
+      const text = pick(discounts);
+      return { a, kind: 'discount', id: 'txtDiscount', text, line: `discount ${text}` };
+    }
+    if (r < 0.06) return { a, kind: 'prices', id: 'Image2', line: 'prices' };
+    if (r < 0.3) {
+      const open = options.map((id, i) => [id, i]).filter(([id]) => !$(id).disabled && ($(id).type === 'checkbox' || !$(id).checked));
+      if (open.length === 0) continue;
+      const [id, i] = pick(open);
+      return { a, kind: 'click', id, line: `click ${i}` };
+    }
+    const open = lists.map((id, i) => [id, i]).filter(([id]) => !$(id).disabled && $(id).options.length > ($(id).selectedIndex >= 0 ? 1 : 0));
+    const [id, i] = pick(open);
+    const list = $(id);
+    const k = pick([...Array(list.options.length).keys()].filter((e) => e !== list.selectedIndex));
+    const value = list.options[k].value;
+    const unique = [...list.options].filter((o) => o.value === value).length === 1;
+    return { a, kind: 'choose', id, k, value: unique ? value : null, line: `choose ${i} ${k}` };
+  }
+}
+
+// Fires a planned event as the browser fires it for a user, inside the page.
+function performInPage(event) {
+  const element = document.getElementById(event.id);
+  if (event.kind === 'discount') {
+    element.value = event.text;
+    element.dispatchEvent(new Event('input', { bubbles: true }));
+  } else if (event.kind === 'prices') {
+    element.dispatchEvent(new MouseEvent('dblclick', { bubbles: true, detail: 2 }));
+  } else if (event.kind === 'click') {
+    element.click();
+  } else {
+    element.selectedIndex = event.k;
+    element.dispatchEvent(new Event('change', { bubbles: true }));
+  }
+}
+
+// A whole walk inside the page, for speed: plan, fire, read what the page shows.
+function walkInPage(seed, events, plan, perform) {
+  const planEvent = new Function(`return (${plan})`)();
+  const performEvent = new Function(`return (${perform})`)();
+  let a = seed;
   const applied = [], shown = [];
   while (applied.length < events) {
-    const r = random();
-    if (r < 0.04 && !$('txtDiscount').disabled) {
-      const text = pick(discounts);
-      $('txtDiscount').value = text;
-      $('txtDiscount').dispatchEvent(new Event('input', { bubbles: true }));
-      applied.push(`discount ${text}`);
-    } else if (r < 0.06) {
-      $('Image2').dispatchEvent(new MouseEvent('dblclick', { bubbles: true, detail: 2 }));
-      applied.push('prices');
-    } else if (r < 0.3) {
-      const open = options.map((id, i) => [$(id), i]).filter(([o]) => !o.disabled && (o.type === 'checkbox' || !o.checked));
-      if (open.length === 0) continue;
-      const [option, i] = pick(open);
-      option.click();
-      applied.push(`click ${i}`);
-    } else {
-      const open = lists.map((id, i) => [$(id), i]).filter(([l]) => !l.disabled && l.options.length > (l.selectedIndex >= 0 ? 1 : 0));
-      const [list, i] = pick(open);
-      const others = [...Array(list.options.length).keys()].filter((k) => k !== list.selectedIndex);
-      list.selectedIndex = pick(others);
-      list.dispatchEvent(new Event('change', { bubbles: true }));
-      applied.push(`choose ${i} ${list.selectedIndex}`);
-    }
+    const event = planEvent(a);
+    a = event.a;
+    performEvent(event);
+    applied.push(event.line);
     shown.push(window.pageSnapshot());
   }
   return { applied, shown };
 }
 
-test(`walks ${first} to ${first + walks - 1} of ${EVENTS} events agree with the Configurator`, async () => {
+// The same walk with the mouse and the keyboard through chromium's input, event by event.
+async function walkWithInput(page, seed, events) {
+  let a = seed;
+  const applied = [], shown = [];
+  while (applied.length < events) {
+    const event = await page.evaluate(planInPage, a);
+    a = event.a;
+    if (event.kind === 'discount') {
+      await page.click('#txtDiscount', { clickCount: 3 });
+      if (event.text === '') await page.keyboard.press('Backspace');
+      else await page.keyboard.type(event.text);
+    } else if (event.kind === 'prices') {
+      await page.click('#Image2', { clickCount: 2 });
+    } else if (event.kind === 'click') {
+      await page.click(`#${event.id}`);
+    } else if (event.value !== null) {
+      await page.select(`#${event.id}`, event.value);
+    } else {
+      await page.evaluate(performInPage, event);  // an entry whose text the list holds twice
+    }
+    applied.push(event.line);
+    shown.push(await page.evaluate(() => window.pageSnapshot()));
+  }
+  return { applied, shown };
+}
+
+test(`walks ${first} to ${first + walks - 1} of ${EVENTS} events${withInput ? ', by mouse and keyboard,' : ''} agree with the Configurator`, async () => {
   assert.ok(ORACLE, 'TARVEK_WALK_ORACLE names the native walk program');
   const server = await startServer();
   const browser = await startBrowser();
@@ -71,7 +124,9 @@ test(`walks ${first} to ${first + walks - 1} of ${EVENTS} events agree with the 
       await page.goto(server.url, { waitUntil: 'domcontentloaded' });
       await page.waitForSelector('body.ready');
       await page.evaluate(`window.pageSnapshot = ${pageSnapshot.toString()}`);
-      const { applied, shown } = await page.evaluate(walkInPage, 20130205 + walk, EVENTS);
+      const { applied, shown } = withInput
+        ? await walkWithInput(page, 20130205 + walk, EVENTS)
+        : await page.evaluate(walkInPage, 20130205 + walk, EVENTS, planInPage.toString(), performInPage.toString());
       const oracle = spawnSync(ORACLE, { input: applied.join('\n') + '\n', encoding: 'utf8' });
       assert.equal(oracle.status, 0, oracle.stderr);
       const expected = oracle.stdout.split('\n').slice(0, -1);
