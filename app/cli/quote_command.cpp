@@ -121,7 +121,15 @@ int runQuote(const CommandLine& command, const char* program, int input, std::os
             return kExitUsage;
         }
     }
-    if (command.has("--customer")) quotation.header.customer = command.values("--customer").front();
+    if (command.has("--customer")) {
+        // Refused rather than mended: a script is told, and no file holds what it did not mean.
+        const std::string customer = command.values("--customer").front();
+        if (const std::string problem = headerTextProblem(customer); !problem.empty()) {
+            errors << "tarvek-catalog: --customer " << problem << "\n\n" << usageText();
+            return kExitUsage;
+        }
+        quotation.header.customer = customer;
+    }
 
     std::string text, error;
     if (!readLines(lines, input, text, error)) {

@@ -100,10 +100,12 @@ class QuotePage : public QObject {
 
     void showHeader();
     void commitHeader();
+    void refuseUnsavableTexts(QuotationHeader& header);
     void showTotals();
     void showState();
     void showPrices(const ConfiguratorState& state);
     void showPriceColumns();
+    void fitPartNumbers();
     void showMessage(const QString& text, const QString& details = {});
     void showRefusal(const QModelIndex& index, const QString& reason);
     std::vector<std::size_t> selectedRows() const;
@@ -118,7 +120,8 @@ class QuotePage : public QObject {
     void chooseAndOpen(const QString& path = {});
     bool chooseAndSaveAs();
     void chooseAndExport(const char* extension);
-    void rememberRecent(const QString& path);
+    // An empty text when remembered, else a sentence saying why not.
+    QString rememberRecent(const QString& path);
     void fillRecentMenu();
     void updateTitle();
     Quotation freshQuotation() const;
@@ -146,6 +149,7 @@ class QuotePage : public QObject {
     QString path_;     // the file the quote was opened from or saved to; empty: none yet
     FileStamp stamp_;  // the file as it was then
     bool pricesShown_ = true;
+    int widenedFor_ = 0;  // the widest part number the window was widened for, in pixels
     QPointer<QThread> pdfExport_;
 };
 

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPrinter>
-#include <QSettings>
 #include <QTabWidget>
 #include <QThread>
 
@@ -19,6 +18,7 @@
 #include "app/quote/quotation_workbook.h"
 #include "app/quote/quote_dialogs.h"
 #include "app/quote/quote_page.h"
+#include "app/settings_file.h"
 #include "app/warning.h"
 #include "app/window_pictures.h"
 #include "rules/quotes/quotation_csv.h"
@@ -32,9 +32,6 @@ namespace {
 constexpr int kRecentFiles = 10;
 const QString kRecentKey = QStringLiteral("quotes/recent");
 const QString kDocumentFilter = QStringLiteral("Tarvek quotes (*.tquote)");
-
-// The program's own settings: only the recent quotes are kept there.
-QSettings settings() { return QSettings(QStringLiteral("Tarvek"), QStringLiteral("Catalog")); }
 
 QString fileName(const QString& path) { return QFileInfo(path).fileName(); }
 
@@ -115,17 +112,18 @@ bool QuotePage::open(const QString& path) {
     if (!changes.isEmpty()) model_->editor().markModified();
     path_ = path;
     stamp_ = reading.stamp;
-    rememberRecent(path);
+    const QString notRemembered = rememberRecent(path);
     showPage();  // opened from the catalogue's window too (Ctrl+O there)
     showState();
     if (changes.isEmpty())
-        showMessage(QStringLiteral("Opened \"%1\": every line priced as saved.").arg(fileName(path)));
+        showMessage(QStringLiteral("Opened \"%1\": every line priced as saved.").arg(fileName(path)) +
+                    notRemembered);
     else
         showMessage(QStringLiteral("Opened \"%1\": %2 line%3 changed since priced (marked):\n")
                             .arg(fileName(path))
                             .arg(changes.size())
                             .arg(changes.size() == 1 ? QString() : QStringLiteral("s")) +
-                        QStringList(changes.mid(0, 4)).join(QLatin1Char('\n')),
+                        QStringList(changes.mid(0, 4)).join(QLatin1Char('\n')) + notRemembered,
                     changes.join(QLatin1Char('\n')));
     return true;
 }
@@ -166,9 +164,9 @@ bool QuotePage::writeTo(const QString& path) {
     path_ = path;
     stamp_ = stampOf(path);
     model_->editor().markSaved();
-    rememberRecent(path);
+    const QString notRemembered = rememberRecent(path);
     showState();
-    showMessage(QStringLiteral("Saved as \"%1\".").arg(fileName(path)));
+    showMessage(QStringLiteral("Saved as \"%1\".").arg(fileName(path)) + notRemembered);
     return true;
 }
 
@@ -281,17 +279,19 @@ void QuotePage::print() {
     showPrintPreview(dialogParent(), printer, [&sheet](QPrinter* device) { printQuotation(*device, sheet); });
 }
 
-QStringList QuotePage::recentFiles() const { return settings().value(kRecentKey).toStringList(); }
+QStringList QuotePage::recentFiles() const { return settingValues(kRecentKey); }
 
-void QuotePage::rememberRecent(const QString& path) {
+QString QuotePage::rememberRecent(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     QStringList recent = recentFiles();
-    if (!recent.isEmpty() && recent.front() == absolute) return;  // nothing to write
+    if (!recent.isEmpty() && recent.front() == absolute) return {};  // nothing to write
     recent.removeAll(absolute);
     recent.prepend(absolute);
     while (recent.size() > kRecentFiles) recent.removeLast();
-    QSettings s = settings();
-    s.setValue(kRecentKey, recent);
+    const QString problem = storeSetting(kRecentKey, recent);
+    return problem.isEmpty()
+               ? QString()
+               : QStringLiteral(" It is not among the recent quotes: ") + problem + QLatin1Char('.');
 }
 
 void QuotePage::fillRecentMenu() {

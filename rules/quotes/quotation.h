@@ -82,6 +82,11 @@ std::optional<Percent> parsePercent(std::string_view text, std::string* problem 
 // A quantity as typed: a whole number from 1 to 1,000,000.
 std::optional<int> parseQuantity(std::string_view text, std::string* problem = nullptr);
 
+// Why a text cannot go into a quotation's header, "is not UTF-8 text (byte 7 is 0xE9)" or "holds
+// the control character U+001B" (the notes may hold line feeds and tabs); empty when it can.
+// What it lets in, every file a quotation is saved in reads back as it was.
+std::string headerTextProblem(std::string_view text, bool multiLine = false);
+
 // "12.5", "10", "0.25": the shortest text of the discount.
 std::string percentText(Percent percent);
 // "1234.50": dollars with two decimals, no currency, no grouping (files and spreadsheets).

@@ -258,6 +258,11 @@ std::string quotationDocument(const Quotation& quotation) {
     return out;
 }
 
-QuotationReading readQuotationDocument(std::string_view bytes) { return Reader(bytes).read(); }
+QuotationReading readQuotationDocument(std::string_view bytes) {
+    // Editors on Windows (Notepad among them) begin a UTF-8 file with a byte-order mark.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+    return Reader(bytes).read();
+}
 
 }  // namespace tarvek

@@ -16,7 +16,8 @@
 //   end<tab>COUNT                          last: the number of lines, so a cut file is told
 //
 // Reading is strict and total: any bytes give a quotation or one message naming the line
-// and the problem. A later format number is refused as coming from a newer version.
+// and the problem. A byte-order mark before the first line and CR LF line ends are read too. A later format
+// number is refused as coming from a newer version.
 #pragma once
 
 #include <cstddef>
