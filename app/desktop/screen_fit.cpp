@@ -8,6 +8,8 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "app/desktop/window_placement.h"
+
 namespace tarvek {
 namespace {
 
@@ -118,11 +120,7 @@ class ScreenFit : public QObject {
     void place() {
         const QRect area = availableArea();
         if (!area.isValid()) return;
-        const QSize outer = window_.size().grownBy(fittedFrame_);
-        const QPoint wanted = area.topLeft() + offset_;
-        window_.move(
-            std::clamp(wanted.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())),
-            std::clamp(wanted.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
+        window_.move(placedWithin(area, window_.size().grownBy(fittedFrame_), area.topLeft() + offset_));
     }
 
     // Another screen, or another area on this one (a panel added, a new scale), fits the

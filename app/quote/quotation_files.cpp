@@ -49,18 +49,4 @@ FileReading readQuotationFile(const QString& path) {
     return reading;
 }
 
-AtomicFileWriter::AtomicFileWriter(const QString& path) : file_(path) {}
-
-bool AtomicFileWriter::begin() { return file_.open(QIODevice::WriteOnly); }
-
-bool AtomicFileWriter::write(const QByteArray& bytes) { return file_.write(bytes) == bytes.size(); }
-
-bool AtomicFileWriter::commit() { return file_.commit(); }
-
-QString writeAtomically(const QString& path, const QByteArray& bytes) {
-    AtomicFileWriter writer(path);
-    if (!writer.begin() || !writer.write(bytes) || !writer.commit()) return writer.error();
-    return {};
-}
-
 }  // namespace tarvek

@@ -1,17 +1,14 @@
-// Quote documents on disk: read whole with a bound on their size, written atomically (a
-// temporary file in the same folder, flushed to the disk, then renamed over the old one, so
-// a crash or a full disk leaves the previous file whole), and stamped, so that a file
-// another window or program changed since it was opened or saved is noticed before it is
-// overwritten.
+// Quote documents on disk: read whole with a bound on their size, written by the program's
+// one atomic writer, and stamped, so that a file another window or program changed since it
+// was opened or saved is noticed before it is overwritten.
 #pragma once
 
 #include <QByteArray>
 #include <QDateTime>
-#include <QSaveFile>
 #include <QString>
-#include <memory>
 #include <optional>
 
+#include "platform/atomic_file.h"
 #include "rules/quotes/quotation.h"
 
 namespace tarvek {
@@ -32,23 +29,5 @@ struct FileReading {
     FileStamp stamp;
 };
 FileReading readQuotationFile(const QString& path);
-
-// Bytes written to `path` in one piece or not at all. begin() and write() prepare the
-// temporary file; only commit() puts it in the place of the old one. Destroyed without
-// commit, it leaves the old file as it was.
-class AtomicFileWriter {
-  public:
-    explicit AtomicFileWriter(const QString& path);
-    bool begin();
-    bool write(const QByteArray& bytes);
-    bool commit();
-    QString error() const { return file_.errorString(); }
-
-  private:
-    QSaveFile file_;
-};
-
-// Writes the bytes atomically; an empty text when done, else the reason.
-QString writeAtomically(const QString& path, const QByteArray& bytes);
 
 }  // namespace tarvek

@@ -6,7 +6,11 @@
 #include <QFile>
 #include <QTemporaryFile>
 #include <array>
+#include <cctype>
+#include <cerrno>
 #include <string>
+#include <string_view>
+#include <system_error>
 
 #include "app/controls.h"
 #include "app/quote/quotation_files.h"
@@ -20,9 +24,24 @@ constexpr std::array<const char*, 8> kColumns = {"line",           "part_number"
 constexpr lxw_col_t kColumnsWithoutPrices = 4;
 constexpr std::array<double, 8> kWidths = {6, 30, 70, 10, 12, 16, 15, 18};
 
+// Excel reads "_x0041_" in a cell as "A" (the escape libxlsxwriter writes control characters
+// in), so such a text's underscore is written as the escape "_x005F_" and reads back as it was.
+std::string withEscapedUnderscores(std::string_view text) {
+    const auto isHex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.substr(i, 2) == "_x" && i + 6 < text.size() && isHex(text[i + 2]) && isHex(text[i + 3]) &&
+            isHex(text[i + 4]) && isHex(text[i + 5]) && text[i + 6] == '_')
+            out += "_x005F";
+        out += text[i];
+    }
+    return out;
+}
+
 // Excel holds at most 32,767 characters in a cell, and libxlsxwriter leaves a longer text out
 // altogether: such a text is cut, its last character an ellipsis that says so.
-std::string cellText(const std::string& text) {
+std::string cellText(std::string_view original) {
+    const std::string text = withEscapedUnderscores(original);
     constexpr std::size_t kMostCharacters = 32'767;
     std::size_t characters = 0, cut = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -95,14 +114,19 @@ void writeSummary(lxw_workbook* book, const Formats& f, const Quotation& q, bool
         {"Date", h.date},
         {"Valid until", until},
         {"Price list", h.priceList},
-        {"Discount %", h.discount ? percentText(*h.discount) : std::string()},
+        {"Discount %", std::string()},
         {"Notes", h.notes},
     }};
     lxw_row_t row = 0;
     for (const auto& [caption, text] : fields) {
-        if (!withPrices && std::string_view(caption) == "Discount %") continue;
+        const bool discount = std::string_view(caption) == "Discount %";
+        if (!withPrices && discount) continue;
         worksheet_write_string(sheet, row, 0, caption, f.heading);
-        writeText(sheet, row++, 1, text, f.wrapped);
+        // The discount a number, as on the lines, for the buyer's own formulas.
+        if (discount && h.discount)
+            worksheet_write_number(sheet, row++, 1, percent(*h.discount), f.percentage);
+        else
+            writeText(sheet, row++, 1, text, f.wrapped);
     }
     if (!withPrices) return;
     // The totals as formulas over the lines, their values cached for programs that do not
@@ -130,19 +154,34 @@ QString writeQuotationWorkbook(const QString& path, const Quotation& quotation, 
     if (!scratch.open()) return QStringLiteral("cannot write a temporary file: ") + scratch.errorString();
     const QByteArray scratchPath = QFile::encodeName(scratch.fileName());
 
+    // Its own scratch files where the program's go (TMPDIR), not always in /tmp.
+    QByteArray scratchFolder = QFile::encodeName(QDir::tempPath());
     lxw_workbook_options options{};
-    options.constant_memory = LXW_FALSE;
+    // Rows go to the scratch file as they are written, in order: a quote of 100,000 lines is
+    // never held as cells.
+    options.constant_memory = LXW_TRUE;
+    options.tmpdir = scratchFolder.data();
     lxw_workbook* book = workbook_new_opt(scratchPath.constData(), &options);
     if (!book) return QStringLiteral("cannot start the workbook");
     const Formats formats(book);
     writeLines(book, formats, quotation, withPrices);
     writeSummary(book, formats, quotation, withPrices);
-    if (const lxw_error error = workbook_close(book); error != LXW_NO_ERROR)
-        return QStringLiteral("cannot write the workbook: ") + QString::fromUtf8(lxw_strerror(error));
+    errno = 0;
+    if (const lxw_error error = workbook_close(book); error != LXW_NO_ERROR) {
+        // The system's reason where the library had one (a full scratch folder, mostly).
+        const int reason = errno;
+        return QStringLiteral("cannot make the workbook in the scratch folder \"%1\": %2")
+            .arg(QDir::tempPath(), reason != 0
+                                       ? QString::fromStdString(std::generic_category().message(reason))
+                                       : QString::fromUtf8(lxw_strerror(error)));
+    }
     QFile written(scratch.fileName());
     if (!written.open(QIODevice::ReadOnly))
         return QStringLiteral("cannot read the workbook back: ") + written.errorString();
-    return writeAtomically(path, written.readAll());
+    const QByteArray bytes = written.readAll();
+    if (written.error() != QFileDevice::NoError || bytes.size() != written.size())
+        return QStringLiteral("cannot read the workbook back: ") + written.errorString();
+    return writeAtomically(path, bytes);
 }
 
 }  // namespace tarvek

@@ -12,7 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
@@ -23,6 +23,8 @@
 
 #include "app/configurator/configurator_page.h"
 #include "app/controls.h"
+#include "app/desktop/window_keys.h"
+#include "app/desktop/window_placement.h"
 #include "app/quote/quotation_table_model.h"
 #include "app/quote/quote_icons.h"
 #include "rules/quotes/quotation_lines.h"
@@ -33,6 +35,12 @@ namespace {
 constexpr int kButtonGap = 2;
 constexpr int kIconMargin = 2;
 constexpr int kShownProblems = 4;
+// The part number's column is never narrower, the description's never narrower where the
+// part numbers take room from it (in digits).
+constexpr int kPartNumberDigits = 20;
+constexpr int kSmallestDescriptionDigits = 16;
+// Of the longest part numbers by their characters, at most so many are measured in pixels.
+constexpr std::size_t kMeasuredNumbers = 64;
 
 QLineEdit* headerBox(QWidget* parent, const char* name, const QString& accessibleName) {
     auto* box = new QLineEdit(parent);
@@ -175,7 +183,19 @@ void QuotePage::buildWindow() {
     show_ = action("actShowLine", QStringLiteral("Show in configurator"), QKeySequence(Qt::CTRL | Qt::Key_G),
                    page_);
 
-    auto* layout = new QVBoxLayout(page_);
+    // Everything scrolls where the window is smaller than its controls need (a small screen
+    // at a large scale); the table takes whatever room is left.
+    auto* scroller = new QScrollArea(page_);
+    scroller->setObjectName(QStringLiteral("quoteScroller"));
+    scroller->setAccessibleName(QStringLiteral("Quote, scrolled to fit the screen"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setWidgetResizable(true);
+    auto* content = new QWidget;
+    auto* outer = new QVBoxLayout(page_);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroller);
+    auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
     layout->addWidget(buildToolbar());
@@ -202,13 +222,14 @@ void QuotePage::buildWindow() {
     // Every column in view on the catalogue's page: the description takes what is left, and
     // shows whole in its tooltip.
     const int digit = table_->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    const double widths[] = {3.5, 20, 0, 5, 9, 7, 9, 11};  // in digits
+    const double widths[] = {3.5, kPartNumberDigits, 0, 5, 9, 7, 9, 11};  // in digits
     for (int c = 0; c < QuotationTableModel::ColumnCount; ++c)
         if (widths[c] > 0) table_->setColumnWidth(c, int(widths[c] * digit));
     table_->horizontalHeader()->setSectionResizeMode(QuotationTableModel::Description, QHeaderView::Stretch);
     table_->horizontalHeader()->setMinimumSectionSize(3 * digit);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
     layout->addWidget(table_, 1);
+    table_->viewport()->installEventFilter(this);  // the part numbers take the room it gets
 
     message_ = new QLabel(page_);
     message_->setObjectName(QStringLiteral("lblQuoteMessage"));
@@ -232,7 +253,9 @@ void QuotePage::buildWindow() {
     bottom->addWidget(totals_);
     layout->addLayout(bottom);
 
+    scroller->setWidget(content);
     page_->resize(page_->sizeHint().expandedTo(window->size()));
+    giveActionKeysToWindow(*page_);
     wireWindowActions();
     showHeader();
     showState();
@@ -246,18 +269,8 @@ QWidget* QuotePage::page() {
 
 void QuotePage::showPage() {
     buildWindow();
-    if (!page_->isVisible()) {
-        // Opened over the catalogue's window, within the screen it is on.
-        QWidget* window = ui_.tabs->window();
-        const QRect area = window->screen() ? window->screen()->availableGeometry() : QRect();
-        if (area.isValid()) {
-            page_->resize(page_->size().boundedTo(area.size() * 9 / 10));
-            QRect placed(window->geometry().topLeft() + QPoint(40, 40), page_->size());
-            placed.moveRight(std::min(placed.right(), area.right()));
-            placed.moveBottom(std::min(placed.bottom(), area.bottom()));
-            page_->move(std::max(placed.left(), area.left()), std::max(placed.top(), area.top()));
-        }
-    }
+    // Opened over the catalogue's window, within the screen it is on.
+    if (!page_->isVisible()) placeOver(*page_, *ui_.tabs->window(), QPoint(40, 40));
     page_->show();
     page_->raise();
     page_->activateWindow();
@@ -426,6 +439,7 @@ bool QuotePage::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::Move:
         case QEvent::Resize:
+            if (table_ && watched == table_->viewport() && event->type() == QEvent::Resize) fitPartNumbers();
             if (watched == ui_.partNumberCaption || watched == ui_.partNumber) placeAddButton();
             return false;
         case QEvent::FocusOut:
@@ -456,8 +470,10 @@ bool QuotePage::addCurrentConfiguration() {
 
 PastedQuotationLines QuotePage::addPastedText(const QString& text) {
     const QByteArray utf8 = text.toUtf8();
+    // A quote holds as many lines as its document may: the rows past that are named, not added.
+    const std::size_t room = kMostQuoteLines - std::min(kMostQuoteLines, std::size_t(model_->rowCount()));
     PastedQuotationLines pasted =
-        quotationLinesOf(readPastedLines(std::string_view(utf8.constData(), std::size_t(utf8.size()))));
+        quotationLinesOf(readPastedLines(std::string_view(utf8.constData(), std::size_t(utf8.size())), room));
     const int first = model_->rowCount();
     const std::size_t added = pasted.lines.size();
     model_->editor().appendLines(std::move(pasted.lines), added == 1 ? "paste a line" : "paste lines");
@@ -586,6 +602,7 @@ void QuotePage::commitHeader() {
     h.validityDays = validity_->value();
     h.notes = notes_->toPlainText().toStdString();
     if (h.number.empty()) h.number = quotation().header.number;  // a quote always has a number
+    refuseUnsavableTexts(h);
     const QString discount = discount_->text().trimmed();
     if (discount.isEmpty()) {
         h.discount.reset();
@@ -599,6 +616,29 @@ void QuotePage::commitHeader() {
     }
     model_->editor().setHeader(std::move(h), "edit the quote's header");
     showHeader();  // a refused or trimmed entry shows what the quote holds
+}
+
+// A text a file could not hold as it is (a control character, pasted) is not taken, and the
+// message says why; the field then shows what the quote holds.
+void QuotePage::refuseUnsavableTexts(QuotationHeader& h) {
+    const QuotationHeader& before = quotation().header;
+    const struct {
+        std::string QuotationHeader::*text;
+        const char* subject;
+        bool multiLine;
+    } fields[] = {{&QuotationHeader::customer, "The customer was", false},
+                  {&QuotationHeader::contact, "The contact was", false},
+                  {&QuotationHeader::reference, "The reference was", false},
+                  {&QuotationHeader::number, "The quote number was", false},
+                  {&QuotationHeader::notes, "The notes were", true}};
+    for (const auto& field : fields) {
+        if (h.*field.text == before.*field.text) continue;  // what a file brought stays
+        if (const std::string problem = headerTextProblem(h.*field.text, field.multiLine); !problem.empty()) {
+            showMessage(QStringLiteral("%1 not taken: the text %2.")
+                            .arg(QLatin1String(field.subject), qstr(problem)));
+            h.*field.text = before.*field.text;
+        }
+    }
 }
 
 void QuotePage::showTotals() {
@@ -637,6 +677,38 @@ void QuotePage::showState() {
     update_->setEnabled(hasLine && !configurator_.state().partNumber.empty());
     showTotals();
     updateTitle();
+    fitPartNumbers();
+}
+
+// As wide as the longest part number of the quote where the table has room beside the other
+// columns and a readable description; the description shows whole in its tooltip.
+void QuotePage::fitPartNumbers() {
+    const std::vector<QuotationLine>& lines = quotation().lines;
+    std::size_t longest = 0;
+    for (const QuotationLine& line : lines) longest = std::max(longest, line.partNumber.size());
+    // In a proportional font the widest is among the longest by a character or so.
+    const QFontMetrics metrics = table_->fontMetrics();
+    const int digit = metrics.horizontalAdvance(QLatin1Char('0'));
+    int widest = 0;
+    std::size_t measured = 0;
+    for (const QuotationLine& line : lines)
+        if (line.partNumber.size() + 1 >= longest && measured++ < kMeasuredNumbers)
+            widest = std::max(widest, metrics.horizontalAdvance(qstr(line.partNumber)));
+    int others = kSmallestDescriptionDigits * digit;
+    for (int c = 0; c < QuotationTableModel::ColumnCount; ++c)
+        if (c != QuotationTableModel::PartNumber && c != QuotationTableModel::Description &&
+            !table_->isColumnHidden(c))
+            others += table_->columnWidth(c);
+    const int room = table_->viewport()->width() - others;
+    const int wanted = std::max(kPartNumberDigits * digit, widest + 2 * digit);  // a digit's margin each side
+    // A longer number than the window was widened for widens it where the screen has room
+    // (once: a window the user made narrower stays so); its new width fits the column again.
+    if (wanted > room && widest > widenedFor_ && page_->isVisible()) {
+        widenedFor_ = widest;
+        if (widenWithinScreen(*page_, wanted - room)) return;
+    }
+    table_->setColumnWidth(QuotationTableModel::PartNumber,
+                           std::max(kPartNumberDigits * digit, std::min(wanted, room)));
 }
 
 void QuotePage::showPrices(const ConfiguratorState& state) {

@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPrinter>
-#include <QSettings>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QThread>
 
@@ -19,6 +19,7 @@
 #include "app/quote/quotation_workbook.h"
 #include "app/quote/quote_dialogs.h"
 #include "app/quote/quote_page.h"
+#include "app/settings_file.h"
 #include "app/warning.h"
 #include "app/window_pictures.h"
 #include "rules/quotes/quotation_csv.h"
@@ -32,9 +33,6 @@ namespace {
 constexpr int kRecentFiles = 10;
 const QString kRecentKey = QStringLiteral("quotes/recent");
 const QString kDocumentFilter = QStringLiteral("Tarvek quotes (*.tquote)");
-
-// The program's own settings: only the recent quotes are kept there.
-QSettings settings() { return QSettings(QStringLiteral("Tarvek"), QStringLiteral("Catalog")); }
 
 QString fileName(const QString& path) { return QFileInfo(path).fileName(); }
 
@@ -115,17 +113,19 @@ bool QuotePage::open(const QString& path) {
     if (!changes.isEmpty()) model_->editor().markModified();
     path_ = path;
     stamp_ = reading.stamp;
-    rememberRecent(path);
+    const QString notRemembered = rememberRecent(path);
+    rememberFolder(path);
     showPage();  // opened from the catalogue's window too (Ctrl+O there)
     showState();
     if (changes.isEmpty())
-        showMessage(QStringLiteral("Opened \"%1\": every line priced as saved.").arg(fileName(path)));
+        showMessage(QStringLiteral("Opened \"%1\": every line priced as saved.").arg(fileName(path)) +
+                    notRemembered);
     else
         showMessage(QStringLiteral("Opened \"%1\": %2 line%3 changed since priced (marked):\n")
                             .arg(fileName(path))
                             .arg(changes.size())
                             .arg(changes.size() == 1 ? QString() : QStringLiteral("s")) +
-                        QStringList(changes.mid(0, 4)).join(QLatin1Char('\n')),
+                        QStringList(changes.mid(0, 4)).join(QLatin1Char('\n')) + notRemembered,
                     changes.join(QLatin1Char('\n')));
     return true;
 }
@@ -166,16 +166,17 @@ bool QuotePage::writeTo(const QString& path) {
     path_ = path;
     stamp_ = stampOf(path);
     model_->editor().markSaved();
-    rememberRecent(path);
+    const QString notRemembered = rememberRecent(path);
+    rememberFolder(path);
     showState();
-    showMessage(QStringLiteral("Saved as \"%1\".").arg(fileName(path)));
+    showMessage(QStringLiteral("Saved as \"%1\".").arg(fileName(path)) + notRemembered);
     return true;
 }
 
 bool QuotePage::chooseAndSaveAs() {
     const QString suggested =
         path_.isEmpty()
-            ? QDir::home().filePath(qstr(quotation().header.number) + qstr(kQuoteDocumentExtension))
+            ? QDir(dialogFolder()).filePath(qstr(quotation().header.number) + qstr(kQuoteDocumentExtension))
             : path_;
     QString path = chooseFileName(dialogParent(), FileDialog::Save, QStringLiteral("Save quote"), suggested,
                                   kDocumentFilter);
@@ -185,19 +186,19 @@ bool QuotePage::chooseAndSaveAs() {
 }
 
 void QuotePage::chooseAndOpen(const QString& given) {
-    const QString path = given.isEmpty()
-                             ? chooseFileName(dialogParent(), FileDialog::Open, QStringLiteral("Open quote"),
-                                              path_.isEmpty() ? QDir::homePath() : QFileInfo(path_).path(),
-                                              kDocumentFilter + QStringLiteral(";;All files (*)"))
-                             : given;
+    const QString path =
+        given.isEmpty() ? chooseFileName(dialogParent(), FileDialog::Open, QStringLiteral("Open quote"),
+                                         dialogFolder(), kDocumentFilter + QStringLiteral(";;All files (*)"))
+                        : given;
     if (!path.isEmpty()) open(path);
 }
 
 void QuotePage::importCsv() {
     const QString path =
         chooseFileName(dialogParent(), FileDialog::Open, QStringLiteral("Import part numbers"),
-                       QDir::homePath(), QStringLiteral("Part numbers (*.csv *.txt *.tsv);;All files (*)"));
+                       dialogFolder(), QStringLiteral("Part numbers (*.csv *.txt *.tsv);;All files (*)"));
     if (path.isEmpty()) return;
+    rememberFolder(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         showWarning(dialogParent(),
@@ -264,11 +265,11 @@ bool QuotePage::exporting() const { return pdfExport_ && !pdfExport_->isFinished
 
 void QuotePage::chooseAndExport(const char* extension) {
     const QString ending = QLatin1String(extension);
-    const QString folder = path_.isEmpty() ? QDir::homePath() : QFileInfo(path_).path();
     QString path = chooseFileName(dialogParent(), FileDialog::Save, QStringLiteral("Export quote"),
-                                  QDir(folder).filePath(qstr(quotation().header.number) + ending),
+                                  QDir(dialogFolder()).filePath(qstr(quotation().header.number) + ending),
                                   QStringLiteral("*") + ending);
     if (path.isEmpty()) return;
+    rememberFolder(path);
     if (!path.endsWith(ending, Qt::CaseInsensitive)) path += ending;
     exportTo(path);
 }
@@ -281,17 +282,29 @@ void QuotePage::print() {
     showPrintPreview(dialogParent(), printer, [&sheet](QPrinter* device) { printQuotation(*device, sheet); });
 }
 
-QStringList QuotePage::recentFiles() const { return settings().value(kRecentKey).toStringList(); }
+// The file dialogs start in the folder last used, or in the user's documents: never in the
+// program's own folder or the working directory it was started from.
+QString QuotePage::dialogFolder() const {
+    if (!lastFolder_.isEmpty()) return lastFolder_;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
 
-void QuotePage::rememberRecent(const QString& path) {
+void QuotePage::rememberFolder(const QString& path) { lastFolder_ = QFileInfo(path).absolutePath(); }
+
+QStringList QuotePage::recentFiles() const { return settingValues(kRecentKey); }
+
+QString QuotePage::rememberRecent(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     QStringList recent = recentFiles();
-    if (!recent.isEmpty() && recent.front() == absolute) return;  // nothing to write
+    if (!recent.isEmpty() && recent.front() == absolute) return {};  // nothing to write
     recent.removeAll(absolute);
     recent.prepend(absolute);
     while (recent.size() > kRecentFiles) recent.removeLast();
-    QSettings s = settings();
-    s.setValue(kRecentKey, recent);
+    const QString problem = storeSetting(kRecentKey, recent);
+    return problem.isEmpty()
+               ? QString()
+               : QStringLiteral(" It is not among the recent quotes: ") + problem + QLatin1Char('.');
 }
 
 void QuotePage::fillRecentMenu() {

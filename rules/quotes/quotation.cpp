@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "rules/configurator/pricing.h"
+#include "rules/text/escaped_fields.h"
 
 namespace tarvek {
 namespace {
@@ -124,6 +125,27 @@ std::optional<int> parseQuantity(std::string_view text, std::string* problem) {
         return std::nullopt;
     }
     return int(value);
+}
+
+std::string headerTextProblem(std::string_view text, bool multiLine) {
+    const auto hex = [](unsigned value, int digits) {
+        char buffer[16];
+        std::snprintf(buffer, sizeof buffer, "%0*X", digits, value);
+        return std::string(buffer);
+    };
+    if (const std::size_t valid = utf8PrefixLength(text); valid < text.size())
+        return "is not UTF-8 text (byte " + std::to_string(valid + 1) + " is 0x" +
+               hex(static_cast<unsigned char>(text[valid]), 2) + ")";
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (multiLine && (byte == '\n' || byte == '\t')) continue;
+        // U+0080 to U+009F are the bytes C2 80 to C2 9F in UTF-8.
+        const bool c1 = byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) < 0xA0;
+        if (byte < 0x20 || byte == 0x7F || c1)
+            return "holds the control character U+" +
+                   hex(c1 ? static_cast<unsigned char>(text[i + 1]) : byte, 4);
+    }
+    return {};
 }
 
 std::string percentText(Percent percent) {

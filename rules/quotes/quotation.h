@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,9 @@
 #include "rules/configurator/configurator.h"
 
 namespace tarvek {
+
+// Where the text of a long file goes, piece by piece, so that it is never held whole.
+using TextSink = std::function<void(std::string_view)>;
 
 inline constexpr int kMinQuantity = 1;
 inline constexpr int kMaxQuantity = 1'000'000;
@@ -81,6 +85,11 @@ QuotationTotals totalsOf(const Quotation& quotation);
 std::optional<Percent> parsePercent(std::string_view text, std::string* problem = nullptr);
 // A quantity as typed: a whole number from 1 to 1,000,000.
 std::optional<int> parseQuantity(std::string_view text, std::string* problem = nullptr);
+
+// Why a text cannot go into a quotation's header, "is not UTF-8 text (byte 7 is 0xE9)" or "holds
+// the control character U+001B" (the notes may hold line feeds and tabs); empty when it can.
+// What it lets in, every file a quotation is saved in reads back as it was.
+std::string headerTextProblem(std::string_view text, bool multiLine = false);
 
 // "12.5", "10", "0.25": the shortest text of the discount.
 std::string percentText(Percent percent);

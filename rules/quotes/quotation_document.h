@@ -16,7 +16,8 @@
 //   end<tab>COUNT                          last: the number of lines, so a cut file is told
 //
 // Reading is strict and total: any bytes give a quotation or one message naming the line
-// and the problem. A later format number is refused as coming from a newer version.
+// and the problem. A byte-order mark before the first line and CR LF line ends are read too. A later format
+// number is refused as coming from a newer version.
 #pragma once
 
 #include <cstddef>
@@ -35,6 +36,8 @@ inline constexpr std::size_t kLargestQuoteDocument = 64 * 1024 * 1024;
 inline constexpr std::size_t kMostQuoteLines = 100'000;
 
 std::string quotationDocument(const Quotation& quotation);
+// The same text given to `write` piece by piece: the header records, then each line's.
+void writeQuotationDocument(const Quotation& quotation, const TextSink& write);
 
 struct QuotationReading {
     std::optional<Quotation> quotation;  // the lines without their configurations: price them again

@@ -3,6 +3,7 @@
 // \t, \n, \r and \\, so that a tab ends a field and a line end a record.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,5 +16,7 @@ std::string escapedField(std::string_view text);
 std::optional<std::string> unescapedField(std::string_view field);
 // Well-formed UTF-8: no stray, cut or overlong sequence, no surrogate, nothing above U+10FFFF.
 bool isUtf8(std::string_view text);
+// How many bytes from the start are well-formed UTF-8: the text's size when all of it is.
+std::size_t utf8PrefixLength(std::string_view text);
 
 }  // namespace tarvek

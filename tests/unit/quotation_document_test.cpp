@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/quotation_examples.h"
+#include "tests/support/random_quotations.h"
 
 namespace {
 
@@ -60,6 +61,38 @@ TEST(QuotationDocument, AnEmptyQuotationAndWindowsLineEnds) {
     std::string crlf;
     for (const char c : document) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
     EXPECT_EQ(readQuotationDocument(crlf).quotation, empty);
+}
+
+TEST(QuotationDocument, AByteOrderMarkBeforeTheFirstLineIsRead) {
+    const std::string bom = "\xEF\xBB\xBF";
+    std::string crlf;
+    for (const char c : std::string(kExampleDocument))
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (const std::string& document : {bom + kExampleDocument, bom + crlf}) {
+        const QuotationReading reading = readQuotationDocument(document);
+        ASSERT_TRUE(reading.quotation) << reading.problem;
+        EXPECT_EQ(*reading.quotation, example());
+    }
+    EXPECT_EQ(readQuotationDocument(bom + bom + kExampleDocument).problem, "not a Tarvek quote document");
+    EXPECT_EQ(readQuotationDocument(bom).problem, "not a Tarvek quote document");
+}
+
+// Whatever header the program takes, with any lines and discounts, is saved and opened again
+// as the same quotation.
+TEST(QuotationDocument, EveryQuotationTheProgramTakesReadsBackTheSame) {
+    RandomQuotations random(20130205);
+    int taken = 0, lines = 0;
+    for (int i = 0; i < 400; ++i) {
+        const Quotation q = random.quotation();
+        if (!headerIsTaken(q.header)) continue;
+        ++taken;
+        lines += int(q.lines.size());
+        const QuotationReading reading = readQuotationDocument(quotationDocument(q));
+        ASSERT_TRUE(reading.quotation) << "case " << i << ": " << reading.problem;
+        EXPECT_EQ(*reading.quotation, q) << "case " << i;
+    }
+    EXPECT_GE(taken, 100);  // the draw is no empty test
+    EXPECT_GE(lines, 300);
 }
 
 TEST(QuotationDocument, DamageIsNamedWithItsLine) {

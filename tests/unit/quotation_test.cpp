@@ -1,8 +1,11 @@
 // A quotation's arithmetic: the catalogue's net-price rule per piece, exact cents per line and
-// in the totals; discounts and quantities as typed; money and dates as the quote shows them.
+// in the totals; discounts, quantities and header texts as typed; money and dates as the quote
+// shows them.
 #include "rules/quotes/quotation.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 namespace {
 
@@ -129,6 +132,46 @@ TEST(Quotation, TextsOfMoneyPercentsAndDates) {
     EXPECT_TRUE(isDate("2013-12-31"));
     EXPECT_FALSE(isDate("2013-13-01"));
     EXPECT_FALSE(isDate("13-02-05"));
+}
+
+TEST(Quotation, HeaderTextsAreUtf8WithoutControlCharacters) {
+    const struct {
+        std::string text;
+        bool multiLine;
+        const char* problem;
+    } cases[] = {
+        {"Nordgas Ltd.", false, ""},
+        {"M\xC3\xBCller & S\xC3\xB6hne \xE2\x82\xAC \xF0\x9F\x98\x80", false, ""},
+        {"\xC2\xA0no-break space, \xE2\x80\xA8line separator, \xEF\xBB\xBF", false, ""},
+        {"Nord\xFFgas", false, "is not UTF-8 text (byte 5 is 0xFF)"},
+        {"Nordgas \xC3", false, "is not UTF-8 text (byte 9 is 0xC3)"},
+        {"\xC3\xBC\xC3\x28", false, "is not UTF-8 text (byte 3 is 0xC3)"},
+        {"\xC0\xAF", false, "is not UTF-8 text (byte 1 is 0xC0)"},          // overlong
+        {"\xED\xA0\x80", false, "is not UTF-8 text (byte 1 is 0xED)"},      // a surrogate
+        {"\xF4\x90\x80\x80", false, "is not UTF-8 text (byte 1 is 0xF4)"},  // above U+10FFFF
+        {"Nord\x1B[1mgas", false, "holds the control character U+001B"},
+        {"Nord\x1B[1mgas", true, "holds the control character U+001B"},
+        {"a\tb", false, "holds the control character U+0009"},
+        {"a\nb", false, "holds the control character U+000A"},
+        {"a\tb\nc", true, ""},
+        {"a\r\nb", true, "holds the control character U+000D"},
+        {std::string("a\0b", 3), true, "holds the control character U+0000"},
+        {"next \xC2\x85line", true, "holds the control character U+0085"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(headerTextProblem(c.text, c.multiLine), c.problem) << c.text;
+    // Every control character Unicode has: U+0000 to U+001F, U+007F and U+0080 to U+009F,
+    // the notes taking tabs and line feeds.
+    for (unsigned code = 0; code < 0xA0; ++code) {
+        if (code >= 0x20 && code < 0x7F) continue;
+        const std::string character =
+            code < 0x80 ? std::string(1, char(code)) : std::string{char(0xC2), char(code)};
+        char expected[48];
+        std::snprintf(expected, sizeof expected, "holds the control character U+%04X", code);
+        EXPECT_EQ(headerTextProblem("x" + character + "y"), expected) << code;
+        EXPECT_EQ(headerTextProblem("x" + character + "y", true),
+                  code == '\t' || code == '\n' ? "" : expected)
+            << code;
+    }
 }
 
 }  // namespace

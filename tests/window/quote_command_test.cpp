@@ -1,6 +1,7 @@
 // tarvek-catalog --quote on the command line, without a window or a display: each output
 // format, the numbers it does not know named on standard error with the file still written,
-// the exit statuses, and the command lines it refuses.
+// the exit statuses, the command lines it refuses, and a full disk, where the old file stays
+// whole and the command says why it wrote nothing.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -8,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "rules/quotes/quotation_document.h"
+#include "tests/support/full_disk.h"
 
 namespace {
 
@@ -16,16 +18,22 @@ struct Ran {
     QByteArray out, err;
 };
 
-Ran run(const QStringList& arguments, const QByteArray& input = {}) {
-    QProcess program;
-    program.setProgram(QStringLiteral(TARVEK_TEST_RUNTIME_DIR "/tarvek-catalog"));
-    program.setArguments(arguments);
-    // No display of any kind: the PDF too is drawn without one (and no runtime folder that
-    // another test pointed elsewhere and removed).
+const QString kProgram = QStringLiteral(TARVEK_TEST_RUNTIME_DIR "/tarvek-catalog");
+
+// No display of any kind: the PDF too is drawn without one (and no runtime folder that
+// another test pointed elsewhere and removed).
+QProcessEnvironment withoutDisplay() {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
         environment.remove(QLatin1String(variable));
-    program.setProcessEnvironment(environment);
+    return environment;
+}
+
+Ran run(const QStringList& arguments, const QByteArray& input = {}, const QString& executable = kProgram) {
+    QProcess program;
+    program.setProgram(executable);
+    program.setArguments(arguments);
+    program.setProcessEnvironment(withoutDisplay());
     program.start();
     program.write(input);
     program.closeWriteChannel();
@@ -114,6 +122,32 @@ TEST_F(QuoteCommand, UnknownNumbersAreNamedAndTheRestIsWritten) {
     EXPECT_TRUE(csv.contains("\r\n1,A310-MX2-2A-MXFX-VS,"));
 }
 
+// As many lines as a quote document holds, and the rows past them named; a file without a
+// row is no quote at all: nothing is written.
+TEST_F(QuoteCommand, AQuoteHoldsAtMost100000LinesAndNoRowsIsNoQuote) {
+    QFile many(file("many.csv"));
+    ASSERT_TRUE(many.open(QIODevice::WriteOnly));
+    many.write("part_number,quantity\n");
+    for (int i = 0; i < 100'001; ++i) many.write("A310-MX2-2A-MXFX-VS,1\n");
+    many.close();
+    const Ran r = run({"--quote", file("many.csv"), "--output", file("many.tquote")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err.toStdString(),
+              "tarvek-catalog: " + file("many.csv").toStdString() +
+                  ", line 100,002: 1 row past the 100,000 lines a quote holds (not added)\n");
+    const tarvek::QuotationReading read =
+        tarvek::readQuotationDocument(contents(file("many.tquote")).toStdString());
+    ASSERT_TRUE(read.quotation) << read.problem;
+    EXPECT_EQ(read.quotation->lines.size(), 100'000u);
+
+    for (const QByteArray& empty : {QByteArray(), QByteArray("part_number,quantity\r\n\r\n")}) {
+        const Ran none = run({"--quote", "-", "--output", file("none.csv")}, empty);
+        EXPECT_EQ(none.status, 1);
+        EXPECT_EQ(none.err, "tarvek-catalog: -: no lines\n");
+        EXPECT_FALSE(QFile::exists(file("none.csv")));
+    }
+}
+
 TEST_F(QuoteCommand, RefusedCommandLinesAndFailedFiles) {
     const struct {
         QStringList arguments;
@@ -156,6 +190,75 @@ TEST_F(QuoteCommand, RefusedCommandLinesAndFailedFiles) {
     const Ran help = run({"--help"});
     EXPECT_TRUE(
         help.out.contains("tarvek-catalog --quote LINES.csv --output FILE [--discount N] [--customer TEXT]"));
+}
+
+// A customer's name the files could not hold as given is refused, and nothing is written.
+TEST_F(QuoteCommand, ACustomerNotInUtf8OrWithAControlCharacterIsRefused) {
+    const struct {
+        const char* customer;  // as printf(1) writes it: any bytes
+        const char* error;
+    } cases[] = {
+        {"Nord\\351gas", "tarvek-catalog: --customer is not UTF-8 text (byte 5 is 0xE9)\n\nUsage: "},
+        {"Nord\\033[1mgas", "tarvek-catalog: --customer holds the control character U+001B\n\nUsage: "},
+        {"Nordgas\\tLtd.", "tarvek-catalog: --customer holds the control character U+0009\n\nUsage: "},
+    };
+    for (const auto& c : cases) {
+        const Ran r = run({"-c", "exec \"$0\" --quote \"$1\" --output \"$2\" --customer \"$(printf \"$3\")\"",
+                           kProgram, lines, file("q.tquote"), c.customer},
+                          {}, QStringLiteral("sh"));
+        EXPECT_EQ(r.status, 2) << c.customer;
+        EXPECT_TRUE(r.err.startsWith(c.error)) << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(file("q.tquote")));
+    }
+    // What a customer may be: any UTF-8 text without control characters, saved as it is.
+    const QString customer = QStringLiteral("M\u00FCller & S\u00F6hne \u20AC \U0001F600 \u4E2D");
+    const Ran r = run({"--quote", lines, "--output", file("q.tquote"), "--customer", customer});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    const tarvek::QuotationReading read =
+        tarvek::readQuotationDocument(contents(file("q.tquote")).toStdString());
+    ASSERT_TRUE(read.quotation) << read.problem;
+    EXPECT_EQ(read.quotation->header.customer, customer.toStdString());
+}
+
+TEST_F(QuoteCommand, AFullDiskKeepsTheOldFileAndSaysWhy) {
+    for (const char* extension : {"tquote", "csv", "xlsx", "pdf"}) {
+        tarvek::testing::FullDisk disk;
+        const QString name = QStringLiteral("old.") + QLatin1String(extension);
+        const QByteArray old = QByteArray("the old ") + extension + " file\n";
+        QFile seed(disk.seed + '/' + name);
+        ASSERT_TRUE(seed.open(QIODevice::WriteOnly) && seed.write(old) == old.size());
+        seed.close();
+        const QString output = disk.disk + '/' + name;
+        const tarvek::testing::FullDiskRun r =
+            disk.run(kProgram, {QStringLiteral("--quote"), lines, QStringLiteral("--output"), output},
+                     withoutDisplay());
+        if (!r.mounted) GTEST_SKIP() << "no file system can be mounted here: " << r.err.toStdString();
+        EXPECT_EQ(r.status, 3) << extension;
+        EXPECT_EQ(r.err.toStdString(),
+                  "tarvek-catalog: cannot write " + output.toStdString() + ": No space left on device\n");
+        EXPECT_EQ(QDir(disk.after).entryList(QDir::Files | QDir::Hidden), QStringList{name}) << extension;
+        EXPECT_EQ(contents(disk.after + '/' + name), old) << extension;
+    }
+}
+
+// The workbook is made in a scratch file first: where the scratch folder is full, nothing is
+// written and the command says so.
+TEST_F(QuoteCommand, AFullScratchFolderWritesNoWorkbook) {
+    tarvek::testing::FullDisk disk;
+    QProcessEnvironment environment = withoutDisplay();
+    environment.insert(QStringLiteral("TMPDIR"), disk.disk);
+    const tarvek::testing::FullDiskRun r =
+        disk.run(kProgram, {QStringLiteral("--quote"), lines, QStringLiteral("--output"), file("q.xlsx")},
+                 environment);
+    if (!r.mounted) GTEST_SKIP() << "no file system can be mounted here: " << r.err.toStdString();
+    EXPECT_EQ(r.status, 3);
+    // After libxlsxwriter's own words on standard error, the command's.
+    EXPECT_TRUE(r.err.endsWith("tarvek-catalog: cannot write " + file("q.xlsx").toUtf8() +
+                               ": cannot make the workbook in the scratch folder \"" + disk.disk.toUtf8() +
+                               "\": No space left on device\n"))
+        << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(file("q.xlsx")));
+    EXPECT_TRUE(QDir(disk.after).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 }  // namespace

@@ -8,9 +8,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
+#include <functional>
+#include <map>
 
 #include "app/quote/quotation_table_model.h"
 #include "rules/quotes/quotation_document.h"
@@ -91,6 +94,57 @@ TEST_F(QuotePageTest, TheQuoteOpensInAWindowOfItsOwn) {
     QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Q));
     EXPECT_TRUE(quote->isVisible());
     EXPECT_TRUE(d.window.screen()->availableGeometry().contains(quote->geometry()));
+}
+
+// Every action of the quote's window answers its keys wherever the focus is in the window: a
+// header box, the notes, the date, a cell being edited. The keys that edit text (undo, paste,
+// delete, ...) stay the box's there.
+TEST_F(QuotePageTest, EveryActionsKeysWorkFromAnywhereInTheWindow) {
+    ASSERT_TRUE(d.showActive());
+    add(kPortingDrawingSteps);
+    add(kTypicalValveSteps);
+    d.showQuotePage();
+    QWidget* quote = d.page().page();
+    QApplication::setActiveWindow(quote);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(quote));
+    d.table()->setCurrentIndex(d.lines()->index(1, Column::Quantity));
+    // Counted instead of done: the actions' dialogs would wait for a user.
+    std::map<QString, int> triggered;
+    for (QAction* a : quote->actions()) {
+        QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
+        QObject::connect(a, &QAction::triggered, [&triggered, a] { ++triggered[a->objectName()]; });
+    }
+    const auto editsText = [](const QKeySequence& keys) {
+        for (auto editing :
+             {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Paste, QKeySequence::Delete})
+            if (QKeySequence::keyBindings(editing).contains(keys)) return true;
+        return false;
+    };
+    const auto focusCell = [&] {
+        d.table()->edit(d.lines()->index(1, Column::Quantity));
+        return QApplication::focusWidget();
+    };
+    const std::vector<std::function<QWidget*()>> places = {
+        [&] { return d.get("txtQuoteCustomer"); }, [&] { return d.get("txtQuoteDiscount"); },
+        [&] { return d.get("dtpQuoteDate"); },     [&] { return d.get("spnQuoteValidity"); },
+        [&] { return d.get("txtQuoteNotes"); },    focusCell,
+    };
+    int pressed = 0;
+    for (const auto& place : places) {
+        for (QAction* a : quote->actions()) {
+            if (a->shortcut().isEmpty() || !a->isEnabled() || editsText(a->shortcut())) continue;
+            QWidget* focus = place();
+            focus->setFocus();
+            QCoreApplication::processEvents();
+            ASSERT_EQ(QApplication::focusWidget()->window(), quote);
+            const int before = triggered[a->objectName()];
+            QTest::keySequence(QApplication::focusWidget(), a->shortcut());
+            EXPECT_EQ(triggered[a->objectName()], before + 1)
+                << a->shortcut().toString().toStdString() << " from " << focus->objectName().toStdString();
+            ++pressed;
+        }
+    }
+    EXPECT_GT(pressed, 6 * 12);
 }
 
 TEST_F(QuotePageTest, QuantitiesAndDiscountsAreEditedInPlaceAndRefusedWithAReason) {
@@ -283,7 +337,7 @@ TEST_F(QuotePageTest, SavingWritesTheQuoteAndTheRecentListAndNothingElse) {
     ASSERT_TRUE(d.page().saveAs(file("second.tquote")));
     ASSERT_TRUE(d.page().save());
     EXPECT_EQ(files(folder.path()), (QStringList{"first.tquote", "second.tquote"}));
-    EXPECT_EQ(files(settings.folder.path()), QStringList{"Tarvek/Catalog.conf"});
+    EXPECT_EQ(files(settings.folder.path()), QStringList{"Tarvek/Catalog.settings"});
     EXPECT_EQ(d.page().recentFiles(), (QStringList{file("second.tquote"), file("first.tquote")}));
     // Ten at most, the latest first; a file opened again moves to the top.
     for (int i = 0; i < 12; ++i)
@@ -293,6 +347,53 @@ TEST_F(QuotePageTest, SavingWritesTheQuoteAndTheRecentListAndNothingElse) {
     ASSERT_EQ(recent.size(), 10);
     EXPECT_EQ(recent[0], file("first.tquote"));
     EXPECT_EQ(recent[1], folder.filePath(QStringLiteral("q11.tquote")));
+}
+
+// The recent quotes an earlier version kept in its QSettings file are offered until the
+// program keeps its own list, which then begins with them.
+TEST_F(QuotePageTest, TheRecentQuotesOfAnEarlierVersionAreKept) {
+    const QStringList earlier = {QStringLiteral("/home/sales/b, c.tquote"),
+                                 QStringLiteral("/home/sales/\u00E9t\u00E9.tquote")};
+    QSettings(QStringLiteral("Tarvek"), QStringLiteral("Catalog"))
+        .setValue(QStringLiteral("quotes/recent"), earlier);
+    EXPECT_EQ(d.page().recentFiles(), earlier);
+    add(kTypicalValveSteps);
+    ASSERT_TRUE(d.page().saveAs(file("new.tquote")));
+    EXPECT_EQ(d.page().recentFiles(), QStringList({file("new.tquote")}) + earlier);
+}
+
+// A text pasted into a header field with a control character (invisible, and no file holds
+// it as it is) is not taken; the message says which character. Line breaks and tabs in the
+// notes are taken.
+TEST_F(QuotePageTest, AHeaderTextWithAControlCharacterIsNotTaken) {
+    ASSERT_TRUE(d.showActive());
+    d.showQuotePage();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d.get("quotePage")));
+    auto* customer = d.get<QLineEdit>("txtQuoteCustomer");
+    d.setText("txtQuoteCustomer", QStringLiteral("Nordgas Ltd."));
+    emit customer->editingFinished();
+    customer->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("Nord\x1B[1mgas"));
+    d.press(customer, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(customer->text(), QStringLiteral("Nord\x1B[1mgas"));  // the box takes the paste
+    emit customer->editingFinished();
+    EXPECT_EQ(d.text("txtQuoteCustomer"), "Nordgas Ltd.");
+    EXPECT_EQ(d.page().quotation().header.customer, "Nordgas Ltd.");
+    EXPECT_EQ(d.text("lblQuoteMessage"),
+              "The customer was not taken: the text holds the control character U+001B.");
+
+    auto* notes = d.get<QPlainTextEdit>("txtQuoteNotes");
+    const QString taken = QStringLiteral("Delivery ex works.\n\tPrices in US dollars.");
+    for (const QString& pasted : {taken, QStringLiteral("Bell\x07 and \u0085")}) {
+        notes->selectAll();
+        QGuiApplication::clipboard()->setText(pasted);
+        d.press(notes, Qt::Key_V, Qt::ControlModifier);
+        d.press(customer, Qt::Key_Tab, Qt::NoModifier);  // the notes are taken when left
+    }
+    EXPECT_EQ(notes->toPlainText(), taken);
+    EXPECT_EQ(d.page().quotation().header.notes, taken.toStdString());
+    EXPECT_EQ(d.text("lblQuoteMessage"),
+              "The notes were not taken: the text holds the control character U+0007.");
 }
 
 TEST_F(QuotePageTest, ADamagedNewerOrForeignFileLeavesTheOpenQuoteAlone) {

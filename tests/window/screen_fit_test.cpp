@@ -11,9 +11,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tests/window/window_driver.h"
+#include "app/quote/quotation_table_model.h"
+#include "tests/window/quote_page_driver.h"
 
 namespace {
+
+using tarvek::QuotationTableModel;
+using tarvek::testing::OwnSettings;
+using tarvek::testing::QuotePageDriver;
 
 // When run for a named virtual screen, the screen Qt was given ("screen-1366x768@1.25").
 void expectTheScreenAsked(const QScreen& screen) {
@@ -157,3 +162,47 @@ TEST(ScreenFit, MovedToAnotherScreenItFitsThatOne) {
 }
 
 }  // namespace
+
+// The quote's window over the catalogue's, inside the screen's available area frame and all,
+// with its totals and every control in view or a scroll away; where the screen has room,
+// the part numbers show whole.
+TEST(ScreenFit, TheQuoteWindowIsUsableOnTheScreen) {
+    OwnSettings settings;
+    QuotePageDriver d;
+    d.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d.window));
+    const QString longest = QStringLiteral("J310-MX2-2A-MXFX-VS-BK-LS");
+    d.page().addPastedText(QStringLiteral("A310-MX2-2A-MXFX-VS\n") + longest + QStringLiteral("\n"));
+    d.showQuotePage();
+    QWidget* quote = d.page().page();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(quote));
+    const QRect area = quote->screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(quote->frameGeometry()))
+        << "quote window " << quote->frameGeometry().width() << "x" << quote->frameGeometry().height()
+        << " at " << quote->x() << "," << quote->y() << " on " << area.width() << "x" << area.height();
+
+    auto* scroller = quote->findChild<QScrollArea*>(QStringLiteral("quoteScroller"));
+    ASSERT_NE(scroller, nullptr);
+    int reached = 0;
+    for (QWidget* w : quote->findChildren<QWidget*>()) {
+        if (!isControl(w) || !w->isVisible() || w->objectName().isEmpty() ||
+            w->objectName().startsWith("qt_"))
+            continue;
+        scroller->ensureWidgetVisible(w, 0, 0);
+        QWidget* viewport = scroller->viewport();
+        const QRect seen = QRect(w->mapTo(viewport, QPoint(0, 0)), w->size()) & viewport->rect();
+        EXPECT_EQ(seen.size(), w->size().boundedTo(viewport->size()))
+            << w->objectName().toStdString() << " out of reach";
+        ++reached;
+    }
+    EXPECT_GT(reached, 20);
+    // The totals line is never cut: its text fits the label it is in.
+    auto* totals = d.get<QLabel>("lblQuoteTotals");
+    EXPECT_GE(totals->width(), totals->fontMetrics().horizontalAdvance(totals->text()));
+
+    auto* table = d.table();
+    const int needed = table->fontMetrics().horizontalAdvance(longest);
+    if (area.width() >= 1000) {
+        EXPECT_GT(table->columnWidth(QuotationTableModel::PartNumber), needed);
+    }
+}
