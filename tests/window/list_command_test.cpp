@@ -5,6 +5,7 @@
 #include <QProcess>
 
 #include "rules/part_numbers/part_number_csv.h"
+#include "tests/support/catalogue_facts.h"
 #include "tests/support/configuration_census.h"
 
 namespace {
@@ -100,6 +101,63 @@ TEST(ListCommand, WritesTheChosenRowsOfThePriceBook) {
                                               "0.23",
                                               "3000"};
     EXPECT_NE(std::find(rows.begin(), rows.end(), example), rows.end());
+}
+
+// Filters on what changes inside a model-and-porting group, the options and the connections,
+// keep every row that reads so, as a brute-force count over the states finds.
+TEST(ListCommand, FiltersOnOptionsAndConnectionsKeepWhatTheCensusCounts) {
+    using tarvek::Step;
+    const struct {
+        QStringList filters;
+        std::map<Step, std::string> steps;
+    } cases[] = {
+        {{"model=A310 --- Air-Op N.C., Low Pressure", "body=MX1 - Miniature Series", "seat=B5 - Bleed Seat"},
+         {{Step::Model, "A310 --- Air-Op N.C., Low Pressure"},
+          {Step::Body, "MX1 - Miniature Series"},
+          {Step::Seat, "B5 - Bleed Seat"}}},
+        {{"model=J310 --- Manual, Tee Knob, LOTO", "porting=4C",
+          "connection_2=F - Female Face Seal, 1/4 inch", "connection_4=6 - Tube Stub, 3/8 inch",
+          "lever=LS - Lever Handle", "handle=GR - Green"},
+         {{Step::Model, "J310 --- Manual, Tee Knob, LOTO"},
+          {Step::Porting, "4C"},
+          {Step::Connection2, "F - Female Face Seal, 1/4 inch"},
+          {Step::Connection4, "6 - Tube Stub, 3/8 inch"},
+          {Step::LeverHandle, "LS - Lever Handle"},
+          {Step::HandleColour, "GR - Green"}}},
+    };
+    for (const auto& c : cases) {
+        QStringList arguments = {"--list"};
+        for (const QString& filter : c.filters) arguments << "--filter" << filter;
+        const Ran r = run(arguments);
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        const std::uint64_t expected = tarvek::testing::census().count({.steps = c.steps});
+        EXPECT_GT(expected, 0u);
+        EXPECT_EQ(records(r.out).size() - 1, expected) << c.filters.join(' ').toStdString();
+    }
+}
+
+// A filter on the rated pressure keeps every configuration of the valves the catalogue rates
+// so, and only those.
+TEST(ListCommand, FiltersOnTheRatingTheCataloguePrints) {
+    namespace facts = tarvek::testing::facts;
+    for (const int psig : {700, 4500}) {
+        const std::string filter = "rated_psig=" + std::to_string(psig);
+        const Ran r = run({"--list", "--filter", QString::fromStdString(filter)});
+        ASSERT_EQ(r.status, 0) << filter << r.err.toStdString();
+        std::uint64_t expected = 0;
+        for (const facts::BodyPicture& series : facts::kBodyPictures)
+            for (const facts::Written& actuator : facts::kModels)
+                if (const facts::ValveOnSeries* valve = facts::valveOnSeries(series.entry, actuator.entry);
+                    valve && tarvek::testing::kValveNotes.at(valve->rating).psig == psig) {
+                    tarvek::testing::Requirement req;
+                    req.steps = {{tarvek::Step::Body, series.entry}, {tarvek::Step::Model, actuator.entry}};
+                    expected += tarvek::testing::census().count(req);
+                }
+        const auto rows = records(r.out);
+        EXPECT_GT(expected, 0u) << filter;
+        ASSERT_EQ(rows.size() - 1, expected) << filter;
+        for (std::size_t i = 1; i < rows.size(); ++i) ASSERT_EQ(rows[i][18], std::to_string(psig)) << filter;
+    }
 }
 
 // Non-standard rows say why; the explanation may run over lines, quoted.
