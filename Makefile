@@ -8,13 +8,13 @@ CTEST_ENV   = QT_QPA_PLATFORM=offscreen
 CTEST       = $(CTEST_ENV) ctest --output-on-failure -j $(JOBS)
 configure   = cmake -S . -B $(1) -DTARVEK_WERROR=$(WERROR) $(2) >/dev/null
 
-.PHONY: run test deps build bench check-all sanitize release clang subproject fuzz screenshots install \
-        package format format-check clean
+.PHONY: run test deps build web web-serve bench check-all sanitize release clang subproject fuzz screenshots \
+        install package format format-check clean
 
 run: build
 	cd $(BUILD)/dist && ./tarvek-catalog
 
-test: build
+test: build web
 	cd $(BUILD) && $(CTEST)
 
 # Everything CI runs: formatting, the tests in every build a packager may choose, the
@@ -25,8 +25,21 @@ deps:
 	@scripts/install-deps
 
 build: deps
-	$(call configure,$(BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+	$(call configure,$(BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEK_WEB=ON)
 	cmake --build $(BUILD) -j $(JOBS)
+
+# The web edition: the rules and their unit tests compiled to WebAssembly (emscripten) in
+# $(BUILD)/wasm, then the static site in $(BUILD)/web. Debian's emscripten finds its
+# optimiser's JavaScript parser (acorn) through NODE_PATH.
+EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
+web: build
+	$(EMSCRIPTEN_ENV) emcmake $(call configure,$(BUILD)/wasm,-DCMAKE_BUILD_TYPE=Release)
+	$(EMSCRIPTEN_ENV) cmake --build $(BUILD)/wasm -j $(JOBS)
+	cmake --build $(BUILD) --target web_site
+
+# The site on http://127.0.0.1:8080/ (PORT=... for another port) until Ctrl+C.
+web-serve: web
+	node web/serve.mjs $(BUILD)/web $(or $(PORT),8080)
 
 sanitize: deps
 	$(call configure,$(ASAN_BUILD),-DCMAKE_BUILD_TYPE=Debug -DTARVEK_SANITIZE=ON)

@@ -14,6 +14,7 @@
 #include "app/configurator/configurator_page.h"
 #include "app/controls.h"
 #include "app/search/search_icons.h"
+#include "rules/part_numbers/find_answer.h"
 #include "rules/part_numbers/part_number_decoder.h"
 #include "rules/quotes/quote.h"
 
@@ -128,22 +129,8 @@ void PartNumberFinder::showResult(const QString& text) {
 
 bool PartNumberFinder::find(const QString& text) {
     const PartNumberDecoding decoded = partNumberDecoder().decode(stdstr(text));
-    QString result;
-    switch (decoded.status) {
-        case PartNumberDecoding::Status::Unknown:
-            result = qstr(decoded.explanation);
-            break;
-        case PartNumberDecoding::Status::Ambiguous:
-            result = tr("%1 configurations give %2; the one with the fewest choices is set.")
-                         .arg(decoded.configurations.size())
-                         .arg(qstr(decoded.partNumber));
-            break;
-        case PartNumberDecoding::Status::Ok:
-            result = tr("%1 is set.").arg(qstr(decoded.configurations.front().state.partNumber));
-            break;
-    }
     if (!decoded.configurations.empty()) configurator_.apply(decoded.configurations.front().events);
-    showResult(result);
+    showResult(qstr(findAnswer(decoded)));
     return !decoded.configurations.empty();
 }
 

@@ -19,7 +19,8 @@ class ActionKeys : public QObject {
   public:
     explicit ActionKeys(QWidget& window) : QObject(&window), window_(window) {
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-            if (now && now->window() == &window_) now->installEventFilter(this);  // once: Qt keeps one per object
+            if (now && now->window() == &window_)
+                now->installEventFilter(this);  // once: Qt keeps one per object
         });
     }
 
@@ -32,8 +33,9 @@ class ActionKeys : public QObject {
         const QKeySequence pressed(key->keyCombination());
         const QList<QAction*> actions = window_.actions();
         // Kept from the box, the key goes on to the window's shortcut.
-        return std::any_of(actions.begin(), actions.end(),
-                           [&](const QAction* a) { return a->isEnabled() && a->shortcuts().contains(pressed); });
+        return std::any_of(actions.begin(), actions.end(), [&](const QAction* a) {
+            return a->isEnabled() && a->shortcuts().contains(pressed);
+        });
     }
 
   private:

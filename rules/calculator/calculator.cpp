@@ -23,7 +23,8 @@ const CalculatorState& Calculator::chooseGas(int index) {
     s_.chosenGas = listed ? index : -1;
     const std::string name = listed ? s_.gases[std::size_t(index)].name : std::string();
     if (!name.empty()) {
-        const auto gas = std::ranges::find(s_.gases, name, &GasRecord::name);
+        const auto gas = std::find_if(s_.gases.begin(), s_.gases.end(),
+                                      [&](const GasRecord& g) { return g.name == name; });
         s_.specificGravity = gas->specificGravity;
         s_.specificHeat = gas->specificHeat;
         writeXtFactor();

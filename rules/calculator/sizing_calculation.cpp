@@ -18,7 +18,8 @@ SizingInput inputOf(SizingBox box) {
 double number(const SizingTexts& t, SizingBox box) { return leadingNumber(t.boxes[std::size_t(box)]); }
 
 bool reynoldsAsked(const SizingTexts& t) {
-    return std::ranges::any_of(kReynoldsBoxes, [&](SizingBox b) { return !t.boxes[std::size_t(b)].empty(); });
+    return std::any_of(std::begin(kReynoldsBoxes), std::end(kReynoldsBoxes),
+                       [&](SizingBox b) { return !t.boxes[std::size_t(b)].empty(); });
 }
 
 }  // namespace
@@ -87,7 +88,9 @@ std::vector<SizingInput> missingSizingInputs(const SizingTexts& t) {
     const bool reynolds = reynoldsAsked(t);
     for (std::size_t i = 0; i < kSizingBoxCount; ++i) {
         const SizingBox box = SizingBox(i);
-        const bool optional = std::ranges::find(kReynoldsBoxes, box) != std::end(kReynoldsBoxes) && !reynolds;
+        const bool optional = std::find(std::begin(kReynoldsBoxes), std::end(kReynoldsBoxes), box) !=
+                                  std::end(kReynoldsBoxes) &&
+                              !reynolds;
         if (box != unknown && !optional && t.boxes[i].empty()) missing.push_back(inputOf(box));
     }
     return missing;

@@ -36,7 +36,7 @@ struct ListState {
     }
     bool operator==(const ListState& other) const {
         return enabled == other.enabled && chosen == other.chosen &&
-               std::ranges::equal(entries, other.entries);
+               std::equal(entries.begin(), entries.end(), other.entries.begin(), other.entries.end());
     }
 };
 

@@ -34,7 +34,8 @@ bool nonStandardCheck(ProductFamily family, ConfigurationRecord& r) {
         }
     }
     r.optionsNonStandard = false;
-    return std::ranges::any_of(r.nonStandard, [](bool marked) { return marked; }) || r.optionsNonStandard;
+    return std::any_of(r.nonStandard.begin(), r.nonStandard.end(), [](bool marked) { return marked; }) ||
+           r.optionsNonStandard;
 }
 
 }  // namespace tarvek

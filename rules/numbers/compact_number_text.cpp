@@ -2,13 +2,14 @@
 
 #include <cmath>
 
+#include "rules/numbers/float_chars.h"
+
 namespace tarvek {
 
 std::string compactNumberText(double value, std::chars_format format, int precision) {
     if (!std::isfinite(value)) return {};
     char buffer[400];  // a fixed double with 15 decimals
-    const std::string text(buffer,
-                           std::to_chars(buffer, buffer + sizeof buffer, value, format, precision).ptr);
+    const std::string text(buffer, writeFloat(buffer, buffer + sizeof buffer, value, format, precision));
     const auto exponent = text.find('e');
     std::string digits = text.substr(0, exponent);
     if (digits.find('.') != std::string::npos) {

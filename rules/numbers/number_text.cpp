@@ -2,9 +2,10 @@
 
 #include <locale.h>
 
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
+
+#include "rules/numbers/float_chars.h"
 
 namespace tarvek {
 namespace {
@@ -12,15 +13,13 @@ namespace {
 bool isSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Correctly rounded and locale-free, as strtod in the "C" locale: from_chars is several
+// Correctly rounded and locale-free, as strtod in the "C" locale: readDouble is several
 // times faster (prices are read on every click); strtod_l takes the numbers beyond the
 // double range, which it turns into infinities and zeros as the catalogue expects.
 double parseInCLocale(const std::string& number) {
     const char* first = number.data();
     if (*first == '+') ++first;
-    double value = 0;
-    if (const auto [end, error] = std::from_chars(first, number.data() + number.size(), value);
-        error == std::errc() && end == number.data() + number.size())
+    if (double value = 0; readDouble(std::string_view(first, number.data() + number.size() - first), value))
         return value;
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     return strtod_l(number.c_str(), nullptr, cLocale);
@@ -31,9 +30,8 @@ std::string generalText(T value, int significantDigits) {
     if (!std::isfinite(value)) return {};
     if (value == 0) return "0";  // also for -0
     char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significantDigits);
-    std::string text(buffer, result.ptr);
+    std::string text(buffer, writeFloat(buffer, buffer + sizeof buffer, value, std::chars_format::general,
+                                        significantDigits));
     // to_chars writes "1e+20"; the catalogue's number texts use a capital E.
     if (const auto e = text.find('e'); e != std::string::npos) text[e] = 'E';
     return text;

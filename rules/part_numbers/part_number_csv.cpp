@@ -19,18 +19,6 @@ constexpr std::string_view kLineEnd = "\r\n";
 // Long enough for any number of the catalogue, short enough to keep a garbage line readable.
 constexpr std::size_t kLongestEcho = 200;
 
-std::string_view statusText(PartNumberDecoding::Status status) {
-    switch (status) {
-        case PartNumberDecoding::Status::Ok:
-            return "ok";
-        case PartNumberDecoding::Status::Ambiguous:
-            return "ambiguous";
-        case PartNumberDecoding::Status::Unknown:
-            break;
-    }
-    return "unknown";
-}
-
 bool needsQuotes(std::string_view text) { return text.find_first_of(",\"\r\n") != std::string_view::npos; }
 
 void appendField(std::string& out, std::string_view text) {
@@ -47,6 +35,18 @@ void appendField(std::string& out, std::string_view text) {
 }
 
 }  // namespace
+
+std::string_view statusText(PartNumberDecoding::Status status) {
+    switch (status) {
+        case PartNumberDecoding::Status::Ok:
+            return "ok";
+        case PartNumberDecoding::Status::Ambiguous:
+            return "ambiguous";
+        case PartNumberDecoding::Status::Unknown:
+            break;
+    }
+    return "unknown";
+}
 
 std::span<const std::string_view> csvColumns() { return kColumns; }
 

@@ -13,6 +13,9 @@
 
 namespace tarvek {
 
+// The status column's word for a decoding: "ok", "ambiguous" or "unknown".
+std::string_view statusText(PartNumberDecoding::Status status);
+
 // The column names, in order.
 std::span<const std::string_view> csvColumns();
 

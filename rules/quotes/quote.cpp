@@ -2,15 +2,16 @@
 
 #include "rules/configurator/configuration_description.h"
 #include "rules/configurator/nonstandard_reasons.h"
+#include "rules/configurator/page_texts.h"
 #include "rules/configurator/pricing.h"
 #include "rules/numbers/number_text.h"
 
 namespace tarvek {
 namespace {
 
-constexpr std::string_view kListPriceCaption = "List Price US$";
-constexpr std::string_view kDiscountCaption = "Discount %";
-constexpr std::string_view kNetPriceCaption = "Net Price US$";
+using page::kDiscountCaption;
+using page::kListPriceCaption;
+using page::kNetPriceCaption;
 
 // The discount as the prices were worked out with it ("10 %" reads 10, letters read 0); a
 // price the catalogue cannot state (a discount beyond the number range) is left out.

@@ -41,14 +41,15 @@ struct ExpectedConfiguration {
         }
         return total;
     }
-    bool banner() const { return std::ranges::count(nonStandard, true) > 0; }
+    bool banner() const { return std::count(std::begin(nonStandard), std::end(nonStandard), true) > 0; }
 };
 
 namespace detail {
 
 template <typename Row, std::size_t N>
 const Row* find(const Row (&rows)[N], std::string_view entry) {
-    const auto found = std::ranges::find_if(rows, [&](const Row& row) { return row.entry == entry; });
+    const auto found =
+        std::find_if(std::begin(rows), std::end(rows), [&](const Row& row) { return row.entry == entry; });
     return found == std::end(rows) ? nullptr : found;
 }
 
@@ -82,8 +83,8 @@ inline ExpectedConfiguration expectedConfiguration(const ConfiguratorState& s) {
     enum { Model, Body, Porting, Connection1, Seat = 7, Colour, General, Lever };
     ExpectedConfiguration e;
     const auto unknown = [&](const ListState& list) {
-        if (list.chosen >= 0 &&
-            std::ranges::find(facts::kHeadings, list.chosenText()) == facts::kHeadings.end())
+        if (list.chosen >= 0 && std::find(facts::kHeadings.begin(), facts::kHeadings.end(),
+                                          list.chosenText()) == facts::kHeadings.end())
             e.unknown = list.chosenText();
     };
     const ListState &body = s.list(List::Body), &model = s.list(List::Model),

@@ -46,7 +46,8 @@ class CalculatorModel : public ::testing::Test {
 
     const CalculatorState& s() const { return model.state(); }
     const CalculatorState& choose(std::string_view gas) {
-        const auto found = std::ranges::find(s().gases, gas, &GasRecord::name);
+        const auto found = std::find_if(s().gases.begin(), s().gases.end(),
+                                        [&](const GasRecord& g) { return g.name == gas; });
         EXPECT_NE(found, s().gases.end()) << gas;
         return model.chooseGas(int(found - s().gases.begin()));
     }

@@ -37,7 +37,8 @@ class CalculatorSizing : public ::testing::Test {
     const CalculatorState& s() const { return model.state(); }
     const std::string& box(SizingBox b) const { return s().sizing.box(b); }
     void choose(std::string_view gas) {
-        const auto found = std::ranges::find(s().gases, gas, &GasRecord::name);
+        const auto found = std::find_if(s().gases.begin(), s().gases.end(),
+                                        [&](const GasRecord& g) { return g.name == gas; });
         model.chooseGas(int(found - s().gases.begin()));
     }
     // The case in the catalogue's boxes: nitrogen at 70 F, 100 to 80 psig, Cv 0.23.

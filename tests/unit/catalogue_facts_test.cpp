@@ -21,7 +21,7 @@ namespace facts = tarvek::testing::facts;
 // body, model and porting (in list order) that offer it.
 std::optional<Configurator> reaching(const Configurator& c, List list, std::string_view entry) {
     const ListState& target = c.state().list(list);
-    if (const auto found = std::ranges::find(target.entries, entry);
+    if (const auto found = std::find(target.entries.begin(), target.entries.end(), entry);
         target.enabled && found != target.entries.end()) {
         Configurator chosen = c;
         chosen.choose(list, int(found - target.entries.begin()));
@@ -152,8 +152,8 @@ TEST(CatalogueFacts, EachOptionWritesItsCodeAndPrice) {
             if (!c->answers(Option(i))) continue;
             const ConfiguratorState& s = c->click(Option(i));
             const std::string_view caption = s.options[i].caption;
-            const auto fact =
-                std::ranges::find_if(facts::kOptions, [&](const auto& o) { return o.entry == caption; });
+            const auto fact = std::find_if(std::begin(facts::kOptions), std::end(facts::kOptions),
+                                           [&](const auto& o) { return o.entry == caption; });
             ASSERT_NE(fact, std::end(facts::kOptions)) << caption;
             const Segment segment = i < kSeatButtons                    ? Segment::Seat
                                     : i < kSeatButtons + kColourButtons ? Segment::HandleColour

@@ -6,6 +6,7 @@
 // configuration where the number is unambiguous.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -97,7 +98,9 @@ TEST(ConfiguratorModelWalk, EveryConfigurationHoldsTheCataloguesValuesAndDecodes
     // Every fact of the catalogue was on show: every entry, every connection in every
     // position it is offered in, every option, every exception lifting a mark.
     const auto wasChosen = [&](std::initializer_list<List> lists, std::string_view entry) {
-        return std::ranges::any_of(lists, [&](List l) { return chosen.count({l, std::string(entry)}) > 0; });
+        return std::any_of(lists.begin(), lists.end(), [&](List l) {
+            return chosen.count({l, std::string(entry)}) > 0;
+        });
     };
     for (const auto& body : facts::kBodies) EXPECT_TRUE(wasChosen({List::Body}, body.entry)) << body.entry;
     for (const auto& m : facts::kModels) EXPECT_TRUE(wasChosen({List::Model}, m.entry)) << m.entry;
@@ -127,8 +130,8 @@ TEST(ConfiguratorModelWalk, EveryConfigurationHoldsTheCataloguesValuesAndDecodes
             ASSERT_EQ(replayed.state().record, c.state.record) << partNumber;
         }
         for (const ConfiguratorState& s : states) {
-            EXPECT_TRUE(std::ranges::any_of(decoded.configurations,
-                                            [&](const auto& c) { return c.state.listPrice == s.listPrice; }))
+            EXPECT_TRUE(std::any_of(decoded.configurations.begin(), decoded.configurations.end(),
+                                    [&](const auto& c) { return c.state.listPrice == s.listPrice; }))
                 << partNumber << " $" << listPriceText(s.listPrice);
             if (decoded.status == PartNumberDecoding::Status::Ok) {
                 EXPECT_EQ(configurationOf(decoded.configurations[0].state), configurationOf(s)) << partNumber;

@@ -1,0 +1,44 @@
+# Puts the static site together (cmake -P): the pages, the rules' WebAssembly module, the
+# build's pictures (porting drawings as SVG), the documents and their first pages, and a
+# service worker that names this build and every file it caches. Written beside the old
+# site and put in its place at the end, so a failed build leaves the last site whole.
+foreach(folder SITE PAGES WASM DIST DRAWN BUTTONS)
+  if(NOT ${folder})
+    message(FATAL_ERROR "assemble_site: ${folder} not given")
+  endif()
+endforeach()
+foreach(module tarvek.mjs tarvek.wasm)
+  if(NOT EXISTS ${WASM}/${module})
+    message(FATAL_ERROR "assemble_site: ${WASM}/${module} is missing: build the WebAssembly module first (make web)")
+  endif()
+endforeach()
+
+set(next ${SITE}.next)
+file(REMOVE_RECURSE ${next})
+file(MAKE_DIRECTORY ${next}/pictures ${next}/documents)
+file(GLOB pages ${PAGES}/*.html ${PAGES}/*.mjs ${PAGES}/*.css)
+file(COPY ${pages} ${WASM}/tarvek.mjs ${WASM}/tarvek.wasm ${DRAWN}/brand.png ${DRAWN}/icon.png DESTINATION ${next})
+file(GLOB pictures ${DIST}/*.jpg ${DIST}/*.gif ${DRAWN}/*.svg)
+file(COPY ${pictures} DESTINATION ${next}/pictures)
+file(GLOB documents ${DIST}/*.pdf ${BUTTONS}/*.png)
+file(COPY ${documents} DESTINATION ${next}/documents)
+
+# The build's name is the digest of everything the site holds.
+file(GLOB_RECURSE files RELATIVE ${next} ${next}/*)
+list(SORT files)
+set(digests "")
+set(urls "'./'")
+foreach(file ${files})
+  file(SHA256 ${next}/${file} digest)
+  string(APPEND digests "${file} ${digest}\n")
+  string(REPLACE " " "%20" url "${file}")
+  string(APPEND urls ",\n  '${url}'")
+endforeach()
+string(SHA256 version "${digests}")
+string(SUBSTRING ${version} 0 16 SITE_VERSION)
+set(SITE_FILES "\n  ${urls}")
+configure_file(${PAGES}/service_worker.js ${next}/sw.js @ONLY)
+
+file(REMOVE_RECURSE ${SITE})
+file(RENAME ${next} ${SITE})
+message(STATUS "The web edition (build ${SITE_VERSION}) is in ${SITE}")

@@ -1,0 +1,51 @@
+// Starts the web edition: loads the rules (WebAssembly), then shows the pages. Whatever
+// stops the rules from loading is said on the page, never left as a blank one.
+import { showConfigurator } from './configurator_view.mjs';
+import { showDocuments } from './literature_view.mjs';
+import { connectTabs } from './tabs.mjs';
+
+const problem = (text) => {
+  document.getElementById('loading').hidden = true;
+  const box = document.getElementById('loadError');
+  box.textContent = text;
+  box.hidden = false;
+};
+
+async function loadRules() {
+  if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function')
+    throw new Error('This browser cannot run WebAssembly, which the catalogue needs. ' +
+                    'Please open it in a current browser (Firefox, Chrome, Edge or Safari), ' +
+                    'or turn WebAssembly on if it was switched off.');
+  try {
+    const { default: createTarvek } = await import('./tarvek.mjs');
+    return await createTarvek();
+  } catch (error) {
+    throw new Error('The catalogue\'s program (tarvek.wasm) could not be loaded, so the catalogue ' +
+                    'cannot start. Reload the page; if this message stays, the site is incomplete ' +
+                    `or damaged. (${error && error.message ? error.message : error})`);
+  }
+}
+
+async function start() {
+  let rules;
+  try {
+    rules = await loadRules();
+  } catch (error) {
+    problem(error.message);
+    return;
+  }
+  const texts = rules.pageTexts();
+  connectTabs(texts.tabs);
+  showConfigurator(rules, texts);
+  showDocuments(rules.documents());
+  document.getElementById('loading').hidden = true;
+  document.body.classList.add('ready');
+  performance.mark('catalogue-ready');  // what the benchmark times from navigation
+  // The decoder's index (links, the find field) is built while the user looks at the page,
+  // not on the first click that composes a part number.
+  (window.requestIdleCallback || setTimeout)(() => rules.decodeStatus(''));
+  if ('serviceWorker' in navigator && location.protocol !== 'file:')
+    navigator.serviceWorker.register('sw.js').catch(() => {});  // offline use is a bonus, never a hindrance
+}
+
+start();

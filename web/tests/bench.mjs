@@ -1,0 +1,91 @@
+// The web edition's figures for `make bench` (scripts/run-benchmarks prints them beside the
+// native ones): site size, navigation to a usable configurator, one event to its result,
+// one part number decoded in WebAssembly. Prints "name value" lines.
+import { readdir, readFile, stat } from 'node:fs/promises';
+import { join, relative } from 'node:path';
+import { gzipSync } from 'node:zlib';
+import { SITE, startBrowser, startServer } from './browser.mjs';
+
+const median = (values) => {
+  const s = [...values].sort((a, b) => a - b);
+  return s.length % 2 ? s[(s.length - 1) / 2] : (s[s.length / 2 - 1] + s[s.length / 2]) / 2;
+};
+
+async function* files(folder) {
+  for (const entry of await readdir(folder, { withFileTypes: true })) {
+    const path = join(folder, entry.name);
+    if (entry.isDirectory()) yield* files(path);
+    else yield path;
+  }
+}
+
+// The site without its pictures and documents: pages, scripts, styles and the module.
+let raw = 0, gzipped = 0;
+for await (const file of files(SITE)) {
+  const name = relative(SITE, file);
+  if (name.startsWith('pictures') || name.startsWith('documents') || name.endsWith('.png')) continue;
+  raw += (await stat(file)).size;
+  gzipped += gzipSync(await readFile(file), { level: 9 }).length;
+}
+console.log(`site_kb ${(raw / 1024).toFixed(1)}`);
+console.log(`site_gzip_kb ${(gzipped / 1024).toFixed(1)}`);
+
+const server = await startServer();
+const browser = await startBrowser();
+try {
+  // A first visit each time (a context of its own: no cache, no service worker).
+  const ready = [];
+  for (let i = 0; i < 15; ++i) {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    await page.goto(server.url);
+    await page.waitForSelector('body.ready');
+    ready.push(await page.evaluate(() => performance.getEntriesByName('catalogue-ready')[0].startTime));
+    await context.close();
+  }
+  console.log(`navigation_to_ready_ms ${median(ready.slice(2)).toFixed(1)}`);
+
+  // One event to its result on the page: the handler, the rules and the page's update,
+  // with the style and layout the browser then needs, over a walk through the cascade.
+  const page = await browser.newPage();
+  await page.goto(server.url);
+  await page.waitForSelector('body.ready');
+  // As a user's first click comes: after the page has built the decoder's index while idle.
+  await page.evaluate(() => new Promise((done) => setTimeout(() => requestIdleCallback(done), 1000)));
+  const clicks = await page.evaluate(() => {
+    const lists = [...document.querySelectorAll('select')];
+    const times = [];
+    let seed = 7;
+    const random = () => ((seed = (seed * 16807) % 2147483647) / 2147483647);
+    for (let i = 0; i < 600; ++i) {
+      const open = lists.filter((l) => !l.disabled && l.options.length > 1);
+      const list = open[Math.floor(random() * open.length)];
+      const t0 = performance.now();
+      list.selectedIndex = (list.selectedIndex + 1 + Math.floor(random() * (list.options.length - 1))) % list.options.length;
+      list.dispatchEvent(new Event('change', { bubbles: true }));
+      void document.body.offsetHeight;  // style and layout done
+      times.push(performance.now() - t0);
+    }
+    times.sort((a, b) => a - b);
+    return { median: times[times.length >> 1], max: times[times.length - 1] };
+  });
+  console.log(`click_median_ms ${clicks.median.toFixed(3)}`);
+  console.log(`click_max_ms ${clicks.max.toFixed(2)}`);
+
+  // Decoding in WebAssembly, as the find field and the links ask the rules.
+  const decode = await page.evaluate(async () => {
+    const { default: createTarvek } = await import('./tarvek.mjs');
+    const rules = await createTarvek();
+    const numbers = ['A310-MX2-2A-MXFX-VS', 'J310-MX2-2A-MXFX-VS-BK-LS', 'T403-GN1-2A-MXFX', '70-806-01', 'KL-01-KZ',
+      'A310-MX3-4A-M8M8X', 'LNQ-01', '3-EP-4MW-9', 'E310-MX1-3B-6F6X-B5-YW-LS', 'not-a-part-number'];
+    for (const n of numbers) rules.decodeStatus(n);  // the index is built on first use
+    const rounds = 300;
+    const t0 = performance.now();
+    for (let i = 0; i < rounds; ++i) for (const n of numbers) rules.decodeStatus(n);
+    return ((performance.now() - t0) * 1000) / (rounds * numbers.length);
+  });
+  console.log(`decode_one_us ${decode.toFixed(1)}`);
+} finally {
+  await browser.close();
+  await server.close();
+}

@@ -1,0 +1,49 @@
+// What every browser test shares: the built site served on 127.0.0.1 and Debian's
+// chromium, headless, through puppeteer-core (no browser of its own is ever downloaded).
+import { mkdtemp, rm } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import puppeteer from 'puppeteer-core';
+import { serve } from '../serve.mjs';
+
+export const SITE = process.env.TARVEK_WEB_SITE || 'build/web';
+const CHROMIUM = process.env.TARVEK_CHROMIUM || '/usr/bin/chromium';
+
+// Without these chromium, run as root in a sandbox with no network, stalls on refused
+// connections or will not start at all.
+const FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+  '--disable-background-networking', '--disable-component-update', '--disable-sync',
+  '--disable-dev-shm-usage', '--hide-scrollbars', '--mute-audio'];
+
+export async function startBrowser() {
+  const profile = await mkdtemp(join(tmpdir(), 'tarvek-chromium-'));
+  const browser = await puppeteer.launch({
+    executablePath: CHROMIUM, headless: true, args: [...FLAGS, `--user-data-dir=${profile}`],
+    defaultViewport: { width: 1280, height: 900 }, protocolTimeout: 120000,
+  });
+  const close = browser.close.bind(browser);
+  browser.close = async () => {
+    await close();
+    await rm(profile, { recursive: true, force: true });
+  };
+  return browser;
+}
+
+export async function startServer(folder = SITE) {
+  const server = await serve(folder, 0);
+  server.url = `http://127.0.0.1:${server.address().port}/`;
+  const close = server.close.bind(server);
+  server.close = () => new Promise((done) => { server.closeAllConnections(); close(done); });
+  return server;
+}
+
+// A page of the site, ready: the rules loaded and the configurator shown.
+export async function openCatalogue(browser, url) {
+  const page = await browser.newPage();
+  const problems = [];
+  page.on('pageerror', (error) => problems.push(error.message));
+  page.problems = problems;
+  await page.goto(url, { waitUntil: 'load' });
+  await page.waitForSelector('body.ready, #loadError:not([hidden])', { timeout: 30000 });
+  return page;
+}
