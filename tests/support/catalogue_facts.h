@@ -1,9 +1,11 @@
 // The catalogue's tables typed out as the catalogue prints them: what each entry, porting,
-// connection and option writes into the part number and the price, and which connections are
-// not standard. Tests hold the configurator to these, never to its own tables.
+// connection and option writes into the part number and the price, the pictures and ratings
+// shown, and which connections are not standard. Tests hold the configurator to these, never
+// to its own tables.
 #pragma once
 
 #include <array>
+#include <span>
 #include <string_view>
 
 namespace tarvek::testing::facts {
@@ -116,6 +118,95 @@ inline constexpr Written kFlowComponents[] = {
 inline constexpr std::array<std::string_view, 4> kHeadings = {"--------------------------", "",
                                                               "-----  Other Available Models  -----",
                                                               "--- Note: N375 relabeled as N22 ---"};
+
+// What a diaphragm valve's picture shows and the rating printed under it: each actuator on
+// each series it is offered on, and whether the user chooses the seat or the Vespel seat is
+// fixed. The search's Cv and pressure and the price book's rating columns read the same texts.
+enum class Seat { Options, Vespel };
+
+struct ValveOnSeries {
+    const char* model;   // the model's code
+    const char* series;  // the body's code
+    const char* picture;
+    const char* rating;
+    Seat seat;
+};
+
+inline constexpr ValveOnSeries kValvesOnSeries[] = {
+    {"A310", "-MX1", "A310-MX1-2A.jpg", ".23 Cv, 250 psig", Seat::Options},
+    {"A310", "-MX2", "A310-MX2-2A.jpg", ".23 Cv, 250 psig", Seat::Options},
+    {"A310", "-MX3", "A310-MX3-2A.jpg", ".5 Cv, 125 psig", Seat::Options},
+    {"A370", "-MX3", "A370-MX3-2A.jpg", ".5 Cv, 250 psig", Seat::Options},
+    {"A371", "-MX1", "A371-MX1-2A.jpg", ".23 Cv, 3000 psig", Seat::Options},
+    {"A371", "-MX2", "A371-MX2-2A.jpg", ".23 Cv, 3000 psig", Seat::Options},
+    {"A375", "-HMX2", "A375-HMX2-2A.jpg", ".16 Cv, 6200 psig", Seat::Vespel},
+    {"A550", "-HMX3", "A550-HMX3-2A.jpg", ".5 Cv, 4500 psig", Seat::Options},
+    {"A22", "-MX3", "A22-MX3-2A.jpg", ".5 Cv, 500 psig", Seat::Options},
+    {"A33", "-MX1", "A33-MX1-2A.jpg", ".23 Cv, 3300 psig", Seat::Options},
+    {"A33", "-MX2", "A33-MX2-2A.jpg", ".23 Cv, 3300 psig", Seat::Options},
+    {"A33", "-MX3", "A33-MX3-2A.jpg", ".5 Cv, 1500 psig", Seat::Options},
+    {"A33", "-MX4", "A33-MX4-2A.jpg", "1.0 Cv, 700 psig", Seat::Options},
+    {"E310", "-MX1", "E310-MX1-2A.jpg", ".23 Cv, 250 psig", Seat::Options},
+    {"E310", "-MX2", "E310-MX2-2A.jpg", ".23 Cv, 250 psig", Seat::Options},
+    {"E310", "-MX3", "E310-MX3-2A.jpg", ".4 Cv, 125 psig", Seat::Options},
+    {"N350", "-MX1", "N350-MX1-2A.jpg", ".23 Cv, 3000 psig", Seat::Options},
+    {"N350", "-MX2", "N350-MX2-2A.jpg", ".23 Cv, 3000 psig", Seat::Options},
+    {"N350", "-MX3", "N350-MX3-2A.jpg", ".5 Cv, 500 psig", Seat::Options},
+    {"N22", "-MX2", "N22-MX2-2A.jpg", ".23 Cv, 3000 psig", Seat::Options},
+    {"N22", "-HMX2", "N22-HMX2-2A.jpg", ".16 Cv, 6200 psig", Seat::Vespel},
+    {"N33", "-MX3", "N33-MX3-2A.jpg", ".5 Cv, 1500 psig", Seat::Options},
+    {"N33", "-MX4", "N33-MX4-2A.jpg", "1.0 Cv, 1000 psig", Seat::Options},
+    {"N33", "-HMX3", "N33-HMX3-2A.jpg", ".5 Cv, 4500 psig", Seat::Options},
+    {"J310", "-MX1", "J310-MX1-2A.jpg", ".23 Cv, 3000 psig", Seat::Options},
+    {"J310", "-MX2", "J310-MX2-2A.jpg", ".23 Cv, 3000 psig", Seat::Options},
+    {"J310", "-MX3", "J310-MX3-2A.jpg", ".4 Cv, 500 psig", Seat::Options},
+    {"U310", "-MX1", "U310-MX1-2A.jpg", ".23 Cv, 150 psig", Seat::Options},
+    {"U310", "-MX2", "U310-MX2-2A.jpg", ".23 Cv, 150 psig", Seat::Options},
+    {"U310", "-MX3", "U310-MX3-2A.jpg", ".5 Cv, 125 psig", Seat::Options},
+};
+
+// The code an entry writes, by its table; none for an entry the table does not hold.
+inline const char* codeOf(std::span<const Written> table, std::string_view entry) {
+    for (const Written& row : table)
+        if (row.entry == entry) return row.code;
+    return nullptr;
+}
+
+// The valve a model entry makes on a body entry; none where the catalogue makes none.
+inline const ValveOnSeries* valveOnSeries(std::string_view bodyEntry, std::string_view modelEntry) {
+    const char* series = codeOf(kBodies, bodyEntry);
+    const char* model = codeOf(kModels, modelEntry);
+    if (!series || !model) return nullptr;
+    for (const ValveOnSeries& valve : kValvesOnSeries)
+        if (std::string_view(valve.series) == series && std::string_view(valve.model) == model) return &valve;
+    return nullptr;
+}
+
+// What choosing a body shows: its picture, and for a valve series the rating under it.
+struct BodyPicture {
+    const char* entry;
+    const char* picture;  // "" for none
+    const char* rating;   // "" for none
+};
+
+inline constexpr BodyPicture kBodyPictures[] = {
+    {"MX1 - Miniature Series", "MX1 Valves.jpg", ".23 Cv"},
+    {"MX2 - Standard Series", "MX2 Valves.jpg", ".23 Cv"},
+    {"MX3 - High Flow Series", "MX3 Valves.jpg", ".5 Cv"},
+    {"MX4 - Bulk Flow Series", "MX4 Valves.jpg", "1.0 Cv"},
+    {"HMX2 - Very High Pressure Series", "HMX2 Valves.jpg", ".16 Cv, 6200 psig"},
+    {"HMX3 - Very High Pressure, High Flow", "HMX3 Valves.jpg", ".5 Cv, 4500 psig"},
+    {"BMX2 - V-Block Series", "V-Blocks.jpg", ""},
+    {"GN1 - Miniature Series", "T400-GN1-2A.jpg", ""},
+    {"GN2 - Standard Series", "T400-GN2-2A.jpg", ""},
+    {"Check Valve", "", ""},
+    {"Vacuum Generator", "", ""},
+    {"Compart Nuts", "Nut.jpg", ""},
+    {"Compart Face Seal Glands", "Gland.jpg", ""},
+    {"Compart Micro Weld Fittings", "MW.jpg", ""},
+    {"Compart Bulkheads", "Bulkhead.jpg", ""},
+    {"Tarvek LNQ Fittings", "LNQ.gif", ""},
+};
 
 struct Porting {
     const char* entry;

@@ -18,6 +18,7 @@
 #include "rules/configurator/configuration_description.h"
 #include "rules/configurator/orderable_configurations.h"
 #include "rules/search/search_query.h"
+#include "tests/support/catalogue_facts.h"
 
 namespace tarvek::testing {
 
@@ -63,7 +64,7 @@ inline const std::map<std::string_view, ConnectionWords> kConnectionWords = {
     {"F8 - Female Face Seal, 1/2 inch", {"Female Face Seal", "1/2 inch"}},
 };
 
-// The valve notes' Cv (in thousandths) and rated pressure (psig).
+// The valve ratings' Cv (in thousandths) and rated pressure (psig), as each reads.
 struct Rating {
     int cv, psig;
 };
@@ -114,7 +115,9 @@ class Census {
             const ConfiguratorState& s = group.configurator.state();
             Group g;
             for (std::size_t i = 0; i < 4; ++i) g.texts[i] = stepText(s, Step(i));
-            g.note = s.valveDescriptionShown ? s.valveDescription : std::string_view();
+            // A valve's rating as the catalogue prints it, not as the configurator shows it.
+            const facts::ValveOnSeries* valve = facts::valveOnSeries(g.texts[1], g.texts[2]);
+            g.note = valve ? valve->rating : std::string_view();
             g.first = entries_.size();
             forEachConfiguration(group, [&](auto, const ConfiguratorState& c) {
                 Entry e;
@@ -137,6 +140,48 @@ class Census {
 
     std::uint64_t count(const Requirement& r) const {
         std::uint64_t n = 0;
+        forEachMatch(r, [&](const Entry&) { ++n; });
+        return n;
+    }
+
+    // What meets a requirement in one group of the enumeration: how many, at what list prices.
+    struct GroupCount {
+        std::uint64_t count = 0;
+        std::int64_t lowestCents = 0, highestCents = 0;
+    };
+    // Per group, in the enumeration's order.
+    std::vector<GroupCount> countByGroup(const Requirement& r) const {
+        std::vector<GroupCount> counts(groups_.size());
+        forEachMatch(r, [&](const Entry& e) {
+            GroupCount& c = counts[e.group];
+            c.lowestCents = c.count ? std::min<std::int64_t>(c.lowestCents, e.cents) : e.cents;
+            c.highestCents = c.count ? std::max<std::int64_t>(c.highestCents, e.cents) : e.cents;
+            ++c.count;
+        });
+        return counts;
+    }
+    // A group's product type, body, model and porting as shown.
+    const std::array<std::string_view, 4>& groupTexts(std::size_t group) const {
+        return groups_[group].texts;
+    }
+
+  private:
+    struct Group {
+        std::array<std::string_view, 4> texts;
+        std::string_view note;
+        std::size_t first = 0, last = 0;
+    };
+    struct Entry {
+        std::uint16_t group = 0;
+        std::array<std::uint8_t, 4> connections{};
+        std::uint8_t seat = 0, colour = 0, lever = 0;
+        bool nonStandard = false;
+        std::int32_t cents = 0;
+    };
+
+    // Calls `f` with every configuration that meets the requirement.
+    template <class F>
+    void forEachMatch(const Requirement& r, F&& f) const {
         std::vector<bool> inKind(texts_.size()), inSize(texts_.size());
         for (std::size_t t = 0; t < texts_.size(); ++t) {
             const auto words = kConnectionWords.find(texts_[t]);
@@ -153,6 +198,8 @@ class Census {
         };
         const auto seat = wanted(Step::Seat), colour = wanted(Step::HandleColour),
                    lever = wanted(Step::LeverHandle);
+        std::array<std::optional<std::vector<bool>>, 4> connection;  // the entries a position may show
+        for (std::size_t p = 0; p < 4; ++p) connection[p] = wanted(connectionStep(p));
         for (const Group& g : groups_) {
             if (!groupMeets(g, r)) continue;
             for (std::size_t i = g.first; i < g.last; ++i) {
@@ -160,30 +207,19 @@ class Census {
                 if ((seat && !(*seat)[e.seat]) || (colour && !(*colour)[e.colour]) ||
                     (lever && !(*lever)[e.lever]))
                     continue;
+                bool otherConnection = false;
+                for (std::size_t p = 0; p < 4; ++p)
+                    otherConnection = otherConnection || (connection[p] && !(*connection[p])[e.connections[p]]);
+                if (otherConnection) continue;
                 if (r.standardOnly && e.nonStandard) continue;
                 // A configuration no row of the catalogue puts a price on lies within no range.
                 if ((r.fromCents || r.toCents) && e.cents == 0) continue;
                 if ((r.fromCents && e.cents < *r.fromCents) || (r.toCents && e.cents > *r.toCents)) continue;
                 if ((r.kind || r.size) && !connectionMeets(e, r, inKind, inSize)) continue;
-                ++n;
+                f(e);
             }
         }
-        return n;
     }
-
-  private:
-    struct Group {
-        std::array<std::string_view, 4> texts;
-        std::string_view note;
-        std::size_t first = 0, last = 0;
-    };
-    struct Entry {
-        std::uint16_t group = 0;
-        std::array<std::uint8_t, 4> connections{};
-        std::uint8_t seat = 0, colour = 0, lever = 0;
-        bool nonStandard = false;
-        std::int32_t cents = 0;
-    };
 
     // The texts a state shows point into the catalogue's tables, which outlive the census.
     std::uint8_t id(std::string_view text) {

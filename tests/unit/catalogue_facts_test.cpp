@@ -1,7 +1,7 @@
 // The catalogue's tables, one test per table and one row per fact: what choosing each body,
 // model, porting, connection (in each position) and option writes into the configuration
-// record, as the catalogue prints it. The configurator is driven to each entry as a user would
-// reach it; its own tables are never read.
+// record, and the picture and rating each body and valve shows, as the catalogue prints them. The
+// configurator is driven to each entry as a user would reach it; its own tables are never read.
 #include "tests/support/catalogue_facts.h"
 
 #include <gtest/gtest.h>
@@ -65,6 +65,46 @@ TEST(CatalogueFacts, EachModelWritesItsCodeAndPrice) {
         EXPECT_EQ(c->state().record.model.price.written(), "0") << component.entry;
         EXPECT_EQ(c->state().record.body.price.written(), component.price) << component.entry;
     }
+}
+
+// Each body's picture and the rating under it; then every actuator each valve series offers,
+// which must be a valve of the catalogue, with that valve's picture, rating and seat; and
+// every valve of the catalogue is offered.
+TEST(CatalogueFacts, EachBodyAndValveShowsItsPictureAndRating) {
+    std::set<const facts::ValveOnSeries*> offered;
+    for (const facts::BodyPicture& body : facts::kBodyPictures) {
+        const auto c = reaching(List::Body, body.entry);
+        ASSERT_TRUE(c) << body.entry;
+        const ConfiguratorState& s = c->state();
+        EXPECT_EQ(s.picture, std::string_view(body.picture)) << body.entry;
+        EXPECT_EQ(s.pictureShown, *body.picture != '\0') << body.entry;
+        EXPECT_EQ(s.valveDescriptionShown, *body.rating != '\0') << body.entry;
+        if (s.valveDescriptionShown) {
+            EXPECT_EQ(s.valveDescription, std::string_view(body.rating)) << body.entry;
+        }
+        if (*body.rating == '\0') continue;  // not a valve series
+        const Entries models = s.list(List::Model).entries;
+        for (std::size_t m = 0; m < models.size(); ++m) {
+            Configurator valve = *c;
+            const ConfiguratorState& v = valve.choose(List::Model, int(m));
+            if (v.record.model.code.empty()) continue;  // a heading or a note
+            const facts::ValveOnSeries* fact = facts::valveOnSeries(body.entry, models[m]);
+            ASSERT_TRUE(fact) << models[m] << " on " << body.entry << ": no such valve";
+            offered.insert(fact);
+            EXPECT_EQ(v.picture, std::string_view(fact->picture)) << models[m] << " on " << body.entry;
+            EXPECT_TRUE(v.pictureShown) << models[m] << " on " << body.entry;
+            EXPECT_TRUE(v.valveDescriptionShown) << models[m] << " on " << body.entry;
+            EXPECT_EQ(v.valveDescription, std::string_view(fact->rating))
+                << models[m] << " on " << body.entry;
+            const bool vespel = fact->seat == facts::Seat::Vespel;
+            EXPECT_EQ(v.option(Option::VespelSeat).checked, vespel) << models[m] << " on " << body.entry;
+            EXPECT_EQ(v.record.seat.code, vespel ? "-VS" : "") << models[m] << " on " << body.entry;
+            EXPECT_EQ(v.seatFrameActive, !vespel) << models[m] << " on " << body.entry;
+            EXPECT_EQ(v.option(Option::StandardSeat).enabled, !vespel) << models[m] << " on " << body.entry;
+        }
+    }
+    for (const facts::ValveOnSeries& valve : facts::kValvesOnSeries)
+        EXPECT_TRUE(offered.count(&valve)) << valve.model << valve.series << " is not offered";
 }
 
 TEST(CatalogueFacts, EachPortingWritesItsCodeAndPriceAndOpensItsPositions) {

@@ -1,5 +1,6 @@
 // The search against a brute-force count over every orderable configuration: the number of
-// matches, and for every value of every attribute the number choosing it would leave.
+// matches, for every value of every attribute the number choosing it would leave, what each
+// group holds of them and at what prices, and the groups in order of price.
 #include "rules/search/configuration_search.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 
 #include "rules/configurator/configuration_description.h"
 #include "rules/configurator/pricing.h"
+#include "rules/search/result_order.h"
 #include "tests/support/configuration_census.h"
 #include "tests/support/search_requirements.h"
 
@@ -20,6 +22,7 @@ using namespace tarvek;
 using namespace tarvek::search;
 using tarvek::testing::AnyOf;
 using tarvek::testing::census;
+using tarvek::testing::Census;
 using tarvek::testing::queryFor;
 using tarvek::testing::Requirement;
 using tarvek::testing::valueNamed;
@@ -168,6 +171,119 @@ TEST(ConfigurationSearch, ListsEachGroupsConfigurationsWithTheirPrices) {
             index.configuration(search.configurations(query, result.groups.front().group).front()).listPrice)
             .empty(),
         false);
+}
+
+// Requirements on what varies inside a model-and-porting group: the options and the connections
+// at one position or another, and a price range that cuts through groups.
+std::vector<Case> withinGroupCases() {
+    using search::ConnectionScope;
+    return {
+        {"the Vespel seat on a high-flow valve",
+         {.steps = {{Step::Body, "MX3 - High Flow Series"}, {Step::Seat, "VS - Vespel Seat"}}}},
+        {"the bleed seat, standard", {.steps = {{Step::Seat, "B5 - Bleed Seat"}}, .standardOnly = true}},
+        {"an EPR seal", {.steps = {{Step::Seat, "EP - EPR Seal"}}}},
+        {"a green handle", {.steps = {{Step::HandleColour, "GR - Green"}}}},
+        {"a yellow handle without the lever",
+         {.steps = {{Step::HandleColour, "YW - Yellow"}, {Step::LeverHandle, ""}}}},
+        {"the lever handle on the hybrid",
+         {.steps = {{Step::Model, "E310 --- Hybrid, N.C., LOTO"}, {Step::LeverHandle, "LS - Lever Handle"}}}},
+        {"a female face seal in connection 2",
+         {.kind = "Female Face Seal", .scope = ConnectionScope::Position2}},
+        {"a 3/8 inch tube stub in connection 4",
+         {.kind = "Tube Stub", .size = "3/8 inch", .scope = ConnectionScope::Position4}},
+        {"valves of the standard series from $300 to $320",
+         {.steps = {{Step::Body, "MX2 - Standard Series"}}, .fromCents = 30000, .toCents = 32000}},
+    };
+}
+
+// Each group the search shows holds what the census finds in that group: as many
+// configurations, at the same lowest and highest list price, and it lists exactly them.
+TEST(ConfigurationSearch, EachGroupHoldsWhatTheCensusFindsInIt) {
+    const SearchIndex& index = searchIndex();
+    ASSERT_EQ(index.groups().size(), census().countByGroup({}).size());
+    for (std::size_t g = 0; g < index.groups().size(); ++g)
+        ASSERT_EQ(index.groups()[g].texts, census().groupTexts(g)) << g;  // one enumeration
+    ConfigurationSearch search(index);
+    for (const Case& c : withinGroupCases()) {
+        const SearchQuery query = queryFor(index, c.requirement);
+        const SearchResult r = search.find(query);
+        const std::vector<Census::GroupCount> expected = census().countByGroup(c.requirement);
+        EXPECT_EQ(r.groups.size(), std::size_t(std::count_if(expected.begin(), expected.end(),
+                                                             [](const auto& e) { return e.count > 0; })))
+            << c.what;
+        std::uint64_t listed = 0;
+        for (const GroupMatch& g : r.groups) {
+            const Census::GroupCount& e = expected[g.group];
+            const std::string where = std::string(c.what) + " in " + index.groups()[g.group].prefix;
+            EXPECT_EQ(g.count, e.count) << where;
+            EXPECT_EQ(g.lowest.cents, e.lowestCents) << where;
+            EXPECT_EQ(g.highest.cents, e.highestCents) << where;
+            if (listed < 20'000) {  // enough to see each kind of group listed, and quick
+                const std::vector<ConfigurationId> ids = search.configurations(query, g.group);
+                EXPECT_EQ(ids.size(), e.count) << where;
+                listed += ids.size();
+            }
+        }
+        EXPECT_GT(r.total, 0u) << c.what;
+    }
+}
+
+// Valve groups whose configurations span a price range, sorted by price both ways: the cheapest
+// group first by its lowest price, the dearest first by its highest, as the census prices them;
+// inside a group, its configurations from its lowest price to its highest and back.
+TEST(ConfigurationSearch, PriceOrdersFollowTheCensusPrices) {
+    const SearchIndex& index = searchIndex();
+    ConfigurationSearch search(index);
+    for (const Case& c : {Case{"every diaphragm valve", {.steps = {{Step::ProductType, "Diaphragm Valves"}}}},
+                          withinGroupCases()[3], withinGroupCases().back()}) {
+        const SearchQuery query = queryFor(index, c.requirement);
+        const std::vector<Census::GroupCount> expected = census().countByGroup(c.requirement);
+        std::vector<GroupMatch> low = search.find(query).groups, high = low;
+        sortGroups(index, low, ResultOrder::PriceLowFirst);
+        sortGroups(index, high, ResultOrder::PriceHighFirst);
+        ASSERT_GT(low.size(), 2u) << c.what;
+        // Only where the two prices order the groups differently can each order be told apart
+        // from the other's.
+        bool lowOrderIsNotByHighest = false, highOrderIsNotByLowest = false;
+        for (std::size_t i = 1; i < low.size(); ++i) {
+            const Census::GroupCount &before = expected[low[i - 1].group], &e = expected[low[i].group];
+            EXPECT_TRUE(before.lowestCents < e.lowestCents ||
+                        (before.lowestCents == e.lowestCents && low[i - 1].group < low[i].group))
+                << c.what << ": " << index.groups()[low[i].group].prefix;
+            lowOrderIsNotByHighest = lowOrderIsNotByHighest || before.highestCents > e.highestCents;
+            const Census::GroupCount &higher = expected[high[i - 1].group], &h = expected[high[i].group];
+            EXPECT_TRUE(higher.highestCents > h.highestCents ||
+                        (higher.highestCents == h.highestCents && high[i - 1].group < high[i].group))
+                << c.what << ": " << index.groups()[high[i].group].prefix;
+            highOrderIsNotByLowest = highOrderIsNotByLowest || higher.lowestCents < h.lowestCents;
+        }
+        EXPECT_TRUE(lowOrderIsNotByHighest && highOrderIsNotByLowest) << c.what;
+
+        const std::size_t widest =
+            std::max_element(expected.begin(), expected.end(),
+                             [](const auto& a, const auto& b) {
+                                 return a.highestCents - a.lowestCents < b.highestCents - b.lowestCents;
+                             }) -
+            expected.begin();
+        for (const ResultOrder order : {ResultOrder::PriceLowFirst, ResultOrder::PriceHighFirst}) {
+            std::vector<ConfigurationId> ids = search.configurations(query, widest);
+            ASSERT_EQ(ids.size(), expected[widest].count) << c.what;
+            sortConfigurations(index, ids, order);
+            const bool lowFirst = order == ResultOrder::PriceLowFirst;
+            EXPECT_EQ(index.listPrice(index.choices(ids.front())).cents,
+                      lowFirst ? expected[widest].lowestCents : expected[widest].highestCents)
+                << c.what;
+            EXPECT_EQ(index.listPrice(index.choices(ids.back())).cents,
+                      lowFirst ? expected[widest].highestCents : expected[widest].lowestCents)
+                << c.what;
+            for (std::size_t i = 1; i < ids.size(); ++i) {
+                const Money a = index.listPrice(index.choices(ids[i - 1])),
+                            b = index.listPrice(index.choices(ids[i]));
+                ASSERT_TRUE(lowFirst ? a <= b : a >= b)
+                    << c.what << ": " << index.partNumber(index.choices(ids[i]));
+            }
+        }
+    }
 }
 
 // Words of the free text anywhere in the part number (across its segments too) or in the texts

@@ -1,16 +1,20 @@
-// The price book: --decode's columns and then cv, rated_psig and price_note; rows kept by column
-// filters; every row reads back, through the decoder, as the configuration it was written
-// from; the V-block series, which the catalogue gives no price, has none.
+// The price book: --decode's columns and then cv, rated_psig and price_note, each valve's rating
+// as the catalogue prints it; rows kept by column filters; every row reads back, through the
+// decoder, as the configuration it was written from; the V-block series, which the catalogue
+// gives no price, has none.
 #include "rules/search/price_book.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <map>
 #include <random>
 
 #include "rules/configurator/pricing.h"
 #include "rules/part_numbers/part_number_csv.h"
 #include "rules/part_numbers/part_number_decoder.h"
 #include "rules/search/search_index.h"
+#include "tests/support/catalogue_facts.h"
 #include "tests/support/configuration_census.h"
 #include "tests/support/price_book_example.h"
 
@@ -127,6 +131,100 @@ TEST(PriceBook, TheVBlockSeriesIsPricedOnRequest) {
     writePriceBook(std::vector<ColumnFilter>{{*priceBookColumn("body"), {"BMX2 - V-Block Series"}}}, keep);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0][note], "price on request");
+
+// The price book's column that shows a step.
+std::string_view columnOf(Step step) {
+    static constexpr std::string_view kColumns[] = {
+        "product_type", "body",         "model", "porting", "connection_1", "connection_2",
+        "connection_3", "connection_4", "seat",  "handle",  "lever"};
+    return kColumns[std::size_t(step)];
+}
+
+// Filters on the columns that change inside a model-and-porting group (the options and the four
+// connections) keep every row that reads so, as a brute-force count over the states finds.
+TEST(PriceBook, FiltersOnWhatVariesWithinAGroupKeepWhatTheCensusCounts) {
+    const std::map<Step, tarvek::testing::AnyOf> cases[] = {
+        {{Step::Body, "MX1 - Miniature Series"},
+         {Step::Model, "A310 --- Air-Op N.C., Low Pressure"},
+         {Step::Seat, "B5 - Bleed Seat"}},
+        {{Step::Body, "Check Valve"}, {Step::Seat, "KZ - Kalrez Seal"}},
+        {{Step::Model, "N350 --- Manual, Round Knob"},
+         {Step::Porting, "2A"},
+         {Step::HandleColour, "GR - Green"}},
+        {{Step::Model, "E310 --- Hybrid, N.C., LOTO"},
+         {Step::Porting, "3B"},
+         {Step::LeverHandle, "LS - Lever Handle"}},
+        {{Step::Model, "J310 --- Manual, Tee Knob, LOTO"},
+         {Step::Porting, "2D"},
+         {Step::LeverHandle, ""},
+         {Step::HandleColour, "WH - White"}},
+        {{Step::Body, "MX2 - Standard Series"},
+         {Step::Model, "A310 --- Air-Op N.C., Low Pressure"},
+         {Step::Connection1, "V - Fixed Male Face Seal, 1/4 inch"}},
+        {{Step::Model, "A22 --- Air-Op NC, Med Pressure"},
+         {Step::Connection2, "F8 - Female Face Seal, 1/2 inch"}},
+        {{Step::Model, "A33 --- Air-Op N.C., High Pressure"},
+         {Step::Porting, "3E"},
+         {Step::Connection3, "6 - Tube Stub, 3/8 inch"}},
+        {{Step::Model, "A550 - Pneumatic, N.C."},
+         {Step::Connection4, "8 - Tube Stub, .065 Wall, 1/2 inch"},
+         {Step::Seat, "VS - Vespel Seat"}},
+    };
+    for (const std::map<Step, tarvek::testing::AnyOf>& steps : cases) {
+        std::vector<ColumnFilter> filters;
+        std::string what;
+        for (const auto& [step, value] : steps) {
+            filters.push_back({*priceBookColumn(columnOf(step)), value.texts});
+            what += std::string(columnOf(step)) + "=" + value.texts[0] + " ";
+        }
+        std::uint64_t rows = 0;
+        writePriceBook(filters, [&](std::string_view line) {
+            const std::vector<std::string> row = fieldsOf(line);
+            for (const ColumnFilter& f : filters) EXPECT_EQ(row[f.column], f.values[0]) << what << row[0];
+            ++rows;
+            return !::testing::Test::HasFailure();
+        });
+        EXPECT_EQ(rows, tarvek::testing::census().count({.steps = steps})) << what;
+        EXPECT_GT(rows, 0u) << what;
+    }
+}
+
+// Every row of every valve has the Cv and rated pressure of the rating the catalogue prints
+// under its picture; an actuator sold alone and a regulator have none.
+TEST(PriceBook, EachValvesRowsHaveTheRatingTheCataloguePrints) {
+    namespace facts = tarvek::testing::facts;
+    const std::size_t type = *priceBookColumn("product_type"), body = *priceBookColumn("body");
+    const std::size_t model = *priceBookColumn("model"), porting = *priceBookColumn("porting");
+    const std::size_t cv = *priceBookColumn("cv"), psig = *priceBookColumn("rated_psig");
+    std::size_t valves = 0;
+    for (const facts::BodyPicture& series : facts::kBodyPictures) {
+        for (const facts::Written& actuator : facts::kModels) {
+            const facts::ValveOnSeries* valve = facts::valveOnSeries(series.entry, actuator.entry);
+            if (!valve) continue;
+            ++valves;
+            const tarvek::testing::Rating rating = tarvek::testing::kValveNotes.at(valve->rating);
+            std::uint64_t rows = 0;
+            writePriceBook(std::vector<ColumnFilter>{{type, "Diaphragm Valves"},
+                                                     {body, series.entry},
+                                                     {model, actuator.entry},
+                                                     {porting, "3B"}},
+                           [&](std::string_view line) {
+                               const std::vector<std::string> row = fieldsOf(line);
+                               EXPECT_EQ(std::lround(std::stod(row[cv]) * 1000), rating.cv) << row[0];
+                               EXPECT_EQ(row[psig], std::to_string(rating.psig)) << row[0];
+                               ++rows;
+                               return !::testing::Test::HasFailure();
+                           });
+            EXPECT_GT(rows, 0u) << valve->model << valve->series;
+        }
+    }
+    EXPECT_EQ(valves, std::size(facts::kValvesOnSeries));
+    for (const char* unrated : {"Actuator Assemblies", "Pressure Regulators"})
+        writePriceBook(std::vector<ColumnFilter>{{type, unrated}}, [&](std::string_view line) {
+            const std::vector<std::string> row = fieldsOf(line);
+            EXPECT_EQ(row[cv] + row[psig], "") << row[0];
+            return !::testing::Test::HasFailure();
+        });
 }
 
 // A large random sample of the book: each row's part number decodes to a configuration with

@@ -50,12 +50,12 @@ TEST(SearchAttributes, EveryConnectionEntryHasItsKindAndSize) {
 }
 
 TEST(SearchAttributes, EveryValveNoteHasItsRating) {
-    for (const ActuatorOnSeries& row : kActuatorsOnSeries) {
-        const auto expected = tarvek::testing::kValveNotes.find(row.note);
-        ASSERT_NE(expected, tarvek::testing::kValveNotes.end()) << row.note;
-        const ValveRating rating = valveRating(row.note);
-        EXPECT_EQ(rating.cvThousandths, expected->second.cv) << row.note;
-        EXPECT_EQ(rating.ratedPsig, expected->second.psig) << row.note;
+    for (const tarvek::testing::facts::ValveOnSeries& valve : tarvek::testing::facts::kValvesOnSeries) {
+        const auto expected = tarvek::testing::kValveNotes.find(valve.rating);
+        ASSERT_NE(expected, tarvek::testing::kValveNotes.end()) << valve.rating;
+        const ValveRating rating = valveRating(valve.rating);
+        EXPECT_EQ(rating.cvThousandths, expected->second.cv) << valve.rating;
+        EXPECT_EQ(rating.ratedPsig, expected->second.psig) << valve.rating;
     }
     // The series notes name the Cv alone; the very high pressure series the pressure too.
     const struct {

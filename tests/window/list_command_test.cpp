@@ -5,6 +5,7 @@
 #include <QProcess>
 
 #include "rules/part_numbers/part_number_csv.h"
+#include "tests/support/catalogue_facts.h"
 #include "tests/support/configuration_census.h"
 #include "tests/support/price_book_example.h"
 
@@ -102,11 +103,69 @@ TEST(ListCommand, RepeatedFiltersOfAColumnKeepAnyOfItsValues) {
     tarvek::testing::Requirement nuts;
     nuts.steps = {{tarvek::Step::Body, "Compart Nuts"}};
     EXPECT_EQ(records(both.out).size(), 1 + 1 + tarvek::testing::census().count(nuts));
+
+// Filters on what changes inside a model-and-porting group, the options and the connections,
+// keep every row that reads so, as a brute-force count over the states finds.
+TEST(ListCommand, FiltersOnOptionsAndConnectionsKeepWhatTheCensusCounts) {
+    using tarvek::Step;
+    const struct {
+        QStringList filters;
+        std::map<Step, tarvek::testing::AnyOf> steps;
+    } cases[] = {
+        {{"model=A310 --- Air-Op N.C., Low Pressure", "body=MX1 - Miniature Series", "seat=B5 - Bleed Seat"},
+         {{Step::Model, "A310 --- Air-Op N.C., Low Pressure"},
+          {Step::Body, "MX1 - Miniature Series"},
+          {Step::Seat, "B5 - Bleed Seat"}}},
+        {{"model=J310 --- Manual, Tee Knob, LOTO", "porting=4C",
+          "connection_2=F - Female Face Seal, 1/4 inch", "connection_4=6 - Tube Stub, 3/8 inch",
+          "lever=LS - Lever Handle", "handle=GR - Green"},
+         {{Step::Model, "J310 --- Manual, Tee Knob, LOTO"},
+          {Step::Porting, "4C"},
+          {Step::Connection2, "F - Female Face Seal, 1/4 inch"},
+          {Step::Connection4, "6 - Tube Stub, 3/8 inch"},
+          {Step::LeverHandle, "LS - Lever Handle"},
+          {Step::HandleColour, "GR - Green"}}},
+    };
+    for (const auto& c : cases) {
+        QStringList arguments = {"--list"};
+        for (const QString& filter : c.filters) arguments << "--filter" << filter;
+        const Ran r = run(arguments);
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        const std::uint64_t expected = tarvek::testing::census().count({.steps = c.steps});
+        EXPECT_GT(expected, 0u);
+        EXPECT_EQ(records(r.out).size() - 1, expected) << c.filters.join(' ').toStdString();
+    }
+}
+
+// A filter on the rated pressure keeps every configuration of the valves the catalogue rates
+// so, and only those.
+TEST(ListCommand, FiltersOnTheRatingTheCataloguePrints) {
+    namespace facts = tarvek::testing::facts;
+    for (const int psig : {700, 4500}) {
+        const std::string filter = "rated_psig=" + std::to_string(psig);
+        const Ran r = run({"--list", "--filter", QString::fromStdString(filter)});
+        ASSERT_EQ(r.status, 0) << filter << r.err.toStdString();
+        std::uint64_t expected = 0;
+        for (const facts::BodyPicture& series : facts::kBodyPictures)
+            for (const facts::Written& actuator : facts::kModels)
+                if (const facts::ValveOnSeries* valve = facts::valveOnSeries(series.entry, actuator.entry);
+                    valve && tarvek::testing::kValveNotes.at(valve->rating).psig == psig) {
+                    tarvek::testing::Requirement req;
+                    req.steps = {{tarvek::Step::Body, series.entry}, {tarvek::Step::Model, actuator.entry}};
+                    expected += tarvek::testing::census().count(req);
+                }
+        const auto rows = records(r.out);
+        EXPECT_GT(expected, 0u) << filter;
+        ASSERT_EQ(rows.size() - 1, expected) << filter;
+        for (std::size_t i = 1; i < rows.size(); ++i) ASSERT_EQ(rows[i][18], std::to_string(psig)) << filter;
+    }
 }
 
 // Non-standard rows say why; the explanation may run over lines, quoted.
 TEST(ListCommand, NonStandardRowsExplainThemselves) {
-    const Ran r = run({"--list", "--filter", "catalogue_part_number=A310-MX2-4A-6666"});
+    // The group's own columns spare the book the other groups' rows.
+    const Ran r = run({"--list", "--filter", "body=MX2 - Standard Series", "--filter", "porting=4A", "--filter",
+                       "catalogue_part_number=A310-MX2-4A-6666"});
     ASSERT_EQ(r.status, 0);
     const auto rows = records(r.out);
     ASSERT_EQ(rows.size(), 2u);

@@ -4,6 +4,7 @@
 // whole and the command says why it wrote nothing.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -104,6 +105,30 @@ TEST_F(QuoteCommand, WritesEachFormatWithoutADisplay) {
     }
     EXPECT_TRUE(contents(file("q.xlsx")).startsWith("PK"));  // a zip, as every XLSX
     EXPECT_TRUE(contents(file("q.pdf")).startsWith("%PDF"));
+}
+
+// Names as people type them: the output's ending chooses the format in any case, and the file
+// is written under the name typed, nothing added to it.
+TEST_F(QuoteCommand, EndingsInAnyCaseChooseTheirFormat) {
+    const struct {
+        const char* name;
+        const char* begins;
+    } outputs[] = {{"Q.CSV", "line,part_number,"}, {"quote.XLSX", "PK"}, {"Quote.Pdf", "%PDF"}};
+    for (const auto& output : outputs) {
+        const Ran r = run({"--quote", lines, "--output", file(output.name), "--discount", "10"});
+        EXPECT_EQ(r.status, 0) << output.name << r.err.toStdString();
+        EXPECT_TRUE(contents(file(output.name)).startsWith(output.begins)) << output.name;
+    }
+    EXPECT_EQ(contents(file("Q.CSV")), kCsv);
+    const Ran r = run({"--quote", lines, "--output", file("offer.TQuote")});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    const tarvek::QuotationReading read =
+        tarvek::readQuotationDocument(contents(file("offer.TQuote")).toStdString());
+    ASSERT_TRUE(read.quotation) << read.problem;
+    EXPECT_EQ(read.quotation->lines.size(), 3u);
+    QStringList written = QDir(folder.path()).entryList(QDir::Files);
+    written.sort();
+    EXPECT_EQ(written, (QStringList{"Q.CSV", "Quote.Pdf", "lines.csv", "offer.TQuote", "quote.XLSX"}));
 }
 
 TEST_F(QuoteCommand, UnknownNumbersAreNamedAndTheRestIsWritten) {

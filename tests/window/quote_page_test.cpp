@@ -2,14 +2,17 @@
 // refusals said where they happen, every edit undone and redone, many part numbers pasted,
 // the quote saved, opened again and priced again, damaged files refused, unsaved changes
 // offered for saving, and prices kept out of everything while they are hidden.
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QToolButton>
 #include <functional>
@@ -320,6 +323,41 @@ TEST_F(QuotePageTest, SavedReopenedAndPricedAgain) {
     // A reopened line goes back to the configurator.
     ASSERT_TRUE(d.page().showLineInConfigurator(0));
     EXPECT_EQ(d.text("lblPartNumber"), "A310-MX2-2A-MXFX-VS");
+}
+
+// Names as people type them in the save and export dialogs: the ending chooses the format in
+// any case, and the file is written under the name typed, nothing added to it.
+TEST_F(QuotePageTest, NamesTypedInAnyCaseKeepTheirFormat) {
+    add(kTypicalValveSteps);
+    d.showQuotePage();
+    const auto chooseIn = [&](const char* action, const char* name) {
+        user.fileNames.push_back(file(name));
+        QAction* dialog = d.window.findChild<QAction*>(QLatin1String(action));
+        ASSERT_TRUE(dialog) << action;
+        dialog->trigger();
+    };
+    chooseIn("actSaveQuoteAs", "offer.TQuote");
+    chooseIn("actExportCsv", "Q.CSV");
+    chooseIn("actExportXlsx", "quote.XLSX");
+    QSignalSpy finished(&d.page(), &QuotePage::exportFinished);
+    chooseIn("actExportPdf", "Quote.Pdf");
+    ASSERT_TRUE(finished.wait(60'000));
+    EXPECT_TRUE(user.warnings.isEmpty()) << user.warnings.join('\n').toStdString();
+
+    QStringList written = QDir(folder.path()).entryList(QDir::Files);
+    written.sort();
+    EXPECT_EQ(written, (QStringList{"Q.CSV", "Quote.Pdf", "offer.TQuote", "quote.XLSX"}));
+    const auto contents = [&](const char* name) {
+        QFile f(file(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    EXPECT_TRUE(contents("Q.CSV").startsWith("line,part_number,"));
+    EXPECT_TRUE(contents("quote.XLSX").startsWith("PK"));  // a zip, as every workbook
+    EXPECT_TRUE(contents("Quote.Pdf").startsWith("%PDF"));
+    const QuotationReading saved = readQuotationDocument(contents("offer.TQuote").toStdString());
+    ASSERT_TRUE(saved.quotation) << saved.problem;
+    EXPECT_EQ(saved.quotation->lines.size(), 1u);
+    EXPECT_EQ(d.page().recentFiles(), QStringList{file("offer.TQuote")});
 }
 
 TEST_F(QuotePageTest, SavingWritesTheQuoteAndTheRecentListAndNothingElse) {

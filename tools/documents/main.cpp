@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QHashSeed>
 #include <cstdio>
+#include <ctime>
 
 #include "assets/documents/document_content.h"
 #include "rules/catalogue/documents.h"
@@ -29,6 +30,10 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
 int main(int argc, char* argv[]) {
     // The PDF writer walks its fonts in hash order: a fixed seed gives the same file every run.
     QHashSeed::setDeterministicGlobalSeed();
+    // It writes the creation date with the zone's offset, "Z" in UTC and "+01'00'" elsewhere:
+    // in UTC wherever it runs, the date stamped over it reads alike.
+    qputenv("TZ", "UTC0");
+    tzset();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 4) {
