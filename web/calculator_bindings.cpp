@@ -55,7 +55,8 @@ val sizingView(const CalculatorState& s) {
     if (shown && outcome.ok()) {
         details = sizingFactorsText(*outcome.sizing) + "\n" + flowRegimeText(*outcome.sizing);
         int i = 0;
-        for (const std::string& line : flowEquivalents(outcome, sizing.units.flow)) equivalents.set(i++, line);
+        for (const std::string& line : flowEquivalents(outcome, sizing.units.flow))
+            equivalents.set(i++, line);
     } else if (shown) {
         details = sizingStatusText(outcome, sizing.units);
     }
@@ -85,7 +86,8 @@ val stateView(const CalculatorState& s) {
     view.set("choked", s.choked);
     const std::string units = otherUnitsText(s.mode, s.result(s.mode).text, s.specificGravity);
     view.set("otherUnits", units);
-    view.set("otherUnitsExplanation", units.empty() ? val(std::string()) : text(otherUnitsExplanation(s.mode)));
+    view.set("otherUnitsExplanation",
+             units.empty() ? val(std::string()) : text(otherUnitsExplanation(s.mode)));
     view.set("method", int(s.method));
     view.set("sizing", sizingView(s));
     val warning = val::null();
@@ -172,7 +174,8 @@ class CalculatorSession {
         return stateView(model_.chooseMode(FlowMode(mode)));
     }
     val chooseMethod(int method) {
-        if (method != int(CalculationMethod::Catalogue) && method != int(CalculationMethod::Iec)) return view();
+        if (method != int(CalculationMethod::Catalogue) && method != int(CalculationMethod::Iec))
+            return view();
         return stateView(model_.chooseMethod(CalculationMethod(method)));
     }
     val typeSizing(int box, const std::string& typed) {
@@ -216,15 +219,24 @@ val calculatorTexts() {
     namespace t = technical_page;
     val texts = val::object();
     const std::pair<const char*, std::string_view> captions[] = {
-        {"calculatorFrame", t::kCalculatorFrame}, {"gasFrame", t::kGasFrame},
-        {"gas", t::kGas},                         {"specificGravity", t::kSpecificGravity},
-        {"temperature", t::kTemperature},         {"inletPressure", t::kInletPressure},
-        {"outletPressure", t::kOutletPressure},   {"calculateFrame", t::kCalculateFrame},
-        {"chokedFlow", t::kChokedFlow},           {"massFlow", t::kMassFlow},
-        {"cv", t::kCv},                           {"methodFrame", t::kMethodFrame},
-        {"catalogueMethod", t::kCatalogueMethod}, {"iecMethod", t::kIecMethod},
-        {"sizingFrame", t::kSizingFrame},         {"solveFor", t::kSolveFor},
-        {"valvesForFlow", t::kValvesForFlow},     {"valvesForFlowHint", t::kValvesForFlowHint},
+        {"calculatorFrame", t::kCalculatorFrame},
+        {"gasFrame", t::kGasFrame},
+        {"gas", t::kGas},
+        {"specificGravity", t::kSpecificGravity},
+        {"temperature", t::kTemperature},
+        {"inletPressure", t::kInletPressure},
+        {"outletPressure", t::kOutletPressure},
+        {"calculateFrame", t::kCalculateFrame},
+        {"chokedFlow", t::kChokedFlow},
+        {"massFlow", t::kMassFlow},
+        {"cv", t::kCv},
+        {"methodFrame", t::kMethodFrame},
+        {"catalogueMethod", t::kCatalogueMethod},
+        {"iecMethod", t::kIecMethod},
+        {"sizingFrame", t::kSizingFrame},
+        {"solveFor", t::kSolveFor},
+        {"valvesForFlow", t::kValvesForFlow},
+        {"valvesForFlowHint", t::kValvesForFlowHint},
         {"flowCurve", t::kFlowCurve},
     };
     for (const auto& [name, caption] : captions) texts.set(name, text(caption));
@@ -234,7 +246,8 @@ val calculatorTexts() {
     texts.set("temperatureUnits", textsOf(kTemperatureUnits, [](TemperatureUnit u) { return unitText(u); }));
     texts.set("pressureUnits", textsOf(kPressureUnits, [](PressureUnit u) { return unitText(u); }));
     texts.set("flowUnits", textsOf(kFlowUnits, [](FlowUnit u) { return unitText(u); }));
-    texts.set("flowUnitConditions", textsOf(kFlowUnits, [](FlowUnit u) { return unitTextWithConditions(u); }));
+    texts.set("flowUnitConditions",
+              textsOf(kFlowUnits, [](FlowUnit u) { return unitTextWithConditions(u); }));
     return texts;
 }
 

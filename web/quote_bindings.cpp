@@ -40,7 +40,8 @@ val lineView(const QuotationLine& line, std::size_t row, const Quotation& q, boo
     if (withPrices) {
         const LinePrice price = linePrice(line, q.header.discount);
         view.set("listPrice", groupedText(line.listPrice));
-        view.set("discount", line.discount ? percentText(*line.discount) : "(" + percentText(price.discount) + ")");
+        view.set("discount",
+                 line.discount ? percentText(*line.discount) : "(" + percentText(price.discount) + ")");
         view.set("discountTyped", line.discount ? percentText(*line.discount) : std::string());
         view.set("unitNet", groupedText(price.unitNet));
         view.set("extended", groupedText(price.extended));
@@ -171,7 +172,9 @@ class QuoteSession {
     void duplicate(int row) {
         if (isRow(row)) editor_.duplicateLine(std::size_t(row));
     }
-    bool move(int row, int by) { return isRow(row) && (by == 1 || by == -1) && editor_.moveLine(std::size_t(row), by); }
+    bool move(int row, int by) {
+        return isRow(row) && (by == 1 || by == -1) && editor_.moveLine(std::size_t(row), by);
+    }
     void undo() { editor_.undo(); }
     void redo() { editor_.redo(); }
 
@@ -183,7 +186,8 @@ class QuoteSession {
         const QuotationLine& line = editor_.quotation().lines[std::size_t(row)];
         const std::string link = line.events.empty() ? std::string() : linkOf(line);
         result.set("link", link);
-        result.set("message", link.empty() ? lineGoneMessage(std::size_t(row), line.partNumber) : std::string());
+        result.set("message",
+                   link.empty() ? lineGoneMessage(std::size_t(row), line.partNumber) : std::string());
         return result;
     }
     std::string updateLine(int row, const std::string& link) {
@@ -219,7 +223,9 @@ class QuoteSession {
     void markSaved() { editor_.markSaved(); }
     // Why a file cannot be opened; empty when it can (asked before the quote open is given up).
     static std::string problemOf(val given) { return readQuotationDocument(bytesOf(given)).problem; }
-    std::string fileName() const { return editor_.quotation().header.number + std::string(kQuoteDocumentExtension); }
+    std::string fileName() const {
+        return editor_.quotation().header.number + std::string(kQuoteDocumentExtension);
+    }
     std::string csv(bool withPrices) const { return quotationCsv(editor_.quotation(), withPrices); }
     val workbook(bool withPrices) const {
         val sheets = val::array();

@@ -26,9 +26,8 @@ inline constexpr std::string_view kSolveFor = "Solve for:";
 
 // The sizing's captions, in the order of SizingBox.
 inline constexpr std::string_view kSizingCaptions[] = {
-    "Temperature:", "Inlet pressure:", "Outlet pressure:", "Cv:",
-    "Flow:",        "xT:",             "Z:",               "Viscosity (cP):",
-    "Inlet diameter (mm):", "Fd:",     "FL:"};
+    "Temperature:", "Inlet pressure:", "Outlet pressure:",     "Cv:", "Flow:", "xT:",
+    "Z:",           "Viscosity (cP):", "Inlet diameter (mm):", "Fd:", "FL:"};
 // And their longer names, as a screen reader says them.
 inline constexpr std::string_view kSizingNames[] = {"Temperature",
                                                     "Inlet pressure",
@@ -43,7 +42,8 @@ inline constexpr std::string_view kSizingNames[] = {"Temperature",
                                                     "Liquid pressure recovery factor FL"};
 
 inline constexpr std::string_view kValvesForFlow = "Valves for this Flow";
-inline constexpr std::string_view kValvesForFlowHint = "Find the valves whose Cv and rated pressure pass this flow";
+inline constexpr std::string_view kValvesForFlowHint =
+    "Find the valves whose Cv and rated pressure pass this flow";
 inline constexpr std::string_view kFlowCurve = "Flow curve";
 
 }  // namespace tarvek::technical_page

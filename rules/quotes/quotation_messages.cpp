@@ -29,7 +29,8 @@ std::string pastedLinesMessage(std::size_t added, const std::vector<PastedProble
     for (std::size_t i = 0; i < std::min(kListedProblems, problems.size()); ++i)
         text += "\n" + problemText(problems[i]);
     if (problems.size() > kListedProblems)
-        text += "\n\xE2\x80\xA6 and " + std::to_string(problems.size() - kListedProblems) + " more (see the tooltip)";
+        text += "\n\xE2\x80\xA6 and " + std::to_string(problems.size() - kListedProblems) +
+                " more (see the tooltip)";
     return text;
 }
 
@@ -40,7 +41,8 @@ std::string pastedProblemsDetails(const std::vector<PastedProblem>& problems) {
 }
 
 std::string lineGoneMessage(std::size_t row, std::string_view partNumber) {
-    return "Line " + std::to_string(row + 1) + " (" + std::string(partNumber) + ") is no longer in the catalogue.";
+    return "Line " + std::to_string(row + 1) + " (" + std::string(partNumber) +
+           ") is no longer in the catalogue.";
 }
 
 std::string lineUpdatedMessage(std::size_t row, std::string_view partNumber) {
@@ -90,6 +92,8 @@ std::string headerDiscountRefusal(std::string_view typed, std::string_view probl
     return "The quote's discount \"" + std::string(typed) + "\" was not taken: " + std::string(problem) + ".";
 }
 
-std::string lineChangeTip(std::string_view change) { return "Changed since it was priced: " + std::string(change); }
+std::string lineChangeTip(std::string_view change) {
+    return "Changed since it was priced: " + std::string(change);
+}
 
 }  // namespace tarvek

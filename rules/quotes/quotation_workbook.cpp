@@ -84,9 +84,11 @@ WorkbookSheet summarySheet(const Quotation& q, bool withPrices) {
     const std::string total = q.lines.empty() ? "=0" : "=SUM(Lines!H2:H" + last + ")";
     ++row;
     sheet.cells.push_back(text(row, 0, "Subtotal (list)", CellFormat::Heading));
-    sheet.cells.push_back({row++, 1, WorkbookCell::Kind::Formula, subtotal, dollars(totals.subtotal), CellFormat::Money});
+    sheet.cells.push_back(
+        {row++, 1, WorkbookCell::Kind::Formula, subtotal, dollars(totals.subtotal), CellFormat::Money});
     sheet.cells.push_back(text(row, 0, "Total (net)", CellFormat::Heading));
-    sheet.cells.push_back({row++, 1, WorkbookCell::Kind::Formula, total, dollars(totals.total), CellFormat::Money});
+    sheet.cells.push_back(
+        {row++, 1, WorkbookCell::Kind::Formula, total, dollars(totals.total), CellFormat::Money});
     sheet.cells.push_back(text(row, 0, "Currency", CellFormat::Heading));
     sheet.cells.push_back(text(row, 1, "US dollars"));
     return sheet;

@@ -15,8 +15,8 @@ enum class CellFormat { Plain, Heading, Money, Percentage, Wrapped };
 struct WorkbookCell {
     int row = 0, column = 0;  // from 0
     enum class Kind { Text, Number, Formula } kind = Kind::Text;
-    std::string text;     // a text, or a formula ("=SUM(Lines!H2:H4)")
-    double number = 0;    // a number, or the formula's value
+    std::string text;   // a text, or a formula ("=SUM(Lines!H2:H4)")
+    double number = 0;  // a number, or the formula's value
     CellFormat format = CellFormat::Plain;
 };
 

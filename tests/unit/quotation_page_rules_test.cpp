@@ -13,7 +13,8 @@ namespace {
 
 using namespace tarvek;
 
-QuotationLine line(std::string partNumber, std::int64_t cents, int quantity, std::optional<Percent> own = {}) {
+QuotationLine line(std::string partNumber, std::int64_t cents, int quantity,
+                   std::optional<Percent> own = {}) {
     QuotationLine l;
     l.partNumber = std::move(partNumber);
     l.description = "Diaphragm Valves";
@@ -27,11 +28,13 @@ TEST(QuotationMessages, SayWhatWasAddedAndListTheFirstProblems) {
     EXPECT_EQ(addedLineMessage("A310-MX2-2A-MXFX-VS", 2), "Added A310-MX2-2A-MXFX-VS as line 3.");
     EXPECT_EQ(pastedLinesMessage(1, {}), "Added 1 line.");
     std::vector<PastedProblem> problems;
-    for (std::size_t i = 1; i <= 6; ++i) problems.push_back({i, "X" + std::to_string(i), "not a part number"});
+    for (std::size_t i = 1; i <= 6; ++i)
+        problems.push_back({i, "X" + std::to_string(i), "not a part number"});
     EXPECT_EQ(pastedLinesMessage(0, {problems.begin(), problems.begin() + 1}),
               "Added 0 lines. Not added (1):\nline 1: \"X1\": not a part number");
     EXPECT_EQ(pastedLinesMessage(2, problems),
-              "Added 2 lines. Not added (6):\nline 1: \"X1\": not a part number\nline 2: \"X2\": not a part number\n"
+              "Added 2 lines. Not added (6):\nline 1: \"X1\": not a part number\nline 2: \"X2\": not a part "
+              "number\n"
               "line 3: \"X3\": not a part number\nline 4: \"X4\": not a part number\n"
               "\xE2\x80\xA6 and 2 more (see the tooltip)");
     const std::string details = pastedProblemsDetails(problems);
@@ -41,13 +44,15 @@ TEST(QuotationMessages, SayWhatWasAddedAndListTheFirstProblems) {
     EXPECT_EQ(cellRefusalMessage(3, "not a whole number"), "Line 4: Not a whole number.");
     EXPECT_EQ(openedMessage("q.tquote", {}), "Opened \"q.tquote\": every line priced as saved.");
     EXPECT_EQ(openedMessage("q.tquote", {"line 2: list price 350.00 is now 360.00"}),
-              "Opened \"q.tquote\": 1 line changed since priced (marked):\nline 2: list price 350.00 is now 360.00");
+              "Opened \"q.tquote\": 1 line changed since priced (marked):\nline 2: list price 350.00 is now "
+              "360.00");
 }
 
 TEST(QuotationMessages, TotalsCountLinesAndPiecesAndShowPricesOnlyWhenShown) {
     Quotation q;
     q.header.discount = Percent{10'00};
-    q.lines = {line("A310-MX2-2A-MXFX-VS", 350'00, 3), line("J310-MX2-2A-MXFX-VS-BK-LS", 367'50, 2, Percent{5'00})};
+    q.lines = {line("A310-MX2-2A-MXFX-VS", 350'00, 3),
+               line("J310-MX2-2A-MXFX-VS-BK-LS", 367'50, 2, Percent{5'00})};
     // 3 x 315.00 + 2 x 349.12 (367.50 less 5 % cut down to whole cents)
     EXPECT_EQ(totalsText(q, true), "2 lines, 5 pieces   Subtotal: US$ 1,785.00   Total: US$ 1,643.24");
     EXPECT_EQ(totalsText(q, false), "2 lines, 5 pieces");
@@ -64,7 +69,8 @@ TEST(HeaderEdit, TakesWhatAFileCanHoldAndSaysWhyNot) {
     };
     const Case cases[] = {
         {"customer", "Nordgas Ltd.", ""},
-        {"customer", "Nord\x1bgas", "The customer was not taken: the text holds the control character U+001B"},
+        {"customer", "Nord\x1bgas",
+         "The customer was not taken: the text holds the control character U+001B"},
         {"notes", "Delivery ex works.\nPrices in US dollars.", ""},
         {"reference", "RFQ\t7781", "The reference was not taken"},
         {"contact", "R. Hal\xE9", "The contact was not taken: the text is not UTF-8"},
@@ -109,7 +115,8 @@ TEST(QuotationWorkbook, LinesAsNumbersAndTotalsAsFormulasWithTheirValues) {
     q.header.number = "TQ-1";
     q.header.date = "2013-02-05";
     q.header.discount = Percent{10'00};
-    q.lines = {line("A310-MX2-2A-MXFX-VS", 350'00, 3), line("J310-MX2-2A-MXFX-VS-BK-LS", 367'50, 2, Percent{5'00})};
+    q.lines = {line("A310-MX2-2A-MXFX-VS", 350'00, 3),
+               line("J310-MX2-2A-MXFX-VS-BK-LS", 367'50, 2, Percent{5'00})};
     const std::vector<WorkbookSheet> book = quotationWorkbook(q, true);
     ASSERT_EQ(book.size(), 2u);
     EXPECT_EQ(book[0].name, "Lines");

@@ -79,8 +79,8 @@ export function showQuotePage(rules, configurator, tabs) {
     view.lines.forEach((line, i) => {
       const tr = body.insertRow();
       tr.dataset.row = i;
-      tr.tabIndex = i === current ? 0 : -1;
-      tr.setAttribute('aria-selected', String(i === current));
+      tr.tabIndex = i === Math.max(current, 0) ? 0 : -1;
+      if (i === current) tr.setAttribute('aria-current', 'true');
       cell(tr, String(line.number), 'number');
       const part = cell(tr, line.partNumber, `part${line.nonStandard ? ' non-standard' : ''}${line.change ? ' changed' : ''}`);
       if (line.change) part.title = line.change;

@@ -36,7 +36,7 @@ const PAGES = {
     await page.waitForSelector('body.ready');
     await page.click('#tabQuoteButton');
     await page.evaluate(() => window.tarvekPages.quote.actions.paste(
-      'A310-MX2-2A-MXFX-VS\t3\nJ310-MX2-2A-MXFX-VS-BK-LS\t2\t5\nU310-MX1-2A-TX6X\t4\nE310-MX1-3B-6F6X-B5-YW-LS\t1'));
+      'A310-MX2-2A-MXFX-VS\t3\nJ310-MX2-2A-MXFX-VS-BK-LS\t2\t5\nU310-MX1-2A-TX6X\t4\nU310-MX1-2A-TX6X-VS\t1'));
     await type(page, 'txtQuoteCustomer', 'Nordgas Ltd.');
     await type(page, 'txtQuoteDiscount', '10');
   },
