@@ -48,12 +48,15 @@ async function start() {
   quote = showQuotePage(rules, configurator, tabs);
   configurator.show();
   showDocuments(rules.documents());
-  showCalculatorPage(rules, await gasListing, () => {});
-  await quote.restore();
-  window.tarvekPages = { quote };  // for the benchmarks: the quote page's own actions
   document.getElementById('loading').hidden = true;
   document.body.classList.add('ready');
   performance.mark('catalogue-ready');  // what the benchmark times from navigation
+  // The calculator once its gas list is in, the quote once the browser's storage gave it back;
+  // the configurator is in use meanwhile.
+  showCalculatorPage(rules, await gasListing, () => {});
+  await quote.restore();
+  window.tarvekPages = { quote };  // for the benchmarks: the quote page's own actions
+  document.body.classList.add('settled');
   // The decoder's index (links, the find field) is built while the user looks at the page,
   // not on the first click that composes a part number.
   (window.requestIdleCallback || setTimeout)(() => rules.decodeStatus(''));

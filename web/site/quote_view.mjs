@@ -27,6 +27,7 @@ export function showQuotePage(rules, configurator, tabs) {
   let current = -1;           // the line the line buttons act on
   let fileName = '';          // the file the quote was opened from or saved as
   let saving = Promise.resolve();
+  let restored = null;  // the quote kept from the last visit, once it is back
 
   const message = (text, details = '') => {
     setText($('lblQuoteMessage'), text);
@@ -148,7 +149,8 @@ export function showQuotePage(rules, configurator, tabs) {
       'Discard them?');
 
   const actions = {
-    add() {
+    async add() {
+      await restored;  // an add in the page's first moments goes onto the kept quote
       const link = configurator.model.view().link;
       if (!link) return;
       const said = quote.add(link);
@@ -375,7 +377,8 @@ export function showQuotePage(rules, configurator, tabs) {
   };
 
   // The quote kept from the last visit, or a new one.
-  const restore = async () => {
+  const restore = () => (restored ||= restoreKept());
+  const restoreKept = async () => {
     let kept = null;
     try {
       kept = await storage.load();

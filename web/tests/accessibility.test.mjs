@@ -59,7 +59,7 @@ test('no serious or critical violation in any state, scheme or width', async () 
           await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
           await page.setViewport({ width, height: 900 });
           await page.goto(`${server.url}${hash}`);
-          await page.waitForSelector('body.ready');
+          await page.waitForSelector('body.settled');
           await reach(page);
           for (const v of await violations(page)) problems.push(`${name}, ${scheme}, ${width} px: ${v}`);
           await page.close();

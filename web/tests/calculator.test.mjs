@@ -58,6 +58,7 @@ async function chooseGas(page, name) {
 
 async function technicalPage() {
   const page = await openCatalogue(browser, server.url);
+  await page.waitForSelector('body.settled');
   await page.click('#tabTechnicalButton');
   return page;
 }

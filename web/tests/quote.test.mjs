@@ -44,7 +44,7 @@ async function quotePage(hash = '') {
   const session = await page.createCDPSession();
   await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: page.downloads });
   await page.goto(`${server.url}${hash}`, { waitUntil: 'load' });
-  await page.waitForSelector('body.ready');
+  await page.waitForSelector('body.settled');
   return page;
 }
 
@@ -161,7 +161,7 @@ test('a quote made in the browser is what the desktop reads and saves back ident
   await page.$eval(quantity, (box) => { box.value = '4'; box.dispatchEvent(new Event('change', { bubbles: true })); });
   const before = await rows(page);
   await page.reload();
-  await page.waitForSelector('body.ready');
+  await page.waitForSelector('body.settled');
   assert.deepEqual(await rows(page), before);
   assert.equal(await page.$eval('#txtQuoteCustomer', (e) => e.value), 'Nordgas Ltd. – Zürich');
   assert.equal(await text(page, 'lblQuoteFile'), `${name} (changed)`);

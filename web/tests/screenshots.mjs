@@ -17,13 +17,13 @@ const type = (page, id, text) => page.$eval(`#${id}`, (box, t) => {
 const PAGES = {
   async configurator(page) {
     await page.goto(`${server.url}#U310-MX1-2A-TX6X-VS`);
-    await page.waitForSelector('body.ready');
+    await page.waitForSelector('body.settled');
     await page.click('#txtDiscount', { clickCount: 3 });
     await page.keyboard.type('10');
   },
   async calculator(page) {
     await page.goto(server.url);
-    await page.waitForSelector('body.ready');
+    await page.waitForSelector('body.settled');
     await page.click('#tabTechnicalButton');
     await page.$eval('#lstGasName', (list) => { list.selectedIndex = 1; list.dispatchEvent(new Event('change')); });
     await type(page, 'txtInletPressure', '100');
@@ -33,7 +33,7 @@ const PAGES = {
   },
   async quote(page) {
     await page.goto(server.url);
-    await page.waitForSelector('body.ready');
+    await page.waitForSelector('body.settled');
     await page.click('#tabQuoteButton');
     await page.evaluate(() => window.tarvekPages.quote.actions.paste(
       'A310-MX2-2A-MXFX-VS\t3\nJ310-MX2-2A-MXFX-VS-BK-LS\t2\t5\nU310-MX1-2A-TX6X\t4\nU310-MX1-2A-TX6X-VS\t1'));
