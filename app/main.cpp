@@ -1,5 +1,6 @@
-// The Tarvek Products Catalog: one window, started from the folder that holds its pictures;
-// or, on the command line, part numbers decoded or quoted, the price book listed or a flow
+// The Tarvek Products Catalog: one window, which finds its pictures and gas database from
+// where it is installed, optionally set to a part number or with a saved quote open; or, on
+// the command line, part numbers decoded or quoted, the price book listed or a flow
 // calculated, without a window.
 #include <unistd.h>
 
@@ -12,6 +13,7 @@
 #include "app/cli/list_command.h"
 #include "app/cli/quote_command.h"
 #include "app/main_window.h"
+#include "app/window_start.h"
 #include "platform/streams.h"
 
 namespace {
@@ -52,7 +54,6 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     frmTarvekProducts window;
-    if (command.part) window.findPartNumber(QString::fromStdString(*command.part));
-    window.show();
+    tarvek::startWindow(window, command);
     return app.exec();
 }

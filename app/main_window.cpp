@@ -1,6 +1,5 @@
 #include "app/main_window.h"
 
-#include <QDir>
 #include <QTabBar>
 
 #include "app/calculator/calculator_page.h"
@@ -23,6 +22,7 @@
 #include "app/search/search_opener.h"
 #include "app/search/valves_for_flow.h"
 #include "app/window_pictures.h"
+#include "platform/data_folder.h"
 #include "ui_main_window.h"
 
 namespace {
@@ -146,7 +146,7 @@ void frmTarvekProducts::Form_Load() {
     configurator_->showAll();
     ui->SSTab1->setCurrentIndex(0);
 
-    calculator_->setDatabasePath(QDir::currentPath() + QDir::separator() + QStringLiteral("Gases.mdb"));
+    calculator_->setDatabasePath(tarvek::dataFile(QStringLiteral("Gases.mdb")));
     calculator_->fillGasList();
 
     tarvek::showFocusFromStart(ui->lstProductType);  // the keyboard starts where the cascade does

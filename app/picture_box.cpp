@@ -3,11 +3,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/data_folder.h"
+
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent, false); }
 
 void PictureBox::loadPicture(const QString& fileName) {
     name_ = fileName;
-    setPicture(tarvek::Picture::fromFile(fileName, deviceSize()));
+    setPicture(tarvek::Picture::fromFile(tarvek::dataFile(fileName), deviceSize()));
 }
 
 void PictureBox::setPicture(tarvek::Picture picture) {

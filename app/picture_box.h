@@ -14,7 +14,7 @@ class PictureBox : public QWidget {
   public:
     explicit PictureBox(QWidget* parent = nullptr);
 
-    // Loads a picture by file name relative to the working directory; the empty name
+    // Loads a picture by its bare file name from the program's data folder; the empty name
     // clears it. Visibility is not changed. A file that cannot be read shows nothing.
     void loadPicture(const QString& fileName);
     void setPicture(tarvek::Picture picture);

@@ -4,6 +4,8 @@
 #include <array>
 #include <span>
 
+#include "rules/quotes/quotation_document.h"
+
 #ifndef TARVEK_VERSION
 #define TARVEK_VERSION "unknown"
 #endif
@@ -85,6 +87,14 @@ CommandLine usageError(std::string error) {
 
 std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
+// "Q.tquote", "q.TQUOTE": the quote document's ending, in any case.
+bool isQuoteDocumentName(std::string_view arg) {
+    if (arg.size() <= kQuoteDocumentExtension.size()) return false;
+    const std::string_view ending = arg.substr(arg.size() - kQuoteDocumentExtension.size());
+    return std::equal(ending.begin(), ending.end(), kQuoteDocumentExtension.begin(),
+                      [](char a, char b) { return (a >= 'A' && a <= 'Z' ? char(a - 'A' + 'a') : a) == b; });
+}
+
 // The rest of the command line after a mode's option.
 CommandLine parseMode(const Mode& mode, int i, int argc, const char* const* argv) {
     CommandLine command;
@@ -92,6 +102,11 @@ CommandLine parseMode(const Mode& mode, int i, int argc, const char* const* argv
     if (mode.takesOperands) {
         command.numbers.assign(argv + i + 1, argv + argc);
         if (command.numbers.empty()) return usageError(std::string(mode.needs));
+        // A part number may begin with one dash ("-MX2"), none with two: that is an option,
+        // and the mode has none.
+        for (const std::string& operand : command.numbers)
+            if (operand.starts_with("--"))
+                return usageError(quoted(operand) + " is not an option of " + std::string(mode.option));
         return command;
     }
     int k = i + 1;
@@ -139,19 +154,17 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
     CommandLine command;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            command.action = Action::Help;
-            return command;
-        }
-        if (arg == "--version") {
-            command.action = Action::Version;
+        if (arg == "--help" || arg == "-h" || arg == "--version") {
+            if (argc > 2) return usageError(std::string(arg) + " stands alone, without other arguments");
+            command.action = arg == "--version" ? Action::Version : Action::Help;
             return command;
         }
         if (const auto mode =
                 std::find_if(kModes.begin(), kModes.end(), [&](const Mode& m) { return m.option == arg; });
             mode != kModes.end()) {
-            if (command.part)
-                return usageError("--part opens the window; " + std::string(arg) + " works without one");
+            if (command.part || command.quote)
+                return usageError(std::string(command.part ? "--part" : "a quote document") +
+                                  " opens the window; " + std::string(arg) + " works without one");
             return parseMode(*mode, i, argc, argv);
         }
         if (arg == "--part" || arg.starts_with("--part=")) {
@@ -165,13 +178,18 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
             continue;
         }
         if (arg.starts_with('-')) return usageError("unknown option " + quoted(arg));
-        return usageError("unexpected argument " + quoted(arg));
+        // A quote document, as the file manager hands it over; anything else is a mistake.
+        if (!isQuoteDocumentName(arg))
+            return usageError("unexpected argument " + quoted(arg) + "; a quote to open ends in " +
+                              std::string(kQuoteDocumentExtension));
+        if (command.quote) return usageError("one quote opens at a time, not " + quoted(arg) + " too");
+        command.quote = std::string(arg);
     }
     return command;
 }
 
 std::string usageText() {
-    return "Usage: tarvek-catalog [--part NUMBER]\n"
+    return "Usage: tarvek-catalog [--part NUMBER] [QUOTE.tquote]\n"
            "       tarvek-catalog --decode NUMBER...\n"
            "       tarvek-catalog --decode -\n"
            "       tarvek-catalog --list [--filter COLUMN=VALUE]... [--standard-only]\n"
@@ -183,6 +201,7 @@ std::string usageText() {
            "The Tarvek Products Catalog: configure and price valves, regulators and fittings.\n"
            "\n"
            "  --part NUMBER     open the window with the configuration of this part number\n"
+           "  QUOTE.tquote      open the window with this saved quote in the quote's window\n"
            "  --decode NUMBER   print the configurations of part numbers as CSV, without a window;\n"
            "                    - reads one part number per line from standard input\n"
            "  --list            print every orderable configuration as CSV (the price book), with\n"
@@ -191,8 +210,8 @@ std::string usageText() {
            "    --standard-only         only standard products\n"
            "  --flow            the flow through a valve of Cv CV, or the Cv a flow of Q slm needs, as\n"
            "                    one CSV row, without a window; by the catalogue's formula or by\n"
-           "                    IEC 60534-2-1 (xT 0.5 and Z 1 unless given); --gas reads Gases.mdb\n"
-           "                    in the current folder, as the window does\n"
+           "                    IEC 60534-2-1 (xT 0.5 and Z 1 unless given); --gas reads the\n"
+           "                    program's own Gases.mdb, as the window does\n"
            "  --quote LINES.csv build a quote of the part numbers in LINES.csv (a header row\n"
            "                    with part_number, quantity and optionally discount; - reads\n"
            "                    standard input), without a window:\n"

@@ -22,6 +22,7 @@ struct CommandLine {
     Action action = Action::Window;
     std::vector<std::string> numbers;  // to decode; "-" reads one per line from standard input
     std::optional<std::string> part;   // the window opens with this part number looked up
+    std::optional<std::string> quote;  // and with this quote document open in the quote's window
     // Options of a mode after its own, in the order given: ("--filter", "porting=2A").
     std::vector<std::pair<std::string, std::string>> options;
     std::string error;  // what was wrong, for a usage error

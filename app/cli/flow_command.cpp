@@ -5,6 +5,7 @@
 #include <ostream>
 #include <variant>
 
+#include "platform/data_folder.h"
 #include "platform/gas_data_source.h"
 #include "platform/streams.h"
 #include "rules/calculator/flow_question.h"
@@ -80,7 +81,7 @@ int runFlow(const CommandLine& command, int output, std::ostream& errors) {
     }
     FlowQuestion& q = std::get<FlowQuestion>(asked);
     if (!q.gas.empty()) {
-        const QString path = QDir::current().absoluteFilePath(QStringLiteral("Gases.mdb"));
+        const QString path = dataFile(QStringLiteral("Gases.mdb"));
         const GasReadResult read = readGasRecords(path);
         if (read.status != GasReadStatus::Read) {
             errors << "tarvek-catalog: cannot read the gases from "

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <ostream>
 
 #include "app/cli/command_line.h"
@@ -68,16 +69,24 @@ bool readLines(const std::string& path, int input, std::string& text, std::strin
     return read;
 }
 
-QString write(Format format, const QString& path, const Quotation& quotation, const char* program) {
+// A text file written atomically as its pieces come, never held whole.
+QString writeText(const QString& path, const std::function<void(const TextSink&)>& produce) {
+    AtomicFileWriter writer(path);
+    if (!writer.begin()) return writer.error();
+    bool written = true;
+    produce([&](std::string_view piece) {
+        written = written && writer.write(QByteArray::fromRawData(piece.data(), qsizetype(piece.size())));
+    });
+    if (!written || !writer.commit()) return writer.error();
+    return {};
+}
+
+QString write(Format format, const QString& path, Quotation quotation, const char* program) {
     switch (format) {
-        case Format::Csv: {
-            const std::string csv = quotationCsv(quotation);
-            return writeAtomically(path, QByteArray(csv.data(), qsizetype(csv.size())));
-        }
-        case Format::Document: {
-            const std::string document = quotationDocument(quotation);
-            return writeAtomically(path, QByteArray(document.data(), qsizetype(document.size())));
-        }
+        case Format::Csv:
+            return writeText(path, [&](const TextSink& sink) { writeQuotationCsv(quotation, true, sink); });
+        case Format::Document:
+            return writeText(path, [&](const TextSink& sink) { writeQuotationDocument(quotation, sink); });
         case Format::Workbook:
             return writeQuotationWorkbook(path, quotation);
         case Format::Pdf: {
@@ -91,7 +100,7 @@ QString write(Format format, const QString& path, const Quotation& quotation, co
                     std::fprintf(stderr, "%s\n", qPrintable(message));
             });
             QGuiApplication app(argc, argv);
-            return writeQuotationPdf(path, quotationSheet(quotation, true, brandPicture()));
+            return writeQuotationPdf(path, quotationSheet(std::move(quotation), true, brandPicture()));
         }
         case Format::None:
             break;
@@ -136,7 +145,14 @@ int runQuote(const CommandLine& command, const char* program, int input, std::os
         errors << "tarvek-catalog: cannot read " << lines << ": " << error << '\n';
         return kExitInputOutput;
     }
-    PastedQuotationLines pasted = quotationLinesOf(readPastedLines(text));
+    PastedLines rows = readPastedLines(text);
+    std::string().swap(text);  // the rows hold what the quote needs of it
+    if (rows.rows.empty() && rows.problems.empty()) {
+        errors << "tarvek-catalog: " << lines << ": no lines\n";
+        return kExitSomeFailed;
+    }
+    PastedQuotationLines pasted = quotationLinesOf(rows, LineEvents::Dropped);
+    rows = {};
     for (const PastedProblem& problem : pasted.problems)
         errors << "tarvek-catalog: " << lines << ", " << problemText(problem) << " (not added)\n";
 
@@ -147,7 +163,7 @@ int runQuote(const CommandLine& command, const char* program, int input, std::os
     quotation.header.priceList = std::string(kCatalogueEdition);
     quotation.lines = std::move(pasted.lines);
 
-    if (const QString problem = write(format, QString::fromStdString(output), quotation, program);
+    if (const QString problem = write(format, QString::fromStdString(output), std::move(quotation), program);
         !problem.isEmpty()) {
         errors << "tarvek-catalog: cannot write " << output << ": " << problem.toStdString() << '\n';
         return kExitInputOutput;

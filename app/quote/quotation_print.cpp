@@ -1,7 +1,7 @@
 #include "app/quote/quotation_print.h"
 
-#include <QBuffer>
 #include <QFontMetricsF>
+#include <QIODevice>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -12,6 +12,7 @@
 #include "app/controls.h"
 #include "app/quote/quotation_files.h"
 #include "pictures/picture.h"
+#include "platform/data_folder.h"
 #include "rules/quotes/quote.h"
 
 namespace tarvek {
@@ -84,9 +85,11 @@ class QuotationPages {
         tableHeading();
         const Quotation& q = sheet_.quotation;
         for (std::size_t i = 0; i < q.lines.size(); ++i) {
-            const double height = line(i, 0, false);
+            // Each line is laid out once to measure it, in the first pass, and once to draw it.
+            if (heights_.size() <= i) heights_.push_back(line(i, 0, false));
+            const double height = heights_[i];
             if (y_ + height > bottom()) newPage(device);
-            line(i, y_, draw_);
+            if (draw_) line(i, y_, true);
             y_ += height;
         }
         if (sheet_.withPrices) {
@@ -109,11 +112,11 @@ class QuotationPages {
 
     double text(const QRectF& box, const QFont& font, const QColor& colour, const QString& text, int flags) {
         p_.setFont(font);
-        if (draw_) {
-            p_.setPen(colour);
-            p_.drawText(box, flags | Qt::TextWordWrap, text);
-        }
-        return p_.boundingRect(box, flags | Qt::TextWordWrap, text).height();
+        if (!draw_) return p_.boundingRect(box, flags | Qt::TextWordWrap, text).height();
+        p_.setPen(colour);
+        QRectF drawn;  // the text laid out once for drawing and measuring alike
+        p_.drawText(box, flags | Qt::TextWordWrap, text, &drawn);
+        return drawn.height();
     }
 
     void rule(double y, double thickness = 0.75) {
@@ -254,18 +257,47 @@ class QuotationPages {
     const QuotationSheet& sheet_;
     const double width_, height_;
     std::vector<Column> columns_;
+    std::vector<double> heights_;  // of each line, from the first pass
     bool draw_ = false;
     double y_ = 0;
     int page_ = 1, pages_ = 1;
 };
 
+// The PDF writer's bytes handed to the checked writer in blocks as the pages are drawn: a PDF
+// of thousands of pages is never held whole.
+class SavedPages : public QIODevice {
+  public:
+    explicit SavedPages(AtomicFileWriter& file) : file_(file) { open(QIODevice::WriteOnly); }
+    bool finish() { return pass() && !failed_; }
+
+  protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override {
+        block_.append(data, qsizetype(size));
+        if (block_.size() >= kBlock && !pass()) return -1;
+        return failed_ ? -1 : size;
+    }
+
+  private:
+    static constexpr qsizetype kBlock = 1 << 16;
+    bool pass() {
+        failed_ = failed_ || !file_.write(block_);
+        block_.clear();
+        return !failed_;
+    }
+    AtomicFileWriter& file_;
+    QByteArray block_;
+    bool failed_ = false;
+};
+
 }  // namespace
 
-QuotationSheet quotationSheet(const Quotation& quotation, bool withPrices, const QImage& brand) {
-    QuotationSheet sheet{quotation, withPrices, brand, {}};
-    for (const QuotationLine& line : quotation.lines) {
+QuotationSheet quotationSheet(Quotation quotation, bool withPrices, const QImage& brand) {
+    QuotationSheet sheet{std::move(quotation), withPrices, brand, {}};
+    for (const QuotationLine& line : sheet.quotation.lines) {
         if (line.picture.empty() || sheet.pictures.contains(line.picture)) continue;
-        const Picture picture = Picture::fromFile(qstr(line.picture), QSize(kPicturePixels, kPicturePixels));
+        const Picture picture =
+            Picture::fromFile(dataFile(qstr(line.picture)), QSize(kPicturePixels, kPicturePixels));
         sheet.pictures[line.picture] =
             picture.isNull() ? QImage() : picture.render(QSize(kPicturePixels, kPicturePixels));
     }
@@ -288,10 +320,11 @@ int printQuotation(QPagedPaintDevice& device, const QuotationSheet& sheet) {
 }
 
 QString writeQuotationPdf(const QString& path, const QuotationSheet& sheet) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
+    AtomicFileWriter file(path);
+    if (!file.begin()) return file.error();
+    SavedPages pages(file);
     {
-        QPdfWriter writer(&buffer);
+        QPdfWriter writer(&pages);
         writer.setTitle(QStringLiteral("Quotation ") + qstr(sheet.quotation.header.number));
         writer.setCreator(qstr(kCatalogueEdition));
         writer.setPageSize(QPageSize(QPageSize::A4));
@@ -299,7 +332,8 @@ QString writeQuotationPdf(const QString& path, const QuotationSheet& sheet) {
         writer.setResolution(300);
         if (printQuotation(writer, sheet) == 0) return QStringLiteral("cannot draw the pages");
     }
-    return writeAtomically(path, buffer.data());
+    if (!pages.finish() || !file.commit()) return file.error();
+    return {};
 }
 
 }  // namespace tarvek

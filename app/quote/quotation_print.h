@@ -23,14 +23,15 @@ struct QuotationSheet {
         pictures;  // by file name: each picture read once, however many lines show it
 };
 
-// The sheet of a quotation, the pictures read by bare file name from the working directory
+// The sheet of a quotation, the pictures read by bare file name from the data folder
 // (a missing or damaged one prints no picture). Safe to call from a worker thread.
-QuotationSheet quotationSheet(const Quotation& quotation, bool withPrices, const QImage& brand);
+QuotationSheet quotationSheet(Quotation quotation, bool withPrices, const QImage& brand);
 
 // Paints every page onto the device (a printer, a preview, a PDF writer); the number of pages.
 int printQuotation(QPagedPaintDevice& device, const QuotationSheet& sheet);
 
-// The sheet written as a PDF file at `path`, atomically; an empty text when done, else why not.
+// The sheet written as a PDF file at `path`, atomically and page by page, never held whole;
+// an empty text when done, else why not.
 QString writeQuotationPdf(const QString& path, const QuotationSheet& sheet);
 
 }  // namespace tarvek

@@ -82,7 +82,9 @@ QString writeQuotationWorkbook(const QString& path, const Quotation& quotation, 
     // Its own scratch files where the program's go (TMPDIR), not always in /tmp.
     QByteArray scratchFolder = QFile::encodeName(QDir::tempPath());
     lxw_workbook_options options{};
-    options.constant_memory = LXW_FALSE;
+    // Rows go to the scratch file as they are written, in order: a quote of 100,000 lines is
+    // never held as cells.
+    options.constant_memory = LXW_TRUE;
     options.tmpdir = scratchFolder.data();
     lxw_workbook* book = workbook_new_opt(scratchPath.constData(), &options);
     if (!book) return QStringLiteral("cannot start the workbook");

@@ -470,8 +470,10 @@ bool QuotePage::addCurrentConfiguration() {
 
 PastedQuotationLines QuotePage::addPastedText(const QString& text) {
     const QByteArray utf8 = text.toUtf8();
+    // A quote holds as many lines as its document may: the rows past that are named, not added.
+    const std::size_t room = kMostQuoteLines - std::min(kMostQuoteLines, std::size_t(model_->rowCount()));
     PastedQuotationLines pasted =
-        quotationLinesOf(readPastedLines(std::string_view(utf8.constData(), std::size_t(utf8.size()))));
+        quotationLinesOf(readPastedLines(std::string_view(utf8.constData(), std::size_t(utf8.size())), room));
     const int first = model_->rowCount();
     const std::size_t added = pasted.lines.size();
     model_->editor().appendLines(std::move(pasted.lines), added == 1 ? "paste a line" : "paste lines");

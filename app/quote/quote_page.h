@@ -122,6 +122,8 @@ class QuotePage : public QObject {
     void chooseAndExport(const char* extension);
     // An empty text when remembered, else a sentence saying why not.
     QString rememberRecent(const QString& path);
+    QString dialogFolder() const;
+    void rememberFolder(const QString& path);
     void fillRecentMenu();
     void updateTitle();
     Quotation freshQuotation() const;
@@ -146,8 +148,9 @@ class QuotePage : public QObject {
             *show_ = nullptr, *new_ = nullptr, *open_ = nullptr, *save_ = nullptr, *saveAs_ = nullptr,
             *print_ = nullptr, *import_ = nullptr, *exportCsv_ = nullptr, *exportXlsx_ = nullptr,
             *exportPdf_ = nullptr;
-    QString path_;     // the file the quote was opened from or saved to; empty: none yet
-    FileStamp stamp_;  // the file as it was then
+    QString path_;        // the file the quote was opened from or saved to; empty: none yet
+    FileStamp stamp_;     // the file as it was then
+    QString lastFolder_;  // of the last file opened, saved, imported or exported
     bool pricesShown_ = true;
     int widenedFor_ = 0;  // the widest part number the window was widened for, in pixels
     QPointer<QThread> pdfExport_;

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QThread>
 
@@ -110,6 +111,7 @@ bool QuotePage::open(const QString& path) {
     path_ = path;
     stamp_ = reading.stamp;
     const QString notRemembered = rememberRecent(path);
+    rememberFolder(path);
     showPage();  // opened from the catalogue's window too (Ctrl+O there)
     showState();
     QStringList details;
@@ -156,6 +158,7 @@ bool QuotePage::writeTo(const QString& path) {
     stamp_ = stampOf(path);
     model_->editor().markSaved();
     const QString notRemembered = rememberRecent(path);
+    rememberFolder(path);
     showState();
     showMessage(QStringLiteral("Saved as \"%1\".").arg(fileName(path)) + notRemembered);
     return true;
@@ -164,7 +167,7 @@ bool QuotePage::writeTo(const QString& path) {
 bool QuotePage::chooseAndSaveAs() {
     const QString suggested =
         path_.isEmpty()
-            ? QDir::home().filePath(qstr(quotation().header.number) + qstr(kQuoteDocumentExtension))
+            ? QDir(dialogFolder()).filePath(qstr(quotation().header.number) + qstr(kQuoteDocumentExtension))
             : path_;
     QString path = chooseFileName(dialogParent(), FileDialog::Save, QStringLiteral("Save quote"), suggested,
                                   kDocumentFilter);
@@ -174,19 +177,19 @@ bool QuotePage::chooseAndSaveAs() {
 }
 
 void QuotePage::chooseAndOpen(const QString& given) {
-    const QString path = given.isEmpty()
-                             ? chooseFileName(dialogParent(), FileDialog::Open, QStringLiteral("Open quote"),
-                                              path_.isEmpty() ? QDir::homePath() : QFileInfo(path_).path(),
-                                              kDocumentFilter + QStringLiteral(";;All files (*)"))
-                             : given;
+    const QString path =
+        given.isEmpty() ? chooseFileName(dialogParent(), FileDialog::Open, QStringLiteral("Open quote"),
+                                         dialogFolder(), kDocumentFilter + QStringLiteral(";;All files (*)"))
+                        : given;
     if (!path.isEmpty()) open(path);
 }
 
 void QuotePage::importCsv() {
     const QString path =
         chooseFileName(dialogParent(), FileDialog::Open, QStringLiteral("Import part numbers"),
-                       QDir::homePath(), QStringLiteral("Part numbers (*.csv *.txt *.tsv);;All files (*)"));
+                       dialogFolder(), QStringLiteral("Part numbers (*.csv *.txt *.tsv);;All files (*)"));
     if (path.isEmpty()) return;
+    rememberFolder(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         showWarning(dialogParent(),
@@ -253,11 +256,11 @@ bool QuotePage::exporting() const { return pdfExport_ && !pdfExport_->isFinished
 
 void QuotePage::chooseAndExport(const char* extension) {
     const QString ending = QLatin1String(extension);
-    const QString folder = path_.isEmpty() ? QDir::homePath() : QFileInfo(path_).path();
     QString path = chooseFileName(dialogParent(), FileDialog::Save, QStringLiteral("Export quote"),
-                                  QDir(folder).filePath(qstr(quotation().header.number) + ending),
+                                  QDir(dialogFolder()).filePath(qstr(quotation().header.number) + ending),
                                   QStringLiteral("*") + ending);
     if (path.isEmpty()) return;
+    rememberFolder(path);
     if (!path.endsWith(ending, Qt::CaseInsensitive)) path += ending;
     exportTo(path);
 }
@@ -269,6 +272,16 @@ void QuotePage::print() {
     printer.setDocName(QStringLiteral("Quotation ") + qstr(quotation().header.number));
     showPrintPreview(dialogParent(), printer, [&sheet](QPrinter* device) { printQuotation(*device, sheet); });
 }
+
+// The file dialogs start in the folder last used, or in the user's documents: never in the
+// program's own folder or the working directory it was started from.
+QString QuotePage::dialogFolder() const {
+    if (!lastFolder_.isEmpty()) return lastFolder_;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+void QuotePage::rememberFolder(const QString& path) { lastFolder_ = QFileInfo(path).absolutePath(); }
 
 QStringList QuotePage::recentFiles() const { return settingValues(kRecentKey); }
 

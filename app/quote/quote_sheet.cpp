@@ -6,6 +6,7 @@
 
 #include "app/controls.h"
 #include "app/window_pictures.h"
+#include "platform/data_folder.h"
 
 namespace tarvek {
 namespace {
@@ -154,7 +155,7 @@ class SheetLayout {
 
 QuoteSheet quoteSheet(const ConfiguratorState& state, QDate date) {
     QuoteSheet sheet{quoteOf(state), date, {}, brandPicture()};
-    if (!sheet.quote.picture.empty()) sheet.picture = Picture::fromFile(qstr(sheet.quote.picture));
+    if (!sheet.quote.picture.empty()) sheet.picture = Picture::fromFile(dataFile(qstr(sheet.quote.picture)));
     return sheet;
 }
 

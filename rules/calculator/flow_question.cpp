@@ -8,6 +8,7 @@
 #include "rules/calculator/flow_curve.h"
 #include "rules/calculator/flow_curve_text.h"
 #include "rules/calculator/flow_units.h"
+#include "rules/calculator/input_validation.h"
 #include "rules/calculator/sizing_text.h"
 #include "rules/numbers/compact_number_text.h"
 #include "rules/numbers/number_text.h"
@@ -48,9 +49,15 @@ FlowAnswer catalogueAnswer(const FlowQuestion& q) {
         if (const auto& s = calculator.type(box, text); s.warning)
             return refused(s.warning->title, *s.warning);
     calculator.chooseGas(0);
-    if (q.xt)
+    if (q.xt) {
+        // The window's Xt box is hidden, set only from the gas, and takes an Xt of 0 or less as
+        // 0.001. Typed here, an Xt is held to what the box's message says: above 0, at most 1.
+        const BoxRule& rule = boxRule(CalculatorBox::XtFactor);
+        if (isNumeric(*q.xt) && leadingNumber(*q.xt) <= 0)
+            return refused(rule.title, CalculatorWarning{rule.prompt, rule.title});
         if (const auto& s = calculator.type(CalculatorBox::XtFactor, *q.xt); s.warning)
             return refused(s.warning->title, *s.warning);
+    }
 
     const CalculatorState& s = calculator.state();
     const std::string& result = s.result(s.mode).text;

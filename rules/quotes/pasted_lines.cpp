@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <variant>
 
 #include "rules/part_numbers/part_number_text.h"
 #include "rules/quotes/quotation_lines.h"
@@ -32,17 +33,44 @@ char separatorOf(std::string_view text) {
     return seen[0] ? '\t' : seen[1] ? ';' : ',';
 }
 
+bool isBlankRecord(const Record& record) {
+    return std::all_of(record.fields.begin(), record.fields.end(),
+                       [](const std::string& field) { return withoutSurroundingBlanks(field).empty(); });
+}
+
+// The non-blank records past those kept: counted, never held.
+struct Beyond {
+    std::size_t rows = 0, firstLine = 0, lastLine = 0;
+    void count(std::size_t line) {
+        if (rows++ == 0) firstLine = line;
+        lastLine = line;
+    }
+};
+
+struct Records {
+    std::vector<Record> kept;
+    Beyond beyond;
+};
+
 // Records as RFC 4180 reads them, any line end; a quote inside an unquoted field is kept
-// as it is, and a field is kept to a length no part number comes near.
-std::vector<Record> recordsOf(std::string_view text, char separator) {
-    std::vector<Record> records;
+// as it is, and a field is kept to a length no part number comes near. Blank records are
+// skipped; the first `keep` others are kept and the rest only counted.
+Records recordsOf(std::string_view text, char separator, std::size_t keep) {
+    Records records;
     Record record{1, {std::string()}};
     std::size_t line = 1;
     bool quoted = false, wasQuoted = false;
     const auto add = [&](char c) {
         if (record.fields.back().size() < kLongestField + 1) record.fields.back() += c;
     };
-    for (std::size_t i = 0; i < text.size() && records.size() <= kMostPastedRows; ++i) {
+    const auto finish = [&] {
+        if (isBlankRecord(record)) return;
+        if (records.kept.size() < keep)
+            records.kept.push_back(std::move(record));
+        else
+            records.beyond.count(record.lineNumber);
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (quoted) {
             if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
@@ -61,20 +89,22 @@ std::vector<Record> recordsOf(std::string_view text, char separator) {
             wasQuoted = false;
         } else if (c == '\n' || c == '\r') {
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            records.push_back(std::move(record));
+            finish();
             record = {++line, {std::string()}};
             wasQuoted = false;
         } else {
             add(c);
         }
     }
-    records.push_back(std::move(record));
+    finish();
     return records;
 }
 
-bool isBlankRecord(const Record& record) {
-    return std::all_of(record.fields.begin(), record.fields.end(),
-                       [](const std::string& field) { return withoutSurroundingBlanks(field).empty(); });
+// "100,000": a count as the messages write it.
+std::string countText(std::size_t count) {
+    std::string text = std::to_string(count);
+    for (std::size_t at = text.size(); at > 3; at -= 3) text.insert(at - 3, 1, ',');
+    return text;
 }
 
 // A column's name without case, blanks, underscores, periods or signs: "Part No." is "partno".
@@ -124,11 +154,12 @@ std::string_view field(const Record& record, std::optional<std::size_t> column) 
 
 }  // namespace
 
-PastedLines readPastedLines(std::string_view text) {
+PastedLines readPastedLines(std::string_view text, std::size_t room) {
     PastedLines pasted;
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a spreadsheet's byte-order mark
-    std::vector<Record> records = recordsOf(text, separatorOf(text));
-    std::erase_if(records, isBlankRecord);
+    // One record more than there is room for: the first may be the header.
+    Records read = recordsOf(text, separatorOf(text), room + 1);
+    std::vector<Record>& records = read.kept;
     Columns columns;
     if (!records.empty())
         if (const auto named = headerColumns(records.front())) {
@@ -136,11 +167,15 @@ PastedLines readPastedLines(std::string_view text) {
             pasted.header = true;
             records.erase(records.begin());
         }
+    if (records.size() > room) {  // no header: the record kept for it is one too many
+        Beyond beyond;
+        beyond.count(records.back().lineNumber);
+        if (read.beyond.rows > 0) beyond.lastLine = read.beyond.lastLine;
+        beyond.rows += read.beyond.rows;
+        read.beyond = beyond;
+        records.pop_back();
+    }
     for (const Record& record : records) {
-        if (pasted.rows.size() + pasted.problems.size() >= kMostPastedRows) {
-            pasted.problems.push_back({record.lineNumber, "", "only the first 100,000 rows are read"});
-            break;
-        }
         PastedRow row{record.lineNumber, std::string(field(record, columns.partNumber)), 1, std::nullopt};
         const std::string shown = displayable(row.partNumber, kLongestShown);
         if (row.partNumber.empty()) {
@@ -165,28 +200,42 @@ PastedLines readPastedLines(std::string_view text) {
         }
         pasted.rows.push_back(std::move(row));
     }
+    if (const Beyond& beyond = read.beyond; beyond.rows > 0) {
+        std::string why = countText(beyond.rows) + (beyond.rows == 1 ? " row" : " rows") + " past the " +
+                          countText(kMostQuoteLines) + " lines a quote holds";
+        if (room < kMostQuoteLines) why += " (it had room for " + countText(room) + " more)";
+        pasted.problems.push_back({beyond.firstLine, "", why, beyond.lastLine});
+    }
     return pasted;
 }
 
-PastedQuotationLines quotationLinesOf(const PastedLines& pasted) {
+PastedQuotationLines quotationLinesOf(const PastedLines& pasted, LineEvents events) {
     PastedQuotationLines result;
     result.problems = pasted.problems;
-    // A list often repeats a number: each is decoded once.
-    std::map<std::string, std::pair<std::optional<QuotationLine>, std::string>, std::less<>> decoded;
+    result.lines.reserve(pasted.rows.size());
+    // A list often repeats a number: each is decoded once, and a repeat copies the line it gave
+    // (its index) or its problem; no line is held twice.
+    std::map<std::string, std::variant<std::size_t, std::string>, std::less<>> decoded;
     for (const PastedRow& row : pasted.rows) {
-        const std::string key = normalizedPartNumber(row.partNumber);
+        std::string key = normalizedPartNumber(row.partNumber);
         auto found = decoded.find(key);
         if (found == decoded.end()) {
             std::string problem;
             std::optional<QuotationLine> line = lineForPartNumber(row.partNumber, &problem);
-            found = decoded.emplace(key, std::make_pair(std::move(line), std::move(problem))).first;
+            if (line && events == LineEvents::Dropped) std::vector<ConfiguratorEvent>().swap(line->events);
+            if (line) result.lines.push_back(std::move(*line));
+            found = decoded
+                        .emplace(std::move(key),
+                                 line ? std::variant<std::size_t, std::string>(result.lines.size() - 1)
+                                      : std::move(problem))
+                        .first;
+        } else if (const std::size_t* first = std::get_if<std::size_t>(&found->second)) {
+            result.lines.push_back(result.lines[*first]);
         }
-        const auto& [line, problem] = found->second;
-        if (!line) {
-            result.problems.push_back({row.lineNumber, displayable(row.partNumber, kLongestShown), problem});
+        if (const std::string* problem = std::get_if<std::string>(&found->second)) {
+            result.problems.push_back({row.lineNumber, displayable(row.partNumber, kLongestShown), *problem});
             continue;
         }
-        result.lines.push_back(*line);
         result.lines.back().quantity = row.quantity;
         result.lines.back().discount = row.discount;
     }
@@ -197,7 +246,10 @@ PastedQuotationLines quotationLinesOf(const PastedLines& pasted) {
 }
 
 std::string problemText(const PastedProblem& problem) {
-    std::string text = "line " + std::to_string(problem.lineNumber) + ": ";
+    std::string text = problem.lastLineNumber > problem.lineNumber
+                           ? "lines " + countText(problem.lineNumber) + "\xE2\x80\x93" +
+                                 countText(problem.lastLineNumber) + ": "
+                           : "line " + countText(problem.lineNumber) + ": ";
     if (!problem.given.empty()) text += "\"" + problem.given + "\": ";
     return text + problem.problem;
 }

@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "rules/quotes/quotation.h"
+#include "rules/quotes/quotation_document.h"
 
 namespace tarvek {
 
-inline constexpr std::size_t kMostPastedRows = 100'000;
+// A quote holds no more lines than its document may: rows past that are refused by name.
+inline constexpr std::size_t kMostPastedRows = kMostQuoteLines;
 
 struct PastedRow {
     std::size_t lineNumber = 0;  // in the text, from 1
@@ -24,8 +26,9 @@ struct PastedRow {
 
 struct PastedProblem {
     std::size_t lineNumber = 0;
-    std::string given;    // the part number as given, safe to show
-    std::string problem;  // why the row was not added
+    std::string given;               // the part number as given, safe to show
+    std::string problem;             // why the row was not added
+    std::size_t lastLineNumber = 0;  // of the rows past the room there was, from lineNumber
 };
 
 struct PastedLines {
@@ -36,19 +39,25 @@ struct PastedLines {
 
 // The rows of the text. Without a header the columns are part number, quantity, discount;
 // a header names them (part_number / part number / part no., quantity / qty, discount /
-// discount_percent) in any order, other columns ignored. Blank rows are skipped.
-PastedLines readPastedLines(std::string_view text);
+// discount_percent) in any order, other columns ignored. Blank rows are skipped. Rows past
+// `room` are not read: one problem names them all.
+PastedLines readPastedLines(std::string_view text, std::size_t room = kMostPastedRows);
 
 struct PastedQuotationLines {
     std::vector<QuotationLine> lines;
     std::vector<PastedProblem> problems;  // the reader's, then the numbers the decoder does not know
 };
 
+// Whether each line keeps the events that set the configurator to it: the window shows lines
+// there, the command line only writes what its files hold, in less memory.
+enum class LineEvents { Kept, Dropped };
+
 // The rows as quotation lines, in order; a number the decoder does not know is a problem
 // with the decoder's explanation.
-PastedQuotationLines quotationLinesOf(const PastedLines& pasted);
+PastedQuotationLines quotationLinesOf(const PastedLines& pasted, LineEvents events = LineEvents::Kept);
 
-// One problem as a line of text: "line 3: "XYZ": not a part number …".
+// One problem as a line of text: "line 3: "XYZ": not a part number …", or for the rows past
+// the room "lines 100,002–400,001: 300,000 rows past the 100,000 lines a quote holds".
 std::string problemText(const PastedProblem& problem);
 
 }  // namespace tarvek

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,9 @@
 #include "rules/configurator/configurator.h"
 
 namespace tarvek {
+
+// Where the text of a long file goes, piece by piece, so that it is never held whole.
+using TextSink = std::function<void(std::string_view)>;
 
 inline constexpr int kMinQuantity = 1;
 inline constexpr int kMaxQuantity = 1'000'000;

@@ -11,5 +11,7 @@ namespace tarvek {
 // line,part_number,description,quantity,list_price,discount_percent,unit_net_price,
 // extended_net_price; without prices only the first four columns.
 std::string quotationCsv(const Quotation& quotation, bool withPrices = true);
+// The same text given to `write` piece by piece: the header row, then each line's row.
+void writeQuotationCsv(const Quotation& quotation, bool withPrices, const TextSink& write);
 
 }  // namespace tarvek

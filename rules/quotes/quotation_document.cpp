@@ -237,7 +237,7 @@ class Reader {
 
 }  // namespace
 
-std::string quotationDocument(const Quotation& quotation) {
+void writeQuotationDocument(const Quotation& quotation, const TextSink& write) {
     const QuotationHeader& h = quotation.header;
     std::string out = std::string(kQuoteDocumentMagic) + '\t' + std::to_string(kQuoteDocumentFormat) + '\n';
     writeField(out, "number", h.number);
@@ -249,13 +249,20 @@ std::string quotationDocument(const Quotation& quotation) {
     writeField(out, "price-list", h.priceList);
     if (h.discount) writeField(out, "discount", percentText(*h.discount));
     writeField(out, "notes", h.notes);
+    write(out);
     for (const QuotationLine& line : quotation.lines) {
-        out += "line\t" + escapedField(line.partNumber) + '\t' + std::to_string(line.quantity) + '\t' +
-               (line.discount ? percentText(*line.discount) : std::string()) + '\t' +
-               decimalText(line.listPrice) + '\t' + escapedField(line.description) + '\n';
+        out = "line\t" + escapedField(line.partNumber) + '\t' + std::to_string(line.quantity) + '\t' +
+              (line.discount ? percentText(*line.discount) : std::string()) + '\t' +
+              decimalText(line.listPrice) + '\t' + escapedField(line.description) + '\n';
+        write(out);
     }
-    out += "end\t" + std::to_string(quotation.lines.size()) + '\n';
-    return out;
+    write("end\t" + std::to_string(quotation.lines.size()) + '\n');
+}
+
+std::string quotationDocument(const Quotation& quotation) {
+    std::string document;
+    writeQuotationDocument(quotation, [&document](std::string_view piece) { document += piece; });
+    return document;
 }
 
 QuotationReading readQuotationDocument(std::string_view bytes) {

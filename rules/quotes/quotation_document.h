@@ -36,6 +36,8 @@ inline constexpr std::size_t kLargestQuoteDocument = 64 * 1024 * 1024;
 inline constexpr std::size_t kMostQuoteLines = 100'000;
 
 std::string quotationDocument(const Quotation& quotation);
+// The same text given to `write` piece by piece: the header records, then each line's.
+void writeQuotationDocument(const Quotation& quotation, const TextSink& write);
 
 struct QuotationReading {
     std::optional<Quotation> quotation;  // the lines without their configurations: price them again

@@ -47,6 +47,7 @@ std::string descriptionOf(const ConfiguratorState& state) {
             text += std::to_string(std::size_t(line.step) - std::size_t(Step::Connection1) + 1) + ": ";
         text += line.text;
     }
+    text.shrink_to_fit();  // kept by every line of a quote, of which there may be 100,000
     return text;
 }
 

@@ -4,6 +4,7 @@
 // the most it held on the way; with "search", the same once the search by requirement is open
 // (its index built) and has painted.
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QTimer>
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include "app/main_window.h"
 #include "app/search/search_opener.h"
 #include "app/search/search_window.h"
+#include "platform/data_folder.h"
 
 namespace {
 
@@ -50,6 +52,9 @@ class FirstPaint : public QObject {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Started in the runtime folder, or in a folder that stands in for it (a camera photo as
+    // the start picture): that is its data folder.
+    tarvek::setDataFolder(QDir::currentPath());
     const auto mode = [&](const char* name) { return argc > 1 && std::strcmp(argv[1], name) == 0; };
     const bool empty = mode("empty");
     std::unique_ptr<QWidget> window =

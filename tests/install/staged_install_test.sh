@@ -12,6 +12,6 @@ DESTDIR=$stage cmake --install "$build" --prefix "$prefix" >/dev/null
 outside=$(find "$work" -mindepth 1 -not -type d -not -path "$stage$prefix/*")
 [[ -z "$outside" ]] || { echo "written outside $stage$prefix:"; echo "$outside"; exit 1; }
 desktop=$stage$prefix/share/applications/com.tarvek.Catalog.desktop
-grep -qx "Exec=$prefix/bin/tarvek-catalog" "$desktop" && grep -qx "Path=$prefix/share/tarvek-catalog" "$desktop" ||
+grep -qx "Exec=$prefix/bin/tarvek-catalog %f" "$desktop" ||
   { echo "the desktop entry does not name the final prefix:"; cat "$desktop"; exit 1; }
 echo "staged install: $(find "$stage" -type f | wc -l) files, all under $stage$prefix"

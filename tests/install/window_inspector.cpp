@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QStringList>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -45,6 +47,14 @@ void report(QWidget* window) {
     auto* gases = window->findChild<QComboBox*>(QStringLiteral("lstGasName"));
     std::printf("picture=%s\nloaded=%d\ngases=%d\n", qPrintable(picture->property("pictureName").toString()),
                 picture->property("hasPicture").toBool() ? 1 : 0, gases->count());
+    // A quote opened from the command line shows in the quote's window: its file and lines.
+    for (QWidget* quote : QApplication::topLevelWidgets()) {
+        if (quote->objectName() != QLatin1String("quotePage") || !quote->isVisible()) continue;
+        const auto* file = quote->findChild<QLabel*>(QStringLiteral("lblQuoteFile"));
+        const auto* lines = quote->findChild<QTableView*>(QStringLiteral("quoteLines"));
+        std::printf("quote-file=%s\nquote-lines=%d\n", qPrintable(file->toolTip()),
+                    lines->model()->rowCount());
+    }
     std::fflush(stdout);
 }
 

@@ -93,6 +93,16 @@ TEST(FlowQuestion, NoAnswerWithTheReason) {
              Case{"catalogue, Xt above 1",
                   with(CalculationMethod::Catalogue, [](FlowQuestion& q) { q.xt = "1.5"; }),
                   "Invalid Xt Factor Value: Number must be greater than 0 and less than or equal to 1"},
+             // Typed on the command line, an Xt is what the message says, for either method:
+             // the window's hidden box would take 0 as 0.001.
+             Case{"catalogue, Xt of 0",
+                  with(CalculationMethod::Catalogue, [](FlowQuestion& q) { q.xt = "0"; }),
+                  "Invalid Xt Factor Value: Number must be greater than 0 and less than or equal to 1"},
+             Case{"catalogue, Xt below 0",
+                  with(CalculationMethod::Catalogue, [](FlowQuestion& q) { q.xt = "-0.2e-3"; }),
+                  "Invalid Xt Factor Value: Number must be greater than 0 and less than or equal to 1"},
+             Case{"standard, xT of 0", with(CalculationMethod::Iec, [](FlowQuestion& q) { q.xt = "0"; }),
+                  "No result: xT must be greater than 0 and at most 1"},
              Case{"catalogue, no drop",
                   with(CalculationMethod::Catalogue, [](FlowQuestion& q) { q.outletPressure = "100"; }),
                   "No flow: the outlet pressure is not below the inlet pressure"},

@@ -102,6 +102,74 @@ TEST(PastedLines, KnownNumbersBecomeLinesAndUnknownOnesAreExplained) {
     EXPECT_EQ(pasted.problems[0].given, "XYZ-1");
     EXPECT_FALSE(pasted.problems[0].problem.empty());
     EXPECT_EQ(problemText(pasted.problems[1]), "line 5: no part number");
+    // A repeated number is the same line, events included (the window shows it from them).
+    EXPECT_EQ(pasted.lines[2].events, pasted.lines[0].events);
+    EXPECT_FALSE(pasted.lines[0].events.empty());
+
+    const PastedQuotationLines written =
+        quotationLinesOf(readPastedLines("A310-MX2-2A-MXFX-VS\nA310-MX2-2A-MXFX-VS\n"), LineEvents::Dropped);
+    ASSERT_EQ(written.lines.size(), 2u);
+    EXPECT_TRUE(written.lines[0].events.empty() && written.lines[1].events.empty());
+    EXPECT_EQ(written.lines[1].description, pasted.lines[0].description);
+}
+
+std::string rowsOfNumbers(std::size_t count) {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) text += "A" + std::to_string(i) + "\n";
+    return text;
+}
+
+// A quote holds 100,000 lines, as its document does: the rows past the room there is are
+// read no further and named together, by their lines.
+TEST(PastedLines, RowsPastTheRoomAreNamedTogether) {
+    const struct {
+        const char* name;
+        std::string text;
+        std::size_t room;
+        std::size_t rows;
+        std::vector<std::string> problems;
+    } cases[] = {
+        {"no header",
+         "A\nB\nC\n\nD\n",
+         2,
+         2,
+         {"lines 3\u20135: 2 rows past the 100,000 lines a quote holds (it had room for 2 more)"}},
+        {"a header takes no room",
+         "part_number\nA\nB\nC\n",
+         2,
+         2,
+         {"line 4: 1 row past the 100,000 lines a quote holds (it had room for 2 more)"}},
+        {"exactly the room", "part_number\nA\nB\n\n", 2, 2, {}},
+        {"no room",
+         "A\n",
+         0,
+         0,
+         {"line 1: 1 row past the 100,000 lines a quote holds (it had room for 0 more)"}},
+        {"bad rows take room too",
+         "A\t0\nB\nC\n",
+         2,
+         1,
+         {"line 1: \"A\": a quantity is a whole number from 1 to 1,000,000",
+          "line 3: 1 row past the 100,000 lines a quote holds (it had room for 2 more)"}},
+        {"a whole quote", "part_number\n" + rowsOfNumbers(100'000), kMostPastedRows, 100'000, {}},
+        {"one row more",
+         "part_number\n" + rowsOfNumbers(100'001),
+         kMostPastedRows,
+         100'000,
+         {"line 100,002: 1 row past the 100,000 lines a quote holds"}},
+        {"300,000 rows more",
+         rowsOfNumbers(400'000),
+         kMostPastedRows,
+         100'000,
+         {"lines 100,001\u2013400,000: 300,000 rows past the 100,000 lines a quote holds"}},
+    };
+    for (const auto& c : cases) {
+        const PastedLines pasted = readPastedLines(c.text, c.room);
+        EXPECT_EQ(pasted.rows.size(), c.rows) << c.name;
+        std::vector<std::string> problems;
+        for (const PastedProblem& p : pasted.problems) problems.push_back(problemText(p));
+        EXPECT_EQ(problems, c.problems) << c.name;
+    }
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The calculator over gas databases of every kind, each in a folder of its own as the
-// working directory: what the list shows, which record a choice finds, and damaged files
+// data folder: what the list shows, which record a choice finds, and damaged files
 // that must leave the window whole and usable.
 #include <QDir>
 #include <QTemporaryDir>
@@ -7,6 +7,7 @@
 #include "app/calculator/calculator_page.h"
 #include "app/warning.h"
 #include "rules/numbers/number_text.h"
+#include "tests/support/data_folder_scope.h"
 #include "tests/support/gas_databases.h"
 #include "tests/window/window_driver.h"
 
@@ -29,23 +30,18 @@ class CalculatorDatabase : public ::testing::Test {
             warnings.push_back(prompt.toStdString());
         });
     }
-    ~CalculatorDatabase() override {
-        tarvek::replaceWarningFunction(previous_);
-        QDir::setCurrent(previousFolder_);
-    }
+    ~CalculatorDatabase() override { tarvek::replaceWarningFunction(previous_); }
 
     QString databasePath() const { return dir.filePath("Gases.mdb"); }
 
-    // Starts the window with this Gases.mdb in its working directory.
+    // Starts the window with this Gases.mdb in its data folder.
     std::unique_ptr<WindowDriver> start(const gastest::Bytes& bytes) {
         EXPECT_TRUE(gastest::save(databasePath(), bytes));
         return start();
     }
     std::unique_ptr<WindowDriver> start() {
-        QDir::setCurrent(dir.path());
-        auto driver = std::make_unique<WindowDriver>();
-        QDir::setCurrent(previousFolder_);
-        return driver;
+        const tarvek::testing::DataFolderScope data(dir.path());
+        return std::make_unique<WindowDriver>();
     }
 
     // The rest of the window works: the calculator's checks and the configurator.
@@ -63,7 +59,6 @@ class CalculatorDatabase : public ::testing::Test {
 
   private:
     tarvek::WarningFunction previous_;
-    QString previousFolder_ = QDir::currentPath();
 };
 
 TEST_F(CalculatorDatabase, AnEmptyTableGivesAnEmptyListAndNoResult) {

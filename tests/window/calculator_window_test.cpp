@@ -12,6 +12,7 @@
 #include "app/calculator/calculator_page.h"
 #include "app/calculator/sizing_controls.h"
 #include "app/warning.h"
+#include "platform/data_folder.h"
 #include "rules/calculator/calculator_page_texts.h"
 #include "tests/support/gas_databases.h"
 #include "tests/window/window_driver.h"
@@ -84,7 +85,7 @@ TEST_F(Calculator, StartsWithTheShippedGasesAndNothingChosen) {
     EXPECT_EQ(d.text("lblMassFlow"), "");
     EXPECT_EQ(d.text("txtMassFlow"), "");
     EXPECT_FALSE(d.shown("lblChokedFlow"));
-    EXPECT_EQ(d.window.calculator().databasePath(), QDir::currentPath() + QDir::separator() + "Gases.mdb");
+    EXPECT_EQ(d.window.calculator().databasePath(), tarvek::dataFolder() + QDir::separator() + "Gases.mdb");
 }
 
 TEST_F(Calculator, ChoosingAGasShowsItsValuesAndXt) {

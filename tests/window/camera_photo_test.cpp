@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/data_folder_scope.h"
 #include "tests/window/window_driver.h"
 
 namespace {
@@ -16,8 +17,7 @@ namespace {
 TEST(CameraPhoto, ShowsAsTheStartPictureAndAHostileHeaderDoesNot) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
+    const tarvek::testing::DataFolderScope data(dir.path());
     const QByteArray photo = tarvek::testing::cameraPhoto({6000, 4000});
     struct Case {
         std::string what;
@@ -44,7 +44,6 @@ TEST(CameraPhoto, ShowsAsTheStartPictureAndAHostileHeaderDoesNot) {
         EXPECT_GT(qBlue(shown.pixel(shown.width() - 5, shown.height() / 2)), 200)
             << c.what;  // blue on the right
     }
-    QDir::setCurrent(previous);
 }
 
 }  // namespace

@@ -81,6 +81,10 @@ TEST(CommandLine, ExitStatusSaysWhetherEveryNumberWasDecoded) {
         {{"--help"}, 0},
         {{"-h"}, 0},
         {{"--version"}, 0},
+        // Nothing goes with help or the version, and --decode has no options.
+        {{"--version", "extra"}, 2},
+        {{"--help", "--decode", "A310"}, 2},
+        {{"--decode", "A310-MX2", "--standard-only"}, 2},
     };
     for (const auto& c : cases) {
         const Ran r = run(c.arguments);
@@ -90,6 +94,9 @@ TEST(CommandLine, ExitStatusSaysWhetherEveryNumberWasDecoded) {
         }
     }
     EXPECT_TRUE(run({"--help"}).out.contains("--decode"));
+    EXPECT_TRUE(run({"--version", "extra"}).err.startsWith("tarvek-catalog: --version stands alone"));
+    EXPECT_TRUE(run({"--decode", "-MX2", "--standard-only"})
+                    .err.startsWith("tarvek-catalog: \"--standard-only\" is not an option of --decode"));
     EXPECT_EQ(run({"--version"}).out, "tarvek-catalog 130205\n");
 }
 
@@ -195,7 +202,17 @@ TEST(CommandLine, OptionsOfTheProgramAndOfQt) {
     EXPECT_EQ(parse({"-platform"}).action, Action::UsageError);
     EXPECT_EQ(parse({"--part", "A310-MX2"}).part, "A310-MX2");
     EXPECT_EQ(parse({"--part=-MX2"}).part, "-MX2");
-    EXPECT_EQ(parse({"--decode", "-MX2", "--help"}).numbers, (std::vector<std::string>{"-MX2", "--help"}));
+    // A quote document opens in the window (a file manager hands it over); one at a time, and
+    // any other operand is still a mistake.
+    EXPECT_EQ(parse({"quotes/Q 7.tquote"}).quote, "quotes/Q 7.tquote");
+    EXPECT_EQ(parse({"--part", "-MX2", "Q.TQUOTE"}).action, Action::Window);
+    EXPECT_EQ(parse({"a.tquote", "b.tquote"}).action, Action::UsageError);
+    EXPECT_EQ(parse({"a.tquote", "--decode", "-MX2"}).action, Action::UsageError);
+    EXPECT_EQ(parse({"quote.csv"}).action, Action::UsageError);
+    EXPECT_EQ(parse({".tquote"}).action, Action::UsageError);
+    // A part number may begin with a dash, none with two: after --decode they are no number.
+    EXPECT_EQ(parse({"--decode", "-MX2", "-"}).numbers, (std::vector<std::string>{"-MX2", "-"}));
+    EXPECT_EQ(parse({"--decode", "-MX2", "--help"}).action, Action::UsageError);
 }
 
 }  // namespace

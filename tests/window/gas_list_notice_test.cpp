@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/warning.h"
+#include "tests/support/data_folder_scope.h"
 #include "tests/window/text_recording.h"
 #include "tests/window/window_driver.h"
 
@@ -27,7 +28,6 @@ TEST(GasListNotice, AnEmptyListSaysWhereNoDatabaseWasFound) {
         {"a Gases.mdb that is no database", QByteArray("Standard Jet DB, or so it says"), true},
         {"a copy of the shipped Gases.mdb", database, false},
     };
-    const QString previous = QDir::currentPath();
     int warnings = 0;
     const tarvek::WarningFunction previousWarning =
         tarvek::replaceWarningFunction([&](QWidget*, const QString&, const QString&) { ++warnings; });
@@ -39,8 +39,8 @@ TEST(GasListNotice, AnEmptyListSaysWhereNoDatabaseWasFound) {
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             file.write(*c.gasesMdb);
         }
-        QDir::setCurrent(dir.path());
-        const QString folder = QDir::toNativeSeparators(QDir::currentPath());
+        const tarvek::testing::DataFolderScope data(dir.path());
+        const QString folder = QDir::toNativeSeparators(tarvek::dataFolder());
         WindowDriver d;
         QComboBox* gases = d.list("lstGasName");
         EXPECT_EQ(gases->count() == 0, c.notice) << c.what;
@@ -55,7 +55,6 @@ TEST(GasListNotice, AnEmptyListSaysWhereNoDatabaseWasFound) {
             EXPECT_EQ(gases->toolTip(), "") << c.what;
             EXPECT_EQ(tarvek::testing::drawnTexts(gases), QStringList{}) << c.what;
         }
-        QDir::setCurrent(previous);
     }
     tarvek::replaceWarningFunction(previousWarning);
     EXPECT_EQ(warnings, 0);

@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include "platform/data_folder.h"
 #include "tests/support/named_pictures.h"
 #include "tests/support/user_session.h"
 #include "tests/window/window_driver.h"
@@ -14,12 +15,12 @@ namespace {
 class InFolder : public ::testing::Test {
   protected:
     QTemporaryDir folder;
-    QString previous = QDir::currentPath();
+    QString previous = tarvek::dataFolder();
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        QDir::setCurrent(folder.path());
+        tarvek::setDataFolder(folder.path());
     }
-    void TearDown() override { QDir::setCurrent(previous); }
+    void TearDown() override { tarvek::setDataFolder(previous); }
 
     void write(const std::string& name, const QByteArray& bytes) {
         QFile file(folder.filePath(QString::fromStdString(name)));
@@ -28,7 +29,7 @@ class InFolder : public ::testing::Test {
     }
 };
 
-TEST_F(InFolder, AnEmptyWorkingDirectoryLeavesPicturesAndGasListEmpty) {
+TEST_F(InFolder, AnEmptyDataFolderLeavesPicturesAndGasListEmpty) {
     WindowDriver d;
     EXPECT_EQ(d.list("lstGasName")->count(), 0);
     EXPECT_FALSE(d.picture()->hasPicture());

@@ -12,6 +12,7 @@
 #include <map>
 
 #include "app/quote/quote_page.h"
+#include "platform/data_folder.h"
 #include "tests/support/brief_preview.h"
 #include "tests/support/quote_configurations.h"
 #include "tests/support/user_session.h"
@@ -60,6 +61,8 @@ TEST(NoWrites, ALongSessionLeavesEveryFileAsItWas) {
     for (const char* variable : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"}) qunsetenv(variable);
     qputenv("XDG_RUNTIME_DIR", (home + "/runtime").toUtf8());
     QDir::setCurrent(work);
+    const QString previousData = tarvek::dataFolder();
+    tarvek::setDataFolder(work);
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     const Snapshot before = snapshotOf({work, home}, programFolder);
@@ -86,6 +89,7 @@ TEST(NoWrites, ALongSessionLeavesEveryFileAsItWas) {
     const Snapshot after = snapshotOf({work, home}, programFolder);
 
     QDir::setCurrent(previous);
+    tarvek::setDataFolder(previousData);
     qputenv("HOME", previousHome);
     QFile::setPermissions(work, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 

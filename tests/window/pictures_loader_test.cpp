@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "assets/wmf_writer.h"
+#include "platform/data_folder.h"
 #include "rules/catalogue/actuators.h"
 #include "rules/catalogue/portings.h"
 #include "tests/window/window_driver.h"
@@ -46,18 +47,25 @@ QByteArray readFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Runs in a folder of its own, as the program does from wherever it is started.
+// Pictures in a folder of their own, the data folder and the working directory alike (the
+// files are written by bare name).
 class PictureFolder : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        shipped = QDir::current();
+        shipped = QDir(tarvek::dataFolder());
+        working = QDir::currentPath();
+        tarvek::setDataFolder(dir.path());
         QDir::setCurrent(dir.path());
     }
-    void TearDown() override { QDir::setCurrent(shipped.path()); }
+    void TearDown() override {
+        QDir::setCurrent(working);
+        tarvek::setDataFolder(shipped.path());
+    }
 
     QTemporaryDir dir;
     QDir shipped;  // the runtime folder, with the generated pictures
+    QString working;
 };
 
 TEST_F(PictureFolder, TheContentNotTheNameChoosesTheDecoder) {

@@ -122,6 +122,32 @@ TEST_F(QuoteCommand, UnknownNumbersAreNamedAndTheRestIsWritten) {
     EXPECT_TRUE(csv.contains("\r\n1,A310-MX2-2A-MXFX-VS,"));
 }
 
+// As many lines as a quote document holds, and the rows past them named; a file without a
+// row is no quote at all: nothing is written.
+TEST_F(QuoteCommand, AQuoteHoldsAtMost100000LinesAndNoRowsIsNoQuote) {
+    QFile many(file("many.csv"));
+    ASSERT_TRUE(many.open(QIODevice::WriteOnly));
+    many.write("part_number,quantity\n");
+    for (int i = 0; i < 100'001; ++i) many.write("A310-MX2-2A-MXFX-VS,1\n");
+    many.close();
+    const Ran r = run({"--quote", file("many.csv"), "--output", file("many.tquote")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err.toStdString(),
+              "tarvek-catalog: " + file("many.csv").toStdString() +
+                  ", line 100,002: 1 row past the 100,000 lines a quote holds (not added)\n");
+    const tarvek::QuotationReading read =
+        tarvek::readQuotationDocument(contents(file("many.tquote")).toStdString());
+    ASSERT_TRUE(read.quotation) << read.problem;
+    EXPECT_EQ(read.quotation->lines.size(), 100'000u);
+
+    for (const QByteArray& empty : {QByteArray(), QByteArray("part_number,quantity\r\n\r\n")}) {
+        const Ran none = run({"--quote", "-", "--output", file("none.csv")}, empty);
+        EXPECT_EQ(none.status, 1);
+        EXPECT_EQ(none.err, "tarvek-catalog: -: no lines\n");
+        EXPECT_FALSE(QFile::exists(file("none.csv")));
+    }
+}
+
 TEST_F(QuoteCommand, RefusedCommandLinesAndFailedFiles) {
     const struct {
         QStringList arguments;

@@ -64,6 +64,13 @@ from xml.etree import ElementTree
 def cents(value):
     return int((Decimal(str(value)) * 100).to_integral_value())
 
+# The workbook keeps its texts in their cells (written row by row, in constant memory), where
+# openpyxl leaves Excel's escape "_x005F_" (of "_") undone: undone here, as Excel does.
+def excel_text(value):
+    if not isinstance(value, str):
+        return value
+    return re.sub("_x([0-9A-Fa-f]{4})_", lambda m: chr(int(m.group(1), 16)), value)
+
 def read(path):
     book = openpyxl.load_workbook(path)
     cached = openpyxl.load_workbook(path, data_only=True)
@@ -82,13 +89,14 @@ def read(path):
         if caption in ("Subtotal (list)", "Total (net)"):
             quote[caption] = [value, cents(cached["Quote"][row[1].coordinate].value), computed(value)]
         elif caption is not None:
-            quote[caption] = [type(value).__name__, value]
-    lines = [[cell.value for cell in row] for row in book["Lines"].iter_rows(min_row=2)]
+            quote[caption] = [type(value).__name__, excel_text(value)]
+    lines = [[excel_text(cell.value) for cell in row] for row in book["Lines"].iter_rows(min_row=2)]
     # The texts as Excel reads them, "_x0041_" as "A".
     main = "{http://schemas.openxmlformats.org/spreadsheetml/2006/main}"
-    shared = ElementTree.fromstring(zipfile.ZipFile(path).read("xl/sharedStrings.xml"))
-    excel = [re.sub("_x([0-9A-Fa-f]{4})_", lambda m: chr(int(m.group(1), 16)),
-                    "".join(t.text or "" for t in item.iter(main + "t"))) for item in shared]
+    archive = zipfile.ZipFile(path)
+    items = [item for name in archive.namelist() if name.startswith("xl/worksheets/")
+             for item in ElementTree.fromstring(archive.read(name)).iter(main + "is")]
+    excel = [excel_text("".join(t.text or "" for t in item.iter(main + "t"))) for item in items]
     return {"quote": quote, "lines": lines, "excel": excel}
 
 print(json.dumps([read(path) for path in sys.argv[1:]]))

@@ -21,6 +21,7 @@ struct ScriptedUser {
     std::deque<QMessageBox::StandardButton> answers;  // the next questions' answers; Cancel when none
     std::deque<QString> fileNames;                    // the next dialogs' choices; none: cancelled
     QStringList questions, warnings;
+    QStringList suggested;  // where each file dialog started
     QuestionFunction previousQuestion;
     FileNameFunction previousFileName;
     WarningFunction previousWarning;
@@ -36,7 +37,8 @@ struct ScriptedUser {
                 return answer;
             });
         previousFileName = replaceFileNameFunction(
-            [this](QWidget*, FileDialog, const QString&, const QString&, const QString&) {
+            [this](QWidget*, FileDialog, const QString&, const QString& start, const QString&) {
+                suggested << start;
                 if (fileNames.empty()) return QString();
                 const QString name = fileNames.front();
                 fileNames.pop_front();

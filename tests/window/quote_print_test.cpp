@@ -14,6 +14,7 @@
 #include "app/quote/quote_sheet.h"
 #include "app/window_pictures.h"
 #include "tests/support/brief_preview.h"
+#include "tests/support/data_folder_scope.h"
 #include "tests/support/quote_configurations.h"
 #include "tests/window/window_driver.h"
 
@@ -168,9 +169,10 @@ TEST_F(QuotePrint, AMissingOrDamagedDrawingLeavesItsPlaceEmpty) {
     ASSERT_TRUE(drawing.open(QIODevice::ReadOnly));
     const QByteArray bytes = drawing.readAll();
     QTemporaryDir folder;
-    const struct InFolder {
+    const struct InFolder {  // the drawing by bare name, in the data folder
         QString previous = QDir::currentPath();
-        explicit InFolder(const QString& path) { QDir::setCurrent(path); }
+        tarvek::testing::DataFolderScope data;
+        explicit InFolder(const QString& path) : data(path) { QDir::setCurrent(path); }
         ~InFolder() { QDir::setCurrent(previous); }
     } inFolder(folder.path());
     for (const QByteArray& content : {QByteArray(), bytes.left(40), bytes.left(bytes.size() / 2),

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "app/quote/quote_page.h"
+#include "tests/support/data_folder_scope.h"
 #include "tests/window/window_driver.h"
 
 namespace {
@@ -66,16 +67,15 @@ TEST(StartUp, EveryControlCarriesAnAccessibleName) {
     }
 }
 
-// Pictures are read from the working directory, by bare name.
-TEST(StartUp, ReadsTheStartPictureFromTheWorkingDirectory) {
+// Pictures are read from the data folder, by bare name.
+TEST(StartUp, ReadsTheStartPictureFromTheDataFolder) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     QImage image(40, 20, QImage::Format_RGB32);
     image.fill(Qt::red);
     ASSERT_TRUE(image.save(dir.filePath("MX2 Valves.jpg"), "JPEG"));
 
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
+    const tarvek::testing::DataFolderScope data(dir.path());
     {
         WindowDriver d;
         ASSERT_TRUE(d.picture()->hasPicture());
@@ -93,6 +93,26 @@ TEST(StartUp, ReadsTheStartPictureFromTheWorkingDirectory) {
         WindowDriver d;  // a damaged picture shows nothing, and nothing else changes
         EXPECT_FALSE(d.picture()->hasPicture());
         EXPECT_TRUE(d.shown("imgPicture"));
+    }
+}
+
+// The working directory is the user's: started anywhere, the window shows its pictures and
+// gases from its data folder, and a quote's printed pictures come from there too.
+TEST(StartUp, AnyWorkingDirectoryFindsThePicturesAndGases) {
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(elsewhere.isValid());
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(elsewhere.path());
+    {
+        WindowDriver d;
+        EXPECT_EQ(d.picture()->pictureName(), "MX2 Valves.jpg");
+        EXPECT_TRUE(d.picture()->hasPicture());
+        EXPECT_GT(d.list("lstGasName")->count(), 0);
+        d.choose("lstProductType", "Diaphragm Valves");
+        d.choose("lstBody", "MX2 - Standard Series");
+        d.choose("lstModel", "A310 --- Air-Op N.C., Low Pressure");
+        d.choose("lstPorting", "2A");
+        EXPECT_TRUE(d.picture()->hasPicture()) << "the porting drawing";
     }
     QDir::setCurrent(previous);
 }

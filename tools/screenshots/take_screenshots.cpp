@@ -29,6 +29,7 @@
 #include "app/search/search_opener.h"
 #include "app/search/search_window.h"
 #include "assets/dark_palette.h"
+#include "platform/data_folder.h"
 #include "platform/gas_data_source.h"
 
 namespace {
@@ -70,8 +71,10 @@ int main(int argc, char** argv) {
     const bool quotePage = variant.startsWith(QStringLiteral("quote"));
     if (variant == "dark") QApplication::setPalette(tarvek::darkDesktopPalette());
 
-    // Run from the runtime folder, where the gas reader lies beside the program.
+    // Run from the runtime folder, where the gas reader lies beside the program and the data
+    // lie with it.
     tarvek::setGasReaderProgram(QDir::current().filePath(QStringLiteral("tarvek-gas-reader")));
+    tarvek::setDataFolder(QDir::currentPath());
     frmTarvekProducts window;
     window.show();
     choose(window, "lstProductType", "Diaphragm Valves");
