@@ -53,7 +53,7 @@ async function start() {
   performance.mark('catalogue-ready');  // what the benchmark times from navigation
   // The calculator once its gas list is in, the quote once the browser's storage gave it back;
   // the configurator is in use meanwhile.
-  showCalculatorPage(rules, await gasListing, () => {});
+  showCalculatorPage(rules, await gasListing, null);
   await quote.restore();
   window.tarvekPages = { quote };  // for the benchmarks: the quote page's own actions
   document.body.classList.add('settled');

@@ -129,9 +129,11 @@ export function showCalculatorPage(rules, gasListing, openSearchForValves) {
   SIZING_BOXES.forEach((id, i) => $(id).addEventListener('input', (e) => {
     if (!e.target.readOnly) show(model.typeSizing(i, e.target.value));
   }));
+  // Valves for this Flow where the page has a search to open.
+  $('cmdValvesForFlow').hidden = !openSearchForValves;
   $('cmdValvesForFlow').addEventListener('click', () => {
     const needed = model.valveRequirement();
-    if (needed) openSearchForValves(needed.cv, needed.inletPsig);
+    if (needed && openSearchForValves) openSearchForValves(needed.cv, needed.inletPsig);
   });
   // The curve follows the page's width.
   new ResizeObserver(() => drawFlowCurve($('flowCurve'), model)).observe($('fraFlowCurve'));
