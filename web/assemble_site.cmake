@@ -1,8 +1,8 @@
 # Puts the static site together (cmake -P): the pages, the rules' WebAssembly module, the
-# build's pictures (porting drawings as SVG), the documents and their first pages, and a
+# gas list, the build's pictures (porting drawings as SVG), the documents and their first pages, and a
 # service worker that names this build and every file it caches. Written beside the old
 # site and put in its place at the end, so a failed build leaves the last site whole.
-foreach(folder SITE PAGES WASM DIST DRAWN BUTTONS)
+foreach(folder SITE PAGES WASM DIST DRAWN BUTTONS GAS_READER GASES EXCEL)
   if(NOT ${folder})
     message(FATAL_ERROR "assemble_site: ${folder} not given")
   endif()
@@ -22,6 +22,19 @@ file(GLOB pictures ${DIST}/*.jpg ${DIST}/*.gif ${DRAWN}/*.svg)
 file(COPY ${pictures} DESTINATION ${next}/pictures)
 file(GLOB documents ${DIST}/*.pdf ${BUTTONS}/*.png)
 file(COPY ${documents} DESTINATION ${next}/documents)
+# The workbook library (npm's exceljs, from web/package-lock.json), which the quote page loads
+# only when a workbook is exported, with its licence.
+if(NOT EXISTS ${EXCEL}/dist/exceljs.bare.min.js)
+  message(FATAL_ERROR "assemble_site: ${EXCEL} is missing: install the web edition's npm packages (scripts/install-deps)")
+endif()
+file(MAKE_DIRECTORY ${next}/vendor)
+file(COPY ${EXCEL}/dist/exceljs.bare.min.js DESTINATION ${next}/vendor)
+file(COPY_FILE ${EXCEL}/LICENSE ${next}/vendor/exceljs.LICENSE.txt)
+# The gas list, read from the build's gas database by our own gas reader, as the window reads it.
+execute_process(COMMAND ${GAS_READER} ${GASES} OUTPUT_FILE ${next}/gases.txt RESULT_VARIABLE read)
+if(NOT read EQUAL 0)
+  message(FATAL_ERROR "assemble_site: the gas reader could not read ${GASES} (status ${read})")
+endif()
 
 # The build's name is the digest of everything the site holds.
 file(GLOB_RECURSE files RELATIVE ${next} ${next}/*)

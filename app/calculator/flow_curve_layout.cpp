@@ -99,17 +99,6 @@ double CurveLayout::pressureAt(double x) const {
     return pressureAxis.low + fraction * (pressureAxis.high - pressureAxis.low);
 }
 
-double plottedMaximum(const FlowCurve& curve) {
-    double highest = 0, lowest = INFINITY;
-    for (const CurvePoint& point : curve.points) {
-        highest = std::max(highest, point.value);
-        lowest = std::min(lowest, point.value);
-    }
-    if (curve.mode == FlowMode::Cv && std::isfinite(lowest))
-        highest = std::min(highest, std::max(4 * lowest, 1.25 * curve.operatingPoint.value));
-    return highest;
-}
-
 CurveLayout layoutCurve(const FlowCurve& curve, const QRectF& area, const QFontMetricsF& metrics) {
     CurveLayout layout;
     const double lineHeight = std::ceil(metrics.height());

@@ -13,6 +13,7 @@
 
 #include "rules/calculator/curve_axis.h"
 #include "rules/calculator/flow_curve.h"
+#include "rules/calculator/shown_curve.h"
 
 namespace tarvek {
 
@@ -37,10 +38,5 @@ struct CurveLayout {
 };
 
 CurveLayout layoutCurve(const FlowCurve& curve, const QRectF& area, const QFontMetricsF& metrics);
-
-// The highest value the plot shows. In Cv mode the Cv needed grows without bound towards
-// the inlet pressure, so the plot stops at four times the choked Cv or a quarter above the
-// operating point, whichever is higher.
-double plottedMaximum(const FlowCurve& curve);
 
 }  // namespace tarvek

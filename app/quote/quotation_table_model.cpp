@@ -6,12 +6,13 @@
 #include <QStyle>
 
 #include "app/controls.h"
+#include "rules/quotes/quotation_messages.h"
 
 namespace tarvek {
 namespace {
 
-const char* const kHeadings[] = {"#",        "Part Number", "Description", "Qty",
-                                 "List US$", "Disc. %",     "Net US$",     "Amount US$"};
+static_assert(std::size(kQuoteColumns) == QuotationTableModel::ColumnCount);
+static_assert(kFirstPriceColumn == QuotationTableModel::ListPrice);
 
 }  // namespace
 
@@ -81,10 +82,9 @@ QVariant QuotationTableModel::data(const QModelIndex& index, int role) const {
                                            ? Qt::AlignLeft | Qt::AlignVCenter
                                            : Qt::AlignRight | Qt::AlignVCenter);
         case Qt::ToolTipRole:
-            if (!line.change.empty())
-                return QStringLiteral("Changed since it was priced: ") + qstr(line.change);
+            if (!line.change.empty()) return qstr(lineChangeTip(line.change));
             if (column == Description) return qstr(line.description);
-            if (column == Discount && !line.discount) return QStringLiteral("The quotation's discount");
+            if (column == Discount && !line.discount) return qstr(kQuotationDiscountTip);
             return {};
         case Qt::DecorationRole:
             if (column == PartNumber && !line.change.empty())
@@ -105,7 +105,7 @@ QVariant QuotationTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant QuotationTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount) return {};
-    if (role == Qt::DisplayRole) return QString::fromUtf8(kHeadings[section]);
+    if (role == Qt::DisplayRole) return qstr(kQuoteColumns[std::size_t(section)]);
     return {};
 }
 

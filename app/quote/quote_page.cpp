@@ -28,13 +28,13 @@
 #include "app/quote/quotation_table_model.h"
 #include "app/quote/quote_icons.h"
 #include "rules/quotes/quotation_lines.h"
+#include "rules/quotes/quotation_messages.h"
 
 namespace tarvek {
 namespace {
 
 constexpr int kButtonGap = 2;
 constexpr int kIconMargin = 2;
-constexpr int kShownProblems = 4;
 // The part number's column is never narrower, the description's never narrower where the
 // part numbers take room from it (in digits).
 constexpr int kPartNumberDigits = 20;
@@ -464,7 +464,7 @@ bool QuotePage::addCurrentConfiguration() {
     model_->editor().appendLines({std::move(line)}, "add " + state.partNumber);
     const int row = model_->rowCount() - 1;
     selectRow(row);
-    showMessage(QStringLiteral("Added %1 as line %2.").arg(partNumber).arg(row + 1));
+    showMessage(qstr(addedLineMessage(partNumber.toStdString(), std::size_t(row))));
     return true;
 }
 
@@ -479,19 +479,8 @@ PastedQuotationLines QuotePage::addPastedText(const QString& text) {
     model_->editor().appendLines(std::move(pasted.lines), added == 1 ? "paste a line" : "paste lines");
     pasted.lines.clear();
     if (added > 0) selectRow(first);
-    QString summary =
-        QStringLiteral("Added %1 line%2.").arg(added).arg(added == 1 ? QString() : QStringLiteral("s"));
-    QStringList problems;
-    for (const PastedProblem& problem : pasted.problems) problems << qstr(problemText(problem));
-    if (!problems.isEmpty()) {
-        summary += QStringLiteral(" Not added (%1):").arg(problems.size());
-        for (int i = 0; i < std::min<int>(kShownProblems, int(problems.size())); ++i)
-            summary += QLatin1Char('\n') + problems[i];
-        if (problems.size() > kShownProblems)
-            summary +=
-                QStringLiteral("\n… and %1 more (see the tooltip)").arg(problems.size() - kShownProblems);
-    }
-    showMessage(summary, problems.join(QLatin1Char('\n')));
+    showMessage(qstr(pastedLinesMessage(added, pasted.problems)),
+                qstr(pastedProblemsDetails(pasted.problems)));
     return pasted;
 }
 
@@ -499,9 +488,7 @@ bool QuotePage::showLineInConfigurator(int row) {
     if (row < 0 || row >= model_->rowCount()) return false;
     const QuotationLine& line = quotation().lines[std::size_t(row)];
     if (line.events.empty()) {
-        showMessage(QStringLiteral("Line %1 (%2) is no longer in the catalogue.")
-                        .arg(row + 1)
-                        .arg(qstr(line.partNumber)));
+        showMessage(qstr(lineGoneMessage(std::size_t(row), line.partNumber)));
         return false;
     }
     configurator_.apply(line.events);
@@ -516,14 +503,14 @@ bool QuotePage::updateLine(int row) {
     const ConfiguratorState& state = configurator_.state();
     if (row < 0 || row >= model_->rowCount() || state.partNumber.empty()) return false;
     model_->editor().updateLine(std::size_t(row), lineOf(state, eventsReaching(state)));
-    showMessage(QStringLiteral("Line %1 is now %2.").arg(row + 1).arg(qstr(state.partNumber)));
+    showMessage(qstr(lineUpdatedMessage(std::size_t(row), state.partNumber)));
     return true;
 }
 
 void QuotePage::pasteLines() {
     const QString text = QApplication::clipboard()->text();
     if (text.trimmed().isEmpty()) {
-        showMessage(QStringLiteral("The clipboard holds no part numbers."));
+        showMessage(qstr(kNothingToPaste));
         return;
     }
     addPastedText(text);
@@ -610,8 +597,7 @@ void QuotePage::commitHeader() {
         h.discount = percent;
     } else {
         QToolTip::showText(discount_->mapToGlobal(QPoint(0, discount_->height())), qstr(problem), discount_);
-        showMessage(
-            QStringLiteral("The quote's discount \"%1\" was not taken: %2.").arg(discount, qstr(problem)));
+        showMessage(qstr(headerDiscountRefusal(discount.toStdString(), problem)));
         h.discount = quotation().header.discount;
     }
     model_->editor().setHeader(std::move(h), "edit the quote's header");
@@ -622,39 +608,24 @@ void QuotePage::commitHeader() {
 // message says why; the field then shows what the quote holds.
 void QuotePage::refuseUnsavableTexts(QuotationHeader& h) {
     const QuotationHeader& before = quotation().header;
-    const struct {
-        std::string QuotationHeader::*text;
-        const char* subject;
-        bool multiLine;
-    } fields[] = {{&QuotationHeader::customer, "The customer was", false},
-                  {&QuotationHeader::contact, "The contact was", false},
-                  {&QuotationHeader::reference, "The reference was", false},
-                  {&QuotationHeader::number, "The quote number was", false},
-                  {&QuotationHeader::notes, "The notes were", true}};
-    for (const auto& field : fields) {
-        if (h.*field.text == before.*field.text) continue;  // what a file brought stays
-        if (const std::string problem = headerTextProblem(h.*field.text, field.multiLine); !problem.empty()) {
-            showMessage(QStringLiteral("%1 not taken: the text %2.")
-                            .arg(QLatin1String(field.subject), qstr(problem)));
-            h.*field.text = before.*field.text;
+    const std::pair<std::string QuotationHeader::*, HeaderText> fields[] = {
+        {&QuotationHeader::customer, HeaderText::Customer},
+        {&QuotationHeader::contact, HeaderText::Contact},
+        {&QuotationHeader::reference, HeaderText::Reference},
+        {&QuotationHeader::number, HeaderText::Number},
+        {&QuotationHeader::notes, HeaderText::Notes}};
+    for (const auto& [text, field] : fields) {
+        if (h.*text == before.*text) continue;  // what a file brought stays
+        if (const std::string refusal = headerTextRefusal(field, h.*text); !refusal.empty()) {
+            showMessage(qstr(refusal));
+            h.*text = before.*text;
         }
     }
 }
 
 void QuotePage::showTotals() {
     if (!page_) return;
-    const QuotationTotals totals = totalsOf(quotation());
-    const QString lines = QStringLiteral("%1 line%2, %3 piece%4")
-                              .arg(quotation().lines.size())
-                              .arg(quotation().lines.size() == 1 ? QString() : QStringLiteral("s"))
-                              .arg(totals.pieces)
-                              .arg(totals.pieces == 1 ? QString() : QStringLiteral("s"));
-    if (!pricesShown_) {
-        totals_->setText(lines);
-        return;
-    }
-    totals_->setText(lines + QStringLiteral("   Subtotal: ") + qstr(moneyText(totals.subtotal)) +
-                     QStringLiteral("   Total: ") + qstr(moneyText(totals.total)));
+    totals_->setText(qstr(totalsText(quotation(), pricesShown_)));
 }
 
 void QuotePage::showState() {
@@ -738,10 +709,10 @@ void QuotePage::showMessage(const QString& text, const QString& details) {
 QString QuotePage::message() const { return message_ ? message_->text() : QString(); }
 
 void QuotePage::showRefusal(const QModelIndex& index, const QString& reason) {
-    const QString text = reason.left(1).toUpper() + reason.mid(1) + QLatin1Char('.');
+    const QString text = qstr(cellRefusalText(reason.toStdString()));
     const QRect cell = table_->visualRect(index);
     QToolTip::showText(table_->viewport()->mapToGlobal(cell.bottomLeft()), text, table_->viewport(), cell);
-    showMessage(QStringLiteral("Line %1: %2").arg(index.row() + 1).arg(text));
+    showMessage(qstr(cellRefusalMessage(std::size_t(index.row()), reason.toStdString())));
 }
 
 }  // namespace tarvek

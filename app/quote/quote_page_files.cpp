@@ -25,6 +25,7 @@
 #include "rules/quotes/quotation_csv.h"
 #include "rules/quotes/quotation_document.h"
 #include "rules/quotes/quotation_lines.h"
+#include "rules/quotes/quotation_messages.h"
 #include "rules/quotes/quote.h"
 
 namespace tarvek {
@@ -103,30 +104,20 @@ bool QuotePage::open(const QString& path) {
     if (!mayDiscard()) return false;
     // Every line priced again from today's catalogue.
     Quotation q = *reading.quotation;
-    QStringList changes;
-    for (std::size_t i = 0; i < q.lines.size(); ++i) {
-        q.lines[i] = repriced(q.lines[i]);
-        if (!q.lines[i].change.empty())
-            changes << QStringLiteral("line %1: %2").arg(i + 1).arg(qstr(q.lines[i].change));
-    }
+    for (QuotationLine& line : q.lines) line = repriced(line);
+    const std::vector<std::string> changes = repricingChanges(q);
     model_->editor().reset(std::move(q));
-    if (!changes.isEmpty()) model_->editor().markModified();
+    if (!changes.empty()) model_->editor().markModified();
     path_ = path;
     stamp_ = reading.stamp;
     const QString notRemembered = rememberRecent(path);
     rememberFolder(path);
     showPage();  // opened from the catalogue's window too (Ctrl+O there)
     showState();
-    if (changes.isEmpty())
-        showMessage(QStringLiteral("Opened \"%1\": every line priced as saved.").arg(fileName(path)) +
-                    notRemembered);
-    else
-        showMessage(QStringLiteral("Opened \"%1\": %2 line%3 changed since priced (marked):\n")
-                            .arg(fileName(path))
-                            .arg(changes.size())
-                            .arg(changes.size() == 1 ? QString() : QStringLiteral("s")) +
-                        QStringList(changes.mid(0, 4)).join(QLatin1Char('\n')) + notRemembered,
-                    changes.join(QLatin1Char('\n')));
+    QStringList details;
+    for (const std::string& change : changes) details << qstr(change);
+    showMessage(qstr(openedMessage(fileName(path).toStdString(), changes)) + notRemembered,
+                changes.empty() ? QString() : details.join(QLatin1Char('\n')));
     return true;
 }
 

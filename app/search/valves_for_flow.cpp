@@ -4,8 +4,10 @@
 #include <QToolButton>
 
 #include "app/calculator/calculator_page.h"
+#include "app/controls.h"
 #include "app/search/search_icons.h"
 #include "app/search/search_opener.h"
+#include "rules/calculator/calculator_page_texts.h"
 #include "rules/calculator/valve_requirement.h"
 
 namespace tarvek {
@@ -16,9 +18,9 @@ ValvesForFlow::ValvesForFlow(QWidget* calculateFrame, QLabel* chokedFlow, QWidge
       search_(search),
       button_(new QToolButton(calculateFrame)) {
     button_->setObjectName(QStringLiteral("cmdValvesForFlow"));
-    button_->setText(tr("Valves for this Flow"));
+    button_->setText(qstr(technical_page::kValvesForFlow));
     button_->setAccessibleName(tr("Valves for this flow"));
-    button_->setToolTip(tr("Find the valves whose Cv and rated pressure pass this flow"));
+    button_->setToolTip(qstr(technical_page::kValvesForFlowHint));
     button_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button_->setAutoRaise(true);
     QFont regular = button_->font();

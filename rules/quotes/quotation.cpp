@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "rules/configurator/pricing.h"
+#include "rules/quotes/quote.h"
 #include "rules/text/escaped_fields.h"
 
 namespace tarvek {
@@ -181,6 +182,14 @@ std::optional<Money> parseMoney(std::string_view text) {
 std::string quoteNumber(int year, int month, int day, int hour, int minute, int second) {
     return "TQ-" + std::to_string(year) + twoDigits(month) + twoDigits(day) + '-' + twoDigits(hour) +
            twoDigits(minute) + twoDigits(second);
+}
+
+Quotation freshQuotation(int year, int month, int day, int hour, int minute, int second) {
+    Quotation q;
+    q.header.number = quoteNumber(year, month, day, hour, minute, second);
+    q.header.date = std::to_string(year) + '-' + twoDigits(month) + '-' + twoDigits(day);
+    q.header.priceList = std::string(kCatalogueEdition);
+    return q;
 }
 
 bool isDate(std::string_view date) { return dateOf(date).has_value(); }

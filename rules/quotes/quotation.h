@@ -104,6 +104,8 @@ std::optional<Money> parseMoney(std::string_view text);
 
 // The quote number made from the moment it is started: "TQ-20130205-143005".
 std::string quoteNumber(int year, int month, int day, int hour, int minute, int second);
+// A new quotation started at that moment: its number, its date, the price list of today's catalogue.
+Quotation freshQuotation(int year, int month, int day, int hour, int minute, int second);
 // The date a quotation is valid until: `days` after the date (YYYY-MM-DD); empty for a bad date.
 std::string validUntil(std::string_view date, int days);
 // A date written YYYY-MM-DD that exists in the calendar.

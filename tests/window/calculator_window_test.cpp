@@ -1,14 +1,19 @@
 // The calculator page's wiring: the shipped Gases.mdb fills the gas list, what is typed reaches
 // the model and the model's state is shown, the modes swap the controls shown, and a refusal
 // warns over the window and focuses its box. The rules themselves are tested on the model.
+#include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 
 #include "app/calculator/calculator_page.h"
+#include "app/calculator/sizing_controls.h"
 #include "app/warning.h"
 #include "platform/data_folder.h"
+#include "rules/calculator/calculator_page_texts.h"
 #include "tests/support/gas_databases.h"
 #include "tests/window/window_driver.h"
 
@@ -207,3 +212,54 @@ TEST_F(Calculator, EachUserActionIsOneEvent) {
 }
 
 }  // namespace
+
+// The technical page's texts are the rules' (which the web edition shows too): every caption
+// of the form says what the one table of them says.
+TEST(TechnicalPageTexts, TheFormSaysWhatTheRulesSay) {
+    namespace t = tarvek::technical_page;
+    WindowDriver d;
+    const auto title = [&](const char* name) { return d.get<QGroupBox>(name)->title().toStdString(); };
+    const auto caption = [&](const char* name) {
+        QWidget* widget = d.get(name);
+        if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdString();
+        return qobject_cast<QAbstractButton*>(widget)->text().remove(QLatin1Char('&')).toStdString();
+    };
+    EXPECT_EQ(title("Frame3"), t::kCalculatorFrame);
+    EXPECT_EQ(title("Frame2"), t::kGasFrame);
+    EXPECT_EQ(title("Frame1"), t::kCalculateFrame);
+    EXPECT_EQ(title("fraMethod"), t::kMethodFrame);
+    EXPECT_EQ(title("fraSizing"), t::kSizingFrame);
+    EXPECT_EQ(d.get("lstGasName")->accessibleName().toStdString(), t::kGas);
+    const std::pair<const char*, std::string_view> captions[] = {
+        {"Label14", t::kSpecificGravity},
+        {"Label16", t::kTemperature},
+        {"Label17", t::kInletPressure},
+        {"Label15", t::kOutletPressure},
+        {"lblChokedFlow", t::kChokedFlow},
+        {"optMassFlow", t::kMassFlow},
+        {"optCv", t::kCv},
+        {"optMethodCatalogue", t::kCatalogueMethod},
+        {"optMethodIec", t::kIecMethod},
+        {"lblSolveFor", t::kSolveFor},
+        {"lblIecChokedFlow", t::kChokedFlow},
+        {"cmdValvesForFlow", t::kValvesForFlow},
+    };
+    for (const auto& [name, text] : captions) EXPECT_EQ(caption(name), text) << name;
+    const char* const sizingCaptions[] = {"lblIecTemperature",
+                                          "lblIecInletPressure",
+                                          "lblIecOutletPressure",
+                                          "lblIecCv",
+                                          "lblIecFlow",
+                                          "lblIecXt",
+                                          "lblIecZ",
+                                          "lblIecViscosity",
+                                          "lblIecDiameter",
+                                          "lblIecFd",
+                                          "lblIecFl"};
+    for (std::size_t i = 0; i < std::size(sizingCaptions); ++i) {
+        EXPECT_EQ(caption(sizingCaptions[i]), t::kSizingCaptions[i]) << sizingCaptions[i];
+        EXPECT_EQ(d.get(tarvek::kSizingBoxControlNames[i].name)->accessibleName().toStdString(),
+                  t::kSizingNames[i])
+            << sizingCaptions[i];
+    }
+}

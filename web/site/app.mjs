@@ -1,6 +1,8 @@
 // Starts the web edition: loads the rules (WebAssembly), then shows the pages. Whatever
 // stops the rules from loading is said on the page, never left as a blank one.
+import { showCalculatorPage } from './calculator_view.mjs';
 import { showConfigurator } from './configurator_view.mjs';
+import { showQuotePage } from './quote_view.mjs';
 import { showDocuments } from './literature_view.mjs';
 import { connectTabs } from './tabs.mjs';
 
@@ -26,8 +28,13 @@ async function loadRules() {
   }
 }
 
+// The gas list the build read from its gas database; null when it cannot be had, which the
+// calculator says beside its list.
+const loadGasListing = () => fetch('gases.txt').then((r) => (r.ok ? r.text() : null)).catch(() => null);
+
 async function start() {
   let rules;
+  const gasListing = loadGasListing();
   try {
     rules = await loadRules();
   } catch (error) {
@@ -35,12 +42,21 @@ async function start() {
     return;
   }
   const texts = rules.pageTexts();
-  connectTabs(texts.tabs);
-  showConfigurator(rules, texts);
+  const tabs = connectTabs([...texts.tabs, rules.quoteTexts().title]);
+  let quote = null;
+  const configurator = showConfigurator(rules, texts, (state) => quote && quote.follow(state));
+  quote = showQuotePage(rules, configurator, tabs);
+  configurator.show();
   showDocuments(rules.documents());
   document.getElementById('loading').hidden = true;
   document.body.classList.add('ready');
   performance.mark('catalogue-ready');  // what the benchmark times from navigation
+  // The calculator once its gas list is in, the quote once the browser's storage gave it back;
+  // the configurator is in use meanwhile.
+  showCalculatorPage(rules, await gasListing, null);
+  await quote.restore();
+  window.tarvekPages = { quote };  // for the benchmarks: the quote page's own actions
+  document.body.classList.add('settled');
   // The decoder's index (links, the find field) is built while the user looks at the page,
   // not on the first click that composes a part number.
   (window.requestIdleCallback || setTimeout)(() => rules.decodeStatus(''));

@@ -88,7 +88,8 @@ function fillTexts(texts) {
   setText($('edition'), texts.edition);
 }
 
-export function showConfigurator(rules, texts) {
+// `follow` is told every state shown (the quote follows the prices and the configuration).
+export function showConfigurator(rules, texts, follow = () => {}) {
   const model = new rules.Configurator();
   const shownEntries = LISTS.map(() => null);
   fillTexts(texts);
@@ -101,6 +102,7 @@ export function showConfigurator(rules, texts) {
     showPicture(s);
     $('cmdCopyQuote').disabled = !s.canQuote;
     followAddress(s.link);
+    follow(s);
   };
   const answer = (text) => setText($('lblFindResult'), text);
 
@@ -157,5 +159,6 @@ export function showConfigurator(rules, texts) {
   const first = linkInAddress();
   if (first) open(first);
   else show(model.view());
-  return model;
+  const status = (text) => setText($('lblCopied'), text);
+  return { model, open, status, show: () => show(model.view()) };
 }

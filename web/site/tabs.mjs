@@ -1,4 +1,4 @@
-// The three pages as tabs: a click, Enter or Space shows a page; the arrow keys, Home and
+// The pages as tabs: a click, Enter or Space shows a page; the arrow keys, Home and
 // End move between the tabs, as in any tab list.
 export function connectTabs(captions) {
   const tabs = [...document.querySelectorAll('[role=tab]')];
@@ -22,5 +22,8 @@ export function connectTabs(captions) {
     });
   });
   select(tabs[0], false);
-  return { showConfigurator: () => select(tabs[0], false) };
+  return {
+    showConfigurator: () => select(tabs[0], false),
+    show: (panel) => select(tabs.find((tab) => tab.getAttribute('aria-controls') === panel), true),
+  };
 }

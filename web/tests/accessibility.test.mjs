@@ -25,7 +25,26 @@ const STATES = [
   }],
   ['the prices hidden', '#J310-MX2-2A-MXFX-VS-BK-LS', async (page) => page.click('#Image2', { clickCount: 2 })],
   ['the literature', '', async (page) => page.click('#tabLiteratureButton')],
-  ['the maintenance sheets', '', async (page) => page.click('#tabTechnicalButton')],
+  ['the maintenance sheets and the calculator', '', async (page) => page.click('#tabTechnicalButton')],
+  ['the sizing by the standard with a result and its curve', '', async (page) => {
+    await page.click('#tabTechnicalButton');
+    await page.$eval('#lstGasName', (list) => { list.selectedIndex = 1; list.dispatchEvent(new Event('change')); });
+    for (const [id, value] of [['txtInletPressure', '100'], ['txtOutletPressure', '20']])
+      await page.$eval(`#${id}`, (box, v) => { box.value = v; box.dispatchEvent(new Event('input')); }, value);
+    await page.click('#optMethodIec');
+  }],
+  ['a refused entry\'s warning', '', async (page) => {
+    await page.click('#tabTechnicalButton');
+    await page.$eval('#txtTemperature', (box) => { box.value = 'x'; box.dispatchEvent(new Event('input')); });
+    await page.waitForSelector('#dlgWarning[open]');
+  }],
+  ['a quote of several lines', '#J310-MX2-2A-MXFX-VS-BK-LS', async (page) => {
+    await page.click('#cmdAddToQuote');
+    await page.click('#tabQuoteButton');
+    await page.click('#quotePasteBox summary');
+    await page.$eval('#txtQuotePaste', (box) => { box.value = 'A310-MX2-2A-MXFX-VS\t3\nnonsense'; });
+    await page.click('#cmdQuotePaste');
+  }],
 ];
 
 test('no serious or critical violation in any state, scheme or width', async () => {
@@ -40,7 +59,7 @@ test('no serious or critical violation in any state, scheme or width', async () 
           await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
           await page.setViewport({ width, height: 900 });
           await page.goto(`${server.url}${hash}`);
-          await page.waitForSelector('body.ready');
+          await page.waitForSelector('body.settled');
           await reach(page);
           for (const v of await violations(page)) problems.push(`${name}, ${scheme}, ${width} px: ${v}`);
           await page.close();

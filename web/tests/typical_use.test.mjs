@@ -186,7 +186,7 @@ test('on a 360 px phone and at 200 % nothing runs off the side', async () => {
     await page.setViewport(viewport);
     await page.goto(`${server.url}#U310-MX1-2A-TX6X`);
     await page.waitForSelector('body.ready');
-    for (const tab of ['tabConfiguratorButton', 'tabLiteratureButton']) {
+    for (const tab of ['tabConfiguratorButton', 'tabLiteratureButton', 'tabTechnicalButton', 'tabQuoteButton']) {
       await page.click(`#${tab}`);
       assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= window.innerWidth),
         `${tab} fits ${viewport.width} px`);

@@ -1,0 +1,256 @@
+// The quote of many lines in the browser: a .tquote written by the desktop opens and saves
+// back byte for byte, and one the web edition saves is read and saved back identical by the
+// desktop's rules (quote_roundtrip); a reload keeps the quote; the XLSX, read back with
+// openpyxl, holds the CSV's numbers and its totals as formulas; hostile input (megabytes
+// pasted, control characters, a damaged file) gets a clear message and loses nothing; the
+// printed quote repeats the table's heading and numbers its pages.
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { existsSync } from 'node:fs';
+import { mkdtemp, readFile, readdir, rm, writeFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { dirname, join } from 'node:path';
+import test from 'node:test';
+import { openCatalogue, startBrowser, startServer } from './browser.mjs';
+
+const PROGRAM = process.env.TARVEK_PROGRAM;
+const ROUNDTRIP = process.env.TARVEK_QUOTE_ROUNDTRIP;
+const server = await startServer();
+const browser = await startBrowser();
+const folder = await mkdtemp(join(tmpdir(), 'tarvek-quote-'));
+test.after(async () => {
+  await browser.close();
+  await server.close();
+  await rm(folder, { recursive: true, force: true });
+});
+
+const text = (page, id) => page.$eval(`#${id}`, (e) => e.textContent);
+const rows = (page) => page.$$eval('#quoteLines tbody tr', (trs) => trs.map((tr) => [...tr.cells].map((c) => {
+  const input = c.querySelector('input');
+  return input ? input.value : c.textContent;
+})));
+
+// A page whose saves and exports are downloads into a folder of their own.
+async function quotePage(hash = '') {
+  const page = await browser.newPage();
+  await page.evaluateOnNewDocument(() => {
+    delete window.showSaveFilePicker;
+    delete window.showOpenFilePicker;
+  });
+  const problems = [];
+  page.on('pageerror', (error) => problems.push(error.message));
+  page.problems = problems;
+  page.downloads = await mkdtemp(join(folder, 'downloads-'));
+  const session = await page.createCDPSession();
+  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: page.downloads });
+  await page.goto(`${server.url}${hash}`, { waitUntil: 'load' });
+  await page.waitForSelector('body.settled');
+  return page;
+}
+
+async function downloaded(page, name) {
+  const path = join(page.downloads, name);
+  for (let i = 0; i < 200 && !existsSync(path); ++i) await new Promise((r) => setTimeout(r, 50));
+  assert.ok(existsSync(path), `${name} downloaded (${(await readdir(page.downloads)).join(', ')})`);
+  return readFile(path);
+}
+
+// The fields of one CSV row (RFC 4180; no row of these breaks across lines).
+function csvFields(row) {
+  const fields = [];
+  for (let i = 0; i <= row.length;) {
+    if (row[i] === '"') {
+      let field = '';
+      for (++i; i < row.length; ++i) {
+        if (row[i] === '"' && row[i + 1] === '"') field += row[i++];
+        else if (row[i] === '"') break;
+        else field += row[i];
+      }
+      fields.push(field);
+      i += 2;
+    } else {
+      const end = row.indexOf(',', i) < 0 ? row.length : row.indexOf(',', i);
+      fields.push(row.slice(i, end));
+      i = end + 1;
+    }
+  }
+  return fields;
+}
+
+async function openFile(page, path) {
+  const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#cmdQuoteOpen')]);
+  await chooser.accept([path]);
+}
+
+async function paste(page, lines) {
+  if (!(await page.$eval('#quotePasteBox', (box) => box.open))) await page.click('#quotePasteBox summary');
+  await page.$eval('#txtQuotePaste', (box, t) => { box.value = t; }, lines);
+  await page.click('#cmdQuotePaste');
+}
+
+// A new quote on the quote's tab; one with unsaved changes is given up when asked.
+async function newQuote(page) {
+  await page.click('#tabQuoteButton');
+  page.once('dialog', (d) => d.accept());
+  await page.click('#cmdQuoteNew');
+  page.removeAllListeners('dialog');
+}
+
+test('a quote saved on the desktop opens in the browser and saves back byte for byte', async () => {
+  const lines = join(folder, 'lines.csv');
+  await writeFile(lines, 'part_number,quantity,discount\nA310-MX2-2A-MXFX-VS,3,\nJ310-MX2-2A-MXFX-VS-BK-LS,2,5\nA310-MX3-4A-M8M8X,1,\n');
+  const desktop = join(folder, 'TQ-desktop.tquote');
+  execFileSync(PROGRAM, ['--quote', lines, '--output', desktop, '--discount', '10', '--customer', 'Nordgas Ltd. – Zürich'],
+    { cwd: dirname(PROGRAM) });
+  const page = await quotePage();
+  await page.click('#tabQuoteButton');
+  await openFile(page, desktop);
+  await page.waitForFunction(() => document.getElementById('lblQuoteMessage').textContent.startsWith('Opened'));
+  assert.equal(await text(page, 'lblQuoteMessage'), 'Opened "TQ-desktop.tquote": every line priced as saved.');
+  const shown = await rows(page);
+  assert.equal(shown.length, 3);
+  assert.deepEqual(shown[1].slice(0, 2), ['2', 'J310-MX2-2A-MXFX-VS-BK-LS']);
+  assert.deepEqual(shown[1].slice(3), ['2', '367.50', '5', '349.12', '698.24']);
+  assert.equal(await page.$eval('#txtQuoteCustomer', (e) => e.value), 'Nordgas Ltd. – Zürich');
+  await page.click('#cmdQuoteSave');
+  const saved = await downloaded(page, 'TQ-desktop.tquote');
+  assert.ok(saved.equals(await readFile(desktop)), 'the same bytes');
+  assert.equal(await text(page, 'lblQuoteFile'), 'TQ-desktop.tquote');
+  await page.close();
+});
+
+test('a quote made in the browser is what the desktop reads and saves back identical; a reload keeps it', async () => {
+  const page = await quotePage('#A310-MX2-2A-MXFX-VS');
+  await newQuote(page);
+  await page.click('#tabConfiguratorButton');
+  await page.click('#cmdAddToQuote');
+  assert.equal(await text(page, 'lblCopied'), 'Added A310-MX2-2A-MXFX-VS as line 1.');
+  await page.keyboard.down('Control');
+  await page.keyboard.down('Shift');
+  await page.keyboard.press('KeyQ');
+  await page.keyboard.up('Shift');
+  await page.keyboard.up('Control');
+  assert.equal(await page.$eval('#tabQuote', (e) => e.hidden), false);
+  await paste(page, 'J310-MX2-2A-MXFX-VS-BK-LS\t2\t5\nU310-MX1-2A-TX6X\t4\n');
+  assert.equal(await text(page, 'lblQuoteMessage'), 'Added 2 lines.');
+  for (const [id, value] of [['txtQuoteCustomer', 'Nordgas Ltd. – Zürich'], ['txtQuoteDiscount', '10'], ['txtQuoteReference', 'RFQ 7781']]) {
+    await page.$eval(`#${id}`, (box, v) => { box.value = v; box.dispatchEvent(new Event('change', { bubbles: true })); }, value);
+  }
+  await page.$eval('#txtQuoteNotes', (box) => { box.value = 'Delivery ex works.\nPrices in US dollars.\t(net)'; box.dispatchEvent(new Event('change')); });
+  // A quantity typed, one refused, undone and redone.
+  const quantity = '#quoteLines tbody tr:first-child input';
+  await page.$eval(quantity, (box) => { box.value = '3'; box.dispatchEvent(new Event('change', { bubbles: true })); });
+  await page.$eval(quantity, (box) => { box.value = '0'; box.dispatchEvent(new Event('change', { bubbles: true })); });
+  assert.match(await text(page, 'lblQuoteMessage'), /^Line 1: /);
+  assert.equal((await rows(page))[0][3], '3');
+  assert.equal(await text(page, 'lblQuoteTotals'), '3 lines, 9 pieces   Subtotal: US$ 2,985.00   Total: US$ 2,723.24');
+  await page.click('#cmdQuoteUndo');
+  assert.equal((await rows(page))[0][3], '1');
+  await page.click('#cmdQuoteRedo');
+  assert.equal((await rows(page))[0][3], '3');
+
+  await page.click('#cmdQuoteSave');
+  const name = (await page.$eval('#txtQuoteNumber', (e) => e.value)) + '.tquote';
+  const web = join(page.downloads, name);
+  await downloaded(page, name);
+  const back = join(folder, 'back.tquote');
+  execFileSync(ROUNDTRIP, [web, back]);
+  assert.ok((await readFile(back)).equals(await readFile(web)), 'the desktop saves it back identical');
+
+  // A reload, and the quote is there as it was, saved or not.
+  await page.$eval(quantity, (box) => { box.value = '4'; box.dispatchEvent(new Event('change', { bubbles: true })); });
+  const before = await rows(page);
+  await page.reload();
+  await page.waitForSelector('body.settled');
+  assert.deepEqual(await rows(page), before);
+  assert.equal(await page.$eval('#txtQuoteCustomer', (e) => e.value), 'Nordgas Ltd. – Zürich');
+  assert.equal(await text(page, 'lblQuoteFile'), `${name} (changed)`);
+  assert.deepEqual(page.problems, []);
+  await page.close();
+});
+
+test('the workbook read back with openpyxl holds the CSV\'s numbers and the totals as formulas', async () => {
+  const page = await quotePage();
+  await newQuote(page);
+  await paste(page, 'A310-MX2-2A-MXFX-VS,3\nJ310-MX2-2A-MXFX-VS-BK-LS,2,5\nU310-MX1-2A-TX6X,7,12.5\n');
+  assert.equal(await text(page, 'lblQuoteMessage'), 'Added 3 lines.');
+  await page.$eval('#txtQuoteDiscount', (box) => { box.value = '10'; box.dispatchEvent(new Event('change')); });
+  const number = await page.$eval('#txtQuoteNumber', (e) => e.value);
+  await page.click('#cmdQuoteExportCsv');
+  const csv = (await downloaded(page, `${number}.csv`)).toString('utf8');
+  await page.click('#cmdQuoteExportXlsx');
+  await downloaded(page, `${number}.xlsx`);
+  const read = execFileSync('/usr/bin/python3', ['-c', `
+import json, sys, openpyxl
+book = openpyxl.load_workbook(sys.argv[1])
+cached = openpyxl.load_workbook(sys.argv[1], data_only=True)
+lines = [[c.value for c in row] for row in book['Lines'].iter_rows()]
+quote = {row[0].value: [row[1].value, cached['Quote'][row[1].coordinate].value] for row in book['Quote'].iter_rows() if row[0].value}
+print(json.dumps({'lines': lines, 'quote': quote}))`, join(page.downloads, `${number}.xlsx`)], { encoding: 'utf8' });
+  const book = JSON.parse(read);
+  const csvRows = csv.trim().split('\r\n').map(csvFields);
+  assert.deepEqual(book.lines[0], csvRows[0], JSON.stringify([book.lines[0], csvRows[0]]));
+  for (let i = 1; i < csvRows.length; ++i) {
+    const [line, part, , quantity, list, discount, unitNet, extended] = csvRows[i];
+    const cells = book.lines[i];
+    assert.deepEqual([cells[0], cells[1], cells[3]], [Number(line), part, Number(quantity)]);
+    assert.deepEqual(cells.slice(4).map((n) => typeof n), ['number', 'number', 'number', 'number']);
+    assert.deepEqual(cells.slice(4), [Number(list), Number(discount), Number(unitNet), Number(extended)]);
+  }
+  assert.equal(book.quote['Total (net)'][0], '=SUM(Lines!H2:H4)');
+  const total = csvRows.slice(1).reduce((sum, r) => sum + Math.round(Number(r[7]) * 100), 0) / 100;
+  assert.equal(book.quote['Total (net)'][1], total);
+  assert.equal(book.quote['Discount %'][1], 10);
+  await page.close();
+});
+
+test('megabytes pasted, control characters and a damaged file are told, and nothing is lost', async () => {
+  const page = await quotePage();
+  await newQuote(page);
+  await paste(page, 'A310-MX2-2A-MXFX-VS,2\n');
+  const before = await rows(page);
+  // Two megabytes: the rows the reader takes, and problems for the rest, each told.
+  const noise = Array.from({ length: 40000 }, (_, i) => (i % 97 === 0 ? 'A310-MX2-2A-MXFX-VS' : `junk\u0007${i}\u0000;x`)).join('\n');
+  await paste(page, `${noise}\n${'Z'.repeat(1 << 20)}`);
+  assert.match(await text(page, 'lblQuoteMessage'), /^Added \d+ lines\. Not added \(\d+\):\nline 2: /);
+  assert.ok((await rows(page)).length > 400);
+  await page.click('#cmdQuoteUndo');
+  assert.deepEqual(await rows(page), before);
+  // A control character in a header field is not taken, and the field shows what the quote holds.
+  await page.$eval('#txtQuoteCustomer', (box) => { box.value = 'Nordgas\u001b Ltd.'; box.dispatchEvent(new Event('change')); });
+  assert.equal(await text(page, 'lblQuoteMessage'), 'The customer was not taken: the text holds the control character U+001B.');
+  assert.equal(await page.$eval('#txtQuoteCustomer', (e) => e.value), '');
+  // A damaged file: refused with its line and problem, the open quote as it was.
+  const damaged = join(folder, 'damaged.tquote');
+  await writeFile(damaged, 'TARVEK-QUOTE\t1\nnumber\tTQ-1\ndate\t2013-02-05\nvalidity\t30\nprice-list\tx\nline\tA310-MX2-2A-MXFX-VS\t0\t\t350.00\tx\nend\t1\n');
+  page.on('dialog', (d) => d.accept());
+  await openFile(page, damaged);
+  await page.waitForFunction(() => document.getElementById('lblQuoteMessage').textContent.includes('cannot be opened'));
+  assert.match(await text(page, 'lblQuoteMessage'), /^The quote "damaged\.tquote" cannot be opened: line 6: /);
+  assert.deepEqual(await rows(page), before);
+  await writeFile(damaged, Buffer.from([0x54, 0x41, 0xff, 0xfe, 0x00, 0x0a]));
+  await openFile(page, damaged);
+  await page.waitForFunction(() => document.getElementById('lblQuoteMessage').textContent ===
+    'The quote "damaged.tquote" cannot be opened: not a Tarvek quote document.');
+  assert.deepEqual(await rows(page), before);
+  assert.deepEqual(page.problems, []);
+  await page.close();
+});
+
+test('the printed quote has the header, the table\'s heading on every page and page numbers', async () => {
+  const page = await quotePage();
+  await newQuote(page);
+  await paste(page, Array.from({ length: 90 }, () => 'A310-MX2-2A-MXFX-VS').join('\n'));
+  await page.$eval('#txtQuoteCustomer', (box) => { box.value = 'Nordgas Ltd.'; box.dispatchEvent(new Event('change')); });
+  const pdf = join(folder, 'printed.pdf');
+  await writeFile(pdf, await page.pdf({ format: 'A4', preferCSSPageSize: true }));
+  const pages = execFileSync('pdftotext', ['-layout', pdf, '-'], { encoding: 'utf8' }).split('\f').filter((p) => p.trim());
+  assert.ok(pages.length >= 2, `${pages.length} pages`);
+  assert.match(pages[0], /Nordgas Ltd\./);
+  pages.forEach((text, i) => {
+    assert.match(text, /Part Number/, `page ${i + 1} repeats the heading`);
+    assert.match(text, new RegExp(`Page ${i + 1} of ${pages.length}`), `page ${i + 1} is numbered`);
+  });
+  assert.doesNotMatch(pages.join('\n'), /Export CSV|Add these lines/);
+  await page.close();
+});
