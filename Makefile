@@ -7,6 +7,10 @@ WERROR     ?= ON
 CTEST_ENV   = QT_QPA_PLATFORM=offscreen
 CTEST       = $(CTEST_ENV) ctest --output-on-failure -j $(JOBS)
 configure   = cmake -S . -B $(1) -DTARVEK_WERROR=$(WERROR) $(2) >/dev/null
+# ccache reuses objects across clones and work trees: paths below the source are hashed relative
+# to it, and the build folder is not hashed (debug information may then name another clone's).
+export CCACHE_BASEDIR  ?= $(CURDIR)
+export CCACHE_NOHASHDIR ?= 1
 
 .PHONY: run test deps build web web-serve bench check-all sanitize release clang subproject fuzz screenshots \
         install package format format-check clean
