@@ -121,12 +121,14 @@ class QuoteSession {
     std::string add(const std::string& link) {
         std::optional<QuotationLine> line = lineOfLink(link);
         if (!line) return {};
+        if (roomInQuote(editor_.quotation()) == 0) return std::string(kQuoteIsFull);
         const std::string partNumber = line->partNumber;
         editor_.appendLines({std::move(*line)}, "add " + partNumber);
         return addedLineMessage(partNumber, editor_.quotation().lines.size() - 1);
     }
     val paste(const std::string& pastedText) {
-        PastedQuotationLines pasted = quotationLinesOf(readPastedLines(pastedText));
+        PastedQuotationLines pasted =
+            quotationLinesOf(readPastedLines(pastedText, roomInQuote(editor_.quotation())));
         const std::size_t added = pasted.lines.size();
         editor_.appendLines(std::move(pasted.lines), added == 1 ? "paste a line" : "paste lines");
         val result = val::object();
@@ -169,8 +171,12 @@ class QuoteSession {
             if (isRow(row)) chosen.push_back(std::size_t(row));
         editor_.removeLines(std::move(chosen));
     }
-    void duplicate(int row) {
-        if (isRow(row)) editor_.duplicateLine(std::size_t(row));
+    // An empty answer when duplicated; else what the page says.
+    std::string duplicate(int row) {
+        if (!isRow(row)) return {};
+        if (roomInQuote(editor_.quotation()) == 0) return std::string(kQuoteIsFull);
+        editor_.duplicateLine(std::size_t(row));
+        return {};
     }
     bool move(int row, int by) {
         return isRow(row) && (by == 1 || by == -1) && editor_.moveLine(std::size_t(row), by);

@@ -459,6 +459,10 @@ bool QuotePage::eventFilter(QObject* watched, QEvent* event) {
 bool QuotePage::addCurrentConfiguration() {
     const ConfiguratorState& state = configurator_.state();
     if (state.partNumber.empty()) return false;
+    if (roomInQuote(quotation()) == 0) {
+        showMessage(qstr(kQuoteIsFull));
+        return false;
+    }
     QuotationLine line = lineOf(state, eventsReaching(state));
     const QString partNumber = qstr(line.partNumber);
     model_->editor().appendLines({std::move(line)}, "add " + state.partNumber);
@@ -471,9 +475,8 @@ bool QuotePage::addCurrentConfiguration() {
 PastedQuotationLines QuotePage::addPastedText(const QString& text) {
     const QByteArray utf8 = text.toUtf8();
     // A quote holds as many lines as its document may: the rows past that are named, not added.
-    const std::size_t room = kMostQuoteLines - std::min(kMostQuoteLines, std::size_t(model_->rowCount()));
-    PastedQuotationLines pasted =
-        quotationLinesOf(readPastedLines(std::string_view(utf8.constData(), std::size_t(utf8.size())), room));
+    PastedQuotationLines pasted = quotationLinesOf(readPastedLines(
+        std::string_view(utf8.constData(), std::size_t(utf8.size())), roomInQuote(quotation())));
     const int first = model_->rowCount();
     const std::size_t added = pasted.lines.size();
     model_->editor().appendLines(std::move(pasted.lines), added == 1 ? "paste a line" : "paste lines");
@@ -521,6 +524,10 @@ void QuotePage::deleteLines() { model_->editor().removeLines(selectedRows()); }
 void QuotePage::duplicateLine() {
     const int row = currentRow();
     if (row < 0) return;
+    if (roomInQuote(quotation()) == 0) {
+        showMessage(qstr(kQuoteIsFull));
+        return;
+    }
     model_->editor().duplicateLine(std::size_t(row));
     selectRow(row + 1);
 }

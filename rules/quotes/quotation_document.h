@@ -20,6 +20,7 @@
 // number is refused as coming from a newer version.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -34,6 +35,10 @@ inline constexpr std::string_view kQuoteDocumentMagic = "TARVEK-QUOTE";
 inline constexpr int kQuoteDocumentFormat = 1;
 inline constexpr std::size_t kLargestQuoteDocument = 64 * 1024 * 1024;
 inline constexpr std::size_t kMostQuoteLines = 100'000;
+// How many more lines a quote may take and still read back from its document.
+inline std::size_t roomInQuote(const Quotation& quotation) {
+    return kMostQuoteLines - std::min(kMostQuoteLines, quotation.lines.size());
+}
 
 std::string quotationDocument(const Quotation& quotation);
 // The same text given to `write` piece by piece: the header records, then each line's.

@@ -27,6 +27,9 @@ std::string lineGoneMessage(std::size_t row, std::string_view partNumber);
 // "Line 2 is now A310-MX2-2A-MXFX-VS."
 std::string lineUpdatedMessage(std::size_t row, std::string_view partNumber);
 inline constexpr std::string_view kNothingToPaste = "The clipboard holds no part numbers.";
+// Adding or duplicating a line of a quote that holds all it can.
+inline constexpr std::string_view kQuoteIsFull =
+    "Not added: the quote holds 100,000 lines, the most a quote holds.";
 
 // The changes re-pricing found, "line 3: …" each.
 std::vector<std::string> repricingChanges(const Quotation& quotation);

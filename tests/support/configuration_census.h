@@ -209,7 +209,8 @@ class Census {
                     continue;
                 bool otherConnection = false;
                 for (std::size_t p = 0; p < 4; ++p)
-                    otherConnection = otherConnection || (connection[p] && !(*connection[p])[e.connections[p]]);
+                    otherConnection =
+                        otherConnection || (connection[p] && !(*connection[p])[e.connections[p]]);
                 if (otherConnection) continue;
                 if (r.standardOnly && e.nonStandard) continue;
                 // A configuration no row of the catalogue puts a price on lies within no range.

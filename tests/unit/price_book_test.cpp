@@ -131,6 +131,7 @@ TEST(PriceBook, TheVBlockSeriesIsPricedOnRequest) {
     writePriceBook(std::vector<ColumnFilter>{{*priceBookColumn("body"), {"BMX2 - V-Block Series"}}}, keep);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0][note], "price on request");
+}
 
 // The price book's column that shows a step.
 std::string_view columnOf(Step step) {
@@ -204,10 +205,10 @@ TEST(PriceBook, EachValvesRowsHaveTheRatingTheCataloguePrints) {
             ++valves;
             const tarvek::testing::Rating rating = tarvek::testing::kValveNotes.at(valve->rating);
             std::uint64_t rows = 0;
-            writePriceBook(std::vector<ColumnFilter>{{type, "Diaphragm Valves"},
-                                                     {body, series.entry},
-                                                     {model, actuator.entry},
-                                                     {porting, "3B"}},
+            writePriceBook(std::vector<ColumnFilter>{{type, {"Diaphragm Valves"}},
+                                                     {body, {std::string(series.entry)}},
+                                                     {model, {std::string(actuator.entry)}},
+                                                     {porting, {"3B"}}},
                            [&](std::string_view line) {
                                const std::vector<std::string> row = fieldsOf(line);
                                EXPECT_EQ(std::lround(std::stod(row[cv]) * 1000), rating.cv) << row[0];
@@ -220,7 +221,7 @@ TEST(PriceBook, EachValvesRowsHaveTheRatingTheCataloguePrints) {
     }
     EXPECT_EQ(valves, std::size(facts::kValvesOnSeries));
     for (const char* unrated : {"Actuator Assemblies", "Pressure Regulators"})
-        writePriceBook(std::vector<ColumnFilter>{{type, unrated}}, [&](std::string_view line) {
+        writePriceBook(std::vector<ColumnFilter>{{type, {unrated}}}, [&](std::string_view line) {
             const std::vector<std::string> row = fieldsOf(line);
             EXPECT_EQ(row[cv] + row[psig], "") << row[0];
             return !::testing::Test::HasFailure();

@@ -103,6 +103,7 @@ TEST(ListCommand, RepeatedFiltersOfAColumnKeepAnyOfItsValues) {
     tarvek::testing::Requirement nuts;
     nuts.steps = {{tarvek::Step::Body, "Compart Nuts"}};
     EXPECT_EQ(records(both.out).size(), 1 + 1 + tarvek::testing::census().count(nuts));
+}
 
 // Filters on what changes inside a model-and-porting group, the options and the connections,
 // keep every row that reads so, as a brute-force count over the states finds.
@@ -164,8 +165,8 @@ TEST(ListCommand, FiltersOnTheRatingTheCataloguePrints) {
 // Non-standard rows say why; the explanation may run over lines, quoted.
 TEST(ListCommand, NonStandardRowsExplainThemselves) {
     // The group's own columns spare the book the other groups' rows.
-    const Ran r = run({"--list", "--filter", "body=MX2 - Standard Series", "--filter", "porting=4A", "--filter",
-                       "catalogue_part_number=A310-MX2-4A-6666"});
+    const Ran r = run({"--list", "--filter", "body=MX2 - Standard Series", "--filter", "porting=4A",
+                       "--filter", "catalogue_part_number=A310-MX2-4A-6666"});
     ASSERT_EQ(r.status, 0);
     const auto rows = records(r.out);
     ASSERT_EQ(rows.size(), 2u);

@@ -11,6 +11,8 @@
 #include "app/window_start.h"
 #include "rules/quotes/quotation_document.h"
 #include "rules/quotes/quotation_lines.h"
+#include "rules/quotes/quotation_messages.h"
+#include "tests/support/quote_configurations.h"
 #include "tests/window/quote_page_driver.h"
 
 namespace {
@@ -97,7 +99,8 @@ TEST_F(QuoteFilesStart, AQuoteThatCannotBeReadIsToldAsOpenTellsItAndTheWindowSta
 }  // namespace
 
 // Import CSV and a paste add no more lines than a quote holds, and say which were not added;
-// a quote that has lines has room for fewer.
+// a quote that has lines has room for fewer. A full quote takes no added or duplicated line
+// either, so that it always reads back from its document.
 TEST_F(QuoteFilesStart, ImportedRowsPastTheLinesAQuoteHoldsAreNamed) {
     QString rows;
     for (int i = 0; i < 100'000; ++i) rows += QStringLiteral("A310-MX2-2A-MXFX-VS\n");
@@ -108,4 +111,12 @@ TEST_F(QuoteFilesStart, ImportedRowsPastTheLinesAQuoteHoldsAreNamed) {
         "lines 99,999\u2013100,000: 2 rows past the 100,000 lines a quote holds (it had room for "
         "99,998 more)")))
         << d.page().message().toStdString();
+
+    takeSteps(d, kTypicalValveSteps);
+    action("actAddToQuote")->trigger();
+    EXPECT_EQ(d.page().message().toStdString(), kQuoteIsFull);
+    d.page().addPastedText(QStringLiteral("-MX2\n"));
+    action("actDuplicateLine")->trigger();
+    EXPECT_EQ(d.page().message().toStdString(), kQuoteIsFull);
+    EXPECT_EQ(d.page().quotation().lines.size(), 100'000u);
 }

@@ -250,7 +250,12 @@ export function showQuotePage(rules, configurator, tabs) {
     undo() { quote.undo(); edited(''); },
     redo() { quote.redo(); edited(''); },
     remove() { if (current >= 0) { quote.remove([current]); edited(''); } },
-    duplicate() { if (current >= 0) { quote.duplicate(current); current += 1; edited(''); } },
+    duplicate() {
+      if (current < 0) return;
+      const said = quote.duplicate(current);  // empty when duplicated
+      if (!said) current += 1;
+      edited(said);
+    },
     move(by) { if (current >= 0 && quote.move(current, by)) { current += by; edited(''); select(current); } },
     showLine() {
       if (current < 0) return;
