@@ -6,7 +6,6 @@
 
 #include "app/controls.h"
 #include "rules/configurator/pricing.h"
-#include "rules/search/price_book.h"
 #include "rules/search/price_on_request.h"
 
 namespace tarvek {
@@ -14,16 +13,10 @@ namespace tarvek {
 CopiedConfigurations copiedConfigurations(const search::SearchIndex& index,
                                           const std::vector<search::ConfigurationId>& ids) {
     CopiedConfigurations copied;
-    std::string csv = search::priceBookHeader();
     QStringList lines = {QStringLiteral("Part Number\tList Price US$\tNon-standard\tDescription")};
-    CsvFields fields;
     for (const search::ConfigurationId id : ids) {
         if (copied.copied == kMostCopied) break;
         const search::IndexedConfiguration c = index.configuration(id);
-        Configurator configurator;
-        for (const ConfiguratorEvent& event : c.events) configurator.apply(event);
-        search::priceBookFields(configurator.state(), fields);
-        appendCsvLine(csv, fields);
         QStringList description;
         for (const std::string_view text : c.description) description << qstr(text);
         const std::string price =
@@ -33,7 +26,7 @@ CopiedConfigurations copiedConfigurations(const search::SearchIndex& index,
                      description.join(QStringLiteral(" / "));
         ++copied.copied;
     }
-    copied.csv = QString::fromStdString(csv);
+    copied.csv = QString::fromStdString(search::priceBookRows(index, ids));
     copied.text = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
     return copied;
 }

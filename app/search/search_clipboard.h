@@ -6,14 +6,13 @@
 #include <cstddef>
 #include <vector>
 
-#include "rules/search/search_index.h"
+#include "rules/search/copied_rows.h"
 
 class QMimeData;
 
 namespace tarvek {
 
-// More than a clipboard is for: the command line's --list writes any number.
-inline constexpr std::size_t kMostCopied = 10000;
+using search::kMostCopied;
 
 struct CopiedConfigurations {
     QString csv;   // header and a row per configuration

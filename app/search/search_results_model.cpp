@@ -3,27 +3,13 @@
 #include <QFont>
 
 #include "app/controls.h"
-#include "rules/configurator/pricing.h"
-#include "rules/search/price_on_request.h"
+#include "rules/search/result_texts.h"
 #include "rules/search/search_texts.h"
 
 namespace tarvek {
 namespace {
 
 constexpr quintptr kGroupRow = 0;  // a child's internal id is its group's row + 1
-
-QString joined(const std::vector<std::string_view>& texts, std::size_t from = 0) {
-    QStringList parts;
-    for (std::size_t i = from; i < texts.size(); ++i) parts << qstr(texts[i]);
-    return parts.join(QStringLiteral(" / "));
-}
-
-QString priceRange(const search::GroupMatch& g) {
-    if (g.priceOnRequest) return qstr(search::kPriceOnRequest);
-    const Money low = g.lowest, high = g.highest;
-    if (low == high) return qstr(priceText(low));
-    return qstr(priceText(low)) + QStringLiteral(" \u2013 ") + qstr(priceText(high));
-}
 
 }  // namespace
 
@@ -134,67 +120,47 @@ QVariant SearchResultsModel::data(const QModelIndex& index, int role) const {
     if (index.internalId() == kGroupRow) {
         const search::GroupMatch& g = groups_[std::size_t(index.row())];
         const search::IndexGroup& group = searchIndex.groups()[g.group];
-        std::vector<std::string_view> texts;
-        for (const std::string_view t : group.texts)
-            if (!t.empty()) texts.push_back(t);
-        // The body says the product type; the room goes to the model.
-        const std::size_t shownFrom = group.texts[1].empty() ? 0 : 1;
         if (role == Qt::FontRole) {
             QFont bold;
             bold.setBold(true);
             return index.column() == PartNumber ? QVariant(bold) : QVariant();
         }
-        if (role == Qt::ToolTipRole) return joined(texts);
+        if (role == Qt::ToolTipRole) return qstr(search::groupFullDescription(group));
         switch (index.column()) {
             case PartNumber:
                 return qstr(group.prefix);
             case Description:
-                return joined(texts, shownFrom);
+                return qstr(search::groupDescription(group));
             case Configurations:
                 return qstr(search::countText(g.count));
             case ListPrice:
-                return priceRange(g);
+                return qstr(search::priceRangeText(g));
             default:
-                return g.nonStandard == 0 ? QString() : g.nonStandard == g.count ? tr("all") : tr("some");
+                return qstr(search::nonStandardText(g));
         }
     }
     const auto id = configurationAt(index);
     if (!id || role == Qt::FontRole) return {};
     const search::IndexedConfiguration c = searchIndex.configuration(*id);
-    std::size_t groupTexts = 0;
-    for (const std::string_view t : searchIndex.groups()[searchIndex.choices(*id).group].texts)
-        groupTexts += !t.empty();
-    if (role == Qt::ToolTipRole) return joined(c.description);
+    if (role == Qt::ToolTipRole) return qstr(search::configurationFullDescription(c));
     switch (index.column()) {
         case PartNumber:
             return qstr(c.partNumber);
         case Description:
-            return joined(c.description, groupTexts);
+            return qstr(search::configurationDescription(searchIndex, *id, c));
         case Configurations:
             return QString();
         case ListPrice:
-            return qstr(c.priceOnRequest ? std::string(search::kPriceOnRequest) : priceText(c.listPrice));
+            return qstr(search::configurationPriceText(c));
         default:
-            return c.nonStandard ? tr("yes") : QString();
+            return qstr(search::nonStandardText(c));
     }
 }
 
 QVariant SearchResultsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    switch (section) {
-        case PartNumber:
-            return tr("Part Number");
-        case Description:
-            return tr("Description");
-        case Configurations:
-            return tr("Configurations");
-        case ListPrice:
-            return tr("List Price US$");
-        case NonStandard:
-            return tr("Non-standard");
-        default:
-            return {};
-    }
+    if (section < 0 || section >= kColumns) return {};
+    return qstr(search::kResultColumns[std::size_t(section)]);
 }
 
 }  // namespace tarvek

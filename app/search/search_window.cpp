@@ -52,13 +52,6 @@ constexpr FacetRow kFacetRows[] = {
     {Attribute::RatedPressure, "lstSearchRatedPressure", "&Rated at least:", "Rated pressure at least"},
 };
 
-// Where a connection of the chosen kind and size must be, in the order of ConnectionScope.
-const char* const kPlaces[] = {"on any port",     "on every port",   "at connection 1",
-                               "at connection 2", "at connection 3", "at connection 4"};
-
-const char* const kOrders[] = {"Catalogue order", "Part number", "List price, lowest first",
-                               "List price, highest first"};
-
 QLabel* caption(const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text);
     label->setBuddy(buddy);
@@ -139,7 +132,7 @@ void SearchWindow::buildControls() {
 
     // A connection: its kind and size, and where it must be.
     lstConnectionPlace_ = named(new QComboBox, "lstSearchConnectionPlace", tr("Where the connection is"));
-    for (const char* where : kPlaces) lstConnectionPlace_->addItem(tr(where));
+    for (const std::string_view where : search::kPlaces) lstConnectionPlace_->addItem(qstr(where));
     connect(lstConnectionPlace_, &QComboBox::activated, this, [this](int place) {
         search_->chooseScope(search::ConnectionScope(std::max(0, place)));
         showState();
@@ -189,7 +182,7 @@ void SearchWindow::buildControls() {
     lblMessage_ = named(new QLabel, "lblSearchMessage", tr("Search notes"));
     lblMessage_->setWordWrap(true);
     lstOrder_ = named(new QComboBox, "lstSearchOrder", tr("Sort by"));
-    for (const char* order : kOrders) lstOrder_->addItem(tr(order));
+    for (const std::string_view order : search::kOrders) lstOrder_->addItem(qstr(order));
     connect(lstOrder_, &QComboBox::activated, this, &SearchWindow::setOrder);
     auto* status = new QHBoxLayout;
     status->addWidget(lblCount_);

@@ -54,6 +54,7 @@ class SearchModel {
 
     const SearchPageState& state() const { return s_; }
     ConfigurationSearch& search() { return search_; }
+    const ConfigurationSearch& search() const { return search_; }
     const SearchIndex& index() const { return search_.index(); }
 
     // The row alone: row 0 is "Any".

@@ -1,13 +1,31 @@
-// The search's texts that hold numbers: counts as the lists show them ("1,857,542"), the line
-// that says what was found, a list's entry with its count, and a text cut to its first
-// characters without breaking one.
+// The search's texts: counts as the lists show them ("1,857,542"), the line that says what
+// was found, a list's entry with its count, a text cut to its first characters without
+// breaking one, and the entries of the lists that are no filter's (where a connection is, the
+// results' order), which the window and the web page both show.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace tarvek::search {
+
+// Where a connection of the chosen kind and size must be, in the order of ConnectionScope.
+inline constexpr std::array<std::string_view, 6> kPlaces = {"on any port",     "on every port",
+                                                            "at connection 1", "at connection 2",
+                                                            "at connection 3", "at connection 4"};
+
+// The search's name, as its window's title and the web page's tab say it.
+inline constexpr std::string_view kSearchTitle = "Find by Requirement";
+
+// The results' columns.
+inline constexpr std::array<std::string_view, 5> kResultColumns = {
+    "Part Number", "Description", "Configurations", "List Price US$", "Non-standard"};
+
+// The results' orders, in the order of ResultOrder.
+inline constexpr std::array<std::string_view, 4> kOrders = {
+    "Catalogue order", "Part number", "List price, lowest first", "List price, highest first"};
 
 // Thousands separated by commas, whatever the desktop's language.
 std::string countText(std::uint64_t count);

@@ -1,0 +1,21 @@
+// A search as the filters of a link, one "name=value" each, so that a search can be sent and
+// opened again: "porting=2A", "connection=Any male face seal", "cv=0.2304", "words=MXFX". A
+// list's values are its entries' own names (a list taking several entries repeats its name);
+// the minimums are numbers, Cv as the list shows it and the rated pressure in psig.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "rules/search/search_model.h"
+
+namespace tarvek::search {
+
+// The filters of the search as it stands, in the lists' order; none for a cleared search.
+std::vector<std::string> searchFilters(const SearchModel& model);
+
+// The search cleared and set to the filters; answers those it could not use (an unknown name,
+// an entry the catalogue does not have), which change nothing.
+std::vector<std::string> openSearchFilters(SearchModel& model, const std::vector<std::string>& filters);
+
+}  // namespace tarvek::search
