@@ -28,7 +28,9 @@ std::size_t shownTexts(const IndexGroup& group) {
 
 }  // namespace
 
-std::string groupDescription(const IndexGroup& group) { return joined(group.texts, group.texts[1].empty() ? 0 : 1, true); }
+std::string groupDescription(const IndexGroup& group) {
+    return joined(group.texts, group.texts[1].empty() ? 0 : 1, true);
+}
 
 std::string groupFullDescription(const IndexGroup& group) { return joined(group.texts, 0, true); }
 

@@ -12,8 +12,8 @@ namespace {
 
 // The filters' names, in the order of Attribute; the price book's column names where it has one.
 constexpr std::string_view kListNames[kAttributeCount] = {
-    "product_type", "body", "model", "actuator", "porting", "cv", "rated_psig", "connection", "connection_size",
-    "seat",         "handle", "lever"};
+    "product_type", "body",       "model",           "actuator", "porting", "cv",
+    "rated_psig",   "connection", "connection_size", "seat",     "handle",  "lever"};
 constexpr std::string_view kPlace = "place", kStandardOnly = "standard_only", kYes = "yes";
 constexpr std::string_view kPriceFrom = "price_from", kPriceTo = "price_to", kWords = "words";
 
@@ -59,9 +59,11 @@ std::vector<std::string> searchFilters(const SearchModel& model) {
     for (std::size_t a = 0; a < kAttributeCount; ++a) {
         const FilterListState& list = s.lists[a];
         if (Attribute(a) == Attribute::Cv) {
-            if (list.current && *list.current > 0) filters.push_back(filter(kListNames[a], list.rows[*list.current].name));
+            if (list.current && *list.current > 0)
+                filters.push_back(filter(kListNames[a], list.rows[*list.current].name));
         } else if (Attribute(a) == Attribute::RatedPressure) {
-            if (s.query.pressureAtLeast) filters.push_back(filter(kListNames[a], std::to_string(*s.query.pressureAtLeast)));
+            if (s.query.pressureAtLeast)
+                filters.push_back(filter(kListNames[a], std::to_string(*s.query.pressureAtLeast)));
         } else {
             // An entry is named once: a family chosen whole, not its members again.
             ValueSet named;

@@ -76,8 +76,8 @@ TEST(SearchLink, FiltersNameTheCatalogueAndOpenTheSameSearch) {
 }
 
 TEST(SearchLink, WhatTheCatalogueDoesNotHaveIsAnsweredAndChangesNothing) {
-    const std::vector<std::string> foreign = {"colour=red", "porting=ZZ", "no equals sign", "place=somewhere",
-                                              "standard_only=maybe", "cv=a lot"};
+    const std::vector<std::string> foreign = {"colour=red",      "porting=ZZ",          "no equals sign",
+                                              "place=somewhere", "standard_only=maybe", "cv=a lot"};
     SearchModel m(searchIndex());
     const SearchQuery cleared = m.state().query;
     std::vector<std::string> asked = foreign;

@@ -3,6 +3,7 @@
 import { showCalculatorPage } from './calculator_view.mjs';
 import { showConfigurator } from './configurator_view.mjs';
 import { showQuotePage } from './quote_view.mjs';
+import { filtersInAddress, showSearchPage } from './search_view.mjs';
 import { showDocuments } from './literature_view.mjs';
 import { connectTabs } from './tabs.mjs';
 
@@ -42,18 +43,21 @@ async function start() {
     return;
   }
   const texts = rules.pageTexts();
-  const tabs = connectTabs([...texts.tabs, rules.quoteTexts().title]);
+  const tabs = connectTabs([...texts.tabs, rules.quoteTexts().title, rules.searchTexts().title]);
   let quote = null;
   const configurator = showConfigurator(rules, texts, (state) => quote && quote.follow(state));
   quote = showQuotePage(rules, configurator, tabs);
   configurator.show();
   showDocuments(rules.documents());
+  const search = showSearchPage(rules, tabs);
+  const filters = filtersInAddress();
+  if (filters.length) search.openFilters(filters);
   document.getElementById('loading').hidden = true;
   document.body.classList.add('ready');
   performance.mark('catalogue-ready');  // what the benchmark times from navigation
   // The calculator once its gas list is in, the quote once the browser's storage gave it back;
   // the configurator is in use meanwhile.
-  showCalculatorPage(rules, await gasListing, null);
+  showCalculatorPage(rules, await gasListing, search.findValves);
   await quote.restore();
   window.tarvekPages = { quote };  // for the benchmarks: the quote page's own actions
   document.body.classList.add('settled');

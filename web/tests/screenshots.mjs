@@ -1,5 +1,5 @@
 // The README's pictures of the web edition at phone and at desktop width: a configuration,
-// the calculator with its curve, and a quote of several lines.
+// the calculator with its curve, a quote of several lines, and a search with a group opened.
 //   node web/tests/screenshots.mjs <output folder>
 import { startBrowser, startServer } from './browser.mjs';
 
@@ -30,6 +30,16 @@ const PAGES = {
     await type(page, 'txtOutletPressure', '20');
     await page.click('#optMethodIec');
     await page.$eval('#tabTechnical', (e) => e.querySelector('.technical').scrollIntoView());
+  },
+  async search(page) {
+    const filters = ['product_type=Diaphragm Valves', 'actuator=Air-operated, normally closed', 'connection=Any male face seal',
+      'connection_size=1/4 inch', 'place=on every port', 'standard_only=yes', 'price_to=400'];
+    await page.goto(`${server.url}?${filters.map((f) => `filter=${encodeURIComponent(f)}`).join('&')}`);
+    await page.waitForSelector('#searchResults tr.group button.open', { timeout: 60000 });
+    await page.$eval('#lstSearchOrder', (list) => { list.selectedIndex = 2; list.dispatchEvent(new Event('change')); });
+    await page.waitForFunction(() => new URLSearchParams(location.search).getAll('filter').length === 7);
+    await page.click('#searchResults tr.group button.open');
+    await page.waitForSelector('#searchResults tr.configuration');
   },
   async quote(page) {
     await page.goto(server.url);
