@@ -78,14 +78,13 @@ class SearchSession {
   public:
     SearchSession() : model_(searchIndex()) {}
 
-    val view() const {
+    // The state, with the first screen of the results' groups: the page asks for more.
+    val view() {
         const SearchPageState& s = model_.state();
         val lists = val::array();
         for (std::size_t a = 0; a < kAttributeCount; ++a) lists.set(a, listView(s.lists[a]));
-        std::vector<GroupMatch> groups = s.result.groups;
-        sortGroups(model_.index(), groups, order_);
-        val shown = val::array();
-        for (std::size_t g = 0; g < groups.size(); ++g) shown.set(g, groupView(model_.index(), groups[g]));
+        groups_ = s.result.groups;
+        sortGroups(model_.index(), groups_, order_);
         val view = val::object();
         view.set("lists", lists);
         view.set("scope", int(s.scope));
@@ -100,9 +99,18 @@ class SearchSession {
         view.set("total", double(s.result.total));
         view.set("notes", textArray(s.notes));
         view.set("order", int(order_));
-        view.set("groups", shown);
+        view.set("groups", groups(0, kFirstScreen));
+        view.set("groupCount", int(groups_.size()));
         view.set("filters", textArray(searchFilters(model_)));
         return view;
+    }
+
+    // The results' groups from the `from`th, `count` of them at most.
+    val groups(int from, int count) const {
+        val shown = val::array();
+        for (int g = std::max(from, 0), i = 0; g < int(groups_.size()) && i < count; ++g, ++i)
+            shown.set(i, groupView(model_.index(), groups_[std::size_t(g)]));
+        return shown;
     }
 
     val chooseRow(int list, int row) {
@@ -208,8 +216,11 @@ class SearchSession {
         return ids;
     }
 
+    static constexpr int kFirstScreen = 50;  // groups: more than a screen holds
+
     SearchModel model_;
     ResultOrder order_ = ResultOrder::Catalogue;
+    std::vector<GroupMatch> groups_;  // the results' groups in the order chosen
 };
 
 val searchTexts() {
@@ -240,6 +251,7 @@ EMSCRIPTEN_BINDINGS(tarvek_search) {
         .function("chooseOrder", &SearchSession::chooseOrder)
         .function("findValves", &SearchSession::findValves)
         .function("openFilters", &SearchSession::openFilters)
+        .function("groups", &SearchSession::groups)
         .function("configurations", &SearchSession::configurations)
         .function("copyRows", &SearchSession::copyRows)
         .function("link", &SearchSession::link);

@@ -5,12 +5,18 @@ export function startSearchWorker() {
   const waiting = new Map();
   let next = 0;
   let broken = null;
-  const worker = new Worker(new URL('./search_worker.mjs', import.meta.url), { type: 'module' });
   const refuseAll = (reason) => {
     broken = new Error(reason);
     for (const { reject } of waiting.values()) reject(broken);
     waiting.clear();
   };
+  let worker;
+  try {
+    worker = new Worker(new URL('./search_worker.mjs', import.meta.url), { type: 'module' });
+  } catch (error) {
+    refuseAll(`This browser cannot run the search beside the page (${error.message}). Please open it in a current browser.`);
+    return () => Promise.reject(broken);
+  }
   worker.addEventListener('message', ({ data: { id, answer, error } }) => {
     const call = waiting.get(id);
     if (!call) return;

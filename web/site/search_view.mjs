@@ -21,8 +21,9 @@ const LISTS = [
   [5, 'lstSearchCv', 'Cv at least:', 'Cv at least'],
   [6, 'lstSearchRatedPressure', 'Rated at least:', 'Rated pressure at least'],
 ];
-const GROUPS_AT_ONCE = 100;          // groups shown, and added by "Show more groups"
+const GROUPS_AT_ONCE = 50;           // groups shown first (the worker's first screen), and added by "Show more groups"
 const CONFIGURATIONS_SHOWN = 500;    // of an opened group
+const ADDRESS_PAUSE_MS = 250;        // the address follows once the user pauses: writing it costs the browser a frame
 
 const $ = (id) => document.getElementById(id);
 const setText = (element, text) => { if (element.textContent !== text) element.textContent = text; };
@@ -93,8 +94,8 @@ export function showSearchPage(rules, tabs) {
   let ask = null;
   let latest = 0;        // the last call made: only its answer is shown
   let shown = null;      // the state shown
-  let groupsShown = GROUPS_AT_ONCE;
   const facets = new Map();
+  let addressTimer = 0;
 
   // The form, built once from the lists' names.
   const lists = $('searchLists');
@@ -186,10 +187,20 @@ export function showSearchPage(rules, tabs) {
   }
 
   function showResults(state) {
-    const body = $('searchResults').tBodies[0];
-    body.replaceChildren(...state.groups.slice(0, groupsShown).map(showGroupRow));
-    $('cmdSearchMore').hidden = state.groups.length <= groupsShown;
+    $('searchResults').tBodies[0].replaceChildren(...state.groups.map(showGroupRow));
+    $('cmdSearchMore').hidden = state.groupCount <= state.groups.length;
     updateCopy();
+  }
+
+  // The next groups, unless the search changed meanwhile.
+  async function showMore() {
+    const asked = latest;
+    const body = $('searchResults').tBodies[0];
+    const from = body.querySelectorAll('tr.group').length;
+    const more = await worker()('groups', from, GROUPS_AT_ONCE).catch(problem);
+    if (!more || asked !== latest) return;
+    body.append(...more.map(showGroupRow));
+    $('cmdSearchMore').hidden = shown.groupCount <= from + more.length;
   }
 
   function render(state) {
@@ -209,9 +220,9 @@ export function showSearchPage(rules, tabs) {
     setText($('lblSearchCount'), state.found);
     setText($('lblSearchMessage'), state.notes.join(' '));
     if ($('lstSearchOrder').selectedIndex !== state.order) $('lstSearchOrder').selectedIndex = state.order;
-    groupsShown = GROUPS_AT_ONCE;
     showResults(state);
-    followFilters(state.filters);
+    clearTimeout(addressTimer);
+    addressTimer = setTimeout(() => followFilters(state.filters), ADDRESS_PAUSE_MS);
   }
 
   const ticked = (kind) => [...$('searchResults').querySelectorAll(`input.${kind}:checked`)].map((box) => Number(box.value));
@@ -241,10 +252,7 @@ export function showSearchPage(rules, tabs) {
   $('cmdClearFilters').addEventListener('click', () => send('clear'));
   $('lstSearchOrder').addEventListener('change', (e) => send('chooseOrder', e.target.selectedIndex));
   $('cmdCopySearchResults').addEventListener('click', copy);
-  $('cmdSearchMore').addEventListener('click', () => {
-    groupsShown += GROUPS_AT_ONCE;
-    showResults(shown);
-  });
+  $('cmdSearchMore').addEventListener('click', showMore);
   document.addEventListener('keydown', (e) => {
     const key = e.key.toLowerCase();
     if (e.ctrlKey && e.shiftKey && !e.altKey && key === 'f') {

@@ -1,6 +1,7 @@
 // The web edition's figures for `make bench` (scripts/run-benchmarks prints them beside the
 // native ones): site size, navigation to a usable configurator, one event to its result,
-// one part number decoded in WebAssembly. Prints "name value" lines.
+// one part number decoded in WebAssembly, a calculator keystroke, a 1,000-line quote, the
+// search's index built in its worker and a filter change. Prints "name value" lines.
 import { readdir, readFile, stat } from 'node:fs/promises';
 import { join, relative } from 'node:path';
 import { gzipSync } from 'node:zlib';
@@ -63,7 +64,7 @@ try {
   // As a user's first click comes: after the page has built the decoder's index while idle.
   await page.evaluate(() => new Promise((done) => setTimeout(() => requestIdleCallback(done), 1000)));
   const clicks = await page.evaluate(() => {
-    const lists = [...document.querySelectorAll('select')];
+    const lists = [...document.querySelectorAll('select')].filter((l) => !l.closest('#tabSearch'));
     const times = [];
     let seed = 7;
     const random = () => ((seed = (seed * 16807) % 2147483647) / 2147483647);
@@ -141,6 +142,55 @@ try {
   console.log(`quote_1000_lines_pasted_and_stored_ms ${pasted.toFixed(0)}`);
   console.log(`quote_1000_lines_reopened_ms ${reopened}`);
   if (lines !== 1000) console.error(`bench: the reopened quote has ${lines} lines, not 1000`);
+
+  // Find by Requirement: the index built in the worker (the rules loaded aside), then filter
+  // changes, each from the click until the counts and the first screen of results are shown
+  // and laid out: entries ticked and unticked in turn, each leaving other counts.
+  const searchIndexMs = [];
+  for (let i = 0; i < 5; ++i) {
+    const context = await browser.createBrowserContext();
+    const fresh = await context.newPage();
+    await fresh.goto(server.url);
+    await fresh.waitForSelector('body.settled');
+    await fresh.click('#tabSearchButton');
+    await fresh.waitForSelector('#searchForm:not([hidden])', { timeout: 60000 });
+    searchIndexMs.push(await fresh.evaluate(() => window.tarvekSearchIndexMs));
+    await context.close();
+  }
+  console.log(`search_index_in_worker_ms ${median(searchIndexMs).toFixed(1)}`);
+  await page.click('#tabSearchButton');
+  await page.waitForSelector('#searchForm:not([hidden])', { timeout: 60000 });
+  const filterChanges = await page.evaluate(async () => {
+    const results = document.querySelector('#searchResults tbody');
+    const shown = () => new Promise((done) => {
+      const watch = new MutationObserver(() => {
+        watch.disconnect();
+        void document.body.offsetHeight;  // style and layout done
+        done();
+      });
+      watch.observe(results, { childList: true });
+    });
+    const tick = (list, name) => {
+      const box = [...document.querySelectorAll(`#${list} label`)].find((l) => l.textContent.startsWith(`${name}  (`)).querySelector('input');
+      box.checked = !box.checked;
+      box.dispatchEvent(new Event('change', { bubbles: true }));
+    };
+    const changes = [['lstSearchProductType', 'Diaphragm Valves'], ['lstSearchPorting', '2A'], ['lstSearchSeat', 'VS - Vespel Seat'],
+      ['lstSearchConnectionSize', '1/4 inch'], ['lstSearchSeat', 'VS - Vespel Seat'], ['lstSearchPorting', '2A'],
+      ['lstSearchConnectionSize', '1/4 inch'], ['lstSearchProductType', 'Diaphragm Valves']];
+    const times = [];
+    for (let i = 0; i < 80; ++i) {
+      const t0 = performance.now();
+      const done = shown();
+      tick(...changes[i % changes.length]);
+      await done;
+      times.push(performance.now() - t0);
+    }
+    times.sort((a, b) => a - b);
+    return { median: times[times.length >> 1], max: times[times.length - 1] };
+  });
+  console.log(`search_filter_change_median_ms ${filterChanges.median.toFixed(2)}`);
+  console.log(`search_filter_change_max_ms ${filterChanges.max.toFixed(2)}`);
 } finally {
   await browser.close();
   await server.close();
