@@ -155,14 +155,17 @@ test('Valves for this Flow asks for the Cv the flow needs and the inlet pressure
   await page.close();
 });
 
-test('axe-core finds no serious or critical violation on the search', async () => {
+test('the search fits a phone and 200 % zoom, and axe-core finds no serious or critical violation on it', async () => {
   const axeSource = await readFile(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
   const problems = [];
+  // A desktop, a phone, and 200 % zoom on a small window.
+  const viewports = [{ width: 1280, height: 900 }, { width: 360, height: 900 }, { width: 640, height: 450, deviceScaleFactor: 2 }];
   for (const scheme of ['light', 'dark']) {
-    for (const width of [1280, 360]) {
+    for (const viewport of viewports) {
+      const width = `${viewport.width}${viewport.deviceScaleFactor ? ' at 200 %' : ''}`;
       const page = await browser.newPage();
       await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
-      await page.setViewport({ width, height: 900 });
+      await page.setViewport(viewport);
       await page.goto(addressOf([`body=${MX2}`, 'porting=2A', 'price_from=abc']));
       await page.waitForSelector('#searchForm:not([hidden])', { timeout: 60000 });
       await page.click('#lstSearchPorting summary');
