@@ -152,6 +152,12 @@ test('Valves for this Flow asks for the Cv the flow needs and the inlet pressure
   const chosen = (id) => page.$eval(`#${id}`, (list) => list.options[list.selectedIndex].textContent);
   assert.match(await chosen('lstSearchCv'), /^0\.2304 {2}\(/);
   assert.match(await chosen('lstSearchRatedPressure'), /^100 psig {2}\(/);
+  // Many groups: the first screen of them, and more on asking.
+  const groups = () => page.$$eval('#searchResults tr.group', (rows) => rows.length);
+  const first = await groups();
+  await page.click('#cmdSearchMore');
+  await page.waitForFunction((n) => document.querySelectorAll('#searchResults tr.group').length > n, {}, first);
+  assert.equal(await groups(), 2 * first);
   await page.close();
 });
 
