@@ -210,9 +210,10 @@ export function showSearchPage(rules, tabs) {
     for (const [attribute, facet] of facets) showFacet(facet, state.lists[attribute], attribute);
     const place = $('lstSearchConnectionPlace');
     if (place.selectedIndex !== state.scope) place.selectedIndex = state.scope;
-    if (document.activeElement !== $('txtSearchWords')) setValue($('txtSearchWords'), state.words);
-    if (document.activeElement !== $('txtSearchPriceFrom')) setValue($('txtSearchPriceFrom'), state.priceFrom);
-    if (document.activeElement !== $('txtSearchPriceTo')) setValue($('txtSearchPriceTo'), state.priceTo);
+    // Only the answer to the last event is shown, so a box's text is never older than its typing.
+    setValue($('txtSearchWords'), state.words);
+    setValue($('txtSearchPriceFrom'), state.priceFrom);
+    setValue($('txtSearchPriceTo'), state.priceTo);
     $('txtSearchPriceFrom').placeholder = state.lowestPrice;
     $('txtSearchPriceTo').placeholder = state.highestPrice;
     $('chkSearchStandardOnly').checked = state.standardOnly;

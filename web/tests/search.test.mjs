@@ -101,6 +101,15 @@ test('the filters are kept in the address and a link opens the same search', asy
   assert.equal(await opened.$eval('#lblSearchCount', (e) => e.textContent), count);
   assert.equal(await opened.$eval('#txtSearchWords', (e) => e.value), 'MXFX');
   assert.match(await opened.$eval('#lstSearchPorting summary', (e) => e.textContent), /4D {2}\(/);
+  // Clear filters (Alt+Shift+F), from the words' box: every filter and box back to "Any" and empty.
+  await opened.focus('#txtSearchWords');
+  await opened.keyboard.down('Alt');
+  await opened.keyboard.down('Shift');
+  await opened.keyboard.press('KeyF');
+  await opened.keyboard.up('Shift');
+  await opened.keyboard.up('Alt');
+  await opened.waitForFunction(() => document.getElementById('txtSearchWords').value === '' && location.search === '');
+  assert.match(await opened.$eval('#lblSearchCount', (e) => e.textContent), /^1,857,542 configurations/);
   // A link asking for what the catalogue does not have says so, and uses the rest.
   await opened.goto(`${addressOf(['porting=ZZ9', `body=${MX2}`])}`);
   await opened.waitForSelector('#searchForm:not([hidden])');
