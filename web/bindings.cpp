@@ -17,13 +17,14 @@
 #include "rules/part_numbers/part_number_csv.h"
 #include "rules/quotes/quote.h"
 #include "rules/quotes/quote_text.h"
+#include "web/js_values.h"
 
 namespace tarvek {
 namespace {
 
 using emscripten::val;
 
-val text(std::string_view s) { return val(std::string(s)); }
+using web::text;
 
 val listView(const ConfiguratorState& s, std::size_t i) {
     const ListState& list = s.lists[i];

@@ -15,21 +15,15 @@
 #include "rules/calculator/shown_curve.h"
 #include "rules/calculator/sizing_text.h"
 #include "rules/calculator/valve_requirement.h"
+#include "web/js_values.h"
 
 namespace tarvek {
 namespace {
 
 using emscripten::val;
 
-val text(std::string_view s) { return val(std::string(s)); }
-
-template <typename Items, typename Text>
-val textsOf(const Items& items, Text textOf) {
-    val list = val::array();
-    int i = 0;
-    for (const auto& item : items) list.set(i++, text(textOf(item)));
-    return list;
-}
+using web::text;
+using web::textsOf;
 
 val sizingView(const CalculatorState& s) {
     const SizingState& sizing = s.sizing;
@@ -240,8 +234,8 @@ val calculatorTexts() {
         {"flowCurve", t::kFlowCurve},
     };
     for (const auto& [name, caption] : captions) texts.set(name, text(caption));
-    texts.set("sizingCaptions", textsOf(t::kSizingCaptions, [](std::string_view s) { return s; }));
-    texts.set("sizingNames", textsOf(t::kSizingNames, [](std::string_view s) { return s; }));
+    texts.set("sizingCaptions", web::textArray(t::kSizingCaptions));
+    texts.set("sizingNames", web::textArray(t::kSizingNames));
     texts.set("unknowns", textsOf(kSizingUnknowns, [](SizingUnknown u) { return unknownText(u); }));
     texts.set("temperatureUnits", textsOf(kTemperatureUnits, [](TemperatureUnit u) { return unitText(u); }));
     texts.set("pressureUnits", textsOf(kPressureUnits, [](PressureUnit u) { return unitText(u); }));

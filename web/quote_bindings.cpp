@@ -19,13 +19,14 @@
 #include "rules/quotes/quotation_lines.h"
 #include "rules/quotes/quotation_messages.h"
 #include "rules/quotes/quotation_workbook.h"
+#include "web/js_values.h"
 
 namespace tarvek {
 namespace {
 
 using emscripten::val;
 
-val text(std::string_view s) { return val(std::string(s)); }
+using web::text;
 
 val lineView(const QuotationLine& line, std::size_t row, const Quotation& q, bool withPrices) {
     val view = val::object();

@@ -19,6 +19,7 @@
 #include "rules/search/search_link.h"
 #include "rules/search/search_model.h"
 #include "rules/search/search_texts.h"
+#include "web/js_values.h"
 
 namespace tarvek {
 namespace {
@@ -26,15 +27,8 @@ namespace {
 using emscripten::val;
 using namespace search;
 
-val text(std::string_view s) { return val(std::string(s)); }
-
-template <typename Texts>
-val textArray(const Texts& texts) {
-    val array = val::array();
-    std::size_t i = 0;
-    for (const auto& t : texts) array.set(i++, text(t));
-    return array;
-}
+using web::text;
+using web::textArray;
 
 val listView(const FilterListState& list) {
     val rows = val::array();
