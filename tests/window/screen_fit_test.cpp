@@ -13,6 +13,7 @@
 
 #include "app/quote/quotation_table_model.h"
 #include "tests/window/quote_page_driver.h"
+#include "tests/window/within_reach.h"
 
 namespace {
 
@@ -85,11 +86,7 @@ void expectUsableOn(WindowDriver& d, const QScreen& screen) {
         controls.append(tabs->tabBar());
         for (QWidget* w : controls) {
             if (!isControl(w) || !w->isVisible() || w->objectName().startsWith("qt_")) continue;
-            // Whole in view, or as much of it as the view holds where it is larger.
-            if (scroller) scroller->ensureWidgetVisible(w, 0, 0);
-            const QRect seen = QRect(w->mapTo(viewport, QPoint(0, 0)), w->size()) & viewport->rect();
-            EXPECT_EQ(seen.size(), w->size().boundedTo(viewport->size()))
-                << w->objectName().toStdString() << " out of reach";
+            tarvek::testing::expectWithinReach(w, scroller, viewport);
             ++reached;
         }
     }
@@ -188,11 +185,7 @@ TEST(ScreenFit, TheQuoteWindowIsUsableOnTheScreen) {
         if (!isControl(w) || !w->isVisible() || w->objectName().isEmpty() ||
             w->objectName().startsWith("qt_"))
             continue;
-        scroller->ensureWidgetVisible(w, 0, 0);
-        QWidget* viewport = scroller->viewport();
-        const QRect seen = QRect(w->mapTo(viewport, QPoint(0, 0)), w->size()) & viewport->rect();
-        EXPECT_EQ(seen.size(), w->size().boundedTo(viewport->size()))
-            << w->objectName().toStdString() << " out of reach";
+        tarvek::testing::expectWithinReach(w, scroller, scroller->viewport());
         ++reached;
     }
     EXPECT_GT(reached, 20);

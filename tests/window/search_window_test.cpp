@@ -27,6 +27,7 @@
 #include "tests/support/search_requirements.h"
 #include "tests/window/shows_state.h"
 #include "tests/window/window_driver.h"
+#include "tests/window/within_reach.h"
 
 namespace {
 
@@ -464,11 +465,7 @@ TEST(ScreenFit, TheSearchWindowFitsAndEveryControlComesIntoView) {
         const bool control = qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w) ||
                              qobject_cast<QAbstractButton*>(w) || qobject_cast<QTreeView*>(w);
         if (!control || !w->isVisible() || w->objectName().isEmpty()) continue;
-        scroller->ensureWidgetVisible(w, 0, 0);
-        QWidget* viewport = scroller->viewport();
-        const QRect seen = QRect(w->mapTo(viewport, QPoint(0, 0)), w->size()) & viewport->rect();
-        EXPECT_EQ(seen.size(), w->size().boundedTo(viewport->size()))
-            << w->objectName().toStdString() << " out of reach";
+        tarvek::testing::expectWithinReach(w, scroller, scroller->viewport());
         ++reached;
     }
     EXPECT_GE(reached, 20);
