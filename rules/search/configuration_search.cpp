@@ -157,10 +157,39 @@ ConfigurationSearch::GroupStats ConfigurationSearch::stats(const IndexGroup& g,
     const auto& combos = walk.combos();
     // Per combo: configurations meeting every filter, or failing its option filter alone.
     std::vector<std::uint64_t> comboPass(combos.size()), comboAlone(combos.size());
+    // Where no choice of options fails and neither prices nor words are asked, every choice of
+    // options shares its connections' fate: counted at once, not one by one (the search
+    // opens with no filter, over every configuration).
+    const bool optionsAllPass =
+        !q.priceFilter() && !walk.hasOpenWords() &&
+        std::all_of(combos.begin(), combos.end(), [](const GroupWalk::Combo& k) { return k.fails == 0; });
+    std::int64_t comboLowest = kNoPrice, comboHighest = -kNoPrice;
+    for (const GroupWalk::Combo& k : combos) {
+        comboLowest = std::min(comboLowest, k.price);
+        comboHighest = std::max(comboHighest, k.price);
+    }
+    std::uint64_t connectionsAllPass = 0;  // choices of connections whose every combo passed
     walk.forEachConnections(q, [&](const GroupWalk::Connections& c) {
         if (c.fails != 0 && !isSingle(c.fails)) return;
         std::uint64_t pass = 0, connectionAlone = 0, standardAlone = 0;
-        for (std::size_t k = 0; k < combos.size(); ++k) {
+        if (optionsAllPass) {
+            const std::uint64_t n = combos.size();
+            if (c.fails == 0) {
+                pass = n;
+                ++connectionsAllPass;
+                if (!g.priceOnRequest)
+                    for (const std::int64_t price : {c.price + comboLowest, c.price + comboHighest}) {
+                        widen(st.lowest, st.highest, price);
+                        widen(st.priceLow, st.priceHigh, price);
+                    }
+            } else {
+                const auto alone = Filter(std::countr_zero(c.fails));
+                st.failingAlone[std::size_t(alone)] += n;
+                if (alone == Filter::Connection) connectionAlone = n;
+                if (alone == Filter::Standard) standardAlone = n;
+            }
+        }
+        for (std::size_t k = 0; !optionsAllPass && k < combos.size(); ++k) {
             const std::int64_t price = c.price + combos[k].price;
             FilterMask fails = c.fails | combos[k].fails;
             if (outsidePrices(q, g, price)) fails |= bit(Filter::Price);
@@ -204,6 +233,7 @@ ConfigurationSearch::GroupStats ConfigurationSearch::stats(const IndexGroup& g,
             st.standardLeft += pass + standardAlone;
         countConnectionEntries(st, q, c.pairs, pass + connectionAlone);
     });
+    for (std::uint64_t& n : comboPass) n += connectionsAllPass;
     for (std::size_t k = 0; k < combos.size(); ++k)
         for (std::size_t o = 0; o < 3; ++o) {
             // A combo failing its option filter alone counts for that option's own value only.

@@ -1,9 +1,9 @@
 #include "rules/search/search_index.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 #include "rules/configurator/configuration_description.h"
+#include "rules/configurator/nonstandard_check.h"
 #include "rules/numbers/number_text.h"
 #include "rules/search/price_on_request.h"
 #include "rules/search/product_attributes.h"
@@ -47,6 +47,28 @@ std::string withLeadingZeros(std::string_view text) {
 }
 
 constexpr std::string_view kWithoutLever = "Without lever handle";
+
+// Whether each choice of connections is standard, in catalogue order (the first position
+// varies slowest). A connection writes only its own position of the record, and the check
+// reads the connections' kinds, so the group's record with the chosen kinds put in is marked
+// by the configurator's own check: far quicker than making every choice in a configurator.
+void markNonStandard(IndexGroup& g, const ConfiguratorState& group) {
+    ConfigurationRecord record = group.record;
+    std::array<std::size_t, kConnectionPositions> at{};  // the choice at each position used
+    g.nonStandard.reserve(g.connectionChoices);
+    for (std::uint32_t n = 0; n < g.connectionChoices; ++n) {
+        for (std::size_t p = 0; p < kConnectionPositions; ++p) {
+            if (g.connections[p].empty()) continue;
+            record.connectionKinds[p] = g.connections[p][at[p]].kind;
+        }
+        g.nonStandard.push_back(nonStandardCheck(group.productFamily, record));
+        for (std::size_t p = kConnectionPositions; p-- > 0;) {  // the next choice: last position first
+            if (g.connections[p].empty()) continue;
+            if (++at[p] < g.connections[p].size()) break;
+            at[p] = 0;
+        }
+    }
+}
 
 }  // namespace
 
@@ -140,7 +162,8 @@ void SearchIndex::addGroup(const OrderableGroup& og) {
             const ConnectionNature nature = connectionNature(text);
             g.connections[p].push_back({event, written.code, text, lowerCase(text), written.price.amount(),
                                         intern(Attribute::ConnectionKind, nature.kind),
-                                        intern(Attribute::ConnectionSize, nature.size)});
+                                        intern(Attribute::ConnectionSize, nature.size),
+                                        c.state().record.connectionKinds[p]});
         }
         if (!g.connections[p].empty()) g.connectionChoices *= std::uint32_t(g.connections[p].size());
     }
@@ -164,13 +187,7 @@ void SearchIndex::addGroup(const OrderableGroup& og) {
         }
         g.optionChoices *= std::uint32_t(g.options[k].size());
     }
-    g.nonStandard.reserve(g.connectionChoices);
-    forEachConnectionChoice(og, [&](auto, const ConfiguratorState& state) {
-        g.nonStandard.push_back(state.nonStandardBanner);
-        return true;
-    });
-    if (g.nonStandard.size() != g.connectionChoices)
-        throw std::logic_error("the enumeration and the index disagree on a group's connections");
+    markNonStandard(g, s);
     g.first = ConfigurationId(size_);
     size_ += g.size();
     groups_.push_back(std::move(g));

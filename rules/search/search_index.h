@@ -53,8 +53,9 @@ struct Choice {
     std::string_view text;                   // as the page shows it; empty for none
     std::string lowerText;                   // the same in lower case, for the free text
     Money price;
-    ValueId value = kNone;  // seat, colour or lever value; a connection's kind
-    ValueId size = kNone;   // a connection's size
+    ValueId value = kNone;                         // seat, colour or lever value; a connection's kind
+    ValueId size = kNone;                          // a connection's size
+    ConnectionKind kind = ConnectionKind::Unused;  // a connection's, as the standard check reads it
 };
 
 // The group-level attributes, in the order of Attribute.
