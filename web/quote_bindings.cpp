@@ -4,6 +4,7 @@
 // Conversions only: every rule stays in the rules layer.
 #include <emscripten/bind.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -103,12 +104,11 @@ class QuoteSession {
         editor_.reset(freshQuotation(year, month, day, hour, minute, second));
     }
 
+    // The quote but its lines, which the page asks for as it shows them.
     val view(bool withPrices) const {
         const Quotation& q = editor_.quotation();
-        val lines = val::array();
-        for (std::size_t i = 0; i < q.lines.size(); ++i) lines.set(i, lineView(q.lines[i], i, q, withPrices));
         val view = val::object();
-        view.set("lines", lines);
+        view.set("lineCount", int(q.lines.size()));
         view.set("header", headerView(q.header));
         view.set("totals", totalsText(q, withPrices));
         view.set("canUndo", editor_.canUndo());
@@ -117,6 +117,16 @@ class QuoteSession {
         view.set("redoText", editor_.redoText());
         view.set("modified", editor_.modified());
         return view;
+    }
+
+    // Lines `first` to `first + count - 1`, those the quote holds of them.
+    val lines(bool withPrices, int first, int count) const {
+        const Quotation& q = editor_.quotation();
+        val lines = val::array();
+        const std::size_t from = std::min(q.lines.size(), std::size_t(std::max(first, 0)));
+        const std::size_t to = from + std::min(q.lines.size() - from, std::size_t(std::max(count, 0)));
+        for (std::size_t i = from; i < to; ++i) lines.set(i - from, lineView(q.lines[i], i, q, withPrices));
+        return lines;
     }
 
     std::string add(const std::string& link) {
@@ -286,6 +296,7 @@ EMSCRIPTEN_BINDINGS(tarvek_quote) {
         .constructor<>()
         .function("start", &QuoteSession::start)
         .function("view", &QuoteSession::view)
+        .function("lines", &QuoteSession::lines)
         .function("add", &QuoteSession::add)
         .function("paste", &QuoteSession::paste)
         .function("setQuantity", &QuoteSession::setQuantity)

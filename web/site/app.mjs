@@ -2,6 +2,7 @@
 // stops the rules from loading is said on the page, never left as a blank one.
 import { showCalculatorPage } from './calculator_view.mjs';
 import { showConfigurator } from './configurator_view.mjs';
+import { quoteStorage } from './quote_storage.mjs';
 import { showQuotePage } from './quote_view.mjs';
 import { filtersInAddress, showSearchPage } from './search_view.mjs';
 import { showDocuments } from './literature_view.mjs';
@@ -36,6 +37,10 @@ const loadGasListing = () => fetch('gases.txt').then((r) => (r.ok ? r.text() : n
 async function start() {
   let rules;
   const gasListing = loadGasListing();
+  // The quote kept from the last visit is read from the browser's storage while the rules load.
+  const storage = quoteStorage();
+  const keptQuote = storage.load();
+  keptQuote.catch(() => {});  // the quote page says why, once it is shown
   try {
     rules = await loadRules();
   } catch (error) {
@@ -46,7 +51,7 @@ async function start() {
   const tabs = connectTabs([...texts.tabs, rules.quoteTexts().title, rules.searchTexts().title]);
   let quote = null;
   const configurator = showConfigurator(rules, texts, (state) => quote && quote.follow(state));
-  quote = showQuotePage(rules, configurator, tabs);
+  quote = showQuotePage(rules, configurator, tabs, storage);
   configurator.show();
   showDocuments(rules.documents());
   const search = showSearchPage(rules, tabs);
@@ -58,7 +63,7 @@ async function start() {
   // The calculator once its gas list is in, the quote once the browser's storage gave it back;
   // the configurator is in use meanwhile.
   showCalculatorPage(rules, await gasListing, search.findValves);
-  await quote.restore();
+  await quote.restore(keptQuote);
   window.tarvekPages = { quote };  // for the benchmarks: the quote page's own actions
   document.body.classList.add('settled');
   // The decoder's index (links, the find field) is built while the user looks at the page,

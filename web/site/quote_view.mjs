@@ -3,8 +3,8 @@
 // numbers or from a saved quote; every edit is the rules' own and can be undone. The quote is
 // kept in the browser's storage after every change, saved and opened as the desktop's .tquote
 // document, exported as CSV and XLSX, and printed with the page's print style sheet.
+import { lineTable } from './line_table.mjs';
 import { pickFile, saveFile, workbookBlob } from './quote_files.mjs';
-import { quoteStorage } from './quote_storage.mjs';
 
 const $ = (id) => document.getElementById(id);
 const setText = (element, text) => { if (element.textContent !== text) element.textContent = text; };
@@ -19,10 +19,10 @@ function now() {
   return [d.getFullYear(), d.getMonth() + 1, d.getDate(), d.getHours(), d.getMinutes(), d.getSeconds()];
 }
 
-export function showQuotePage(rules, configurator, tabs) {
+// `storage`: the browser's storage for the quote (quote_storage.mjs).
+export function showQuotePage(rules, configurator, tabs, storage) {
   const texts = rules.quoteTexts();
   const quote = new rules.Quote();
-  const storage = quoteStorage();
   let pricesShown = true;
   let current = -1;           // the line the line buttons act on
   let fileName = '';          // the file the quote was opened from or saved as
@@ -75,29 +75,23 @@ export function showQuotePage(rules, configurator, tabs) {
     return input;
   };
 
-  function showLines(view) {
-    const body = document.createElement('tbody');
-    view.lines.forEach((line, i) => {
-      const tr = body.insertRow();
-      tr.dataset.row = i;
-      tr.tabIndex = i === Math.max(current, 0) ? 0 : -1;
-      if (i === current) tr.setAttribute('aria-current', 'true');
-      cell(tr, String(line.number), 'number');
-      const part = cell(tr, line.partNumber, `part${line.nonStandard ? ' non-standard' : ''}${line.change ? ' changed' : ''}`);
-      if (line.change) part.title = line.change;
-      cell(tr, line.description, 'description').title = line.description;
-      box(tr, line.quantity, `Quantity of line ${line.number}`).dataset.edit = 'quantity';
-      if (pricesShown) {
-        cell(tr, line.listPrice, 'number');
-        const discount = box(tr, line.discountTyped, `Discount % of line ${line.number}`, line.ownDiscount ? '' : line.discount);
-        discount.dataset.edit = 'discount';
-        if (!line.ownDiscount) discount.title = texts.quotationDiscountTip;
-        cell(tr, line.unitNet, 'number');
-        cell(tr, line.extended, 'number');
-      }
-    });
-    $('quoteLines').tBodies[0].replaceWith(body);
-  }
+  const fillRow = (tr, line) => {
+    cell(tr, String(line.number), 'number');
+    const part = cell(tr, line.partNumber, `part${line.nonStandard ? ' non-standard' : ''}${line.change ? ' changed' : ''}`);
+    if (line.change) part.title = line.change;
+    cell(tr, line.description, 'description').title = line.description;
+    box(tr, line.quantity, `Quantity of line ${line.number}`).dataset.edit = 'quantity';
+    if (pricesShown) {
+      cell(tr, line.listPrice, 'number');
+      const discount = box(tr, line.discountTyped, `Discount % of line ${line.number}`, line.ownDiscount ? '' : line.discount);
+      discount.dataset.edit = 'discount';
+      if (!line.ownDiscount) discount.title = texts.quotationDiscountTip;
+      cell(tr, line.unitNet, 'number');
+      cell(tr, line.extended, 'number');
+    }
+  };
+  const lines = lineTable($('quoteLines'), $('quoteTableBox'),
+    { linesIn: (first, count) => quote.lines(pricesShown, first, count), fillRow });
 
   function showHeader(view) {
     const h = view.header;
@@ -112,10 +106,10 @@ export function showQuotePage(rules, configurator, tabs) {
 
   function render() {
     const view = quote.view(pricesShown);
-    if (current >= view.lines.length) current = view.lines.length - 1;
+    if (current >= view.lineCount) current = view.lineCount - 1;
     showHeader(view);
     headings();
-    showLines(view);
+    lines.show(view.lineCount, current);
     setText($('lblQuoteTotals'), view.totals);
     setText($('lblQuoteFile'), (fileName || 'Not saved yet') + (view.modified && fileName ? ' (changed)' : ''));
     $('cmdQuoteUndo').disabled = !view.canUndo;
@@ -125,9 +119,9 @@ export function showQuotePage(rules, configurator, tabs) {
     const hasLine = current >= 0;
     for (const id of ['cmdQuoteDelete', 'cmdQuoteDuplicate', 'cmdQuoteShowLine']) $(id).disabled = !hasLine;
     $('cmdQuoteLineUp').disabled = !hasLine || current === 0;
-    $('cmdQuoteLineDown').disabled = !hasLine || current + 1 >= view.lines.length;
+    $('cmdQuoteLineDown').disabled = !hasLine || current + 1 >= view.lineCount;
     $('cmdQuoteUpdateLine').disabled = !hasLine || !configurator.model.view().link;
-    $('tabQuoteButton').textContent = `${texts.title}${view.lines.length ? ` (${view.lines.length})` : ''}`;
+    $('tabQuoteButton').textContent = `${texts.title}${view.lineCount ? ` (${view.lineCount})` : ''}`;
     return view;
   }
   // An edit of the rules' quote: shown, and kept.
@@ -139,7 +133,8 @@ export function showQuotePage(rules, configurator, tabs) {
   const select = (row) => {
     current = row;
     render();
-    const tr = $('quoteLines').tBodies[0].rows[row];
+    lines.reveal(row);
+    const tr = lines.rowOf(row);
     if (tr) tr.focus();
   };
 
@@ -154,7 +149,7 @@ export function showQuotePage(rules, configurator, tabs) {
       const link = configurator.model.view().link;
       if (!link) return;
       const said = quote.add(link);
-      current = quote.view(false).lines.length - 1;
+      current = quote.view(false).lineCount - 1;
       edited(said);
       configurator.status(said);
     },
@@ -163,7 +158,7 @@ export function showQuotePage(rules, configurator, tabs) {
         message(texts.nothingToPaste);
         return null;
       }
-      const first = quote.view(false).lines.length;
+      const first = quote.view(false).lineCount;
       const pasted = quote.paste(text);
       if (pasted.added > 0) current = first;
       message(pasted.message, pasted.details);
@@ -273,6 +268,17 @@ export function showQuotePage(rules, configurator, tabs) {
     },
   };
 
+  // Printing shows every line, whichever way it is asked for; then the rows in view again.
+  let printedAll = false;
+  window.addEventListener('beforeprint', () => {
+    printedAll = !$('tabQuote').hidden || document.body.classList.contains('printing-quote');
+    if (printedAll) lines.drawAll();
+  });
+  window.addEventListener('afterprint', () => {
+    if (printedAll) render();
+    printedAll = false;
+  });
+
   const buttons = { cmdQuoteNew: actions.newQuote, cmdQuoteOpen: actions.open, cmdQuoteSave: actions.save,
     cmdQuoteExportCsv: actions.exportCsv, cmdQuoteExportXlsx: actions.exportXlsx, cmdQuotePrint: actions.print,
     cmdQuoteUndo: actions.undo, cmdQuoteRedo: actions.redo, cmdQuoteDelete: actions.remove,
@@ -301,7 +307,7 @@ export function showQuotePage(rules, configurator, tabs) {
       current = Number(tr.dataset.row);
       const focused = e.target.dataset.edit ? e.target : null;
       render();
-      if (focused) table.tBodies[0].rows[current].querySelector(`[data-edit=${focused.dataset.edit}]`).focus();
+      if (focused) lines.rowOf(current).querySelector(`[data-edit=${focused.dataset.edit}]`).focus();
     }
   });
   table.addEventListener('dblclick', (e) => { if (!e.target.dataset.edit && e.target.closest('tr[data-row]')) actions.showLine(); });
@@ -314,7 +320,7 @@ export function showQuotePage(rules, configurator, tabs) {
   table.addEventListener('keydown', (e) => {
     const tr = e.target.closest('tr[data-row]');
     if (!tr || e.target !== tr) return;
-    const rows = table.tBodies[0].rows.length;
+    const rows = quote.view(false).lineCount;
     const to = { ArrowDown: current + 1, ArrowUp: current - 1, Home: 0, End: rows - 1 }[e.key];
     if (to !== undefined && !e.altKey && to >= 0 && to < rows) {
       e.preventDefault();
@@ -381,12 +387,13 @@ export function showQuotePage(rules, configurator, tabs) {
     }
   };
 
-  // The quote kept from the last visit, or a new one.
-  const restore = () => (restored ||= restoreKept());
-  const restoreKept = async () => {
+  // The quote kept from the last visit, or a new one: `loading` is storage.load()'s answer,
+  // asked for while the page started.
+  const restore = (loading) => (restored ||= restoreKept(loading));
+  const restoreKept = async (loading) => {
     let kept = null;
     try {
-      kept = await storage.load();
+      kept = await loading;
     } catch (error) {
       storageProblem(error.message);
     }

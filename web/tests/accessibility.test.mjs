@@ -38,11 +38,12 @@ const STATES = [
     await page.$eval('#txtTemperature', (box) => { box.value = 'x'; box.dispatchEvent(new Event('input')); });
     await page.waitForSelector('#dlgWarning[open]');
   }],
-  ['a quote of several lines', '#J310-MX2-2A-MXFX-VS-BK-LS', async (page) => {
+  // More lines than are drawn at once: the rows in view between the spacer rows.
+  ['a quote of many lines', '#J310-MX2-2A-MXFX-VS-BK-LS', async (page) => {
     await page.click('#cmdAddToQuote');
     await page.click('#tabQuoteButton');
     await page.click('#quotePasteBox summary');
-    await page.$eval('#txtQuotePaste', (box) => { box.value = 'A310-MX2-2A-MXFX-VS\t3\nnonsense'; });
+    await page.$eval('#txtQuotePaste', (box) => { box.value = 'A310-MX2-2A-MXFX-VS\t3\nnonsense\n' + 'U310-MX1-2A-TX6X\n'.repeat(300); });
     await page.click('#cmdQuotePaste');
   }],
 ];

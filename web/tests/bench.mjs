@@ -138,7 +138,7 @@ try {
   await page.reload();
   await page.waitForSelector('body.settled');
   const reopened = Date.now() - t0;
-  const lines = await page.$$eval('#quoteLines tbody tr', (rows) => rows.length);
+  const lines = await page.evaluate(() => window.tarvekPages.quote.quote.view(false).lineCount);
   console.log(`quote_1000_lines_pasted_and_stored_ms ${pasted.toFixed(0)}`);
   console.log(`quote_1000_lines_reopened_ms ${reopened}`);
   if (lines !== 1000) console.error(`bench: the reopened quote has ${lines} lines, not 1000`);

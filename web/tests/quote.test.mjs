@@ -25,10 +25,12 @@ test.after(async () => {
 });
 
 const text = (page, id) => page.$eval(`#${id}`, (e) => e.textContent);
-const rows = (page) => page.$$eval('#quoteLines tbody tr', (trs) => trs.map((tr) => [...tr.cells].map((c) => {
+// The rows drawn (the table draws those in view); lineCount: the lines the table holds.
+const rows = (page) => page.$$eval('#quoteLines tbody tr[data-row]', (trs) => trs.map((tr) => [...tr.cells].map((c) => {
   const input = c.querySelector('input');
   return input ? input.value : c.textContent;
 })));
+const lineCount = (page) => page.$eval('#quoteLines', (table) => Number(table.getAttribute('aria-rowcount')) - 1);
 
 // A page whose saves and exports are downloads into a folder of their own.
 async function quotePage(hash = '') {
@@ -138,7 +140,7 @@ test('a quote made in the browser is what the desktop reads and saves back ident
   }
   await page.$eval('#txtQuoteNotes', (box) => { box.value = 'Delivery ex works.\nPrices in US dollars.\t(net)'; box.dispatchEvent(new Event('change')); });
   // A quantity typed, one refused, undone and redone.
-  const quantity = '#quoteLines tbody tr:first-child input';
+  const quantity = '#quoteLines tbody tr[data-row="0"] input';
   await page.$eval(quantity, (box) => { box.value = '3'; box.dispatchEvent(new Event('change', { bubbles: true })); });
   await page.$eval(quantity, (box) => { box.value = '0'; box.dispatchEvent(new Event('change', { bubbles: true })); });
   assert.match(await text(page, 'lblQuoteMessage'), /^Line 1: /);
@@ -213,7 +215,7 @@ test('megabytes pasted, control characters and a damaged file are told, and noth
   const noise = Array.from({ length: 40000 }, (_, i) => (i % 97 === 0 ? 'A310-MX2-2A-MXFX-VS' : `junk\u0007${i}\u0000;x`)).join('\n');
   await paste(page, `${noise}\n${'Z'.repeat(1 << 20)}`);
   assert.match(await text(page, 'lblQuoteMessage'), /^Added \d+ lines\. Not added \(\d+\):\nline 2: /);
-  assert.ok((await rows(page)).length > 400);
+  assert.ok((await lineCount(page)) > 400);
   await page.click('#cmdQuoteUndo');
   assert.deepEqual(await rows(page), before);
   // A control character in a header field is not taken, and the field shows what the quote holds.
@@ -252,5 +254,47 @@ test('the printed quote has the header, the table\'s heading on every page and p
     assert.match(text, new RegExp(`Page ${i + 1} of ${pages.length}`), `page ${i + 1} is numbered`);
   });
   assert.doesNotMatch(pages.join('\n'), /Export CSV|Add these lines/);
+  assert.match(pages.at(-1), /\b90\s+A310-MX2-2A-MXFX-VS/, 'every line is printed, the last one too');
+  await page.close();
+});
+
+test('a long quote draws the rows in view; scrolled, reached by keys and edited, it loses nothing', async () => {
+  const page = await quotePage();
+  await newQuote(page);
+  // Quantities 1 to 9 in turn: 3,000 lines, 14,991 pieces.
+  await paste(page, Array.from({ length: 3000 }, (_, i) => `A310-MX2-2A-MXFX-VS\t${(i % 9) + 1}`).join('\n'));
+  assert.equal(await lineCount(page), 3000);
+  const drawn = await rows(page);
+  assert.ok(drawn.length < 200, `${drawn.length} rows drawn`);
+  assert.deepEqual(drawn[0].slice(0, 4), ['1', 'A310-MX2-2A-MXFX-VS', drawn[0][2], '1']);
+  const pieces = async () => (await text(page, 'lblQuoteTotals')).match(/^3000 lines, (\d+) pieces/)[1];
+  assert.equal(await pieces(), '14991');
+
+  // A quantity typed into line 1 and not yet left, then the table scrolled to its end: the
+  // quote takes the quantity as the row goes, and the last line is drawn where it belongs.
+  await page.$eval('#quoteLines tr[data-row="0"] input', (box) => { box.focus(); box.select(); });
+  await page.keyboard.type('5');
+  await page.$eval('#quoteTableBox', (box) => { box.scrollTop = box.scrollHeight; });
+  await page.waitForFunction(() => document.querySelector('#quoteLines tr[data-row="2999"]'));
+  assert.equal(await pieces(), '14995');
+  const last = (await rows(page)).at(-1);
+  assert.deepEqual([last[0], last[1], last[3]], ['3000', 'A310-MX2-2A-MXFX-VS', '3']);
+  const gap = await page.$eval('#quoteTableBox', (box) => {
+    const row = document.querySelector('#quoteLines tr[data-row="2999"]');
+    return box.getBoundingClientRect().bottom - row.getBoundingClientRect().bottom;
+  });
+  assert.ok(Math.abs(gap) < 3, `the last row ends at the table's foot (${gap} px apart)`);
+
+  // Home and End from a row: the line is drawn, shown and focused.
+  await page.focus('#quoteLines tr[data-row="2999"]');
+  await page.keyboard.press('Home');
+  const focused = () => page.evaluate(() => [document.activeElement.dataset.row, document.activeElement.getAttribute('aria-current')]);
+  assert.deepEqual(await focused(), ['0', 'true']);
+  assert.equal(await page.$eval('#quoteLines tr[data-row="0"] input', (box) => box.value), '5');
+  await page.keyboard.press('End');
+  assert.deepEqual(await focused(), ['2999', 'true']);
+  await page.$eval('#quoteLines tr[data-row="2999"] input', (box) => { box.value = '10'; box.dispatchEvent(new Event('change', { bubbles: true })); });
+  assert.equal(await pieces(), '15002');
+  assert.deepEqual(page.problems, []);
   await page.close();
 });
