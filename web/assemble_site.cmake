@@ -36,6 +36,23 @@ if(NOT read EQUAL 0)
   message(FATAL_ERROR "assemble_site: the gas reader could not read ${GASES} (status ${read})")
 endif()
 
+# Every module the page imports and the rules' WebAssembly, asked for at once in the page's
+# head: otherwise each level of imports waits for the one above it.
+file(GLOB modules RELATIVE ${next} ${next}/*.mjs)
+list(REMOVE_ITEM modules search_worker.mjs)
+set(preloads "")
+foreach(module ${modules})
+  string(APPEND preloads "<link rel=\"modulepreload\" href=\"${module}\">\n")
+endforeach()
+string(APPEND preloads "<link rel=\"preload\" href=\"tarvek.wasm\" as=\"fetch\" type=\"application/wasm\" crossorigin>")
+file(READ ${next}/index.html page)
+string(FIND "${page}" "<!-- preloads -->" marker)
+if(marker EQUAL -1)
+  message(FATAL_ERROR "assemble_site: index.html has no <!-- preloads --> line")
+endif()
+string(REPLACE "<!-- preloads -->" "${preloads}" page "${page}")
+file(WRITE ${next}/index.html "${page}")
+
 # The build's name is the digest of everything the site holds.
 file(GLOB_RECURSE files RELATIVE ${next} ${next}/*)
 list(SORT files)
