@@ -126,7 +126,11 @@ export function lineTable(table, box, { linesIn, fillRow }) {
       follow();
     },
     rowOf: (i) => body().querySelector(`tr[data-row="${i}"]`),
-    // Every row, for printing; show() goes back to the rows in view.
-    drawAll: () => draw(0, count),
+    // Every row, for printing; show() goes back to the rows in view. A box being typed in
+    // takes its text first, as when it is left.
+    drawAll() {
+      if (body().contains(document.activeElement)) document.activeElement.blur();
+      draw(0, count);
+    },
   };
 }

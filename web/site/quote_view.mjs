@@ -307,7 +307,7 @@ export function showQuotePage(rules, configurator, tabs, storage) {
       current = Number(tr.dataset.row);
       const focused = e.target.dataset.edit ? e.target : null;
       render();
-      if (focused) lines.rowOf(current).querySelector(`[data-edit=${focused.dataset.edit}]`).focus();
+      if (focused) lines.rowOf(current)?.querySelector(`[data-edit=${focused.dataset.edit}]`).focus();
     }
   });
   table.addEventListener('dblclick', (e) => { if (!e.target.dataset.edit && e.target.closest('tr[data-row]')) actions.showLine(); });
