@@ -171,7 +171,7 @@ ConfigurationSearch::GroupStats ConfigurationSearch::stats(const IndexGroup& g,
     std::uint64_t connectionsAllPass = 0;  // choices of connections whose every combo passed
     walk.forEachConnections(q, [&](const GroupWalk::Connections& c) {
         if (c.fails != 0 && !isSingle(c.fails)) return;
-        std::uint64_t pass = 0, connectionAlone = 0, standardAlone = 0;
+        std::uint64_t pass = 0, connectionAlone = 0;
         if (optionsAllPass) {
             const std::uint64_t n = combos.size();
             if (c.fails == 0) {
@@ -186,7 +186,6 @@ ConfigurationSearch::GroupStats ConfigurationSearch::stats(const IndexGroup& g,
                 const auto alone = Filter(std::countr_zero(c.fails));
                 st.failingAlone[std::size_t(alone)] += n;
                 if (alone == Filter::Connection) connectionAlone = n;
-                if (alone == Filter::Standard) standardAlone = n;
             }
         }
         for (std::size_t k = 0; !optionsAllPass && k < combos.size(); ++k) {
@@ -211,9 +210,6 @@ ConfigurationSearch::GroupStats ConfigurationSearch::stats(const IndexGroup& g,
                 case Filter::Connection:
                     ++connectionAlone;
                     break;
-                case Filter::Standard:
-                    ++standardAlone;
-                    break;
                 case Filter::Price:
                     if (!g.priceOnRequest) widen(st.priceLow, st.priceHigh, price);
                     break;
@@ -226,11 +222,13 @@ ConfigurationSearch::GroupStats ConfigurationSearch::stats(const IndexGroup& g,
                     break;
             }
         }
+        // "Standard only" leaves the standard configurations that pass (one failing that filter
+        // alone is not standard).
         st.pass += pass;
         if (c.nonStandard)
             st.nonStandard += pass;
         else
-            st.standardLeft += pass + standardAlone;
+            st.standardLeft += pass;
         countConnectionEntries(st, q, c.pairs, pass + connectionAlone);
     });
     for (std::uint64_t& n : comboPass) n += connectionsAllPass;
