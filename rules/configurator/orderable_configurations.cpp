@@ -21,10 +21,9 @@ struct Enumeration {
     const OrderableGroup& group;
     const ConfigurationVisitor& visit;
     std::vector<ConfiguratorEvent> events;
-    bool withOptions = true;
 
     bool connections(const Configurator& c, std::size_t position) {
-        if (position == kConnectionPositions) return withOptions ? options(c, 0) : visit(events, c.state());
+        if (position == kConnectionPositions) return options(c, 0);
         const auto& choices = group.connections[position];
         if (choices.empty()) return connections(c, position + 1);
         for (const ConfiguratorEvent& event : choices)
@@ -132,11 +131,6 @@ std::vector<OrderableGroup> orderableGroups() {
 
 bool forEachConfiguration(const OrderableGroup& group, const ConfigurationVisitor& visit) {
     Enumeration enumeration{group, visit, group.events};
-    return enumeration.connections(group.configurator, 0);
-}
-
-bool forEachConnectionChoice(const OrderableGroup& group, const ConfigurationVisitor& visit) {
-    Enumeration enumeration{group, visit, group.events, false};
     return enumeration.connections(group.configurator, 0);
 }
 

@@ -54,9 +54,4 @@ using ConfigurationVisitor =
     std::function<bool(std::span<const ConfiguratorEvent>, const ConfiguratorState&)>;
 bool forEachConfiguration(const OrderableGroup& group, const ConfigurationVisitor& visit);
 
-// The same walk one level up: each choice of connections of a group, the options left at
-// their defaults, in the order forEachConfiguration reaches them. Every configuration of the
-// group is one of these followed by a choice of options.
-bool forEachConnectionChoice(const OrderableGroup& group, const ConfigurationVisitor& visit);
-
 }  // namespace tarvek
