@@ -37,6 +37,19 @@ export async function startServer(folder = SITE) {
   return server;
 }
 
+// For a test file: the built site served and the browser started once for all its tests,
+// both closed after them.
+export async function startForTests() {
+  const { after } = await import('node:test');
+  const server = await startServer();
+  const browser = await startBrowser();
+  after(async () => {
+    await browser.close();
+    await server.close();
+  });
+  return { server, browser };
+}
+
 // A page of the site, ready: the rules loaded and the configurator shown.
 export async function openCatalogue(browser, url) {
   const page = await browser.newPage();

@@ -11,18 +11,13 @@ import { mkdtemp, readFile, readdir, rm, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import test from 'node:test';
-import { openCatalogue, startBrowser, startServer } from './browser.mjs';
+import { startForTests } from './browser.mjs';
 
 const PROGRAM = process.env.TARVEK_PROGRAM;
 const ROUNDTRIP = process.env.TARVEK_QUOTE_ROUNDTRIP;
-const server = await startServer();
-const browser = await startBrowser();
+const { server, browser } = await startForTests();
 const folder = await mkdtemp(join(tmpdir(), 'tarvek-quote-'));
-test.after(async () => {
-  await browser.close();
-  await server.close();
-  await rm(folder, { recursive: true, force: true });
-});
+test.after(() => rm(folder, { recursive: true, force: true }));
 
 const text = (page, id) => page.$eval(`#${id}`, (e) => e.textContent);
 // The rows drawn (the table draws those in view); lineCount: the lines the table holds.

@@ -9,15 +9,10 @@ import { readFile } from 'node:fs/promises';
 import { createRequire } from 'node:module';
 import { dirname } from 'node:path';
 import test from 'node:test';
-import { openCatalogue, startBrowser, startServer } from './browser.mjs';
+import { openCatalogue, startForTests } from './browser.mjs';
 
 const PROGRAM = process.env.TARVEK_PROGRAM;
-const server = await startServer();
-const browser = await startBrowser();
-test.after(async () => {
-  await browser.close();
-  await server.close();
-});
+const { server, browser } = await startForTests();
 
 const MX2 = 'MX2 - Standard Series';
 const J310 = 'J310 --- Manual, Tee Knob, LOTO';

@@ -7,14 +7,9 @@ import { cp, mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import test from 'node:test';
-import { SITE, openCatalogue, startBrowser, startServer } from './browser.mjs';
+import { SITE, openCatalogue, startForTests, startServer } from './browser.mjs';
 
-const server = await startServer();
-const browser = await startBrowser();
-test.after(async () => {
-  await browser.close();
-  await server.close();
-});
+const { server, browser } = await startForTests();
 
 const text = (page, id) => page.$eval(`#${id}`, (e) => e.textContent);
 const shown = (page, id) => page.$eval(`#${id}`, (e) => !e.hidden && e.getClientRects().length > 0);
