@@ -7,15 +7,10 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { dirname } from 'node:path';
 import test from 'node:test';
-import { openCatalogue, startBrowser, startServer } from './browser.mjs';
+import { openCatalogue, startForTests } from './browser.mjs';
 
 const PROGRAM = process.env.TARVEK_PROGRAM;
-const server = await startServer();
-const browser = await startBrowser();
-test.after(async () => {
-  await browser.close();
-  await server.close();
-});
+const { server, browser } = await startForTests();
 
 // The command line's row, by column name.
 function flowRow(args) {
@@ -143,6 +138,13 @@ test('the flow curve is drawn with its axis titles and the choked region', async
   await page.close();
 });
 
+// OK on the warning. The dialog's close event is a task of its own, so the box it empties is
+// waited for rather than read at once.
+async function acknowledgeWarning(page, id) {
+  await page.click('#cmdWarningOk');
+  await page.waitForFunction((box) => document.getElementById(box).value === '', { timeout: 10000 }, id);
+}
+
 test('text and 1e308 in the boxes get the window\'s warning or a reason, never a broken number', async () => {
   const page = await technicalPage();
   await typeInto(page, 'txtInletPressure', '12abc');
@@ -150,13 +152,13 @@ test('text and 1e308 in the boxes get the window\'s warning or a reason, never a
   assert.equal(await value(page, 'lblWarningTitle'), 'Invalid Pressure Value');
   assert.equal(await value(page, 'lblWarningPrompt'), 'Number must be greater than or equal to -14.7');
   assert.equal(await page.$eval('#txtInletPressure', (e) => e.value), '12abc');  // still shown under the warning
-  await page.click('#cmdWarningOk');
+  await acknowledgeWarning(page, 'txtInletPressure');
   assert.equal(await page.$eval('#txtInletPressure', (e) => e.value), '');
   assert.equal(await page.evaluate(() => document.activeElement.id), 'txtInletPressure');
   await typeInto(page, 'txtCv', '-');
   await page.waitForSelector('#dlgWarning[open]');
   assert.equal(await value(page, 'lblWarningTitle'), 'Invalid Cv Value');
-  await page.click('#cmdWarningOk');
+  await acknowledgeWarning(page, 'txtCv');
   // 1e308: accepted by the boxes, and no infinity on the page, by either method.
   await chooseGas(page, 'Air');
   await typeInto(page, 'txtInletPressure', '1e308');
