@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "rules/configurator/configurator.h"
+#include "rules/numbers/sheet_number_text.h"
 #include "rules/part_numbers/configuration_link.h"
 #include "rules/quotes/header_edit.h"
 #include "rules/quotes/pasted_lines.h"
@@ -20,6 +21,9 @@
 #include "rules/quotes/quotation_lines.h"
 #include "rules/quotes/quotation_messages.h"
 #include "rules/quotes/quotation_workbook.h"
+#include "rules/part_numbers/part_number_text.h"
+#include "rules/text/cell_rows.h"
+#include "rules/text/workbook_archive.h"
 #include "web/js_values.h"
 
 namespace tarvek {
@@ -67,7 +71,7 @@ val headerView(const QuotationHeader& h) {
 }
 
 val cellView(const WorkbookCell& cell) {
-    constexpr const char* kKinds[] = {"text", "number", "formula"};
+    constexpr const char* kKinds[] = {"text", "number", "formula", "blank"};
     constexpr const char* kFormats[] = {"plain", "heading", "money", "percentage", "wrapped"};
     val view = val::object();
     view.set("row", cell.row);
@@ -138,8 +142,28 @@ class QuoteSession {
         return addedLineMessage(partNumber, editor_.quotation().lines.size() - 1);
     }
     val paste(const std::string& pastedText) {
-        PastedQuotationLines pasted =
-            quotationLinesOf(readPastedLines(pastedText, roomInQuote(editor_.quotation())));
+        return append(readPastedLines(pastedText, roomInQuote(editor_.quotation())));
+    }
+    // The rows of a workbook's sheet as the page read them, [{number, cells}], a cell a text,
+    // a number, {number, format} (its format code) or {boolean}: taken as a paste is.
+    val importRows(val given) {
+        std::vector<CellRow> rows;
+        const unsigned count = given["length"].as<unsigned>();
+        rows.reserve(count);
+        for (unsigned r = 0; r < count; ++r) {
+            const val row = given[r];
+            const val cells = row["cells"];
+            CellRow read{std::size_t(row["number"].as<double>()), {}};
+            const unsigned width = cells["length"].as<unsigned>();
+            read.cells.reserve(width);
+            for (unsigned c = 0; c < width; ++c) read.cells.push_back(cellText(cells[c]));
+            rows.push_back(std::move(read));
+        }
+        return append(readPastedRows(std::move(rows), roomInQuote(editor_.quotation())));
+    }
+    // Part numbers read from a paste or a file: what was added, in one step to undo.
+    val append(const PastedLines& read) {
+        PastedQuotationLines pasted = quotationLinesOf(read);
         const std::size_t added = pasted.lines.size();
         editor_.appendLines(std::move(pasted.lines), added == 1 ? "paste a line" : "paste lines");
         val result = val::object();
@@ -168,12 +192,17 @@ class QuoteSession {
         editor_.setDiscount(std::size_t(row), discount);
         return {};
     }
-    // A header field's new text, by its name; an empty answer when taken.
-    std::string setHeader(const std::string& field, const std::string& typed) {
+    // A header field's new text, by its name: `message`, why it was not taken (empty when it
+    // was), and whether the header `changed`.
+    val setHeader(const std::string& field, const std::string& typed) {
         QuotationHeader h = editor_.quotation().header;
-        std::string refusal = editHeader(h, field, typed);
-        if (h != editor_.quotation().header) editor_.setHeader(std::move(h), "edit the quote's header");
-        return refusal;
+        const std::string refusal = editHeader(h, field, typed);
+        const bool changed = h != editor_.quotation().header;
+        if (changed) editor_.setHeader(std::move(h), "edit the quote's header");
+        val result = val::object();
+        result.set("message", refusal);
+        result.set("changed", changed);
+        return result;
     }
 
     void remove(val rows) {
@@ -260,7 +289,42 @@ class QuoteSession {
         return sheets;
     }
 
+    // Whether a file's first bytes are those of a workbook (XLSX) rather than a text.
+    static bool isWorkbook(val given) { return isWorkbookFile(bytesOf(given)); }
+    // A workbook's parts, read from its archive's directory before anything is unpacked:
+    // {problem, parts: [{name, at, packedSize, size, method}]}, no parts when refused.
+    static val workbookArchive(val given) {
+        const WorkbookArchive archive = tarvek::workbookArchive(bytesOf(given));
+        val parts = val::array();
+        for (std::size_t i = 0; i < archive.parts.size(); ++i) {
+            const ArchivePart& p = archive.parts[i];
+            val part = val::object();
+            part.set("name", displayable(p.name, 200));
+            part.set("at", double(p.dataAt));
+            part.set("packedSize", double(p.packedSize));
+            part.set("size", double(p.size));
+            part.set("method", p.method);
+            parts.set(i, part);
+        }
+        val result = val::object();
+        result.set("problem", archive.problem);
+        result.set("parts", parts);
+        return result;
+    }
+
   private:
+    // A sheet's cell as the page read it, as the sheet shows it.
+    static std::string cellText(val cell) {
+        if (cell.isString()) return cell.as<std::string>();
+        if (cell.isNumber()) return sheetNumberText(cell.as<double>(), {});
+        if (cell.isNull() || cell.isUndefined()) return {};
+        if (cell.hasOwnProperty("number"))
+            return sheetNumberText(cell["number"].as<double>(), cell["format"].isString()
+                                                                    ? cell["format"].as<std::string>()
+                                                                    : std::string());
+        if (cell.hasOwnProperty("boolean")) return std::string(sheetBooleanText(cell["boolean"].as<bool>()));
+        return {};
+    }
     // A file's bytes as they are (a Uint8Array), or a text the page kept.
     static std::string bytesOf(val given) {
         if (given.isString()) return given.as<std::string>();
@@ -271,6 +335,11 @@ class QuoteSession {
 
     QuotationEditor editor_;
 };
+
+// "The file "x.xlsx" was not imported: …."
+std::string importRefusal(const std::string& fileName, const std::string& problem) {
+    return importRefusalMessage(fileName, problem);
+}
 
 val quoteTexts() {
     val columns = val::array();
@@ -284,6 +353,10 @@ val quoteTexts() {
     texts.set("moneyFormat", std::string(kMoneyFormat));
     texts.set("extension", text(kQuoteDocumentExtension));
     texts.set("largestDocument", double(kLargestQuoteDocument));
+    texts.set("largestImport", double(kLargestImport));
+    texts.set("importTooLarge", text(kImportTooLarge));
+    texts.set("linesSheet", text(kLinesSheet));
+    texts.set("damagedArchive", text(kDamagedArchive));
     return texts;
 }
 
@@ -299,6 +372,9 @@ EMSCRIPTEN_BINDINGS(tarvek_quote) {
         .function("lines", &QuoteSession::lines)
         .function("add", &QuoteSession::add)
         .function("paste", &QuoteSession::paste)
+        .function("importRows", &QuoteSession::importRows)
+        .class_function("isWorkbook", &QuoteSession::isWorkbook)
+        .class_function("workbookArchive", &QuoteSession::workbookArchive)
         .function("setQuantity", &QuoteSession::setQuantity)
         .function("setDiscount", &QuoteSession::setDiscount)
         .function("setHeader", &QuoteSession::setHeader)
@@ -317,4 +393,5 @@ EMSCRIPTEN_BINDINGS(tarvek_quote) {
         .function("csv", &QuoteSession::csv)
         .function("workbook", &QuoteSession::workbook);
     emscripten::function("quoteTexts", &quoteTexts);
+    emscripten::function("importRefusal", &importRefusal);
 }

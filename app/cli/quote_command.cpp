@@ -15,6 +15,7 @@
 
 #include "app/cli/command_line.h"
 #include "app/controls.h"
+#include "app/quote/imported_lines.h"
 #include "app/quote/quotation_files.h"
 #include "app/quote/quotation_print.h"
 #include "app/quote/quotation_workbook.h"
@@ -145,8 +146,14 @@ int runQuote(const CommandLine& command, const char* program, int input, std::os
         errors << "tarvek-catalog: cannot read " << lines << ": " << error << '\n';
         return kExitInputOutput;
     }
-    PastedLines rows = readPastedLines(text);
+    // A text of rows, or a workbook (the sheet "Lines" the program exports, else the first).
+    std::string problem;
+    PastedLines rows = importedLines(text, kMostPastedRows, problem);
     std::string().swap(text);  // the rows hold what the quote needs of it
+    if (!problem.empty()) {
+        errors << "tarvek-catalog: cannot read " << lines << ": " << problem << '\n';
+        return kExitInputOutput;
+    }
     if (rows.rows.empty() && rows.problems.empty()) {
         errors << "tarvek-catalog: " << lines << ": no lines\n";
         return kExitSomeFailed;

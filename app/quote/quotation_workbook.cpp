@@ -66,6 +66,9 @@ void writeSheet(lxw_workbook* book, const Formats& formats, const WorkbookSheet&
                 worksheet_write_formula_num(sheet, row, column, cell.text.c_str(), formats[cell.format],
                                             cell.number);
                 break;
+            case WorkbookCell::Kind::Blank:
+                worksheet_write_blank(sheet, row, column, formats[cell.format]);
+                break;
         }
     }
 }

@@ -27,6 +27,7 @@
 #include "app/desktop/window_placement.h"
 #include "app/quote/quotation_table_model.h"
 #include "app/quote/quote_icons.h"
+#include "rules/quotes/header_edit.h"
 #include "rules/quotes/quotation_lines.h"
 #include "rules/quotes/quotation_messages.h"
 
@@ -162,7 +163,9 @@ void QuotePage::buildWindow() {
     new_ = action("actNewQuote", QStringLiteral("New"), QKeySequence::New, page_);
     print_ = action("actPrintQuotation", QStringLiteral("Print..."), QKeySequence::Print, page_);
     import_ =
-        action("actImportLines", QStringLiteral("Import CSV..."), QKeySequence(Qt::CTRL | Qt::Key_I), page_);
+        action("actImportLines", QStringLiteral("Import..."), QKeySequence(Qt::CTRL | Qt::Key_I), page_);
+    import_->setToolTip(QStringLiteral("Import part numbers from a CSV file or an Excel workbook (XLSX) (") +
+                        import_->shortcut().toString(QKeySequence::NativeText) + QLatin1Char(')'));
     exportCsv_ = action("actExportCsv", QStringLiteral("CSV..."),
                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), page_);
     exportXlsx_ = action("actExportXlsx", QStringLiteral("Excel workbook (XLSX)..."),
@@ -336,7 +339,7 @@ QWidget* QuotePage::buildHeader() {
     validity_ = new QSpinBox(header);
     validity_->setObjectName(QStringLiteral("spnQuoteValidity"));
     validity_->setAccessibleName(QStringLiteral("Valid for days"));
-    validity_->setRange(0, 3650);
+    validity_->setRange(0, kMostValidityDays);
     validity_->setSuffix(QStringLiteral(" days"));
     priceList_ = new QLabel(header);
     priceList_->setObjectName(QStringLiteral("lblQuotePriceList"));
@@ -475,8 +478,12 @@ bool QuotePage::addCurrentConfiguration() {
 PastedQuotationLines QuotePage::addPastedText(const QString& text) {
     const QByteArray utf8 = text.toUtf8();
     // A quote holds as many lines as its document may: the rows past that are named, not added.
-    PastedQuotationLines pasted = quotationLinesOf(readPastedLines(
-        std::string_view(utf8.constData(), std::size_t(utf8.size())), roomInQuote(quotation())));
+    return addPastedLines(readPastedLines(std::string_view(utf8.constData(), std::size_t(utf8.size())),
+                                          roomInQuote(quotation())));
+}
+
+PastedQuotationLines QuotePage::addPastedLines(const PastedLines& read) {
+    PastedQuotationLines pasted = quotationLinesOf(read);
     const int first = model_->rowCount();
     const std::size_t added = pasted.lines.size();
     model_->editor().appendLines(std::move(pasted.lines), added == 1 ? "paste a line" : "paste lines");
@@ -584,50 +591,37 @@ void QuotePage::showHeader() {
     showTotals();
 }
 
-// What the header's fields hold becomes the quotation's header: one step to undo.
+// What the header's fields hold becomes the quotation's header: one step to undo. Each field
+// is edited by the rules, as in the browser: an entry not taken (a control character, an
+// empty quote number, a discount out of range) is said on the message line and the field
+// shows what the quote holds; an entry taken clears the message line.
 void QuotePage::commitHeader() {
     if (!page_) return;  // nobody could have typed into it
     QuotationHeader h = quotation().header;
-    h.customer = customer_->text().toStdString();
-    h.contact = contact_->text().toStdString();
-    h.reference = reference_->text().toStdString();
-    h.number = number_->text().trimmed().toStdString();
-    h.date = date_->date().toString(Qt::ISODate).toStdString();
-    h.validityDays = validity_->value();
-    h.notes = notes_->toPlainText().toStdString();
-    if (h.number.empty()) h.number = quotation().header.number;  // a quote always has a number
-    refuseUnsavableTexts(h);
-    const QString discount = discount_->text().trimmed();
-    if (discount.isEmpty()) {
-        h.discount.reset();
-    } else if (std::string problem; const auto percent = parsePercent(discount.toStdString(), &problem)) {
-        h.discount = percent;
-    } else {
-        QToolTip::showText(discount_->mapToGlobal(QPoint(0, discount_->height())), qstr(problem), discount_);
-        showMessage(qstr(headerDiscountRefusal(discount.toStdString(), problem)));
-        h.discount = quotation().header.discount;
-    }
-    model_->editor().setHeader(std::move(h), "edit the quote's header");
-    showHeader();  // a refused or trimmed entry shows what the quote holds
-}
-
-// A text a file could not hold as it is (a control character, pasted) is not taken, and the
-// message says why; the field then shows what the quote holds.
-void QuotePage::refuseUnsavableTexts(QuotationHeader& h) {
-    const QuotationHeader& before = quotation().header;
-    const std::pair<std::string QuotationHeader::*, HeaderText> fields[] = {
-        {&QuotationHeader::customer, HeaderText::Customer},
-        {&QuotationHeader::contact, HeaderText::Contact},
-        {&QuotationHeader::reference, HeaderText::Reference},
-        {&QuotationHeader::number, HeaderText::Number},
-        {&QuotationHeader::notes, HeaderText::Notes}};
-    for (const auto& [text, field] : fields) {
-        if (h.*text == before.*text) continue;  // what a file brought stays
-        if (const std::string refusal = headerTextRefusal(field, h.*text); !refusal.empty()) {
-            showMessage(qstr(refusal));
-            h.*text = before.*text;
+    const std::pair<const char*, QString> typed[] = {{"customer", customer_->text()},
+                                                     {"contact", contact_->text()},
+                                                     {"reference", reference_->text()},
+                                                     {"number", number_->text()},
+                                                     {"notes", notes_->toPlainText()},
+                                                     {"discount", discount_->text()},
+                                                     {"date", date_->date().toString(Qt::ISODate)},
+                                                     {"validity", QString::number(validity_->value())}};
+    QString refusal;
+    for (const auto& [field, text] : typed) {
+        const std::string said = editHeader(h, field, text.toStdString());
+        if (said.empty()) continue;
+        refusal = qstr(said);
+        if (std::string_view(field) == "discount") {  // the reason beside the box too
+            std::string problem;
+            parsePercent(text.trimmed().toStdString(), &problem);
+            QToolTip::showText(discount_->mapToGlobal(QPoint(0, discount_->height())), qstr(problem),
+                               discount_);
         }
     }
+    const bool changed = h != quotation().header;
+    if (changed) model_->editor().setHeader(std::move(h), "edit the quote's header");
+    if (!refusal.isEmpty() || changed) showMessage(refusal);
+    showHeader();  // a refused or trimmed entry shows what the quote holds
 }
 
 void QuotePage::showTotals() {

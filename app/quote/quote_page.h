@@ -60,6 +60,11 @@ class QuotePage : public QObject {
     bool addCurrentConfiguration();
     // Part numbers with quantities and discounts, one per row; what was not added is listed.
     PastedQuotationLines addPastedText(const QString& text);
+    // The rows of a paste or of a file, read for this quote's room: added in one step.
+    PastedQuotationLines addPastedLines(const PastedLines& read);
+    // A file of part numbers (CSV or the like, or a workbook: XLSX), read as a paste; false,
+    // with a warning saying why, when it cannot be read (the quote then stays as it was).
+    bool importFile(const QString& path);
     // The configurator set to a line; false for a line the catalogue no longer has.
     bool showLineInConfigurator(int row);
     // The configuration on the configurator in the place of a line.
@@ -100,7 +105,6 @@ class QuotePage : public QObject {
 
     void showHeader();
     void commitHeader();
-    void refuseUnsavableTexts(QuotationHeader& header);
     void showTotals();
     void showState();
     void showPrices(const ConfiguratorState& state);

@@ -13,6 +13,7 @@
 #include <QThread>
 
 #include "app/controls.h"
+#include "app/quote/imported_lines.h"
 #include "app/quote/print_preview.h"
 #include "app/quote/quotation_print.h"
 #include "app/quote/quotation_table_model.h"
@@ -185,20 +186,36 @@ void QuotePage::chooseAndOpen(const QString& given) {
 }
 
 void QuotePage::importCsv() {
-    const QString path =
-        chooseFileName(dialogParent(), FileDialog::Open, QStringLiteral("Import part numbers"),
-                       dialogFolder(), QStringLiteral("Part numbers (*.csv *.txt *.tsv);;All files (*)"));
+    const QString path = chooseFileName(
+        dialogParent(), FileDialog::Open, QStringLiteral("Import part numbers"), dialogFolder(),
+        QStringLiteral("Part numbers (*.csv *.txt *.tsv *.xlsx);;All files (*)"));
     if (path.isEmpty()) return;
     rememberFolder(path);
+    importFile(path);
+}
+
+bool QuotePage::importFile(const QString& path) {
+    const auto refuse = [&](const QString& why) {
+        showWarning(dialogParent(), why, QStringLiteral("Import part numbers"));
+        return false;
+    };
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        showWarning(dialogParent(),
-                    QStringLiteral("\"") + path + QStringLiteral("\" cannot be read: ") + file.errorString(),
-                    QStringLiteral("Import part numbers"));
-        return;
-    }
-    const QByteArray bytes = file.read(qint64(kLargestQuoteDocument));
-    addPastedText(QString::fromUtf8(bytes));
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(QStringLiteral("\"") + path + QStringLiteral("\" cannot be read: ") +
+                      file.errorString());
+    // Whole or not at all: a file cut at the limit would end in a broken row.
+    const QByteArray bytes = file.read(qint64(kLargestImport) + 1);
+    if (file.error() != QFileDevice::NoError)
+        return refuse(QStringLiteral("\"") + path + QStringLiteral("\" cannot be read: ") +
+                      file.errorString());
+    if (std::size_t(bytes.size()) > kLargestImport)
+        return refuse(qstr(importRefusalMessage(fileName(path).toStdString(), kImportTooLarge)));
+    std::string problem;
+    PastedLines read = importedLines(std::string_view(bytes.constData(), std::size_t(bytes.size())),
+                                     roomInQuote(quotation()), problem);
+    if (!problem.empty()) return refuse(qstr(importRefusalMessage(fileName(path).toStdString(), problem)));
+    addPastedLines(read);
+    return true;
 }
 
 bool QuotePage::exportTo(const QString& path) {

@@ -35,7 +35,8 @@ std::string editHeader(QuotationHeader& h, std::string_view field, std::string_v
         const auto [text_, kind] = member;
         // A quote always has a number, without blanks around it.
         const std::string_view value = kind == HeaderText::Number ? trimmed(text) : text;
-        if ((kind == HeaderText::Number && value.empty()) || h.*text_ == value) return {};
+        if (kind == HeaderText::Number && value.empty()) return std::string(kQuoteNumberRequired);
+        if (h.*text_ == value) return {};
         if (std::string refusal = headerTextRefusal(kind, value); !refusal.empty()) return refusal;
         h.*text_ = std::string(value);
         return {};
@@ -51,9 +52,12 @@ std::string editHeader(QuotationHeader& h, std::string_view field, std::string_v
             return headerDiscountRefusal(value, problem);
         }
     } else if (field == "date") {
-        if (isDate(text)) h.date = std::string(text);
+        if (!isDate(text)) return headerDateRefusal(text);
+        h.date = std::string(text);
     } else if (field == "validity") {
-        if (const std::optional<int> valid = days(text)) h.validityDays = *valid;
+        const std::optional<int> valid = days(text);
+        if (!valid) return headerValidityRefusal(trimmed(text));
+        h.validityDays = *valid;
     }
     return {};
 }

@@ -10,12 +10,11 @@
 
 namespace tarvek {
 
-inline constexpr int kMostValidityDays = 3650;
-
 // The fields by name: "customer", "contact", "reference", "number", "notes", "discount",
 // "date", "validity". An empty answer when the text was taken (or changes nothing); else the
-// message the page shows. A date that is no date and a validity out of 0 to 3650 days keep
-// the old value, as the window's date and day boxes cannot hold them.
+// message the page shows, and the field keeps its old value: an empty quote number, a date
+// that is none (or none at all), a validity out of 0 to 3650 days, as the window's date and
+// day boxes cannot hold them.
 std::string editHeader(QuotationHeader& header, std::string_view field, std::string_view text);
 
 }  // namespace tarvek

@@ -14,11 +14,6 @@ namespace {
 constexpr std::size_t kLongestShown = 60;
 constexpr std::size_t kLongestField = 1024;  // far longer than any part number, quantity or discount
 
-struct Record {
-    std::size_t lineNumber;
-    std::vector<std::string> fields;
-};
-
 // Tab, then semicolon, then comma: the first the first non-blank line holds outside quotes.
 char separatorOf(std::string_view text) {
     bool quoted = false, seen[3] = {false, false, false};
@@ -33,8 +28,8 @@ char separatorOf(std::string_view text) {
     return seen[0] ? '\t' : seen[1] ? ';' : ',';
 }
 
-bool isBlankRecord(const Record& record) {
-    return std::all_of(record.fields.begin(), record.fields.end(),
+bool isBlankRecord(const CellRow& record) {
+    return std::all_of(record.cells.begin(), record.cells.end(),
                        [](const std::string& field) { return withoutSurroundingBlanks(field).empty(); });
 }
 
@@ -48,8 +43,16 @@ struct Beyond {
 };
 
 struct Records {
-    std::vector<Record> kept;
+    std::vector<CellRow> kept;
     Beyond beyond;
+    // The first `keep` non-blank records are kept, the rest only counted.
+    void add(CellRow record, std::size_t keep) {
+        if (isBlankRecord(record)) return;
+        if (kept.size() < keep)
+            kept.push_back(std::move(record));
+        else
+            beyond.count(record.number);
+    }
 };
 
 // Records as RFC 4180 reads them, any line end; a quote inside an unquoted field is kept
@@ -57,19 +60,13 @@ struct Records {
 // skipped; the first `keep` others are kept and the rest only counted.
 Records recordsOf(std::string_view text, char separator, std::size_t keep) {
     Records records;
-    Record record{1, {std::string()}};
+    CellRow record{1, {std::string()}};
     std::size_t line = 1;
     bool quoted = false, wasQuoted = false;
     const auto add = [&](char c) {
-        if (record.fields.back().size() < kLongestField + 1) record.fields.back() += c;
+        if (record.cells.back().size() < kLongestField + 1) record.cells.back() += c;
     };
-    const auto finish = [&] {
-        if (isBlankRecord(record)) return;
-        if (records.kept.size() < keep)
-            records.kept.push_back(std::move(record));
-        else
-            records.beyond.count(record.lineNumber);
-    };
+    const auto finish = [&] { records.add(std::move(record), keep); };
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (quoted) {
@@ -82,10 +79,10 @@ Records recordsOf(std::string_view text, char separator, std::size_t keep) {
                 if (c == '\n') ++line;
                 add(c);
             }
-        } else if (c == '"' && record.fields.back().empty() && !wasQuoted) {
+        } else if (c == '"' && record.cells.back().empty() && !wasQuoted) {
             quoted = wasQuoted = true;
         } else if (c == separator) {
-            record.fields.emplace_back();
+            record.cells.emplace_back();
             wasQuoted = false;
         } else if (c == '\n' || c == '\r') {
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
@@ -123,7 +120,7 @@ struct Columns {
     std::optional<std::size_t> quantity = 1, discount = 2;
 };
 
-std::optional<Columns> headerColumns(const Record& record) {
+std::optional<Columns> headerColumns(const CellRow& record) {
     constexpr std::array<std::string_view, 5> partNames = {"partnumber", "partno", "part", "pn", "partnum"};
     constexpr std::array<std::string_view, 3> quantityNames = {"quantity", "qty", "pieces"};
     constexpr std::array<std::string_view, 3> discountNames = {"discount", "discountpercent", "discount%"};
@@ -132,8 +129,8 @@ std::optional<Columns> headerColumns(const Record& record) {
     };
     Columns columns{0, std::nullopt, std::nullopt};
     bool named = false;
-    for (std::size_t i = record.fields.size(); i-- > 0;) {
-        const std::string key = nameKey(record.fields[i]);
+    for (std::size_t i = record.cells.size(); i-- > 0;) {
+        const std::string key = nameKey(record.cells[i]);
         if (is(partNames, key)) {
             columns.partNumber = i;
             named = true;
@@ -147,19 +144,16 @@ std::optional<Columns> headerColumns(const Record& record) {
     return columns;
 }
 
-std::string_view field(const Record& record, std::optional<std::size_t> column) {
-    if (!column || *column >= record.fields.size()) return {};
-    return withoutSurroundingBlanks(record.fields[*column]);
+std::string_view field(const CellRow& record, std::optional<std::size_t> column) {
+    if (!column || *column >= record.cells.size()) return {};
+    return withoutSurroundingBlanks(record.cells[*column]);
 }
 
-}  // namespace
-
-PastedLines readPastedLines(std::string_view text, std::size_t room) {
+// The records kept (one more than there is room for: the first may be the header) as rows
+// and problems, and a problem for those only counted.
+PastedLines pastedLinesOf(Records read, std::size_t room) {
     PastedLines pasted;
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a spreadsheet's byte-order mark
-    // One record more than there is room for: the first may be the header.
-    Records read = recordsOf(text, separatorOf(text), room + 1);
-    std::vector<Record>& records = read.kept;
+    std::vector<CellRow>& records = read.kept;
     Columns columns;
     if (!records.empty())
         if (const auto named = headerColumns(records.front())) {
@@ -169,24 +163,24 @@ PastedLines readPastedLines(std::string_view text, std::size_t room) {
         }
     if (records.size() > room) {  // no header: the record kept for it is one too many
         Beyond beyond;
-        beyond.count(records.back().lineNumber);
+        beyond.count(records.back().number);
         if (read.beyond.rows > 0) beyond.lastLine = read.beyond.lastLine;
         beyond.rows += read.beyond.rows;
         read.beyond = beyond;
         records.pop_back();
     }
-    for (const Record& record : records) {
-        PastedRow row{record.lineNumber, std::string(field(record, columns.partNumber)), 1, std::nullopt};
+    for (const CellRow& record : records) {
+        PastedRow row{record.number, std::string(field(record, columns.partNumber)), 1, std::nullopt};
         const std::string shown = displayable(row.partNumber, kLongestShown);
         if (row.partNumber.empty()) {
-            pasted.problems.push_back({record.lineNumber, shown, "no part number"});
+            pasted.problems.push_back({record.number, shown, "no part number"});
             continue;
         }
         std::string problem;
         if (const std::string_view quantity = field(record, columns.quantity); !quantity.empty()) {
             const std::optional<int> parsed = parseQuantity(quantity, &problem);
             if (!parsed) {
-                pasted.problems.push_back({record.lineNumber, shown, problem});
+                pasted.problems.push_back({record.number, shown, problem});
                 continue;
             }
             row.quantity = *parsed;
@@ -194,7 +188,7 @@ PastedLines readPastedLines(std::string_view text, std::size_t room) {
         if (const std::string_view discount = field(record, columns.discount); !discount.empty()) {
             row.discount = parsePercent(discount, &problem);
             if (!row.discount) {
-                pasted.problems.push_back({record.lineNumber, shown, problem});
+                pasted.problems.push_back({record.number, shown, problem});
                 continue;
             }
         }
@@ -207,6 +201,24 @@ PastedLines readPastedLines(std::string_view text, std::size_t room) {
         pasted.problems.push_back({beyond.firstLine, "", why, beyond.lastLine});
     }
     return pasted;
+}
+
+}  // namespace
+
+PastedLines readPastedLines(std::string_view text, std::size_t room) {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a spreadsheet's byte-order mark
+    return pastedLinesOf(recordsOf(text, separatorOf(text), room + 1), room);
+}
+
+PastedLines readPastedRows(std::vector<CellRow> rows, std::size_t room) {
+    Records records;
+    for (CellRow& row : rows) {
+        // A cell is kept as far as a field of a text is.
+        for (std::string& cell : row.cells)
+            if (cell.size() > kLongestField + 1) cell.resize(kLongestField + 1);
+        records.add(std::move(row), room + 1);
+    }
+    return pastedLinesOf(std::move(records), room);
 }
 
 PastedQuotationLines quotationLinesOf(const PastedLines& pasted, LineEvents events) {

@@ -1,6 +1,7 @@
 // Many part numbers at once, pasted or imported: one per row with an optional quantity and
-// discount, separated by tabs, semicolons or commas (quoted as RFC 4180 says), a header row
-// optional. Total: any text gives rows and problems, never an error of its own.
+// discount, separated by tabs, semicolons or commas (quoted as RFC 4180 says), or the rows of a
+// sheet; a header row optional. Total: any text or rows give rows and problems, never an
+// error of their own.
 #pragma once
 
 #include <cstddef>
@@ -11,6 +12,7 @@
 
 #include "rules/quotes/quotation.h"
 #include "rules/quotes/quotation_document.h"
+#include "rules/text/cell_rows.h"
 
 namespace tarvek {
 
@@ -42,6 +44,9 @@ struct PastedLines {
 // discount_percent) in any order, other columns ignored. Blank rows are skipped. Rows past
 // `room` are not read: one problem names them all.
 PastedLines readPastedLines(std::string_view text, std::size_t room = kMostPastedRows);
+// The rows of a sheet (or any table) read as the records of a text are: the same columns, the
+// same rows and problems, each named by the row's number in the file ("line 3: …").
+PastedLines readPastedRows(std::vector<CellRow> rows, std::size_t room = kMostPastedRows);
 
 struct PastedQuotationLines {
     std::vector<QuotationLine> lines;

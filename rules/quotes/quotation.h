@@ -21,6 +21,7 @@ using TextSink = std::function<void(std::string_view)>;
 inline constexpr int kMinQuantity = 1;
 inline constexpr int kMaxQuantity = 1'000'000;
 inline constexpr int kDefaultValidityDays = 30;
+inline constexpr int kMostValidityDays = 3650;
 
 // A discount of 0 to 100 %, in hundredths of a percent: 12.5 % is 1250.
 struct Percent {

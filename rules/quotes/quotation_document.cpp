@@ -11,7 +11,6 @@ namespace tarvek {
 namespace {
 
 constexpr std::size_t kLongestShown = 40;
-constexpr int kMostValidityDays = 3650;
 constexpr std::size_t kLongestPartNumber = 200;  // far longer than any of the catalogue's
 // Far above any catalogue price, and low enough that no total of a document overflows.
 constexpr Money kHighestListPrice{100'000'00};

@@ -2,8 +2,14 @@
 
 #include <algorithm>
 
+#include "rules/part_numbers/part_number_text.h"
+
 namespace tarvek {
 namespace {
+
+constexpr std::size_t kLongestTypedShown = 40;  // of a refused entry, in the message
+constexpr std::size_t kLongestFileNameShown = 255;
+static_assert(kLargestImport == 64 * 1024 * 1024, "kImportTooLarge names the size");
 
 std::string plural(std::size_t count, std::string_view noun) {
     return std::to_string(count) + ' ' + std::string(noun) + (count == 1 ? "" : "s");
@@ -90,6 +96,24 @@ std::string headerTextRefusal(HeaderText field, std::string_view text) {
 
 std::string headerDiscountRefusal(std::string_view typed, std::string_view problem) {
     return "The quote's discount \"" + std::string(typed) + "\" was not taken: " + std::string(problem) + ".";
+}
+
+std::string headerDateRefusal(std::string_view typed) {
+    if (typed.empty()) return "The date was not taken: a quote always has a date.";
+    return "The date \"" + displayable(typed, kLongestTypedShown) +
+           "\" was not taken: it is no date of the calendar written YYYY-MM-DD.";
+}
+
+std::string headerValidityRefusal(std::string_view typed) {
+    const std::string why =
+        " was not taken: a quote is valid for 0 to " + std::to_string(kMostValidityDays) + " days.";
+    if (typed.empty()) return "The validity" + why;
+    return "The validity \"" + displayable(typed, kLongestTypedShown) + "\"" + why;
+}
+
+std::string importRefusalMessage(std::string_view fileName, std::string_view problem) {
+    return "The file \"" + displayable(fileName, kLongestFileNameShown) +
+           "\" was not imported: " + std::string(problem) + ".";
 }
 
 std::string lineChangeTip(std::string_view change) {

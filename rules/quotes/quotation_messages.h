@@ -10,6 +10,7 @@
 
 #include "rules/quotes/pasted_lines.h"
 #include "rules/quotes/quotation.h"
+#include "rules/quotes/quotation_document.h"
 
 namespace tarvek {
 
@@ -27,6 +28,14 @@ std::string lineGoneMessage(std::size_t row, std::string_view partNumber);
 // "Line 2 is now A310-MX2-2A-MXFX-VS."
 std::string lineUpdatedMessage(std::size_t row, std::string_view partNumber);
 inline constexpr std::string_view kNothingToPaste = "The clipboard holds no part numbers.";
+// A file of part numbers (a CSV, or a workbook) is imported whole or not at all: at most as
+// large as a quote document.
+inline constexpr std::size_t kLargestImport = kLargestQuoteDocument;
+// "The file "lines.xlsx" was not imported: it is larger than 64 MiB." For a file too large,
+// unreadable or not a workbook it claims to be; the quote stays as it was.
+std::string importRefusalMessage(std::string_view fileName, std::string_view problem);
+// The problem of a file larger than kLargestImport.
+inline constexpr std::string_view kImportTooLarge = "it is larger than 64 MiB";
 // Adding or duplicating a line of a quote that holds all it can.
 inline constexpr std::string_view kQuoteIsFull =
     "Not added: the quote holds 100,000 lines, the most a quote holds.";
@@ -51,6 +60,12 @@ enum class HeaderText { Customer, Contact, Reference, Number, Notes };
 std::string headerTextRefusal(HeaderText field, std::string_view text);
 // "The quote's discount "abc" was not taken: …."
 std::string headerDiscountRefusal(std::string_view typed, std::string_view problem);
+inline constexpr std::string_view kQuoteNumberRequired =
+    "The quote number was not taken: a quote always has a number.";
+// "The date "2013-02-30" was not taken: …", or without the text for an empty one.
+std::string headerDateRefusal(std::string_view typed);
+// "The validity "99999999" was not taken: a quote is valid for 0 to 3650 days."
+std::string headerValidityRefusal(std::string_view typed);
 
 // A line's tip when re-pricing changed it: "Changed since it was priced: …".
 std::string lineChangeTip(std::string_view change);

@@ -16,7 +16,10 @@ constexpr std::array<double, 8> kWidths = {6, 30, 70, 10, 12, 16, 15, 18};
 double dollars(Money amount) { return double(amount.cents) / 100; }
 double percent(Percent p) { return double(p.hundredths) / 100; }
 
+// An empty text is a blank cell: every writer then gives the same cells (none writes an empty
+// string of its own).
 WorkbookCell text(int row, int column, std::string_view value, CellFormat format = CellFormat::Plain) {
+    if (value.empty()) return {row, column, WorkbookCell::Kind::Blank, {}, 0, format};
     return {row, column, WorkbookCell::Kind::Text, cellText(value), 0, format};
 }
 WorkbookCell number(int row, int column, double value, CellFormat format = CellFormat::Plain) {
@@ -24,7 +27,7 @@ WorkbookCell number(int row, int column, double value, CellFormat format = CellF
 }
 
 WorkbookSheet linesSheet(const Quotation& q, bool withPrices) {
-    WorkbookSheet sheet{"Lines", {}, 1, {}};
+    WorkbookSheet sheet{std::string(kLinesSheet), {}, 1, {}};
     const std::size_t columns = withPrices ? kColumns.size() : kColumnsWithoutPrices;
     for (std::size_t c = 0; c < columns; ++c) {
         sheet.cells.push_back(text(0, int(c), kColumns[c], CellFormat::Heading));

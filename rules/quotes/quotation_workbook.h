@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "rules/quotes/quotation.h"
@@ -14,7 +15,8 @@ enum class CellFormat { Plain, Heading, Money, Percentage, Wrapped };
 
 struct WorkbookCell {
     int row = 0, column = 0;  // from 0
-    enum class Kind { Text, Number, Formula } kind = Kind::Text;
+    // Blank: no value, the format alone (an empty text is written so, as Excel does).
+    enum class Kind { Text, Number, Formula, Blank } kind = Kind::Text;
     std::string text;   // a text, or a formula ("=SUM(Lines!H2:H4)")
     double number = 0;  // a number, or the formula's value
     CellFormat format = CellFormat::Plain;
@@ -28,6 +30,8 @@ struct WorkbookSheet {
 };
 
 inline constexpr const char* kMoneyFormat = "#,##0.00";
+// The sheet of the lines, which an import of a workbook reads (else its first sheet).
+inline constexpr std::string_view kLinesSheet = "Lines";
 // Excel holds at most so many characters in a cell: a longer text is cut, its last character
 // an ellipsis that says so.
 inline constexpr std::size_t kMostCellCharacters = 32'767;

@@ -172,4 +172,52 @@ TEST(PastedLines, RowsPastTheRoomAreNamedTogether) {
     }
 }
 
+// A sheet's rows (as a workbook gives them) are read as the same rows of a text are: the same
+// rows, problems and header, each named by its row in the sheet, and the same room.
+TEST(PastedLines, ASheetsRowsAreReadAsATextsRows) {
+    const std::string longCell(5000, 'Z');
+    const struct {
+        const char* name;
+        std::vector<CellRow> rows;
+        std::size_t room;
+    } cases[] = {
+        {"the program's own sheet",
+         {{1, {"line", "part_number", "description", "quantity", "list_price", "discount_percent"}},
+          {2, {"1", "A310-MX2-2A-MXFX-VS", "Diaphragm Valves; x", "3", "350.00", "10"}},
+          {3, {"2", "-MX2", "y", "2", "140.00", "12.5%"}}},
+         kMostPastedRows},
+        {"rows apart, blank ones and bad ones",
+         {{2, {"A310-MX2", "5"}}, {4, {"", " "}}, {7, {"B", "0"}}, {8, {"", "4"}}, {9, {"C", "2", "101"}}},
+         kMostPastedRows},
+        {"a cell longer than a field of a text", {{1, {longCell, "2"}}}, kMostPastedRows},
+        {"rows past the room", {{1, {"A"}}, {3, {"B"}}, {5, {"C"}}, {6, {"D"}}}, 2},
+        {"a header takes no room",
+         {{1, {"Qty", "Part No."}}, {2, {"2", "A"}}, {3, {"3", "B"}}, {4, {"1", "C"}}},
+         2},
+    };
+    for (const auto& c : cases) {
+        // The same table as a text: a tab between cells, a line per row, blank lines between.
+        std::string text;
+        std::size_t line = 1;
+        for (const CellRow& row : c.rows) {
+            for (; line < row.number; ++line) text += '\n';
+            for (std::size_t i = 0; i < row.cells.size(); ++i) text += (i ? "\t" : "") + row.cells[i];
+        }
+        const PastedLines fromText = readPastedLines(text, c.room);
+        const PastedLines fromRows = readPastedRows(c.rows, c.room);
+        EXPECT_EQ(rowsOf(fromRows), rowsOf(fromText)) << c.name;
+        EXPECT_FALSE(fromRows.rows.empty() && fromRows.problems.empty()) << c.name;
+        std::vector<std::string> problems, expected;
+        for (const PastedProblem& p : fromRows.problems) problems.push_back(problemText(p));
+        for (const PastedProblem& p : fromText.problems) expected.push_back(problemText(p));
+        EXPECT_EQ(problems, expected) << c.name;
+        EXPECT_EQ(fromRows.header, fromText.header) << c.name;
+    }
+    // The rows past the room, by their numbers in the sheet.
+    const PastedLines past = readPastedRows({{1, {"A"}}, {3, {"B"}}, {5, {"C"}}, {6, {"D"}}}, 2);
+    ASSERT_EQ(past.problems.size(), 1u);
+    EXPECT_EQ(problemText(past.problems[0]),
+              "lines 5\u20136: 2 rows past the 100,000 lines a quote holds (it had room for 2 more)");
+}
+
 }  // namespace

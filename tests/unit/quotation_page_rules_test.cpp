@@ -87,7 +87,8 @@ TEST(HeaderEdit, TakesWhatAFileCanHoldAndSaysWhyNot) {
     QuotationHeader h;
     h.number = "TQ-20130205-143005";
     h.date = "2013-02-05";
-    EXPECT_EQ(editHeader(h, "number", "  "), "");  // a quote always has a number
+    // A quote always has a number: an empty one is not taken, and the message says so.
+    EXPECT_EQ(editHeader(h, "number", "  "), "The quote number was not taken: a quote always has a number.");
     EXPECT_EQ(h.number, "TQ-20130205-143005");
     EXPECT_EQ(editHeader(h, "number", " TQ-1 "), "");
     EXPECT_EQ(h.number, "TQ-1");
@@ -108,6 +109,43 @@ TEST(HeaderEdit, TakesWhatAFileCanHoldAndSaysWhyNot) {
     EXPECT_EQ(h.validityDays, 0);
     editHeader(h, "validity", "3650");
     EXPECT_EQ(h.validityDays, 3650);
+}
+
+// What the date and day boxes of the window cannot hold is not taken in any edition either,
+// and the message names the entry and the reason, as for a control character.
+TEST(HeaderEdit, AnEmptyOrImpossibleDateOrValiditySaysWhyItWasNotTaken) {
+    const struct {
+        const char* field;
+        std::string text;
+        const char* refusal;
+    } cases[] = {
+        {"date", "", "The date was not taken: a quote always has a date."},
+        {"date", "2013-02-30",
+         "The date \"2013-02-30\" was not taken: it is no date of the calendar written YYYY-MM-DD."},
+        {"date", "5.2.2013",
+         "The date \"5.2.2013\" was not taken: it is no date of the calendar written YYYY-MM-DD."},
+        {"date", "2013-02\x1b",
+         "The date \"2013-02\xEF\xBF\xBD\" was not taken: it is no date of the "
+         "calendar written YYYY-MM-DD."},
+        {"validity", "99999999",
+         "The validity \"99999999\" was not taken: a quote is valid for 0 to 3650 days."},
+        {"validity", "3651", "The validity \"3651\" was not taken: a quote is valid for 0 to 3650 days."},
+        {"validity", " -1 ", "The validity \"-1\" was not taken: a quote is valid for 0 to 3650 days."},
+        {"validity", "", "The validity was not taken: a quote is valid for 0 to 3650 days."},
+        {"number", "", "The quote number was not taken: a quote always has a number."},
+    };
+    for (const auto& c : cases) {
+        QuotationHeader h;
+        h.number = "TQ-1";
+        h.date = "2013-02-05";
+        const QuotationHeader before = h;
+        EXPECT_EQ(editHeader(h, c.field, c.text), c.refusal) << c.field << " " << c.text;
+        EXPECT_EQ(h, before) << c.field << " " << c.text;
+    }
+    QuotationHeader h;
+    const std::string long_ = editHeader(h, "validity", std::string(100'000, '9'));
+    EXPECT_LT(long_.size(), 150u);  // the entry cut short, and says so
+    EXPECT_NE(long_.find("9\xE2\x80\xA6\" was not taken"), std::string::npos) << long_;
 }
 
 TEST(QuotationWorkbook, LinesAsNumbersAndTotalsAsFormulasWithTheirValues) {
@@ -147,6 +185,32 @@ TEST(QuotationWorkbook, LinesAsNumbersAndTotalsAsFormulasWithTheirValues) {
             EXPECT_NE(cell.format, CellFormat::Money);
             EXPECT_NE(cell.kind, WorkbookCell::Kind::Formula);
         }
+}
+
+// An empty header text is no cell value at all, as libxlsxwriter writes an empty string: every
+// writer then gives the same cells.
+TEST(QuotationWorkbook, AnEmptyTextIsABlankCellWithItsFormat) {
+    Quotation q;
+    q.header.number = "TQ-1";
+    q.header.date = "2013-02-05";
+    q.header.customer = "Nordgas Ltd.";
+    const WorkbookSheet quote = quotationWorkbook(q, true)[1];
+    const auto valueOf = [&](std::string_view caption) {
+        for (const WorkbookCell& heading : quote.cells)
+            if (heading.column == 0 && heading.text == caption)
+                for (const WorkbookCell& cell : quote.cells)
+                    if (cell.row == heading.row && cell.column == 1) return cell;
+        ADD_FAILURE() << "no " << caption;
+        return WorkbookCell{};
+    };
+    for (const char* empty : {"Contact", "Reference", "Notes", "Price list", "Discount %"}) {
+        const WorkbookCell cell = valueOf(empty);
+        EXPECT_EQ(cell.kind, WorkbookCell::Kind::Blank) << empty;
+        EXPECT_EQ(cell.text, "") << empty;
+    }
+    EXPECT_EQ(valueOf("Notes").format, CellFormat::Wrapped);
+    EXPECT_EQ(valueOf("Customer").kind, WorkbookCell::Kind::Text);
+    EXPECT_EQ(valueOf("Customer").text, "Nordgas Ltd.");
 }
 
 TEST(QuotationWorkbook, ACellHoldsAtMostExcelsCharactersAndSaysItWasCut) {

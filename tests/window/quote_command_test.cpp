@@ -107,6 +107,29 @@ TEST_F(QuoteCommand, WritesEachFormatWithoutADisplay) {
     EXPECT_TRUE(contents(file("q.pdf")).startsWith("%PDF"));
 }
 
+// The workbook --output writes is a file of lines for --quote too, from a file or standard
+// input: the same lines (the discounts they had become their own), so the same CSV. A damaged
+// workbook is not read at all.
+TEST_F(QuoteCommand, ReadsTheWorkbookItWrites) {
+    ASSERT_EQ(run({"--quote", lines, "--output", file("q.xlsx"), "--discount", "10"}).status, 0);
+    const Ran back = run({"--quote", file("q.xlsx"), "--output", file("back.csv")});
+    EXPECT_EQ(back.status, 0) << back.err.toStdString();
+    EXPECT_EQ(contents(file("back.csv")), kCsv);
+    const Ran piped = run({"--quote", "-", "--output", file("piped.csv")}, contents(file("q.xlsx")));
+    EXPECT_EQ(piped.status, 0) << piped.err.toStdString();
+    EXPECT_EQ(contents(file("piped.csv")), kCsv);
+
+    QFile cut(file("cut.xlsx"));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(contents(file("q.xlsx")).left(300));
+    cut.close();
+    const Ran damaged = run({"--quote", file("cut.xlsx"), "--output", file("none.csv")});
+    EXPECT_EQ(damaged.status, 3);
+    EXPECT_EQ(damaged.err.toStdString(), "tarvek-catalog: cannot read " + file("cut.xlsx").toStdString() +
+                                             ": it is damaged: its zip archive cannot be read\n");
+    EXPECT_FALSE(QFile::exists(file("none.csv")));
+}
+
 // Names as people type them: the output's ending chooses the format in any case, and the file
 // is written under the name typed, nothing added to it.
 TEST_F(QuoteCommand, EndingsInAnyCaseChooseTheirFormat) {

@@ -1,10 +1,14 @@
 // The quote page: a quotation of many lines for one customer, as the rules' quote holds it.
-// Lines come from the configurator ("Add to quote", Ctrl+Enter there), from pasted part
-// numbers or from a saved quote; every edit is the rules' own and can be undone. The quote is
+// Lines come from the configurator ("Add to quote", Ctrl+Enter there), from pasted or
+// imported part numbers (a CSV or a workbook) or from a saved quote; every edit is the rules' own and can be undone. The quote is
 // kept in the browser's storage after every change, saved and opened as the desktop's .tquote
 // document, exported as CSV and XLSX, and printed with the page's print style sheet.
 import { lineTable } from './line_table.mjs';
-import { pickFile, saveFile, workbookBlob } from './quote_files.mjs';
+import { WorkbookRefused, pickFile, saveFile, workbookBlob, workbookRows } from './quote_files.mjs';
+
+const PART_NUMBER_FILES = [{ description: 'Part numbers (CSV, XLSX)', accept: {
+  'text/csv': ['.csv', '.txt', '.tsv'],
+  'application/vnd.openxmlformats-officedocument.spreadsheetml.sheet': ['.xlsx'] } }];
 
 const $ = (id) => document.getElementById(id);
 const setText = (element, text) => { if (element.textContent !== text) element.textContent = text; };
@@ -158,12 +162,50 @@ export function showQuotePage(rules, configurator, tabs, storage) {
         message(texts.nothingToPaste);
         return null;
       }
+      return actions.added(() => quote.paste(text));
+    },
+    // Lines read by the rules (`read`: a paste or a file's rows): one step to undo.
+    added(read) {
       const first = quote.view(false).lineCount;
-      const pasted = quote.paste(text);
+      const pasted = read();
       if (pasted.added > 0) current = first;
       message(pasted.message, pasted.details);
       render();
       return keep();
+    },
+    // A file of part numbers: a text of rows (CSV, …) or a workbook (XLSX), read as a paste.
+    async importLines() {
+      let file;
+      try {
+        file = await pickFile($('fileQuoteImport'), PART_NUMBER_FILES);
+      } catch (error) {
+        message(`No part numbers were imported: ${error.message}.`);
+        return;
+      }
+      if (file) await actions.importFile(file);
+    },
+    async importFile(file) {
+      await restored;  // the lines go onto the kept quote
+      if (file.size > texts.largestImport) {
+        message(rules.importRefusal(file.name, texts.importTooLarge));
+        return;
+      }
+      const bytes = new Uint8Array(await file.bytes());
+      if (!rules.Quote.isWorkbook(bytes.subarray(0, 4))) {
+        await actions.added(() => quote.paste(new TextDecoder().decode(bytes)));
+        return;
+      }
+      let rows;
+      try {
+        message(`Reading "${file.name}"...`);
+        const archive = { ...rules.Quote.workbookArchive(bytes), damaged: texts.damagedArchive };
+        rows = await workbookRows(bytes, texts.linesSheet, archive);
+      } catch (error) {
+        message(rules.importRefusal(file.name, error instanceof WorkbookRefused ? error.message
+          : `it cannot be read as a workbook (${error.message})`));
+        return;
+      }
+      await actions.added(() => quote.importRows(rows));
     },
     newQuote() {
       if (!mayDiscard()) return;
@@ -280,6 +322,7 @@ export function showQuotePage(rules, configurator, tabs, storage) {
   });
 
   const buttons = { cmdQuoteNew: actions.newQuote, cmdQuoteOpen: actions.open, cmdQuoteSave: actions.save,
+    cmdQuoteImport: actions.importLines,
     cmdQuoteExportCsv: actions.exportCsv, cmdQuoteExportXlsx: actions.exportXlsx, cmdQuotePrint: actions.print,
     cmdQuoteUndo: actions.undo, cmdQuoteRedo: actions.redo, cmdQuoteDelete: actions.remove,
     cmdQuoteDuplicate: actions.duplicate, cmdQuoteLineUp: () => actions.move(-1), cmdQuoteLineDown: () => actions.move(1),
@@ -291,10 +334,11 @@ export function showQuotePage(rules, configurator, tabs, storage) {
   for (const [id, act] of Object.entries(buttons)) $(id).addEventListener('click', () => act());
 
   // The header's fields are taken when they are left (or Enter is pressed): one step to undo.
+  // The message line says why an entry was not taken; an entry taken clears what it said.
   for (const [id, field] of Object.entries(HEADER_FIELDS)) {
     $(id).addEventListener('change', (e) => {
-      const refusal = quote.setHeader(field, e.target.value);
-      if (refusal) message(refusal);
+      const said = quote.setHeader(field, e.target.value);
+      if (said.message || said.changed) message(said.message);
       render();
       keep();
     });
@@ -351,6 +395,7 @@ export function showQuotePage(rules, configurator, tabs, storage) {
     const keys = [
       [e.ctrlKey && !e.shiftKey && key === 's', actions.save],
       [e.ctrlKey && !e.shiftKey && key === 'o', actions.open],
+      [e.ctrlKey && !e.shiftKey && key === 'i', actions.importLines],
       [e.ctrlKey && !e.shiftKey && key === 'e', actions.exportXlsx],
       [e.ctrlKey && e.shiftKey && key === 'e', actions.exportCsv],
       [e.ctrlKey && !e.shiftKey && key === 'p', actions.print],

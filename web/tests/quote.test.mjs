@@ -6,12 +6,12 @@
 // printed quote repeats the table's heading and numbers its pages.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { existsSync } from 'node:fs';
-import { mkdtemp, readFile, readdir, rm, writeFile } from 'node:fs/promises';
+import { mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import test from 'node:test';
 import { startForTests } from './browser.mjs';
+import { chooseFile, downloaded, lineCount, newQuote, openQuotePage, paste, rows, text } from './quote_pages.mjs';
 
 const PROGRAM = process.env.TARVEK_PROGRAM;
 const ROUNDTRIP = process.env.TARVEK_QUOTE_ROUNDTRIP;
@@ -19,38 +19,7 @@ const { server, browser } = await startForTests();
 const folder = await mkdtemp(join(tmpdir(), 'tarvek-quote-'));
 test.after(() => rm(folder, { recursive: true, force: true }));
 
-const text = (page, id) => page.$eval(`#${id}`, (e) => e.textContent);
-// The rows drawn (the table draws those in view); lineCount: the lines the table holds.
-const rows = (page) => page.$$eval('#quoteLines tbody tr[data-row]', (trs) => trs.map((tr) => [...tr.cells].map((c) => {
-  const input = c.querySelector('input');
-  return input ? input.value : c.textContent;
-})));
-const lineCount = (page) => page.$eval('#quoteLines', (table) => Number(table.getAttribute('aria-rowcount')) - 1);
-
-// A page whose saves and exports are downloads into a folder of their own.
-async function quotePage(hash = '') {
-  const page = await browser.newPage();
-  await page.evaluateOnNewDocument(() => {
-    delete window.showSaveFilePicker;
-    delete window.showOpenFilePicker;
-  });
-  const problems = [];
-  page.on('pageerror', (error) => problems.push(error.message));
-  page.problems = problems;
-  page.downloads = await mkdtemp(join(folder, 'downloads-'));
-  const session = await page.createCDPSession();
-  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: page.downloads });
-  await page.goto(`${server.url}${hash}`, { waitUntil: 'load' });
-  await page.waitForSelector('body.settled');
-  return page;
-}
-
-async function downloaded(page, name) {
-  const path = join(page.downloads, name);
-  for (let i = 0; i < 200 && !existsSync(path); ++i) await new Promise((r) => setTimeout(r, 50));
-  assert.ok(existsSync(path), `${name} downloaded (${(await readdir(page.downloads)).join(', ')})`);
-  return readFile(path);
-}
+const quotePage = (hash = '') => openQuotePage(browser, `${server.url}${hash}`, folder);
 
 // The fields of one CSV row (RFC 4180; no row of these breaks across lines).
 function csvFields(row) {
@@ -74,24 +43,7 @@ function csvFields(row) {
   return fields;
 }
 
-async function openFile(page, path) {
-  const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#cmdQuoteOpen')]);
-  await chooser.accept([path]);
-}
-
-async function paste(page, lines) {
-  if (!(await page.$eval('#quotePasteBox', (box) => box.open))) await page.click('#quotePasteBox summary');
-  await page.$eval('#txtQuotePaste', (box, t) => { box.value = t; }, lines);
-  await page.click('#cmdQuotePaste');
-}
-
-// A new quote on the quote's tab; one with unsaved changes is given up when asked.
-async function newQuote(page) {
-  await page.click('#tabQuoteButton');
-  page.once('dialog', (d) => d.accept());
-  await page.click('#cmdQuoteNew');
-  page.removeAllListeners('dialog');
-}
+const openFile = (page, path) => chooseFile(page, 'cmdQuoteOpen', path);
 
 test('a quote saved on the desktop opens in the browser and saves back byte for byte', async () => {
   const lines = join(folder, 'lines.csv');
