@@ -467,7 +467,8 @@ SheetReading readWorkbookSheet(std::string_view bytes, std::string_view sheetNam
                                   seekMemory, closeMemory, memoryError, &memory};
     const Zip zip(unzOpen2_64("workbook", &functions));
     unz_global_info64 global{};
-    if (!zip || unzGetGlobalInfo64(zip.get(), &global) != UNZ_OK || global.number_entry > kMostWorkbookParts) {
+    if (!zip || unzGetGlobalInfo64(zip.get(), &global) != UNZ_OK ||
+        global.number_entry > kMostWorkbookParts) {
         reading.problem = std::string(kDamagedArchive);
         return reading;
     }

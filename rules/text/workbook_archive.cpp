@@ -5,8 +5,9 @@
 namespace tarvek {
 namespace {
 
-constexpr std::uint32_t kEndSignature = 0x06054b50, kEnd64Signature = 0x06064b50, kLocator64Signature = 0x07064b50,
-                        kEntrySignature = 0x02014b50, kLocalSignature = 0x04034b50;
+constexpr std::uint32_t kEndSignature = 0x06054b50, kEnd64Signature = 0x06064b50,
+                        kLocator64Signature = 0x07064b50, kEntrySignature = 0x02014b50,
+                        kLocalSignature = 0x04034b50;
 constexpr std::uint32_t kFar32 = 0xFFFFFFFF;  // "see the ZIP64 record"
 constexpr std::size_t kEndSize = 22, kLongestComment = 0xFFFF;
 
@@ -19,7 +20,8 @@ class Bytes {
     }
     std::uint64_t number(std::uint64_t at, int size) const {
         std::uint64_t value = 0;
-        for (int i = size; i-- > 0;) value = value << 8 | static_cast<unsigned char>(bytes_[std::size_t(at) + i]);
+        for (int i = size; i-- > 0;)
+            value = value << 8 | static_cast<unsigned char>(bytes_[std::size_t(at) + i]);
         return value;
     }
     std::string_view text(std::uint64_t at, std::uint64_t count) const {
@@ -38,7 +40,8 @@ struct Directory {
 // The central directory, as the end record (or its ZIP64 form) places it.
 bool findDirectory(const Bytes& b, Directory& directory) {
     if (b.size() < kEndSize) return false;
-    const std::uint64_t lowest = b.size() - kEndSize - std::min<std::uint64_t>(kLongestComment, b.size() - kEndSize);
+    const std::uint64_t lowest =
+        b.size() - kEndSize - std::min<std::uint64_t>(kLongestComment, b.size() - kEndSize);
     for (std::uint64_t end = b.size() - kEndSize + 1; end-- > lowest;) {
         if (b.number(end, 4) != kEndSignature) continue;
         directory = {b.number(end + 10, 2), b.number(end + 16, 4), b.number(end + 12, 4)};
@@ -100,9 +103,10 @@ WorkbookArchive workbookArchive(std::string_view bytes) {
         if (!b.has(at, 46) || b.number(at, 4) != kEntrySignature) return refuse(std::string(kDamagedArchive));
         const std::uint64_t flags = b.number(at + 8, 2), nameLength = b.number(at + 28, 2),
                             extraLength = b.number(at + 30, 2), commentLength = b.number(at + 32, 2);
-        if (!b.has(at + 46, nameLength + extraLength + commentLength)) return refuse(std::string(kDamagedArchive));
-        ArchivePart part{std::string(b.text(at + 46, nameLength)), 0, b.number(at + 20, 4), b.number(at + 24, 4),
-                         int(b.number(at + 10, 2))};
+        if (!b.has(at + 46, nameLength + extraLength + commentLength))
+            return refuse(std::string(kDamagedArchive));
+        ArchivePart part{std::string(b.text(at + 46, nameLength)), 0, b.number(at + 20, 4),
+                         b.number(at + 24, 4), int(b.number(at + 10, 2))};
         std::uint64_t local = b.number(at + 42, 4);
         readZip64(b, at + 46 + nameLength, extraLength, part, local);
         at += 46 + nameLength + extraLength + commentLength;
@@ -110,7 +114,8 @@ WorkbookArchive workbookArchive(std::string_view bytes) {
         if (part.method != 0 && part.method != 8) return refuse(std::string(kDamagedArchive));
         if (part.size > kLargestWorkbookPart) return refuse(partTooLarge(part.name));
         if (part.method == 0 && part.size != part.packedSize) return refuse(std::string(kDamagedArchive));
-        if (!b.has(local, 30) || b.number(local, 4) != kLocalSignature) return refuse(std::string(kDamagedArchive));
+        if (!b.has(local, 30) || b.number(local, 4) != kLocalSignature)
+            return refuse(std::string(kDamagedArchive));
         part.dataAt = local + 30 + b.number(local + 26, 2) + b.number(local + 28, 2);
         if (!b.has(part.dataAt, part.packedSize)) return refuse(std::string(kDamagedArchive));
         archive.parts.push_back(std::move(part));
