@@ -7,95 +7,13 @@
 
 #include "rules/part_numbers/part_number_text.h"
 #include "rules/quotes/quotation_lines.h"
+#include "rules/text/delimited_text.h"
 
 namespace tarvek {
 namespace {
 
 constexpr std::size_t kLongestShown = 60;
 constexpr std::size_t kLongestField = 1024;  // far longer than any part number, quantity or discount
-
-// Tab, then semicolon, then comma: the first the first non-blank line holds outside quotes.
-char separatorOf(std::string_view text) {
-    bool quoted = false, seen[3] = {false, false, false};
-    for (const char c : text) {
-        if (c == '"') quoted = !quoted;
-        if (quoted) continue;
-        if ((c == '\n' || c == '\r') && (seen[0] || seen[1] || seen[2])) break;
-        if (c == '\t') seen[0] = true;
-        if (c == ';') seen[1] = true;
-        if (c == ',') seen[2] = true;
-    }
-    return seen[0] ? '\t' : seen[1] ? ';' : ',';
-}
-
-bool isBlankRecord(const CellRow& record) {
-    return std::all_of(record.cells.begin(), record.cells.end(),
-                       [](const std::string& field) { return withoutSurroundingBlanks(field).empty(); });
-}
-
-// The non-blank records past those kept: counted, never held.
-struct Beyond {
-    std::size_t rows = 0, firstLine = 0, lastLine = 0;
-    void count(std::size_t line) {
-        if (rows++ == 0) firstLine = line;
-        lastLine = line;
-    }
-};
-
-struct Records {
-    std::vector<CellRow> kept;
-    Beyond beyond;
-    // The first `keep` non-blank records are kept, the rest only counted.
-    void add(CellRow record, std::size_t keep) {
-        if (isBlankRecord(record)) return;
-        if (kept.size() < keep)
-            kept.push_back(std::move(record));
-        else
-            beyond.count(record.number);
-    }
-};
-
-// Records as RFC 4180 reads them, any line end; a quote inside an unquoted field is kept
-// as it is, and a field is kept to a length no part number comes near. Blank records are
-// skipped; the first `keep` others are kept and the rest only counted.
-Records recordsOf(std::string_view text, char separator, std::size_t keep) {
-    Records records;
-    CellRow record{1, {std::string()}};
-    std::size_t line = 1;
-    bool quoted = false, wasQuoted = false;
-    const auto add = [&](char c) {
-        if (record.cells.back().size() < kLongestField + 1) record.cells.back() += c;
-    };
-    const auto finish = [&] { records.add(std::move(record), keep); };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-                add('"');
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                if (c == '\n') ++line;
-                add(c);
-            }
-        } else if (c == '"' && record.cells.back().empty() && !wasQuoted) {
-            quoted = wasQuoted = true;
-        } else if (c == separator) {
-            record.cells.emplace_back();
-            wasQuoted = false;
-        } else if (c == '\n' || c == '\r') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            finish();
-            record = {++line, {std::string()}};
-            wasQuoted = false;
-        } else {
-            add(c);
-        }
-    }
-    finish();
-    return records;
-}
 
 // "100,000": a count as the messages write it.
 std::string countText(std::size_t count) {
@@ -151,9 +69,9 @@ std::string_view field(const CellRow& record, std::optional<std::size_t> column)
 
 // The records kept (one more than there is room for: the first may be the header) as rows
 // and problems, and a problem for those only counted.
-PastedLines pastedLinesOf(Records read, std::size_t room) {
+PastedLines pastedLinesOf(KeptRows read, std::size_t room) {
     PastedLines pasted;
-    std::vector<CellRow>& records = read.kept;
+    std::vector<CellRow>& records = read.rows;
     Columns columns;
     if (!records.empty())
         if (const auto named = headerColumns(records.front())) {
@@ -162,9 +80,9 @@ PastedLines pastedLinesOf(Records read, std::size_t room) {
             records.erase(records.begin());
         }
     if (records.size() > room) {  // no header: the record kept for it is one too many
-        Beyond beyond;
+        KeptRows::Beyond beyond;
         beyond.count(records.back().number);
-        if (read.beyond.rows > 0) beyond.lastLine = read.beyond.lastLine;
+        if (read.beyond.rows > 0) beyond.last = read.beyond.last;
         beyond.rows += read.beyond.rows;
         read.beyond = beyond;
         records.pop_back();
@@ -194,11 +112,11 @@ PastedLines pastedLinesOf(Records read, std::size_t room) {
         }
         pasted.rows.push_back(std::move(row));
     }
-    if (const Beyond& beyond = read.beyond; beyond.rows > 0) {
+    if (const KeptRows::Beyond& beyond = read.beyond; beyond.rows > 0) {
         std::string why = countText(beyond.rows) + (beyond.rows == 1 ? " row" : " rows") + " past the " +
                           countText(kMostQuoteLines) + " lines a quote holds";
         if (room < kMostQuoteLines) why += " (it had room for " + countText(room) + " more)";
-        pasted.problems.push_back({beyond.firstLine, "", why, beyond.lastLine});
+        pasted.problems.push_back({beyond.first, "", why, beyond.last});
     }
     return pasted;
 }
@@ -206,19 +124,18 @@ PastedLines pastedLinesOf(Records read, std::size_t room) {
 }  // namespace
 
 PastedLines readPastedLines(std::string_view text, std::size_t room) {
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a spreadsheet's byte-order mark
-    return pastedLinesOf(recordsOf(text, separatorOf(text), room + 1), room);
+    return pastedLinesOf(readDelimitedText(text, room + 1, kLongestField + 1), room);
 }
 
 PastedLines readPastedRows(std::vector<CellRow> rows, std::size_t room) {
-    Records records;
+    KeptRows kept(room + 1);
     for (CellRow& row : rows) {
         // A cell is kept as far as a field of a text is.
         for (std::string& cell : row.cells)
             if (cell.size() > kLongestField + 1) cell.resize(kLongestField + 1);
-        records.add(std::move(row), room + 1);
+        kept.add(std::move(row));
     }
-    return pastedLinesOf(std::move(records), room);
+    return pastedLinesOf(std::move(kept), room);
 }
 
 PastedQuotationLines quotationLinesOf(const PastedLines& pasted, LineEvents events) {

@@ -15,6 +15,37 @@ struct CellRow {
     std::vector<std::string> cells;  // from the first column, each as a text
 };
 
+// Every cell empty or blanks (spaces of every kind, invisible format characters).
+bool isBlankRow(const CellRow& row);
+
+// The rows a reader keeps of a file: the first `keep` rows that are not blank; those past
+// them only counted, never held.
+class KeptRows {
+  public:
+    struct Beyond {
+        std::size_t rows = 0, first = 0, last = 0;  // how many, and the numbers of the first and last
+        void count(std::size_t number) {
+            if (rows++ == 0) first = number;
+            last = number;
+        }
+    };
+
+    explicit KeptRows(std::size_t keep) : keep_(keep) {}
+    void add(CellRow row) {
+        if (isBlankRow(row)) return;
+        if (rows.size() < keep_)
+            rows.push_back(std::move(row));
+        else
+            beyond.count(row.number);
+    }
+
+    std::vector<CellRow> rows;
+    Beyond beyond;
+
+  private:
+    std::size_t keep_;
+};
+
 // An XLSX workbook is a zip archive: its bytes begin as every zip's local header does.
 inline bool isWorkbookFile(std::string_view bytes) {
     return bytes.starts_with(std::string_view("PK\x03\x04", 4));
