@@ -30,7 +30,8 @@ std::string configurationLink(const ConfiguratorState& state) {
     if (state.partNumber.empty()) return {};
     const PartNumberDecoding decoding = partNumberDecoder().decode(state.partNumber);
     for (std::size_t i = 0; i < decoding.configurations.size(); ++i)
-        if (sameConfiguration(decoding.configurations[i].state, state)) return rankedLink(state.partNumber, i);
+        if (sameConfiguration(decoding.configurations[i].state, state))
+            return rankedLink(state.partNumber, i);
     return {};
 }
 

@@ -51,8 +51,9 @@ LinkAnswer linkAnswer(const OpenedLink& opened) {
         return answer;
     }
     const std::vector<Step> steps = differingSteps(found);
-    answer.text += std::to_string(found.size()) + " configurations give " + (rankMissing ? "it" : partNumber) +
-                   "; this is " + described(found, opened.shown, steps) + ".";
+    answer.text += std::to_string(found.size()) + " configurations give " +
+                   (rankMissing ? "it" : partNumber) + "; this is " + described(found, opened.shown, steps) +
+                   ".";
     for (std::size_t i = 0; i < found.size(); ++i) {
         if (i == opened.shown) continue;
         answer.others.push_back({rankedLink(partNumber, i), "Show " + described(found, i, steps)});

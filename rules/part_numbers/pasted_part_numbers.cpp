@@ -12,7 +12,8 @@ std::vector<std::string> partNumbersInPaste(std::string_view text) {
         const std::size_t end = text.find('\n');
         const std::string_view line = withoutSurroundingBlanks(text.substr(0, end));
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        if (line.starts_with(caption)) return {std::string(withoutSurroundingBlanks(line.substr(caption.size())))};
+        if (line.starts_with(caption))
+            return {std::string(withoutSurroundingBlanks(line.substr(caption.size())))};
         if (!line.empty()) numbers.emplace_back(line);
     }
     return numbers;

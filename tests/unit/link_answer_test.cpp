@@ -12,13 +12,16 @@ namespace {
 
 // The catalogue's reading of A310-MX3-4A-M8M8X that the number alone sets (tarvek-catalog --decode).
 constexpr const char* kFirst =
-    "configuration 1 of 2: Connection 1 \u201cM - Male Face Seal, 1/4 inch Hi Flo\u201d, Connection 2 \u201c8 - "
+    "configuration 1 of 2: Connection 1 \u201cM - Male Face Seal, 1/4 inch Hi Flo\u201d, Connection 2 "
+    "\u201c8 - "
     "Tube Stub, 1/2 inch\u201d, Connection 3 \u201cM8 - Male Face Seal, 1/2 inch\u201d";
 
 TEST(LinkAnswer, TwoConfigurationsGiveTheNumber) {
     for (const char* link : {"A310-MX3-4A-M8M8X", "a310-mx3-4a-m8m8x~1"}) {
         const LinkAnswer answer = linkAnswer(openConfigurationLink(link));
-        EXPECT_EQ(answer.text, std::string("2 configurations give A310-MX3-4A-M8M8X; this is ") + kFirst + ".") << link;
+        EXPECT_EQ(answer.text,
+                  std::string("2 configurations give A310-MX3-4A-M8M8X; this is ") + kFirst + ".")
+            << link;
         ASSERT_EQ(answer.others.size(), 1u) << link;
         EXPECT_EQ(answer.others[0].link, "A310-MX3-4A-M8M8X~2");
         // The other reading begins with the 1/2 inch male face seal.
@@ -45,7 +48,8 @@ TEST(LinkAnswer, ARankTheNumberDoesNotHaveIsNamed) {
         EXPECT_EQ(answer.others[0].link, "A310-MX3-4A-M8M8X~2");
     }
     const LinkAnswer single = linkAnswer(openConfigurationLink("A310-MX2-2A-MXFX~2"));
-    EXPECT_EQ(single.text, "A310-MX2-2A-MXFX has no configuration ~2: one configuration gives it, and it is shown.");
+    EXPECT_EQ(single.text,
+              "A310-MX2-2A-MXFX has no configuration ~2: one configuration gives it, and it is shown.");
     EXPECT_TRUE(single.others.empty());
 }
 

@@ -22,7 +22,9 @@ TEST(PastedPartNumbers, EveryLineThatHoldsSomethingOrTheQuotesOwnNumber) {
         {"blank lines, Windows line ends, blanks around",
          "A310-MX2-2A-MXFX\n\n  KL-01-KZ\r\nT403-GN1\n",
          {"A310-MX2-2A-MXFX", "KL-01-KZ", "T403-GN1"}},
-        {"a no-break space and a tab around a number", "\xC2\xA0J310-MX2-2A-MXFX-VS-BK-LS\t\n", {"J310-MX2-2A-MXFX-VS-BK-LS"}},
+        {"a no-break space and a tab around a number",
+         "\xC2\xA0J310-MX2-2A-MXFX-VS-BK-LS\t\n",
+         {"J310-MX2-2A-MXFX-VS-BK-LS"}},
         {"a copied quote: its part number alone",
          "Tarvek quote\nPart Number: A310-MX2-2A-MXFX\nBody Type: MX2",
          {"A310-MX2-2A-MXFX"}},
@@ -36,7 +38,8 @@ TEST(PastedPartNumbers, TheAnswerSaysHowManyLinesWereLeft) {
     EXPECT_EQ(linesLeftOfPaste(0), "");
     EXPECT_EQ(linesLeftOfPaste(1), "1 more line of the paste was left: the field looks up one number.");
     EXPECT_EQ(linesLeftOfPaste(2), "2 more lines of the paste were left: the field looks up one number.");
-    EXPECT_EQ(linesLeftOfPaste(99999), "99999 more lines of the paste were left: the field looks up one number.");
+    EXPECT_EQ(linesLeftOfPaste(99999),
+              "99999 more lines of the paste were left: the field looks up one number.");
     EXPECT_EQ(answerToPaste("A310-MX2-2A-MXFX is set.", 0), "A310-MX2-2A-MXFX is set.");
     EXPECT_EQ(answerToPaste("A310-MX2-2A-MXFX is set.", 2),
               "A310-MX2-2A-MXFX is set. 2 more lines of the paste were left: the field looks up one number.");

@@ -172,9 +172,8 @@ TEST_F(Finder, APasteOnThePageLooksTheNumberUp) {
 // looked up, and the answer says how many were left, as a paste on the page does.
 TEST_F(Finder, SeveralLinesPastedIntoTheFieldLookUpTheFirst) {
     const auto previous = tarvek::replaceQuestionFunction(
-        [](QWidget*, const QString&, const QString&, QMessageBox::StandardButtons, QMessageBox::StandardButton) {
-            return QMessageBox::No;
-        });
+        [](QWidget*, const QString&, const QString&, QMessageBox::StandardButtons,
+           QMessageBox::StandardButton) { return QMessageBox::No; });
     QApplication::clipboard()->setText(QStringLiteral("A310-MX2-2A-MXFX\n\nKL-01-KZ\r\nT403-GN1\n"));
     auto* field = d.get<QLineEdit>("txtFindPartNumber");
     field->setFocus();
