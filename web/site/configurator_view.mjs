@@ -164,10 +164,11 @@ export function showConfigurator(rules, texts, follow = () => {}) {
     }
   });
   find.addEventListener('input', () => answer(''));
-  // Several lines pasted into the field are not joined into one number: the first is looked up.
+  // Lines pasted into the field are not joined into one number: the first is looked up at
+  // once, as the window's field does.
   find.addEventListener('paste', (e) => {
     const text = e.clipboardData ? e.clipboardData.getData('text') : '';
-    if (!/[\r\n]/.test(text.trim())) return;
+    if (!/[\r\n]/.test(text)) return;
     e.preventDefault();
     lookUpPaste(text);
   });
