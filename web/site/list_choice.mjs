@@ -5,6 +5,8 @@
 // page (a customizable select), a click or Enter on the chosen entry is seen here, which a
 // native list's "change" never reports.
 const STEPS = { ArrowDown: 1, ArrowUp: -1, PageDown: 1, PageUp: -1 };  // as the window's lists move
+// A list drawn in the page opens on an arrow key; a native one chooses at once already.
+const DRAWN_IN_PAGE = typeof CSS !== 'undefined' && CSS.supports('appearance', 'base-select');
 
 // `choose(entry)` is told each choice once: the browser's "change" and the re-choosings.
 export function connectList(select, choose) {
@@ -24,7 +26,7 @@ export function connectList(select, choose) {
       if ((e.key === 'Enter' || e.key === ' ') && e.target.selected) choose(e.target.index);
       return;
     }
-    if (isOpen()) return;
+    if (!DRAWN_IN_PAGE || isOpen()) return;
     const count = select.options.length;
     const to = e.key === 'Home' ? 0 : e.key === 'End' ? count - 1
       : STEPS[e.key] === undefined ? undefined : Math.min(count - 1, Math.max(0, select.selectedIndex + STEPS[e.key]));
