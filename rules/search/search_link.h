@@ -11,7 +11,8 @@
 
 namespace tarvek::search {
 
-// The filters of the search as it stands, in the lists' order; none for a cleared search.
+// The filters of the search as it stands, in the lists' order; none for a cleared search. The
+// words are those searched (a longer text is searched for its first characters only).
 std::vector<std::string> searchFilters(const SearchModel& model);
 
 // The search cleared and set to the filters; answers those it could not use (an unknown name,

@@ -13,6 +13,7 @@ namespace tarvek {
 struct CellRow {
     std::size_t number = 0;          // in the file, from 1: a text's line, a sheet's row
     std::vector<std::string> cells;  // from the first column, each as a text
+    std::vector<bool> quoted;        // of each cell of a text, whether it was in quotes; a sheet's: none
 };
 
 // Every cell empty or blanks (spaces of every kind, invisible format characters).

@@ -21,11 +21,11 @@ char separatorOf(std::string_view text) {
 
 }  // namespace
 
-KeptRows readDelimitedText(std::string_view text, std::size_t keep, std::size_t longestCell) {
+DelimitedText readDelimitedText(std::string_view text, std::size_t keep, std::size_t longestCell) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a spreadsheet's byte-order mark
     const char separator = separatorOf(text);
     KeptRows rows(keep);
-    CellRow record{1, {std::string()}};
+    CellRow record{1, {std::string()}, {false}};
     std::size_t line = 1;
     bool quoted = false, wasQuoted = false;
     const auto add = [&](char c) {
@@ -45,20 +45,22 @@ KeptRows readDelimitedText(std::string_view text, std::size_t keep, std::size_t 
             }
         } else if (c == '"' && record.cells.back().empty() && !wasQuoted) {
             quoted = wasQuoted = true;
+            record.quoted.back() = true;
         } else if (c == separator) {
             record.cells.emplace_back();
+            record.quoted.push_back(false);
             wasQuoted = false;
         } else if (c == '\n' || c == '\r') {
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
             rows.add(std::move(record));
-            record = {++line, {std::string()}};
+            record = {++line, {std::string()}, {false}};
             wasQuoted = false;
         } else {
             add(c);
         }
     }
     rows.add(std::move(record));
-    return rows;
+    return {std::move(rows), separator};
 }
 
 }  // namespace tarvek
