@@ -6,11 +6,16 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tarvek {
 
 struct CellRow {
+    CellRow() = default;
+    CellRow(std::size_t number_, std::vector<std::string> cells_, std::vector<bool> quoted_ = {})
+        : number(number_), cells(std::move(cells_)), quoted(std::move(quoted_)) {}
+
     std::size_t number = 0;          // in the file, from 1: a text's line, a sheet's row
     std::vector<std::string> cells;  // from the first column, each as a text
     std::vector<bool> quoted;        // of each cell of a text, whether it was in quotes; a sheet's: none
