@@ -52,6 +52,11 @@ std::string headerTextRefusal(HeaderText field, std::string_view text);
 // "The quote's discount "abc" was not taken: …."
 std::string headerDiscountRefusal(std::string_view typed, std::string_view problem);
 
+// Another tab's changes to the quote the browser keeps, taken as one step to undo.
+inline constexpr std::string_view kTakeOtherTabsChanges = "take another tab's changes";
+inline constexpr std::string_view kOtherTabChangedTheSame =
+    "Another tab changed the same lines or fields at the same moment: this tab's changes were kept there.";
+
 // A line's tip when re-pricing changed it: "Changed since it was priced: …".
 std::string lineChangeTip(std::string_view change);
 inline constexpr std::string_view kQuotationDiscountTip = "The quotation's discount";
