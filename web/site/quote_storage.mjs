@@ -39,6 +39,7 @@ export function quoteStorage() {
   let database = null;
   let opened = null;  // the database once open, for a page that is closing and cannot wait
   let checking = null;  // a write's transaction while it reads the stored version
+  let taking = [];      // what closed pages left, taken away and not yet in this page's quote
   const ready = () => (database ||= openDatabase().then((db) => (opened = db)));
   // `work(store, finish, t)` queues its requests; the answer is what it gives `finish`, once the
   // transaction has committed.
@@ -87,16 +88,20 @@ export function quoteStorage() {
       };
     })),
     // A closing page's changes not yet written (`kept`, made from `base`, the kept quote it
-    // had), left at once under a key of their own: a page that is closing gets no answer to a
-    // read, so a write still reading is given up for this one. False when the storage is not open.
+    // had; null: none), left at once under a key of their own: a page that is closing gets no
+    // answer to a read, so a write still reading is given up for this one. What other closed
+    // pages left and this one took but had not yet taken in is left again. Whether anything
+    // was left (false too when the storage is not open).
     leave(kept, base) {
-      if (!opened) return false;
+      const records = [...taking, ...(kept ? [{ ...kept, base }] : [])];
+      if (!opened || !records.length) return false;
       try {
         if (checking) checking.abort();
         checking = null;
-        const key = `left-${Date.now()}-${Math.random().toString(36).slice(2)}`;
         const t = opened.transaction(STORE, 'readwrite');
-        t.objectStore(STORE).put({ ...kept, base }, key);
+        const store = t.objectStore(STORE);
+        for (const record of records) store.put(record, `left-${Date.now()}-${Math.random().toString(36).slice(2)}`);
+        taking = [];
         if (t.commit) t.commit();
         return true;
       } catch {
@@ -104,14 +109,20 @@ export function quoteStorage() {
       }
     },
     // The changes closed pages left ({ document, fileName, modified, base } each, oldest
-    // first), taken away so that one tab alone takes each in.
-    takeLeft: () => attempt(() => transaction('readwrite', (store, finish) => {
+    // first), taken away so that one tab alone takes each in; `tookIn()` once they are in
+    // this page's quote.
+    takeLeft: () => attempt(() => transaction('readwrite', (store, finish, t) => {
       const read = store.getAll(left());
       read.onsuccess = () => {
+        taking = read.result;
         store.delete(left());
-        finish(read.result.map((record) => ({ ...asKept(record), base: asKept(record.base) }))
+        if (t.commit) t.commit();
+        finish(taking.map((record) => ({ ...asKept(record), base: asKept(record.base) }))
           .filter((record) => record.document !== undefined && record.base));
       };
     })),
+    tookIn() {
+      taking = [];
+    },
   };
 }

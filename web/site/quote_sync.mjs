@@ -67,6 +67,7 @@ export function quoteSync(storage, page) {
     }
     const left = await storage.takeLeft().catch(() => []);
     for (const changes of left) if (page.take(changes, changes.base)) edits += 1;
+    storage.tookIn();
     await store();
   };
   const check = () => run(follow);
@@ -101,10 +102,10 @@ export function quoteSync(storage, page) {
     // left beside the kept quote, over the write already asked for, and the other tabs told.
     leave() {
       closing = true;
-      if (edits === 0 || !known) return;
+      if (!known) return;
       const base = writing || known;
-      const kept = page.current();
-      if (!same(kept, base) && storage.leave(kept, base) && channel) channel.postMessage({ left: true });
+      const kept = edits > 0 ? page.current() : null;
+      if (storage.leave(kept && !same(kept, base) ? kept : null, base) && channel) channel.postMessage({ left: true });
     },
     // Once every write asked for is done: whether every change is in the browser's storage.
     settled: () => run(() => edits === 0),
