@@ -375,3 +375,19 @@ test('storage that lasts only for the session is asked to last, and said when it
   assert.equal(await lasting(page), NOTE);
   await context.close();
 });
+
+test('a quantity typed and not left is part of the quote Ctrl+S saves', async () => {
+  const page = await quotePage();
+  await newQuote(page);
+  await paste(page, 'A310-MX2-2A-MXFX-VS\n');
+  await page.click('#quoteLines tr[data-row="0"] input[data-edit=quantity]');
+  await page.keyboard.type('4');
+  await page.keyboard.down('Control');
+  await page.keyboard.press('KeyS');
+  await page.keyboard.up('Control');
+  const name = (await page.$eval('#txtQuoteNumber', (e) => e.value)) + '.tquote';
+  assert.match((await downloaded(page, name)).toString('utf8'), /^line\tA310-MX2-2A-MXFX-VS\t4\t/m);
+  assert.equal((await rows(page))[0][3], '4');
+  assert.equal(await text(page, 'lblQuoteFile'), name);
+  await page.close();
+});
