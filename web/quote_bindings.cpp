@@ -20,6 +20,7 @@
 #include "rules/quotes/quotation_document.h"
 #include "rules/quotes/quotation_editor.h"
 #include "rules/quotes/quotation_lines.h"
+#include "rules/quotes/quotation_merge.h"
 #include "rules/quotes/quotation_messages.h"
 #include "rules/quotes/quotation_workbook.h"
 #include "rules/text/cell_rows.h"
@@ -266,6 +267,28 @@ class QuoteSession {
         result.set("details", details);
         return result;
     }
+    // Another tab's edition of the quote (`theirs`, the document the browser keeps) in place of
+    // this one, one step to undo, with what this page changed since the edition both had
+    // (`base`) kept. The quote stays as it is when that edition cannot be read.
+    val take(const std::string& theirs, bool theirsModified, const std::string& base) {
+        val result = val::object();
+        std::optional<Quotation> taken = priced(theirs, result);
+        if (!taken) return result;
+        bool overlapped = false;
+        if (quotationDocument(editor_.quotation()) != base) {
+            val unread = val::object();  // no edition in common: theirs as it is, ours one undo away
+            if (std::optional<Quotation> common = priced(base, unread)) {
+                QuotationMerge merge = mergeQuotations(*common, editor_.quotation(), *taken);
+                overlapped = merge.overlapped;
+                taken = std::move(merge.merged);
+            }
+        }
+        const bool saved = !theirsModified && quotationDocument(*taken) == theirs;
+        editor_.take(std::move(*taken), std::string(kTakeOtherTabsChanges), saved);
+        result.set("problem", std::string());
+        result.set("message", overlapped ? std::string(kOtherTabChangedTheSame) : std::string());
+        return result;
+    }
     void markSaved() { editor_.markSaved(); }
     // Why a file cannot be opened; empty when it can (asked before the quote open is given up).
     static std::string problemOf(val given) { return readQuotationDocument(bytesOf(given)).problem; }
@@ -331,6 +354,17 @@ class QuoteSession {
         const std::vector<std::uint8_t> raw = emscripten::convertJSArrayToNumberVector<std::uint8_t>(given);
         return std::string(raw.begin(), raw.end());
     }
+    // A document's quotation, every line priced again as on opening; none, with the problem
+    // set in `result`, when it cannot be read.
+    static std::optional<Quotation> priced(const std::string& document, val& result) {
+        QuotationReading reading = readQuotationDocument(document);
+        if (!reading.quotation) {
+            result.set("problem", reading.problem);
+            return std::nullopt;
+        }
+        for (QuotationLine& line : reading.quotation->lines) line = repriced(line);
+        return std::move(reading.quotation);
+    }
     bool isRow(int row) const { return row >= 0 && std::size_t(row) < editor_.quotation().lines.size(); }
 
     QuotationEditor editor_;
@@ -387,6 +421,7 @@ EMSCRIPTEN_BINDINGS(tarvek_quote) {
         .function("updateLine", &QuoteSession::updateLine)
         .function("document", &QuoteSession::document)
         .function("open", &QuoteSession::open)
+        .function("take", &QuoteSession::take)
         .function("markSaved", &QuoteSession::markSaved)
         .class_function("problemOf", &QuoteSession::problemOf)
         .function("fileName", &QuoteSession::fileName)

@@ -1,6 +1,7 @@
 #include "rules/quotes/quotation_editor.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace tarvek {
 
@@ -83,6 +84,36 @@ void QuotationEditor::replaceAllLines(std::vector<QuotationLine> lines, std::str
 void QuotationEditor::setHeader(QuotationHeader header, std::string what) {
     if (header == quotation_.header) return;
     perform({std::move(what), {}, quotation_.header, std::move(header)});
+}
+
+void QuotationEditor::take(Quotation quotation, std::string what, bool saved) {
+    if (quotation != quotation_) {
+        Edit edit{std::move(what), {}, {}, {}};
+        // Only the lines that differ, between the ones both have in common at either end: a
+        // long quote whose one line changed keeps one line twice in the history, not all.
+        const auto& before = quotation_.lines;
+        auto& after = quotation.lines;
+        std::size_t head = 0, tail = 0;
+        while (head < before.size() && head < after.size() && before[head] == after[head]) ++head;
+        while (tail < before.size() - head && tail < after.size() - head &&
+               before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+            ++tail;
+        if (head + tail < std::max(before.size(), after.size()))
+            edit.splices.push_back(
+                {head,
+                 {before.begin() + std::ptrdiff_t(head), before.end() - std::ptrdiff_t(tail)},
+                 {std::make_move_iterator(after.begin() + std::ptrdiff_t(head)),
+                  std::make_move_iterator(after.end() - std::ptrdiff_t(tail))}});
+        if (quotation.header != quotation_.header) {
+            edit.headerBefore = quotation_.header;
+            edit.headerAfter = std::move(quotation.header);
+        }
+        perform(std::move(edit));
+    }
+    if (saved)
+        markSaved();
+    else if (!modified())
+        markModified();
 }
 
 void QuotationEditor::replaceLine(std::size_t row, QuotationLine line, std::string what) {

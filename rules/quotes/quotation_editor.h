@@ -49,6 +49,10 @@ class QuotationEditor {
     // Every line at once (re-pricing): one step to undo.
     void replaceAllLines(std::vector<QuotationLine> lines, std::string what);
     void setHeader(QuotationHeader header, std::string what);
+    // Another edition of this quotation in its place (the same quote changed elsewhere), lines
+    // and header as one step to undo. `saved`: that edition is saved as it is; otherwise it
+    // counts as changed.
+    void take(Quotation quotation, std::string what, bool saved);
 
     bool canUndo() const { return done_ > 0; }
     bool canRedo() const { return done_ < history_.size(); }

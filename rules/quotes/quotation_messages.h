@@ -67,6 +67,11 @@ std::string headerDateRefusal(std::string_view typed);
 // "The validity "99999999" was not taken: a quote is valid for 0 to 3650 days."
 std::string headerValidityRefusal(std::string_view typed);
 
+// Another tab's changes to the quote the browser keeps, taken as one step to undo.
+inline constexpr std::string_view kTakeOtherTabsChanges = "take another tab's changes";
+inline constexpr std::string_view kOtherTabChangedTheSame =
+    "Another tab changed the same lines or fields at the same moment: this tab's changes were kept there.";
+
 // A line's tip when re-pricing changed it: "Changed since it was priced: …".
 std::string lineChangeTip(std::string_view change);
 inline constexpr std::string_view kQuotationDiscountTip = "The quotation's discount";

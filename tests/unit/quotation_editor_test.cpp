@@ -145,6 +145,50 @@ TEST(QuotationEditor, HeaderEditsAndTheSavedPoint) {
     EXPECT_EQ(counter.headers, 7);
 }
 
+// Another tab's edition of the quote: one step, undone back to this one's, and saved or
+// changed as that edition is.
+TEST(QuotationEditor, TakingAnotherEditionIsOneStep) {
+    QuotationEditor editor;
+    RowCounter counter;
+    editor.setObserver(&counter);
+    editor.reset({{}, {line("A"), line("B", 2), line("C", 3)}});
+    editor.setQuantity(0, 4);
+    const Quotation ours = editor.quotation();
+    Quotation theirs = ours;
+    theirs.header.customer = "Nordgas Ltd.";
+    theirs.lines.insert(theirs.lines.begin() + 1, line("J", 7));
+    theirs.lines.back().quantity = 9;
+    editor.take(theirs, "take another tab's changes", true);
+    EXPECT_EQ(editor.quotation(), theirs);
+    EXPECT_EQ(counter.rows, 4u);
+    EXPECT_EQ(editor.undoText(), "take another tab's changes");
+    EXPECT_FALSE(editor.modified());
+    editor.undo();
+    EXPECT_EQ(editor.quotation(), ours);
+    EXPECT_EQ(counter.rows, 3u);
+    EXPECT_TRUE(editor.modified());
+    editor.undo();
+    EXPECT_EQ(editor.quotation().lines[0].quantity, 1);
+    editor.redo();
+    editor.redo();
+    EXPECT_EQ(editor.quotation(), theirs);
+    // The same edition again changes nothing but the saved mark; an unsaved one marks it changed.
+    editor.take(theirs, "take another tab's changes", false);
+    EXPECT_TRUE(editor.modified());
+    EXPECT_EQ(editor.undoText(), "take another tab's changes");
+    editor.undo();
+    EXPECT_EQ(editor.quotation(), ours);
+    editor.redo();
+    editor.take(theirs, "take another tab's changes", true);
+    EXPECT_FALSE(editor.modified());
+    EXPECT_TRUE(editor.canUndo());
+    editor.take({theirs.header, {}}, "take another tab's changes", false);
+    EXPECT_TRUE(editor.quotation().lines.empty());
+    EXPECT_EQ(counter.rows, 0u);
+    editor.undo();
+    EXPECT_EQ(editor.quotation(), theirs);
+}
+
 TEST(QuotationEditor, HistoryIsBoundedAndTheOldestStepsGo) {
     QuotationEditor editor;
     editor.reset({{}, {line("A")}});

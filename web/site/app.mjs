@@ -6,6 +6,7 @@ import { quoteStorage } from './quote_storage.mjs';
 import { showQuotePage } from './quote_view.mjs';
 import { filtersInAddress, showSearchPage } from './search_view.mjs';
 import { showDocuments } from './literature_view.mjs';
+import { offerNewVersion } from './new_version.mjs';
 import { connectTabs } from './tabs.mjs';
 
 // What the site's Content-Security-Policy refused while the page started, as the browser
@@ -85,8 +86,11 @@ async function start() {
   // The decoder's index (links, the find field) is built while the user looks at the page,
   // not on the first click that composes a part number.
   (window.requestIdleCallback || setTimeout)(() => rules.decodeStatus(''));
-  if ('serviceWorker' in navigator && location.protocol !== 'file:')
-    navigator.serviceWorker.register('sw.js').catch(() => {});  // offline use is a bonus, never a hindrance
+  if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+    navigator.serviceWorker.register('sw.js')
+      .then((registration) => offerNewVersion(registration, quote.storeAll))
+      .catch(() => {});  // offline use is a bonus, never a hindrance
+  }
 }
 
 start();

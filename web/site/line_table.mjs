@@ -126,6 +126,39 @@ export function lineTable(table, box, { linesIn, fillRow }) {
       follow();
     },
     rowOf: (i) => body().querySelector(`tr[data-row="${i}"]`),
+    // Another current line, marked where the rows are: nothing is drawn again.
+    mark(currentLine) {
+      current = currentLine;
+      for (const tr of drawnRows()) {
+        if (Number(tr.dataset.row) === current) tr.setAttribute('aria-current', 'true');
+        else tr.removeAttribute('aria-current');
+      }
+      settleTabStop();
+    },
+    // One line changed in its place (a quantity or a discount): its cells filled anew, its boxes
+    // kept, so the focus and the pointer stay where they are.
+    refresh(i) {
+      const tr = body().querySelector(`tr[data-row="${i}"]`);
+      const [line] = linesIn(i, 1);
+      if (!tr || !line) return;
+      const fresh = row(line, i);
+      if (fresh.cells.length !== tr.cells.length) {
+        tr.replaceWith(fresh);
+        return;
+      }
+      [...fresh.cells].forEach((cell, c) => {
+        const [box, freshBox] = [tr.cells[c]?.querySelector('input'), cell.querySelector('input')];
+        if (!box || !freshBox) {
+          tr.cells[c].replaceWith(cell);
+          return;
+        }
+        for (const name of ['value', 'placeholder', 'title', 'aria-label']) {
+          if (freshBox.hasAttribute(name)) box.setAttribute(name, freshBox.getAttribute(name));
+          else box.removeAttribute(name);
+        }
+        box.value = freshBox.value;
+      });
+    },
     // Every row, for printing; show() goes back to the rows in view. A box being typed in
     // takes its text first, as when it is left.
     drawAll() {

@@ -6,6 +6,7 @@
 import { lineDescriptions } from './line_description.mjs';
 import { lineTable } from './line_table.mjs';
 import { WorkbookRefused, pickFile, saveFile, workbookBlob, workbookRows } from './quote_files.mjs';
+import { quoteSync } from './quote_sync.mjs';
 
 const PART_NUMBER_FILES = [{ description: 'Part numbers (CSV, XLSX)', accept: {
   'text/csv': ['.csv', '.txt', '.tsv'],
@@ -31,7 +32,6 @@ export function showQuotePage(rules, configurator, tabs, storage) {
   let pricesShown = true;
   let current = -1;           // the line the line buttons act on
   let fileName = '';          // the file the quote was opened from or saved as
-  let saving = Promise.resolve();
   let restored = null;  // the quote kept from the last visit, once it is back
 
   const message = (text, details = '') => {
@@ -44,11 +44,53 @@ export function showQuotePage(rules, configurator, tabs, storage) {
     setText(box, problem ? `The browser did not keep this quote (${problem}): it stays on this page only ` +
       'until it is saved as a file (Save, Ctrl+S).' : '');
   };
+  // A box of the quote is being typed in (its text is not the quote's), or a quantity or
+  // discount has the focus in the page the user is in: another tab's changes wait until it is
+  // left, so that nothing is drawn again under the pointer or the keys.
+  const typing = () => {
+    const box = document.activeElement;
+    const inTable = Boolean(box && box.dataset.edit && $('quoteLines').contains(box));
+    if (!inTable && !(box && Object.hasOwn(HEADER_FIELDS, box.id))) return false;
+    return box.value !== box.defaultValue || (inTable && document.hasFocus());
+  };
+  // The box being typed in takes its text, as when it is left.
+  const takeTyped = () => { if (typing()) document.activeElement.blur(); };
+  // Another tab's quote, with what this page changed since `base` (the kept quote both had);
+  // a box being typed in takes its text first, as the table and header are drawn anew.
+  const take = (kept, base) => {
+    takeTyped();
+    const taken = quote.take(kept.document, kept.modified, base.document);
+    if (taken.problem) {
+      storageProblem(`a quote another tab kept cannot be read here: ${taken.problem}`);
+      return false;
+    }
+    if (fileName === base.fileName) fileName = kept.fileName;  // else this page opened or saved one since
+    if (taken.message) message(taken.message);
+    render();
+    return true;
+  };
+  const sync = quoteSync(storage, {
+    current: () => ({ document: quote.document(), fileName, modified: quote.view(false).modified }),
+    take, typing, problem: storageProblem,
+  });
+  // Storage the browser may clear (a private window's lasts for the session; a normal window's
+  // may be best-effort, cleared when space runs short): asked to last once the quote holds
+  // something, and said quietly beside the storage's notice when it does not.
+  let lasting = null;
+  const askToLast = () => (lasting ||= (async () => {
+    const manager = navigator.storage;
+    if (!manager || typeof manager.persisted !== 'function') return;  // the browser does not tell
+    try {
+      const lasts = (await manager.persisted()) || (typeof manager.persist === 'function' && (await manager.persist()));
+      $('lblQuoteLasting').hidden = lasts;
+    } catch {
+      // asked in vain: nothing more is known
+    }
+  })());
   // After every change: the quote document, as a file holds it, in the browser's storage.
   const keep = () => {
-    const kept = { document: quote.document(), fileName, modified: quote.view(false).modified };
-    saving = saving.then(() => storage.keep(kept)).then(() => storageProblem(''), (error) => storageProblem(error.message));
-    return saving;
+    askToLast();
+    return sync.changed();
   };
 
   const shownColumns = () => texts.columns.filter((_, c) => pricesShown || c < texts.firstPriceColumn);
@@ -74,7 +116,7 @@ export function showQuotePage(rules, configurator, tabs, storage) {
     const input = document.createElement('input');
     input.type = 'text';
     input.inputMode = 'decimal';
-    input.value = value;
+    input.defaultValue = value;  // what the quote holds: a text that differs is being typed
     input.placeholder = placeholder;
     input.setAttribute('aria-label', label);
     td.append(input);
@@ -106,29 +148,43 @@ export function showQuotePage(rules, configurator, tabs, storage) {
     const values = { txtQuoteCustomer: h.customer, txtQuoteContact: h.contact, txtQuoteReference: h.reference,
       txtQuoteNumber: h.number, txtQuoteDiscount: h.discount, dtpQuoteDate: h.date, spnQuoteValidity: String(h.validity),
       txtQuoteNotes: h.notes };
-    for (const [id, value] of Object.entries(values)) if ($(id).value !== value) $(id).value = value;
+    for (const [id, value] of Object.entries(values)) {
+      if ($(id).value !== value) $(id).value = value;
+      $(id).defaultValue = value;  // what the quote holds: a text that differs is being typed
+    }
     setText($('lblQuotePriceList'), h.priceList);
     $('txtQuoteDiscount').hidden = !pricesShown;
     $('lblQuoteDiscount').hidden = !pricesShown;
   }
 
-  function render() {
+  // The buttons that act on the current line.
+  function showLineButtons(lineCount) {
+    const hasLine = current >= 0;
+    for (const id of ['cmdQuoteDelete', 'cmdQuoteDuplicate', 'cmdQuoteShowLine']) $(id).disabled = !hasLine;
+    $('cmdQuoteLineUp').disabled = !hasLine || current === 0;
+    $('cmdQuoteLineDown').disabled = !hasLine || current + 1 >= lineCount;
+    $('cmdQuoteUpdateLine').disabled = !hasLine || !configurator.model.view().link;
+  }
+  // The quote as it now is; `changedLine`: only that line's row changed, and the rest of the
+  // table stays as it is drawn.
+  function render(changedLine) {
     const view = quote.view(pricesShown);
     if (current >= view.lineCount) current = view.lineCount - 1;
     showHeader(view);
-    headings();
-    lines.show(view.lineCount, current);
+    if (changedLine === undefined) {
+      headings();
+      lines.show(view.lineCount, current);
+    } else {
+      lines.refresh(changedLine);
+      lines.mark(current);
+    }
     setText($('lblQuoteTotals'), view.totals);
     setText($('lblQuoteFile'), (fileName || 'Not saved yet') + (view.modified && fileName ? ' (changed)' : ''));
     $('cmdQuoteUndo').disabled = !view.canUndo;
     $('cmdQuoteRedo').disabled = !view.canRedo;
     $('cmdQuoteUndo').title = view.canUndo ? `Undo ${view.undoText} (Ctrl+Z)` : 'Undo (Ctrl+Z)';
     $('cmdQuoteRedo').title = view.canRedo ? `Redo ${view.redoText} (Ctrl+Shift+Z)` : 'Redo (Ctrl+Shift+Z)';
-    const hasLine = current >= 0;
-    for (const id of ['cmdQuoteDelete', 'cmdQuoteDuplicate', 'cmdQuoteShowLine']) $(id).disabled = !hasLine;
-    $('cmdQuoteLineUp').disabled = !hasLine || current === 0;
-    $('cmdQuoteLineDown').disabled = !hasLine || current + 1 >= view.lineCount;
-    $('cmdQuoteUpdateLine').disabled = !hasLine || !configurator.model.view().link;
+    showLineButtons(view.lineCount);
     $('tabQuoteButton').textContent = `${texts.title}${view.lineCount ? ` (${view.lineCount})` : ''}`;
     return view;
   }
@@ -347,23 +403,43 @@ export function showQuotePage(rules, configurator, tabs, storage) {
       keep();
     });
   }
-  // The table: a click chooses a line; a quantity or discount cell takes what is typed when left.
+  // The table: a click, or the focus in a box of a line, chooses it, marked where it is drawn
+  // (the table is not drawn again under the pointer); a quantity or discount cell takes what is
+  // typed when it is left, and changes its own row alone.
   const table = $('quoteLines');
-  table.addEventListener('click', (e) => {
-    const tr = e.target.closest('tr[data-row]');
-    if (tr && Number(tr.dataset.row) !== current) {
-      current = Number(tr.dataset.row);
-      const focused = e.target.dataset.edit ? e.target : null;
-      render();
-      if (focused) lines.rowOf(current)?.querySelector(`[data-edit=${focused.dataset.edit}]`).focus();
+  const choose = (tr) => {
+    if (!tr || Number(tr.dataset.row) === current) return;
+    current = Number(tr.dataset.row);
+    lines.mark(current);
+    showLineButtons(quote.view(false).lineCount);
+  };
+  table.addEventListener('click', (e) => choose(e.target.closest('tr[data-row]')));
+  // A box reached by a click or by Tab holds its text selected, so what is typed replaces it.
+  // The click's own mouseup would put the caret at the pointer: that first mouseup selects again.
+  let selectedOnFocus = null;
+  table.addEventListener('focusin', (e) => {
+    if (!e.target.dataset.edit) return;
+    choose(e.target.closest('tr[data-row]'));
+    e.target.select();
+    selectedOnFocus = e.target;
+  });
+  table.addEventListener('mouseup', (e) => {
+    const box = selectedOnFocus;
+    selectedOnFocus = null;
+    if (e.target === box && box.selectionStart === box.selectionEnd) {
+      e.preventDefault();
+      box.select();
     }
   });
+  table.addEventListener('mousedown', () => { selectedOnFocus = null; });  // before the focus it may bring
   table.addEventListener('dblclick', (e) => { if (!e.target.dataset.edit && e.target.closest('tr[data-row]')) actions.showLine(); });
   table.addEventListener('change', (e) => {
     const row = Number(e.target.closest('tr[data-row]').dataset.row);
     const refusal = e.target.dataset.edit === 'quantity' ? quote.setQuantity(row, e.target.value) : quote.setDiscount(row, e.target.value);
     current = row;
-    edited(refusal);
+    message(refusal);
+    render(row);
+    keep();
   });
   table.addEventListener('keydown', (e) => {
     const tr = e.target.closest('tr[data-row]');
@@ -416,6 +492,7 @@ export function showQuotePage(rules, configurator, tabs, storage) {
     const found = keys.find(([matches]) => matches);
     if (found) {
       e.preventDefault();
+      takeTyped();  // a quantity or field typed and not left is part of the quote saved, printed or edited
       found[1]();
     }
   });
@@ -424,6 +501,16 @@ export function showQuotePage(rules, configurator, tabs, storage) {
     if ($('tabQuote').hidden || isTextBox(document.activeElement)) return;
     e.preventDefault();
     actions.paste(e.clipboardData ? e.clipboardData.getData('text') : '');
+  });
+
+  // Another tab's changes that waited for a box to be left; and before the page is hidden or
+  // closed, the box being typed in takes its text, which is then kept (by a closing page, left
+  // for the other tabs).
+  document.addEventListener('focusout', () => sync.typed());
+  document.addEventListener('visibilitychange', () => { if (document.visibilityState === 'hidden') takeTyped(); });
+  window.addEventListener('pagehide', () => {
+    takeTyped();
+    sync.leave();
   });
 
   const follow = (state) => {
@@ -446,14 +533,23 @@ export function showQuotePage(rules, configurator, tabs, storage) {
     } catch (error) {
       storageProblem(error.message);
     }
-    const opened = kept && typeof kept.document === 'string' ? quote.open(kept.document, kept.fileName || '', Boolean(kept.modified)) : null;
+    const opened = kept ? quote.open(kept.document, kept.fileName, kept.modified) : null;
     if (opened && !opened.problem) {
-      fileName = kept.fileName || '';
+      fileName = kept.fileName;
       if (opened.details) message(opened.message, opened.details);
     } else {
       quote.start(...now());
     }
     render();
+    if (quote.view(false).lineCount > 0) askToLast();
+    // From here on, this tab's changes and those of the others meet in the kept quote.
+    sync.start(opened && !opened.problem ? kept
+      : { document: quote.document(), fileName: '', modified: false, version: kept ? kept.version : 0 });
   };
-  return { follow, restore, actions, quote };
+  // Before the page is loaded again: whether every change, the box being typed in too, is kept.
+  const storeAll = () => {
+    takeTyped();
+    return sync.settled();
+  };
+  return { follow, restore, storeAll, actions, quote };
 }

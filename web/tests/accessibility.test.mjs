@@ -46,6 +46,14 @@ const STATES = [
     await page.$eval('#txtQuotePaste', (box) => { box.value = 'A310-MX2-2A-MXFX-VS\t3\nnonsense\n' + 'U310-MX1-2A-TX6X\n'.repeat(300); });
     await page.click('#cmdQuotePaste');
   }],
+  // The notices a page shows when a new build waits and when its storage may not last.
+  ['a new version waiting, and storage that may not last', '', async (page) => {
+    await page.click('#tabQuoteButton');
+    await page.evaluate(() => {
+      document.getElementById('newVersion').hidden = false;
+      document.getElementById('lblQuoteLasting').hidden = false;
+    });
+  }],
 ];
 
 test('no serious or critical violation in any state, scheme or width', async () => {

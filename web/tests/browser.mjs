@@ -69,3 +69,21 @@ export async function openCatalogue(browser, url) {
   await page.waitForSelector('body.ready, #loadError:not([hidden])', { timeout: 30000 });
   return page;
 }
+
+// A page in a window of its own (in `context`, the browser's own by default), ready (`settled`:
+// the catalogue's, with the quote restored): pages in tabs of one window are hidden behind the
+// front one, and a hidden page draws no frames.
+export async function openWindow(browser, url, context = browser.defaultBrowserContext(), settled = true) {
+  const before = new Set(context.targets());
+  const session = await browser.target().createCDPSession();
+  await session.send('Target.createTarget', { url: 'about:blank', newWindow: true, browserContextId: context.id });
+  await session.detach();
+  const target = await context.waitForTarget((t) => t.type() === 'page' && !before.has(t));
+  const page = await target.page();
+  const problems = [];
+  page.on('pageerror', (error) => problems.push(error.message));
+  page.problems = problems;
+  await page.goto(url, { waitUntil: 'load' });
+  if (settled) await page.waitForSelector('body.settled');
+  return page;
+}

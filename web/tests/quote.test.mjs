@@ -245,3 +245,101 @@ test('a long quote draws the rows in view; scrolled, reached by keys and edited,
   assert.deepEqual(page.problems, []);
   await page.close();
 });
+
+test('a click or Tab into a quantity or discount selects what it holds, so typing replaces it; the click draws nothing again', async () => {
+  const page = await quotePage();
+  await newQuote(page);
+  await paste(page, 'A310-MX2-2A-MXFX-VS\nJ310-MX2-2A-MXFX-VS-BK-LS\nU310-MX1-2A-TX6X\t1\t5\n');
+  await page.click('#quoteLines tr[data-row="0"] td.part');
+  assert.equal(await page.$eval('#quoteLines tr[data-row="0"]', (tr) => tr.getAttribute('aria-current')), 'true');
+  // Line 3's quantity, clicked while line 1 is current: the box under the pointer is the one typed in.
+  const quantity = '#quoteLines tr[data-row="2"] input[data-edit=quantity]';
+  await page.$eval(quantity, (box) => { window.clickedBox = box; });
+  const { x, y } = await page.$eval(quantity, (box) => {
+    const r = box.getBoundingClientRect();
+    return { x: r.left + r.width / 2, y: r.top + r.height / 2 };
+  });
+  await page.mouse.click(x, y);
+  assert.equal(await page.evaluate(() => document.activeElement === window.clickedBox && window.clickedBox.isConnected), true);
+  assert.equal(await page.$eval('#quoteLines tr[data-row="2"]', (tr) => tr.getAttribute('aria-current')), 'true');
+  assert.equal(await page.$eval('#cmdQuoteLineDown', (button) => button.disabled), true);
+  await page.keyboard.type('5');
+  // Tab to its discount (5 %): typed over too; the change of the quantity drew nothing under the keys.
+  await page.keyboard.press('Tab');
+  assert.equal(await page.evaluate(() => document.activeElement.dataset.edit), 'discount');
+  await page.keyboard.type('12');
+  await page.keyboard.press('Enter');
+  assert.deepEqual((await rows(page))[2].slice(3, 6), ['5', '300.00', '12']);
+  assert.equal(await text(page, 'lblQuoteTotals'), '3 lines, 7 pieces   Subtotal: US$ 2,217.50   Total: US$ 2,037.50');
+  // Back with Shift+Tab to the quantity, and a click on line 1's discount while line 3 is current.
+  await page.keyboard.down('Shift');
+  await page.keyboard.press('Tab');
+  await page.keyboard.up('Shift');
+  await page.keyboard.type('2');
+  await page.click('#quoteLines tr[data-row="0"] input[data-edit=discount]');
+  await page.keyboard.type('10');
+  await page.keyboard.press('Enter');
+  assert.deepEqual((await rows(page)).map((row) => row.slice(3, 6)), [['1', '350.00', '10'], ['1', '367.50', ''], ['2', '300.00', '12']]);
+  assert.equal(await text(page, 'lblQuoteMessage'), '');
+  assert.deepEqual(page.problems, []);
+  await page.close();
+});
+
+// Where the browser may clear the kept quote, the page asks for storage that lasts once the
+// quote holds something, and says so quietly when the answer is no.
+test('storage that lasts only for the session is asked to last, and said when it does not', async () => {
+  const lasting = (page) => page.$eval('#lblQuoteLasting', (note) => (note.hidden ? '' : note.textContent.replace(/\s+/g, ' ')));
+  const NOTE = 'This browser may not keep the quote for long: in a private window it is lost when the window closes, ' +
+    'and otherwise the browser may clear it when it needs the space. Save it as a file (Save, Ctrl+S) to keep it.';
+  for (const { persisted, persist, asked, said } of [
+    { persisted: false, persist: false, asked: 1, said: NOTE },
+    { persisted: false, persist: true, asked: 1, said: '' },
+    { persisted: true, persist: false, asked: 0, said: '' },
+  ]) {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    await page.evaluateOnNewDocument((answers) => {
+      window.persistAsked = 0;
+      Object.defineProperty(navigator, 'storage', { configurable: true, value: {
+        persisted: async () => answers.persisted,
+        persist: async () => { window.persistAsked += 1; return answers.persist; },
+      } });
+    }, { persisted, persist });
+    await page.goto(server.url, { waitUntil: 'load' });
+    await page.waitForSelector('body.settled');
+    await page.click('#tabQuoteButton');
+    assert.equal(await lasting(page), '', 'nothing said of an empty quote');
+    await paste(page, 'A310-MX2-2A-MXFX-VS\n');
+    await page.evaluate(() => window.tarvekPages.quote.storeAll());
+    assert.equal(await page.evaluate(() => window.persistAsked), asked, JSON.stringify({ persisted, persist }));
+    assert.equal(await lasting(page), said, JSON.stringify({ persisted, persist }));
+    await context.close();
+  }
+  // A private window of chromium: its storage does not last, and the page says so.
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  await page.goto(server.url, { waitUntil: 'load' });
+  await page.waitForSelector('body.settled');
+  assert.equal(await page.evaluate(() => navigator.storage.persisted()), false);
+  await page.click('#tabQuoteButton');
+  await paste(page, 'A310-MX2-2A-MXFX-VS\n');
+  await page.waitForFunction(() => !document.getElementById('lblQuoteLasting').hidden);
+  assert.equal(await lasting(page), NOTE);
+  await context.close();
+});
+
+test('a quantity typed and not left is part of the quote Ctrl+S saves', async () => {
+  const page = await quotePage();
+  await newQuote(page);
+  await paste(page, 'A310-MX2-2A-MXFX-VS\n');
+  await page.click('#quoteLines tr[data-row="0"] input[data-edit=quantity]');
+  await page.keyboard.type('4');
+  await page.keyboard.down('Control');
+  await page.keyboard.press('KeyS');
+  await page.keyboard.up('Control');
+  const name = (await page.$eval('#txtQuoteNumber', (e) => e.value)) + '.tquote';
+  assert.match((await downloaded(page, name)).toString('utf8'), /^line\tA310-MX2-2A-MXFX-VS\t4\t/m);
+  assert.equal((await rows(page))[0][3], '4');
+  assert.equal(await text(page, 'lblQuoteFile'), name);
+  await page.close();
+});
