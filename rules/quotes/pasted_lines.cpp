@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "rules/part_numbers/part_number_text.h"
+#include "rules/quotes/delimited_rows.h"
 #include "rules/quotes/quotation_lines.h"
 
 namespace tarvek {
@@ -14,109 +15,7 @@ namespace {
 constexpr std::size_t kLongestShown = 60;
 constexpr std::size_t kLongestField = 1024;  // far longer than any part number, quantity or discount
 
-struct Record {
-    std::size_t lineNumber;
-    std::vector<std::string> fields;
-};
-
-// Tab, then semicolon, then comma: the first the first non-blank line holds outside quotes.
-char separatorOf(std::string_view text) {
-    bool quoted = false, seen[3] = {false, false, false};
-    for (const char c : text) {
-        if (c == '"') quoted = !quoted;
-        if (quoted) continue;
-        if ((c == '\n' || c == '\r') && (seen[0] || seen[1] || seen[2])) break;
-        if (c == '\t') seen[0] = true;
-        if (c == ';') seen[1] = true;
-        if (c == ',') seen[2] = true;
-    }
-    return seen[0] ? '\t' : seen[1] ? ';' : ',';
-}
-
-bool isBlankRecord(const Record& record) {
-    return std::all_of(record.fields.begin(), record.fields.end(),
-                       [](const std::string& field) { return withoutSurroundingBlanks(field).empty(); });
-}
-
-// The non-blank records past those kept: counted, never held.
-struct Beyond {
-    std::size_t rows = 0, firstLine = 0, lastLine = 0;
-    void count(std::size_t line) {
-        if (rows++ == 0) firstLine = line;
-        lastLine = line;
-    }
-};
-
-struct Records {
-    std::vector<Record> kept;
-    Beyond beyond;
-};
-
-// Records as RFC 4180 reads them, any line end; a quote inside an unquoted field is kept
-// as it is, and a field is kept to a length no part number comes near. Blank records are
-// skipped; the first `keep` others are kept and the rest only counted.
-Records recordsOf(std::string_view text, char separator, std::size_t keep) {
-    Records records;
-    Record record{1, {std::string()}};
-    std::size_t line = 1;
-    bool quoted = false, wasQuoted = false;
-    const auto add = [&](char c) {
-        if (record.fields.back().size() < kLongestField + 1) record.fields.back() += c;
-    };
-    const auto finish = [&] {
-        if (isBlankRecord(record)) return;
-        if (records.kept.size() < keep)
-            records.kept.push_back(std::move(record));
-        else
-            records.beyond.count(record.lineNumber);
-    };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-                add('"');
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                if (c == '\n') ++line;
-                add(c);
-            }
-        } else if (c == '"' && record.fields.back().empty() && !wasQuoted) {
-            quoted = wasQuoted = true;
-        } else if (c == separator) {
-            record.fields.emplace_back();
-            wasQuoted = false;
-        } else if (c == '\n' || c == '\r') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            finish();
-            record = {++line, {std::string()}};
-            wasQuoted = false;
-        } else {
-            add(c);
-        }
-    }
-    finish();
-    return records;
-}
-
-// "100,000": a count as the messages write it.
-std::string countText(std::size_t count) {
-    std::string text = std::to_string(count);
-    for (std::size_t at = text.size(); at > 3; at -= 3) text.insert(at - 3, 1, ',');
-    return text;
-}
-
-// A column's name without case, blanks, underscores, periods or signs: "Part No." is "partno".
-std::string nameKey(std::string_view name) {
-    std::string key;
-    for (const char c : withoutSurroundingBlanks(name))
-        if (c >= 'A' && c <= 'Z')
-            key += char(c - 'A' + 'a');
-        else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
-            key += c;
-    return key;
-}
+using Record = CellRow;
 
 struct Columns {
     std::size_t partNumber = 0;
@@ -132,8 +31,8 @@ std::optional<Columns> headerColumns(const Record& record) {
     };
     Columns columns{0, std::nullopt, std::nullopt};
     bool named = false;
-    for (std::size_t i = record.fields.size(); i-- > 0;) {
-        const std::string key = nameKey(record.fields[i]);
+    for (std::size_t i = record.cells.size(); i-- > 0;) {
+        const std::string key = columnKey(record.cells[i]);
         if (is(partNames, key)) {
             columns.partNumber = i;
             named = true;
@@ -148,8 +47,8 @@ std::optional<Columns> headerColumns(const Record& record) {
 }
 
 std::string_view field(const Record& record, std::optional<std::size_t> column) {
-    if (!column || *column >= record.fields.size()) return {};
-    return withoutSurroundingBlanks(record.fields[*column]);
+    if (!column || *column >= record.cells.size()) return {};
+    return withoutSurroundingBlanks(record.cells[*column]);
 }
 
 }  // namespace
@@ -158,7 +57,7 @@ PastedLines readPastedLines(std::string_view text, std::size_t room) {
     PastedLines pasted;
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a spreadsheet's byte-order mark
     // One record more than there is room for: the first may be the header.
-    Records read = recordsOf(text, separatorOf(text), room + 1);
+    CellRows read = readCellRows(text, separatorOf(text), room + 1, kLongestField);
     std::vector<Record>& records = read.kept;
     Columns columns;
     if (!records.empty())
@@ -168,7 +67,7 @@ PastedLines readPastedLines(std::string_view text, std::size_t room) {
             records.erase(records.begin());
         }
     if (records.size() > room) {  // no header: the record kept for it is one too many
-        Beyond beyond;
+        RowsBeyond beyond;
         beyond.count(records.back().lineNumber);
         if (read.beyond.rows > 0) beyond.lastLine = read.beyond.lastLine;
         beyond.rows += read.beyond.rows;
@@ -200,7 +99,7 @@ PastedLines readPastedLines(std::string_view text, std::size_t room) {
         }
         pasted.rows.push_back(std::move(row));
     }
-    if (const Beyond& beyond = read.beyond; beyond.rows > 0) {
+    if (const RowsBeyond& beyond = read.beyond; beyond.rows > 0) {
         std::string why = countText(beyond.rows) + (beyond.rows == 1 ? " row" : " rows") + " past the " +
                           countText(kMostQuoteLines) + " lines a quote holds";
         if (room < kMostQuoteLines) why += " (it had room for " + countText(room) + " more)";
