@@ -1,16 +1,14 @@
 #include "app/quote/quotation_print.h"
 
 #include <QFontMetricsF>
-#include <QIODevice>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 #include <algorithm>
 #include <vector>
 
 #include "app/controls.h"
-#include "app/quote/quotation_files.h"
+#include "app/quote/pdf_file.h"
 #include "pictures/picture.h"
 #include "platform/data_folder.h"
 #include "rules/quotes/quote.h"
@@ -263,33 +261,6 @@ class QuotationPages {
     int page_ = 1, pages_ = 1;
 };
 
-// The PDF writer's bytes handed to the checked writer in blocks as the pages are drawn: a PDF
-// of thousands of pages is never held whole.
-class SavedPages : public QIODevice {
-  public:
-    explicit SavedPages(AtomicFileWriter& file) : file_(file) { open(QIODevice::WriteOnly); }
-    bool finish() { return pass() && !failed_; }
-
-  protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 size) override {
-        block_.append(data, qsizetype(size));
-        if (block_.size() >= kBlock && !pass()) return -1;
-        return failed_ ? -1 : size;
-    }
-
-  private:
-    static constexpr qsizetype kBlock = 1 << 16;
-    bool pass() {
-        failed_ = failed_ || !file_.write(block_);
-        block_.clear();
-        return !failed_;
-    }
-    AtomicFileWriter& file_;
-    QByteArray block_;
-    bool failed_ = false;
-};
-
 }  // namespace
 
 QuotationSheet quotationSheet(Quotation quotation, bool withPrices, const QImage& brand) {
@@ -320,20 +291,8 @@ int printQuotation(QPagedPaintDevice& device, const QuotationSheet& sheet) {
 }
 
 QString writeQuotationPdf(const QString& path, const QuotationSheet& sheet) {
-    AtomicFileWriter file(path);
-    if (!file.begin()) return file.error();
-    SavedPages pages(file);
-    {
-        QPdfWriter writer(&pages);
-        writer.setTitle(QStringLiteral("Quotation ") + qstr(sheet.quotation.header.number));
-        writer.setCreator(qstr(kCatalogueEdition));
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        writer.setResolution(300);
-        if (printQuotation(writer, sheet) == 0) return QStringLiteral("cannot draw the pages");
-    }
-    if (!pages.finish() || !file.commit()) return file.error();
-    return {};
+    return writePdfFile(path, QStringLiteral("Quotation ") + qstr(sheet.quotation.header.number),
+                        [&](QPagedPaintDevice& device) { return printQuotation(device, sheet); });
 }
 
 }  // namespace tarvek
