@@ -9,6 +9,7 @@
 
 #include "app/controls.h"
 #include "app/quote/pdf_file.h"
+#include "app/quote/printed_text.h"
 #include "pictures/picture.h"
 #include "platform/data_folder.h"
 #include "rules/quotes/quote.h"
@@ -24,13 +25,6 @@ constexpr double kPad = 3;
 constexpr double kFooter = 20;
 const QColor kInk(Qt::black), kMuted(90, 90, 90), kRule(150, 150, 150), kShade(236, 236, 236),
     kWarning(200, 0, 0);
-
-QFont sheetFont(int points, bool bold = false) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(points);  // a pixel of the sheet is a point
-    font.setBold(bold);
-    return font;
-}
 
 struct Column {
     const char* heading;
@@ -109,12 +103,7 @@ class QuotationPages {
     }
 
     double text(const QRectF& box, const QFont& font, const QColor& colour, const QString& text, int flags) {
-        p_.setFont(font);
-        if (!draw_) return p_.boundingRect(box, flags | Qt::TextWordWrap, text).height();
-        p_.setPen(colour);
-        QRectF drawn;  // the text laid out once for drawing and measuring alike
-        p_.drawText(box, flags | Qt::TextWordWrap, text, &drawn);
-        return drawn.height();
+        return printedText(p_, draw_, box, font, colour, text, flags);
     }
 
     void rule(double y, double thickness = 0.75) {

@@ -7,6 +7,7 @@
 
 #include "app/controls.h"
 #include "app/quote/pdf_file.h"
+#include "app/quote/printed_text.h"
 #include "platform/data_folder.h"
 
 namespace tarvek {
@@ -19,13 +20,6 @@ constexpr double kPad = 3;
 constexpr double kFigure = 130;  // the drawing's and the picture's square
 constexpr int kPicturePixels = 400;
 const QColor kInk(Qt::black), kMuted(90, 90, 90), kRule(150, 150, 150), kShade(232, 232, 232);
-
-QFont sheetFont(int points, bool bold = false) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(points);  // a pixel of the sheet is a point
-    font.setBold(bold);
-    return font;
-}
 
 // One sheet from the top down; a first pass only measures, so that a sheet taller than its page
 // is scaled down before the second pass draws.
@@ -44,13 +38,7 @@ class SheetPage {
 
   private:
     double text(const QRectF& box, const QFont& font, const QColor& colour, const QString& text, int align) {
-        const int flags = align | Qt::AlignTop | Qt::TextWordWrap;
-        p_.setFont(font);
-        if (!draw_) return p_.boundingRect(box, flags, text).height();
-        p_.setPen(colour);
-        QRectF drawn;
-        p_.drawText(box, flags, text, &drawn);
-        return drawn.height();
+        return printedText(p_, draw_, box, font, colour, text, align | Qt::AlignTop);
     }
 
     void rule(double y, double thickness = 0.5) {
