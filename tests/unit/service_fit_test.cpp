@@ -7,6 +7,7 @@
 
 #include "rules/quotes/quotation_lines.h"
 #include "tests/support/catalogue_facts.h"
+#include "tests/support/services_examples.h"
 
 namespace {
 
@@ -15,19 +16,10 @@ using tarvek::Verdict;
 
 const std::vector<tarvek::GasRecord> kGases = {{"Nitrogen", "0.967", "1.4"}};
 
-// Nitrogen at 70 °F from 100 to 20 psig. tarvek-catalog --flow --method catalogue --gas Nitrogen
-// --temperature-f 70 --inlet-psig 100 --outlet-psig 20 --flow-slm Q gives Cv 0.051 for 100 slm,
-// 0.204 for 400 and 0.23 for 450.5 (needing 0.2304 before it is cut down).
+// The README's nitrogen case with a minimum flow of 100 slm.
 tarvek::Service purge(const char* largestFlow) {
-    tarvek::Service s;
-    s.tag = "FV-101";
-    s.description = "Nitrogen purge";
-    s.conditions.gas = "Nitrogen";
-    s.conditions.temperature = "70";
-    s.conditions.inletPressure = "100";
-    s.conditions.outletPressure = "20";
+    tarvek::Service s = tarvek::testing::nitrogenPurge("FV-101", largestFlow);
     s.conditions.flow(FlowCase::Minimum) = "100";
-    s.conditions.flow(FlowCase::Maximum) = largestFlow;
     return s;
 }
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "rules/quotes/quotation_lines.h"
+#include "tests/support/services_examples.h"
 
 namespace {
 
@@ -14,17 +15,8 @@ using namespace tarvek;
 const std::vector<GasRecord> kGases = {{"Nitrogen", "0.967", "1.4"}};
 const ServiceChoices kChoices{kGases, {}, {}};
 
-// Nitrogen at 70 °F, 100 to 20 psig: 450.5 slm needs Cv 0.2304 (--flow), more than an MX2 gives.
-Service purge(const char* tag, const char* flow) {
-    Service s;
-    s.tag = tag;
-    s.conditions.gas = "Nitrogen";
-    s.conditions.temperature = "70";
-    s.conditions.inletPressure = "100";
-    s.conditions.outletPressure = "20";
-    s.conditions.flow(FlowCase::Maximum) = flow;
-    return s;
-}
+// 450.5 slm of the README's nitrogen case needs Cv 0.2304 (--flow), more than an MX2 gives.
+Service purge(const char* tag, const char* flow) { return tarvek::testing::nitrogenPurge(tag, flow); }
 
 QuotationLine line(const char* partNumber, std::optional<Service> service, int quantity = 1) {
     QuotationLine l;

@@ -10,6 +10,7 @@
 #include "rules/quotes/quotation_lines.h"
 #include "rules/quotes/services_table.h"
 #include "tests/support/quotation_examples.h"
+#include "tests/support/services_examples.h"
 
 namespace {
 
@@ -18,15 +19,9 @@ using namespace tarvek;
 const std::vector<GasRecord> kGases = {{"Nitrogen", "0.967", "1.4"}};
 
 Service purge(const char* tag) {
-    Service s;
-    s.tag = tag;
+    Service s = tarvek::testing::nitrogenPurge(tag, "400");
     s.description = "Purge to R-1";
-    s.conditions.gas = "Nitrogen";
-    s.conditions.temperature = "70";
-    s.conditions.inletPressure = "100";
-    s.conditions.outletPressure = "20";
     s.conditions.flow(FlowCase::Minimum) = "100";
-    s.conditions.flow(FlowCase::Maximum) = "400";
     s.margin = "5";
     return s;
 }

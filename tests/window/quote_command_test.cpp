@@ -11,41 +11,17 @@
 
 #include "rules/quotes/quotation_document.h"
 #include "tests/support/full_disk.h"
+#include "tests/window/program_runs.h"
 
 namespace {
 
-struct Ran {
-    int status = -1;
-    QByteArray out, err;
-};
-
-const QString kProgram = QStringLiteral(TARVEK_TEST_RUNTIME_DIR "/tarvek-catalog");
-
-// No display of any kind: the PDF too is drawn without one (and no runtime folder that
-// another test pointed elsewhere and removed).
-QProcessEnvironment withoutDisplay() {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
-        environment.remove(QLatin1String(variable));
-    return environment;
-}
+using tarvek::testing::contents;
+using tarvek::testing::kProgram;
+using tarvek::testing::Ran;
+using tarvek::testing::withoutDisplay;
 
 Ran run(const QStringList& arguments, const QByteArray& input = {}, const QString& executable = kProgram) {
-    QProcess program;
-    program.setProgram(executable);
-    program.setArguments(arguments);
-    program.setProcessEnvironment(withoutDisplay());
-    program.start();
-    program.write(input);
-    program.closeWriteChannel();
-    EXPECT_TRUE(program.waitForFinished(60'000));
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    return {program.exitCode(), program.readAllStandardOutput(), program.readAllStandardError()};
-}
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return tarvek::testing::runProgram(executable, arguments, input);
 }
 
 class QuoteCommand : public ::testing::Test {
