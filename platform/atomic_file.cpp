@@ -1,11 +1,13 @@
 #include "platform/atomic_file.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <mutex>
 #include <random>
 #include <system_error>
@@ -48,6 +50,24 @@ QByteArray randomSuffix() {
     return QByteArray::number(quint64(generator()), 36);
 }
 
+// A new name beside `target` for the file a save writes first. The target's own name may be
+// as long as its file system takes, so the name it starts with is cut short where the whole
+// would be longer (never within a character).
+QByteArray temporaryBeside(const QByteArray& target) {
+    const QByteArray ending = '.' + randomSuffix() + ".part";
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray folder = target.left(slash + 1);
+    QByteArray name = target.mid(slash + 1);
+    const long longest = ::pathconf(folder.isEmpty() ? "." : folder.constData(), _PC_NAME_MAX);
+    const qsizetype room = std::max<qsizetype>((longest > 0 ? longest : NAME_MAX) - ending.size(), 0);
+    if (name.size() > room) {
+        qsizetype cut = room;
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
+        name.truncate(cut);
+    }
+    return folder + name + ending;
+}
+
 // The folder's entry for the renamed file on the disk too. The file is already in place, so
 // a folder that cannot be synchronised (some file systems refuse) is no failure of the save.
 void syncFolderOf(const QByteArray& path) {
@@ -81,11 +101,13 @@ void AtomicFileWriter::discard() {
 bool AtomicFileWriter::begin() {
     struct stat old {};
     const bool exists = ::stat(target_.constData(), &old) == 0;
+    // A name too long, a folder that is none: said before anything is made.
+    if (!exists && errno != ENOENT) return fail(errno);
     // A file the user may not write stays as it is, though its folder would let it be replaced.
     if (exists && ::access(target_.constData(), W_OK) != 0) return fail(errno);
     if (const int error = injected(SaveStep::Open, target_)) return fail(error);
     for (int attempt = 0; fd_ < 0; ++attempt) {
-        temporary_ = target_ + '.' + randomSuffix() + ".part";
+        temporary_ = temporaryBeside(target_);
         // A new file gets the permissions the user's umask gives it.
         fd_ = ::open(temporary_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ < 0) {

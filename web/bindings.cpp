@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "rules/catalogue/documents.h"
 #include "rules/configurator/configurator.h"
@@ -14,7 +15,9 @@
 #include "rules/configurator/steps.h"
 #include "rules/part_numbers/configuration_link.h"
 #include "rules/part_numbers/find_answer.h"
+#include "rules/part_numbers/link_answer.h"
 #include "rules/part_numbers/part_number_csv.h"
+#include "rules/part_numbers/pasted_part_numbers.h"
 #include "rules/quotes/quote.h"
 #include "rules/quotes/quote_text.h"
 #include "web/js_values.h"
@@ -93,28 +96,55 @@ class ConfiguratorSession {
 
     // The find field: the first ranked configuration is set, as the window's field sets it.
     val find(const std::string& partNumber) {
-        const PartNumberDecoding decoding = partNumberDecoder().decode(partNumber);
-        if (!decoding.configurations.empty())
-            for (const ConfiguratorEvent& event : decoding.configurations.front().events) model_.apply(event);
+        const PartNumberDecoding decoding = setFirst(partNumber);
         return answer(findAnswer(decoding), !decoding.configurations.empty());
     }
-    // A configuration's link, as the address carries it.
+    // A paste into the find field or onto the page: its first part number is looked up (and
+    // put in the field), and the answer says how many more it held. Nothing found: no number.
+    val findPasted(const std::string& text) {
+        const std::vector<std::string> numbers = partNumbersInPaste(text);
+        if (numbers.empty()) return answer({}, false);
+        const PartNumberDecoding decoding = setFirst(numbers.front());
+        val result =
+            answer(answerToPaste(findAnswer(decoding), numbers.size() - 1), !decoding.configurations.empty());
+        result.set("number", numbers.front());
+        return result;
+    }
+    // A configuration's link, as the address carries it; where several configurations give its
+    // number, the answer says which is shown and links the others.
     val open(const std::string& link) {
         const OpenedLink opened = openConfigurationLink(link);
         for (const ConfiguratorEvent& event : opened.events) model_.apply(event);
-        return answer(opened.events.empty() ? findAnswer(opened.decoding) : std::string(),
-                      !opened.events.empty());
+        if (opened.events.empty()) return answer(findAnswer(opened.decoding), false);
+        const LinkAnswer said = linkAnswer(opened);
+        val result = answer(said.text, true);
+        val others = val::array();
+        for (std::size_t i = 0; i < said.others.size(); ++i) {
+            val other = val::object();
+            other.set("link", said.others[i].link);
+            other.set("text", said.others[i].text);
+            others.set(i, other);
+        }
+        result.set("others", others);
+        return result;
     }
     std::string quoteText() const {
         return canQuote(model_.state()) ? quotePlainText(quoteOf(model_.state())) : std::string();
     }
 
   private:
+    PartNumberDecoding setFirst(const std::string& partNumber) {
+        PartNumberDecoding decoding = partNumberDecoder().decode(partNumber);
+        if (!decoding.configurations.empty())
+            for (const ConfiguratorEvent& event : decoding.configurations.front().events) model_.apply(event);
+        return decoding;
+    }
     val answer(const std::string& text, bool found) const {
         val result = val::object();
         result.set("answer", text);
         result.set("found", found);
         result.set("state", view());
+        result.set("others", val::array());
         return result;
     }
     Configurator model_;
@@ -173,6 +203,7 @@ EMSCRIPTEN_BINDINGS(tarvek) {
         .function("typeDiscount", &ConfiguratorSession::typeDiscount)
         .function("togglePrices", &ConfiguratorSession::togglePrices)
         .function("find", &ConfiguratorSession::find)
+        .function("findPasted", &ConfiguratorSession::findPasted)
         .function("open", &ConfiguratorSession::open)
         .function("quoteText", &ConfiguratorSession::quoteText);
     emscripten::function("pageTexts", &pageTexts);

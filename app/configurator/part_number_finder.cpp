@@ -10,30 +10,20 @@
 #include <QShortcut>
 #include <QToolButton>
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "app/configurator/configurator_page.h"
 #include "app/controls.h"
 #include "app/search/search_icons.h"
 #include "rules/part_numbers/find_answer.h"
 #include "rules/part_numbers/part_number_decoder.h"
-#include "rules/quotes/quote.h"
+#include "rules/part_numbers/pasted_part_numbers.h"
 
 namespace tarvek {
 namespace {
 
 bool isTextBox(QWidget* widget) { return qobject_cast<QLineEdit*>(widget) != nullptr; }
-
-// The part numbers in pasted text: the one a copied quote gives, else every line that holds something.
-QStringList partNumbersIn(const QString& text) {
-    QStringList numbers;
-    const QString caption = qstr(kPartNumberCaption) + QLatin1Char(':');
-    for (const QString& line : text.split(QLatin1Char('\n'))) {
-        const QString number = line.trimmed();
-        if (number.startsWith(caption)) return {number.mid(caption.size()).trimmed()};
-        if (!number.isEmpty()) numbers.append(number);
-    }
-    return numbers;
-}
 
 // The scroll area the form lies in on a screen too small for it, if any.
 QScrollArea* scrollAreaAround(QWidget* widget) {
@@ -50,7 +40,13 @@ PartNumberFinder::PartNumberFinder(const FinderControls& controls, ConfiguratorP
     connect(ui.cmdFindPartNumber, &QToolButton::clicked, this, &PartNumberFinder::focusField);
     connect(ui.txtFindPartNumber, &QLineEdit::returnPressed, this,
             [this] { find(ui.txtFindPartNumber->text()); });
-    connect(ui.txtFindPartNumber, &QLineEdit::textEdited, this, [this] { showResult({}); });
+    // Several lines pasted into the field are not joined into one number: the first is looked up.
+    connect(ui.txtFindPartNumber, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (text.contains(QLatin1Char('\n')))
+            lookUpPaste(text);
+        else
+            showResult({});
+    });
     ui.txtFindPartNumber->installEventFilter(this);
     // The answer beside the field can be read whole: it grows upwards over the page as far as
     // its text needs, and the keyboard and a screen reader reach it after the field.
@@ -93,18 +89,22 @@ void PartNumberFinder::bringIntoView() {
 
 void PartNumberFinder::pasteIntoField() {
     if (isTextBox(QApplication::focusWidget())) return;
-    const QStringList numbers = partNumbersIn(QApplication::clipboard()->text());
-    if (numbers.isEmpty()) return;
+    const QString pasted = QApplication::clipboard()->text();
+    if (partNumbersInPaste(stdstr(pasted)).empty()) return;
     emit pageWanted();
-    ui.txtFindPartNumber->setText(numbers.front());
-    find(numbers.front());
+    lookUpPaste(pasted);
+}
+
+// The first part number of a paste is looked up; the answer says how many more it held, and
+// the window may offer to put them all on the quote.
+void PartNumberFinder::lookUpPaste(const QString& pasted) {
+    const std::vector<std::string> numbers = partNumbersInPaste(stdstr(pasted));
+    if (numbers.empty()) return;
+    ui.txtFindPartNumber->setText(qstr(numbers.front()));
+    find(qstr(numbers.front()));
     if (numbers.size() > 1) {
-        showResult(ui.lblFindResult->text() + QLatin1Char(' ') +
-                   (numbers.size() == 2
-                        ? tr("1 more line of the paste was left: the field looks up one number.")
-                        : tr("%1 more lines of the paste were left: the field looks up one number.")
-                              .arg(numbers.size() - 1)));
-        emit severalPasted(QApplication::clipboard()->text(), int(numbers.size()));
+        showResult(qstr(answerToPaste(stdstr(ui.lblFindResult->text()), numbers.size() - 1)));
+        emit severalPasted(pasted, int(numbers.size()));
     }
 }
 

@@ -46,6 +46,7 @@ class PartNumberFinder : public QObject {
 
   private:
     void pasteIntoField();
+    void lookUpPaste(const QString& pasted);
     // The answer beside the field, whole: its text, tooltip and description for screen readers.
     void showResult(const QString& text);
     void bringIntoView();

@@ -20,17 +20,23 @@ bool sameConfiguration(const ConfiguratorState& a, const ConfiguratorState& b) {
 
 }  // namespace
 
+std::string rankedLink(std::string_view partNumber, std::size_t index) {
+    std::string link(partNumber);
+    if (index > 0) link.append(1, kRankMark).append(std::to_string(index + 1));
+    return link;
+}
+
 std::string configurationLink(const ConfiguratorState& state) {
     if (state.partNumber.empty()) return {};
     const PartNumberDecoding decoding = partNumberDecoder().decode(state.partNumber);
     for (std::size_t i = 0; i < decoding.configurations.size(); ++i)
         if (sameConfiguration(decoding.configurations[i].state, state))
-            return i == 0 ? state.partNumber : state.partNumber + kRankMark + std::to_string(i + 1);
+            return rankedLink(state.partNumber, i);
     return {};
 }
 
 OpenedLink openConfigurationLink(std::string_view link) {
-    std::size_t rank = 1;
+    std::optional<std::size_t> rank;
     if (const auto mark = link.rfind(kRankMark); mark != std::string_view::npos) {
         const std::string_view digits = link.substr(mark + 1);
         const bool number =
@@ -41,9 +47,11 @@ OpenedLink openConfigurationLink(std::string_view link) {
             link = link.substr(0, mark);
         }
     }
-    OpenedLink opened{partNumberDecoder().decode(link), {}};
+    OpenedLink opened{partNumberDecoder().decode(link), {}, rank, 0};
     const auto& found = opened.decoding.configurations;
-    if (!found.empty()) opened.events = found[rank >= 1 && rank <= found.size() ? rank - 1 : 0].events;
+    // A rank the number does not have opens the first, which the answer says.
+    if (rank && *rank >= 1 && *rank <= found.size()) opened.shown = *rank - 1;
+    if (!found.empty()) opened.events = found[opened.shown].events;
     return opened;
 }
 

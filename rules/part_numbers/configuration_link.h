@@ -3,6 +3,8 @@
 // them). Opening the text sets that configuration again.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,9 +18,14 @@ namespace tarvek {
 // cascade left half way).
 std::string configurationLink(const ConfiguratorState& state);
 
+// The link of the configuration the decoder ranks `index` (from 0) among those giving `partNumber`.
+std::string rankedLink(std::string_view partNumber, std::size_t index);
+
 struct OpenedLink {
     PartNumberDecoding decoding;            // of the part number in the link
     std::vector<ConfiguratorEvent> events;  // what sets the configuration; empty: none found
+    std::optional<std::size_t> rank;        // the rank the link asked for ("~3": 3), if any
+    std::size_t shown = 0;                  // which of the decoding's configurations was set
 };
 OpenedLink openConfigurationLink(std::string_view link);
 

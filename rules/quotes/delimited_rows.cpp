@@ -29,7 +29,7 @@ char separatorOf(std::string_view text) {
 
 CellRows readCellRows(std::string_view text, char separator, std::size_t keep, std::size_t longestCell) {
     CellRows rows;
-    CellRow row{1, {std::string()}};
+    CellRow row{1, {std::string()}, {false}};
     std::size_t line = 1;
     bool quoted = false, wasQuoted = false;
     const auto add = [&](char c) {
@@ -56,13 +56,15 @@ CellRows readCellRows(std::string_view text, char separator, std::size_t keep, s
             }
         } else if (c == '"' && row.cells.back().empty() && !wasQuoted) {
             quoted = wasQuoted = true;
+            row.quoted.back() = true;
         } else if (c == separator) {
             row.cells.emplace_back();
+            row.quoted.push_back(false);
             wasQuoted = false;
         } else if (c == '\n' || c == '\r') {
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
             finish();
-            row = {++line, {std::string()}};
+            row = {++line, {std::string()}, {false}};
             wasQuoted = false;
         } else {
             add(c);

@@ -13,6 +13,7 @@ namespace tarvek {
 struct CellRow {
     std::size_t lineNumber = 0;  // in the text (or the sheet's row), from 1
     std::vector<std::string> cells;
+    std::vector<bool> quoted;  // of each cell: it was written in quotes
 };
 
 // The rows not kept, past those there was room for: counted, never held.

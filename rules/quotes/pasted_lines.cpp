@@ -51,18 +51,61 @@ std::string_view field(const Record& record, std::optional<std::size_t> column) 
     return withoutSurroundingBlanks(record.cells[*column]);
 }
 
+// A field of digits alone, not quoted: what a number written with a comma leaves on each side
+// of it in comma-separated rows.
+bool isBareNumber(const Record& record, std::size_t column) {
+    const std::string_view text = field(record, column);
+    return !text.empty() && !record.quoted[column] &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Where the commas separate the fields, a number written with one ("12,5", "1,000") falls
+// apart into two; read as they stand, the row would give another discount or quantity
+// without a word. Such a row is refused: a quantity followed by three digits past the columns
+// or as a discount with a leading zero, which no one writes ("A310,1,000": not 1 piece at
+// 0 %), or any field of digits past the columns next to another ("A310,2,12,5"). Empty when
+// there is none.
+std::string commaInANumber(const Record& record, const Columns& columns, std::size_t columnCount) {
+    const auto isGroup = [&](std::size_t i) {
+        return isBareNumber(record, i) && field(record, i).size() == 3;
+    };
+    if (const auto q = columns.quantity; q && isBareNumber(record, *q) && field(record, *q).size() <= 3) {
+        const std::size_t next = *q + 1;
+        if (isGroup(next) &&
+            (next >= columnCount || (next == columns.discount && field(record, next)[0] == '0'))) {
+            std::string number(field(record, *q)), digits = number;
+            for (std::size_t i = next; isGroup(i) && i < next + 3; ++i) {  // more is no quantity
+                number += "," + std::string(field(record, i));
+                digits += field(record, i);
+            }
+            return "the comma in " + number + " divides the quantity into fields here: write it " + digits;
+        }
+    }
+    for (std::size_t i = std::max<std::size_t>(columnCount, 1); i < record.cells.size(); ++i)
+        if (isBareNumber(record, i) && isBareNumber(record, i - 1)) {
+            const std::string number = displayable(field(record, i - 1), kLongestShown) + "," +
+                                       displayable(field(record, i), kLongestShown);
+            return "the comma in " + number + " divides the number into fields here: quote it (\"" + number +
+                   "\") or separate the fields with semicolons or tabs";
+        }
+    return {};
+}
+
 }  // namespace
 
 PastedLines readPastedLines(std::string_view text, std::size_t room) {
     PastedLines pasted;
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a spreadsheet's byte-order mark
     // One record more than there is room for: the first may be the header.
-    CellRows read = readCellRows(text, separatorOf(text), room + 1, kLongestField);
+    const char separator = separatorOf(text);
+    CellRows read = readCellRows(text, separator, room + 1, kLongestField);
     std::vector<Record>& records = read.kept;
     Columns columns;
+    std::size_t columnCount = 3;  // without a header: part number, quantity, discount
     if (!records.empty())
         if (const auto named = headerColumns(records.front())) {
             columns = *named;
+            columnCount = records.front().cells.size();
             pasted.header = true;
             records.erase(records.begin());
         }
@@ -81,7 +124,11 @@ PastedLines readPastedLines(std::string_view text, std::size_t room) {
             pasted.problems.push_back({record.lineNumber, shown, "no part number"});
             continue;
         }
-        std::string problem;
+        std::string problem = separator == ',' ? commaInANumber(record, columns, columnCount) : std::string();
+        if (!problem.empty()) {
+            pasted.problems.push_back({record.lineNumber, shown, problem});
+            continue;
+        }
         if (const std::string_view quantity = field(record, columns.quantity); !quantity.empty()) {
             const std::optional<int> parsed = parseQuantity(quantity, &problem);
             if (!parsed) {

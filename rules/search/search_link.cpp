@@ -79,7 +79,8 @@ std::vector<std::string> searchFilters(const SearchModel& model) {
     if (s.standardOnly) filters.push_back(filter(kStandardOnly, kYes));
     if (!s.priceFrom.empty()) filters.push_back(filter(kPriceFrom, s.priceFrom));
     if (!s.priceTo.empty()) filters.push_back(filter(kPriceTo, s.priceTo));
-    if (!s.words.empty()) filters.push_back(filter(kWords, s.words));
+    // The words as far as they are searched: a link asks what the search asked, and no more.
+    if (!s.query.text.empty()) filters.push_back(filter(kWords, s.query.text));
     return filters;
 }
 

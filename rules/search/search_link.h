@@ -13,7 +13,8 @@
 
 namespace tarvek::search {
 
-// The filters of the search as it stands, in the lists' order; none for a cleared search.
+// The filters of the search as it stands, in the lists' order; none for a cleared search. The
+// words are those searched (a longer text is searched for its first characters only).
 std::vector<std::string> searchFilters(const SearchModel& model);
 
 // The filters of a search for standard valves: the minimum Cv as Valves for this Flow asks it

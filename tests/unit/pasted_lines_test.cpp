@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 namespace {
 
 using namespace tarvek;
@@ -16,12 +19,23 @@ struct Row {
     bool operator==(const Row&) const = default;
 };
 
+void PrintTo(const Row& row, std::ostream* out) {
+    *out << "line " << row.line << ": " << row.partNumber << " x " << row.quantity << ", discount "
+         << (row.discount ? std::to_string(*row.discount) + " hundredths %" : std::string("none"));
+}
+
 std::vector<Row> rowsOf(const PastedLines& pasted) {
     std::vector<Row> rows;
     for (const PastedRow& r : pasted.rows)
         rows.push_back({r.lineNumber, r.partNumber, r.quantity,
                         r.discount ? std::optional<int>(r.discount->hundredths) : std::nullopt});
     return rows;
+}
+
+std::vector<std::string> problemTexts(const PastedLines& pasted) {
+    std::vector<std::string> texts;
+    for (const PastedProblem& p : pasted.problems) texts.push_back(problemText(p));
+    return texts;
 }
 
 TEST(PastedLines, RowsOfEveryShape) {
@@ -77,9 +91,7 @@ TEST(PastedLines, RowsOfEveryShape) {
     for (const auto& c : cases) {
         const PastedLines pasted = readPastedLines(c.text);
         EXPECT_EQ(rowsOf(pasted), c.rows) << c.name;
-        std::vector<std::string> problems;
-        for (const PastedProblem& p : pasted.problems) problems.push_back(problemText(p));
-        EXPECT_EQ(problems, c.problems) << c.name;
+        EXPECT_EQ(problemTexts(pasted), c.problems) << c.name;
         EXPECT_EQ(pasted.header, c.header) << c.name;
     }
 }
@@ -111,6 +123,104 @@ TEST(PastedLines, KnownNumbersBecomeLinesAndUnknownOnesAreExplained) {
     ASSERT_EQ(written.lines.size(), 2u);
     EXPECT_TRUE(written.lines[0].events.empty() && written.lines[1].events.empty());
     EXPECT_EQ(written.lines[1].description, pasted.lines[0].description);
+}
+
+// Rows whose separator must be told apart from a comma inside a number. The separator is the
+// first of tab, semicolon and comma outside quotes in the first row that has one, so a decimal
+// comma or a comma between thousands stays in its field wherever another separator divides the
+// row, or the field is quoted. In comma-separated rows a number written with a comma falls
+// apart: such a row is refused with the reason, never read as another discount or quantity.
+TEST(PastedLines, CommasInNumbersAreToldApartFromTheSeparator) {
+    const struct {
+        const char* name;
+        std::string text;
+        std::vector<Row> rows;
+        std::vector<std::string> problems;
+    } cases[] = {
+        {"semicolons and a decimal comma",
+         "A310-MX2-2A-MXFX;2;12,5\n",
+         {{1, "A310-MX2-2A-MXFX", 2, 12'50}},
+         {}},
+        {"tabs and a decimal comma",
+         "A310-MX2-2A-MXFX-VS\t2\t12,5\n",
+         {{1, "A310-MX2-2A-MXFX-VS", 2, 12'50}},
+         {}},
+        {"tabs with commas in a description",
+         "Part No.\tDescription\tQty\tDiscount\n"
+         "A310-MX2-2A-MXFX-VS\tDiaphragm valve, air-operated, 1/4 inch\t3\t7,25\n",
+         {{2, "A310-MX2-2A-MXFX-VS", 3, 7'25}},
+         {}},
+        {"a decimal comma quoted between commas",
+         "A310-MX2-2A-MXFX-VS,2,\"12,5\"\n",
+         {{1, "A310-MX2-2A-MXFX-VS", 2, 12'50}},
+         {}},
+        {"quoted header names holding a tab and a semicolon",
+         "\"Part\tNo.\",Qty,\"Discount; %\"\nA310-MX2-2A-MXFX-VS,2,\"0,5\"\n",
+         {{2, "A310-MX2-2A-MXFX-VS", 2, 50}},
+         {}},
+        {"quoted fields holding commas and tabs between semicolons",
+         "part_number;description;quantity;discount\n"
+         "A310-MX2-2A-MXFX-VS;\"Valve, 1/4\tinch; face seal\";4;\"2,5 %\"\n",
+         {{2, "A310-MX2-2A-MXFX-VS", 4, 2'50}},
+         {}},
+        {"a first row with no separator leaves it to the next",
+         "A310-MX2-2A-MXFX-VS\nJ310-MX2-2A-MXFX-VS-BK-LS;3;12,75\n",
+         {{1, "A310-MX2-2A-MXFX-VS", 1, {}}, {2, "J310-MX2-2A-MXFX-VS-BK-LS", 3, 12'75}},
+         {}},
+        {"a decimal comma between commas",
+         "A310-MX2-2A-MXFX-VS,2,12,5\nA310-MX2-2A-MXFX-VS,2,12\n",
+         {{2, "A310-MX2-2A-MXFX-VS", 2, 12'00}},
+         {"line 1: \"A310-MX2-2A-MXFX-VS\": the comma in 12,5 divides the number into fields here: quote it "
+          "(\"12,5\") or separate the fields with semicolons or tabs"}},
+        {"a decimal comma past the header's columns",
+         "part_number,quantity,discount\nA310-MX2-2A-MXFX-VS,,7,5\n",
+         {},
+         {"line 2: \"A310-MX2-2A-MXFX-VS\": the comma in 7,5 divides the number into fields here: quote it "
+          "(\"7,5\") or separate the fields with semicolons or tabs"}},
+        {"a quantity in thousands between commas",
+         "A310-MX2-2A-MXFX-VS,1,000\nA310-MX2-2A-MXFX-VS,12,050\nA310-MX2-2A-MXFX-VS,1,000,000\n",
+         {},
+         {"line 1: \"A310-MX2-2A-MXFX-VS\": the comma in 1,000 divides the quantity into fields here: write "
+          "it 1000",
+          "line 2: \"A310-MX2-2A-MXFX-VS\": the comma in 12,050 divides the quantity into fields here: write "
+          "it 12050",
+          "line 3: \"A310-MX2-2A-MXFX-VS\": the comma in 1,000,000 divides the quantity into fields here: "
+          "write it 1000000"}},
+        {"a quantity in thousands past the header's columns",
+         "part_number,quantity\nA310-MX2-2A-MXFX-VS,2,500\n",
+         {},
+         {"line 2: \"A310-MX2-2A-MXFX-VS\": the comma in 2,500 divides the quantity into fields here: write "
+          "it 2500"}},
+        {"what is no number past the columns is left alone, as are blank fields",
+         "A310-MX2-2A-MXFX-VS,2,10,urgent\nA310-MX2-2A-MXFX-VS,3,,\nA310-MX2-2A-MXFX-VS,4,5,\"6\"\n",
+         {{1, "A310-MX2-2A-MXFX-VS", 2, 10'00},
+          {2, "A310-MX2-2A-MXFX-VS", 3, {}},
+          {3, "A310-MX2-2A-MXFX-VS", 4, 5'00}},
+         {}},
+        {"a discount of 100 % is a discount",
+         "A310-MX2-2A-MXFX-VS,1,100\n",
+         {{1, "A310-MX2-2A-MXFX-VS", 1, 100'00}},
+         {}},
+        {"a quantity in thousands between semicolons is no whole number",
+         "A310-MX2-2A-MXFX-VS;1,000\n",
+         {},
+         {"line 1: \"A310-MX2-2A-MXFX-VS\": a quantity is a whole number from 1 to 1,000,000"}},
+    };
+    for (const auto& c : cases) {
+        const PastedLines pasted = readPastedLines(c.text);
+        EXPECT_EQ(rowsOf(pasted), c.rows) << c.name;
+        EXPECT_EQ(problemTexts(pasted), c.problems) << c.name;
+    }
+}
+
+// The catalogue's price of the README's valve, 350.00, less a discount pasted with a decimal
+// comma: 12.5 % off is 306.25 a piece, and two of them 612.50.
+TEST(PastedLines, ADecimalCommaDiscountPricesTheLine) {
+    const PastedQuotationLines pasted = quotationLinesOf(readPastedLines("A310-MX2-2A-MXFX-VS;2;12,5\n"));
+    ASSERT_EQ(pasted.lines.size(), 1u);
+    const LinePrice price = linePrice(pasted.lines[0], std::nullopt);
+    EXPECT_EQ(price.unitNet, Money{306'25});
+    EXPECT_EQ(price.extended, Money{612'50});
 }
 
 std::string rowsOfNumbers(std::size_t count) {
@@ -166,9 +276,7 @@ TEST(PastedLines, RowsPastTheRoomAreNamedTogether) {
     for (const auto& c : cases) {
         const PastedLines pasted = readPastedLines(c.text, c.room);
         EXPECT_EQ(pasted.rows.size(), c.rows) << c.name;
-        std::vector<std::string> problems;
-        for (const PastedProblem& p : pasted.problems) problems.push_back(problemText(p));
-        EXPECT_EQ(problems, c.problems) << c.name;
+        EXPECT_EQ(problemTexts(pasted), c.problems) << c.name;
     }
 }
 

@@ -195,6 +195,57 @@ TEST(SearchInput, PriceBoundsAreDollarsWithAtMostTwoDecimals) {
     }
 }
 
+// The widths people write: every comma three digits from the next or from the period.
+TEST(SearchInput, PricesWithCommasBetweenThousandsAtEveryWidth) {
+    const struct {
+        std::string_view typed;
+        std::optional<std::int64_t> cents;  // none: not a price
+    } cases[] = {
+        {"1,000", 1'000'00},          {"10,000", 10'000'00},          {"100,000", 100'000'00},
+        {"1,000,000", 1'000'000'00},  {"1,234,567.50", 1'234'567'50}, {"$1,234,567.5", 1'234'567'50},
+        {"$ 999,999.99", 999'999'99}, {"1,00", std::nullopt},         {"10,0000", std::nullopt},
+        {"100,00", std::nullopt},     {"1,0000", std::nullopt},       {"1,000,00", std::nullopt},
+        {"1,00,000", std::nullopt},  // grouped in twos after the first three, as some write lakhs
+        {"1,000,0000", std::nullopt}, {"1234,567", std::nullopt},     {"1,234,56.50", std::nullopt},
+        {"1 000", std::nullopt},  // a blank or an apostrophe between thousands is not ours
+        {"1'000", std::nullopt},      {"1.000", std::nullopt},  // a period between thousands: a third decimal
+        {"1,000.5,0", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const PriceBound bound = readPriceBound(c.typed);
+        EXPECT_EQ(bound.valid, c.cents.has_value()) << c.typed;
+        EXPECT_EQ(bound.amount ? std::optional(bound.amount->cents) : std::nullopt, c.cents) << c.typed;
+    }
+    // Every way of putting commas among the digits of 1 to 1234567890: only none, or one
+    // before every third digit from the right, is a price.
+    const std::string digits = "1234567890";
+    for (std::size_t width = 1; width <= digits.size(); ++width) {
+        const std::string number = digits.substr(0, width);
+        const std::int64_t cents = std::stoll(number) * 100;
+        for (unsigned commas = 0; commas < (1u << (width - 1)); ++commas) {
+            std::string typed;
+            bool byThousands = true;
+            for (std::size_t i = 0; i < width; ++i) {
+                typed += number[i];
+                const std::size_t gap = i;  // between digit i and i + 1
+                if (gap + 1 == width) break;
+                const bool comma = (commas >> gap) & 1u;
+                if (comma) typed += ',';
+                byThousands = byThousands && comma == ((width - 1 - gap) % 3 == 0);
+            }
+            const bool isPrice = commas == 0 || byThousands;
+            for (const std::string& written : {typed, typed + ".50", "$" + typed}) {
+                const PriceBound bound = readPriceBound(written);
+                const std::int64_t expected = cents + (written.ends_with(".50") ? 50 : 0);
+                EXPECT_EQ(bound.valid, isPrice) << written;
+                EXPECT_EQ(bound.amount ? std::optional(bound.amount->cents) : std::nullopt,
+                          isPrice ? std::optional(expected) : std::nullopt)
+                    << written;
+            }
+        }
+    }
+}
+
 // A Cv a flow needs is asked as it is: 450.5 slm of nitrogen from 100 to 20 psig at 70 F
 // needs 0.2304, which the valves rated .23 Cv do not reach; the text gives the digits that
 // matter, never asking less than the minimum; a computed Cv's last bits are noise.

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -87,6 +88,30 @@ TEST(SearchLink, WhatTheCatalogueDoesNotHaveIsAnsweredAndChangesNothing) {
     expected.toggleRow(Attribute::Porting, row(expected, Attribute::Porting, "2A"));
     EXPECT_EQ(m.state().query, expected.state().query);
     EXPECT_NE(m.state().query, cleared);
+}
+
+// Words longer than the 200 characters a search reads: the link holds those 200 characters
+// (counted as characters, not bytes), and opens the same search.
+TEST(SearchLink, OnlyTheWordsSearchedGoIntoTheLink) {
+    std::string ascii, accented;
+    for (int i = 0; i < 250; ++i) ascii += "MXFX "[i % 5];
+    for (int i = 0; i < 250; ++i) accented += i % 2 ? "\u00fc" : "a";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {ascii, ascii.substr(0, 200)},
+        {accented, accented.substr(0, 100 + 100 * 2)},
+        {std::string(1 << 20, 'Z'), std::string(200, 'Z')},
+    };
+    for (const auto& [typed, searched] : cases) {
+        SearchModel m(searchIndex());
+        m.typeWords(typed);
+        const std::vector<std::string> filters = searchFilters(m);
+        ASSERT_EQ(filters.size(), 1u);
+        EXPECT_EQ(filters[0], "words=" + searched);
+        SearchModel opened(searchIndex());
+        EXPECT_TRUE(openSearchFilters(opened, filters).empty());
+        EXPECT_EQ(opened.state().query, m.state().query);
+        EXPECT_EQ(opened.state().found, m.state().found);
+    }
 }
 
 }  // namespace

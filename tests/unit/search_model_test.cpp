@@ -17,6 +17,7 @@ namespace {
 using namespace tarvek;
 using namespace tarvek::search;
 using tarvek::testing::AnyOf;
+using tarvek::testing::Census;
 using tarvek::testing::census;
 using tarvek::testing::Requirement;
 
@@ -202,6 +203,60 @@ TEST_F(SearchModelTest, TextsReadRight) {
     m.typeWords(std::string(300, 'x'));
     EXPECT_EQ(m.state().query.text.size(), 200u);
     EXPECT_EQ(m.state().notes.front(), "Only the first 200 characters of the words are searched.");
+}
+
+// Dollars as people write them: "$1,234.50".
+std::string writtenPrice(std::int64_t cents) {
+    std::string whole = std::to_string(cents / 100);
+    for (std::size_t at = whole.size(); at > 3; at -= 3) whole.insert(at - 3, ",");
+    const std::string fraction = std::to_string(100 + cents % 100).substr(1);
+    return "$" + whole + "." + fraction;
+}
+
+// Price bounds typed with commas between thousands, at every width, keep what the catalogue's
+// prices put within them; a bound with a comma out of place is no bound, and is said so.
+TEST_F(SearchModelTest, PriceBoundsWrittenWithThousandsKeepTheCataloguesPrices) {
+    std::int64_t dearest = 0;
+    for (const Census::GroupCount& g : census().countByGroup({})) dearest = std::max(dearest, g.highestCents);
+    ASSERT_GE(dearest, 1'000'00);  // its price has a comma
+    const struct {
+        std::string from, to;
+        std::optional<std::int64_t> fromCents, toCents;
+    } bounds[] = {
+        {writtenPrice(dearest), writtenPrice(dearest), dearest, dearest},
+        {"1,000", "", 1'000'00, std::nullopt},
+        {"", "1,000", std::nullopt, 1'000'00},
+        {"1,234.5", "10,000", 1'234'50, 10'000'00},
+        {"100,000", "1,234,567.50", 100'000'00, 1'234'567'50},
+        {"", "100,000", std::nullopt, 100'000'00},
+    };
+    for (const auto& b : bounds) {
+        const std::string what = b.from + " to " + b.to;
+        m.clear();
+        m.typePriceFrom(b.from);
+        m.typePriceTo(b.to);
+        for (const std::string& note : m.state().notes)
+            EXPECT_EQ(note.find("not a price"), std::string::npos) << what;
+        EXPECT_EQ(m.state().query.priceFrom, b.fromCents ? std::optional(Money{*b.fromCents}) : std::nullopt)
+            << what;
+        EXPECT_EQ(m.state().query.priceTo, b.toCents ? std::optional(Money{*b.toCents}) : std::nullopt)
+            << what;
+        Requirement r;
+        r.fromCents = b.fromCents;
+        r.toCents = b.toCents;
+        EXPECT_EQ(m.state().result.total, census().count(r)) << what;
+    }
+    EXPECT_GT(census().count({.fromCents = dearest, .toCents = dearest}), 0u);
+    for (const char* typed : {"1,00", "10,0000", "1,000,00", "1 000"}) {
+        m.clear();
+        m.typePriceTo(typed);
+        EXPECT_EQ(m.state().notes, std::vector<std::string>{"\u201c" + std::string(typed) +
+                                                            "\u201d is not a price: type US dollars, such as "
+                                                            "250, 1,200 or 99.50."})
+            << typed;
+        EXPECT_EQ(m.state().query.priceTo, std::nullopt) << typed;
+        EXPECT_EQ(m.state().result.total, census().size()) << typed;
+    }
 }
 
 // The V-block series has no price in the catalogue: the price range's lowest is a real price,

@@ -176,6 +176,7 @@ TEST(CommandLine, FailedInputAndOutputAreReported) {
     } cases[] = {
         {tool + " --decode A310-MX2 > /dev/full" + status, "No space left on device"},
         {tool + " --decode A310-MX2 >&-" + status, "Bad file descriptor"},
+        {tool + " --decode A310-MX2 1< /dev/null" + status, "Bad file descriptor"},
         {tool + " --decode - < /" + status, "Is a directory"},
         {tool + " --version > /dev/full" + status, "No space left on device"},
         // A reader that went away, with SIGPIPE ignored as some shells and services do.

@@ -208,16 +208,28 @@ TEST(ListCommand, UsageErrors) {
     EXPECT_TRUE(run({"--help"}).out.contains("--list"));
 }
 
+// Standard output the price book cannot be written to: a full disk, none at all, one opened
+// only for reading: said with the reason, and status 3.
 TEST(ListCommand, OutputThatCannotBeWrittenIsReported) {
-    QProcess shell;
-    shell.start(QStringLiteral("/bin/sh"),
-                {QStringLiteral("-c"),
-                 QStringLiteral("(" TARVEK_TEST_RUNTIME_DIR
-                                "/tarvek-catalog --list > /dev/full; echo \"status $?\" >&2)")});
-    ASSERT_TRUE(shell.waitForFinished(60000));
-    const QByteArray err = shell.readAllStandardError();
-    EXPECT_TRUE(err.contains("status 3")) << err.toStdString();
-    EXPECT_TRUE(err.contains("No space left on device")) << err.toStdString();
+    const struct {
+        const char* redirection;
+        const char* reason;
+    } cases[] = {{"> /dev/full", "No space left on device"},
+                 {">&-", "Bad file descriptor"},
+                 {"1< /dev/null", "Bad file descriptor"}};
+    for (const auto& c : cases) {
+        QProcess shell;
+        shell.start(
+            QStringLiteral("/bin/sh"),
+            {QStringLiteral("-c"), QStringLiteral("(" TARVEK_TEST_RUNTIME_DIR "/tarvek-catalog --list %1; "
+                                                  "echo \"status $?\" >&2)")
+                                       .arg(QLatin1String(c.redirection))});
+        ASSERT_TRUE(shell.waitForFinished(60000));
+        const QByteArray err = shell.readAllStandardError();
+        EXPECT_EQ(err.toStdString(),
+                  std::string("tarvek-catalog: cannot write the price book: ") + c.reason + "\nstatus 3\n")
+            << c.redirection;
+    }
 }
 
 }  // namespace

@@ -168,6 +168,23 @@ TEST_F(Finder, APasteOnThePageLooksTheNumberUp) {
     EXPECT_EQ(d.text("lblPartNumber"), "A310-MX2-2A-MXFX");
 }
 
+// Several lines pasted into the field itself are not joined into one number: the first is
+// looked up, and the answer says how many were left, as a paste on the page does.
+TEST_F(Finder, SeveralLinesPastedIntoTheFieldLookUpTheFirst) {
+    const auto previous = tarvek::replaceQuestionFunction(
+        [](QWidget*, const QString&, const QString&, QMessageBox::StandardButtons,
+           QMessageBox::StandardButton) { return QMessageBox::No; });
+    QApplication::clipboard()->setText(QStringLiteral("A310-MX2-2A-MXFX\n\nKL-01-KZ\r\nT403-GN1\n"));
+    auto* field = d.get<QLineEdit>("txtFindPartNumber");
+    field->setFocus();
+    QTest::keySequence(focus(), QKeySequence::Paste);
+    tarvek::replaceQuestionFunction(previous);
+    EXPECT_EQ(d.text("txtFindPartNumber"), "A310-MX2-2A-MXFX");
+    EXPECT_EQ(d.text("lblPartNumber"), "A310-MX2-2A-MXFX");
+    EXPECT_EQ(d.text("lblFindResult"),
+              "A310-MX2-2A-MXFX is set. 2 more lines of the paste were left: the field looks up one number.");
+}
+
 TEST_F(Finder, TheSearchButtonBesideThePartNumberOpensTheField) {
     auto* button = d.get<QToolButton>("cmdFindPartNumber");
     EXPECT_FALSE(button->icon().isNull());

@@ -6,23 +6,15 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "rules/quotes/quotation_document.h"
 #include "tests/support/full_disk.h"
-#include "tests/window/program_runs.h"
+#include "tests/window/quote_command_run.h"
 
 namespace {
 
-using tarvek::testing::contents;
-using tarvek::testing::kProgram;
-using tarvek::testing::Ran;
-using tarvek::testing::withoutDisplay;
-
-Ran run(const QStringList& arguments, const QByteArray& input = {}, const QString& executable = kProgram) {
-    return tarvek::testing::runProgram(executable, arguments, input);
-}
+using namespace tarvek::testing;
 
 class QuoteCommand : public ::testing::Test {
   protected:
@@ -121,6 +113,43 @@ TEST_F(QuoteCommand, UnknownNumbersAreNamedAndTheRestIsWritten) {
     const QByteArray csv = contents(file("q.csv"));
     EXPECT_EQ(csv.count('\n'), 2);  // the header and the one line added
     EXPECT_TRUE(csv.contains("\r\n1,A310-MX2-2A-MXFX-VS,"));
+}
+
+// Rows as spreadsheets write them: a decimal comma between semicolons, tabs with commas in a
+// description, a quoted decimal comma between commas. The README's valve lists at 350.00:
+// 12.5 % off is 306.25 a piece, 7.25 % off 324.62 (324.625 cut down to the cent).
+TEST_F(QuoteCommand, DecimalCommasPriceTheLinesAndASplitNumberIsRefused) {
+    const struct {
+        const char* name;
+        QByteArray input;
+        const char* line;  // the CSV's line after the description
+    } cases[] = {
+        {"semicolons", "Part No.;Qty;Discount %\nA310-MX2-2A-MXFX-VS;2;12,5\n",
+         ",2,350.00,12.5,306.25,612.50\r\n"},
+        {"tabs",
+         "Part No.\tDescription\tQty\tDiscount\nA310-MX2-2A-MXFX-VS\tDiaphragm valve, "
+         "air-operated\t3\t7,25\n",
+         ",3,350.00,7.25,324.62,973.86\r\n"},
+        {"quoted", "part_number,quantity,discount\nA310-MX2-2A-MXFX-VS,3,\"7,25\"\n",
+         ",3,350.00,7.25,324.62,973.86\r\n"},
+    };
+    for (const auto& c : cases) {
+        const Ran r = run({"--quote", "-", "--output", file("q.csv")}, c.input);
+        EXPECT_EQ(r.status, 0) << c.name << ": " << r.err.toStdString();
+        EXPECT_TRUE(contents(file("q.csv")).endsWith(c.line))
+            << c.name << ": " << contents(file("q.csv")).toStdString();
+    }
+    const Ran split = run({"--quote", "-", "--output", file("q.csv")},
+                          "A310-MX2-2A-MXFX-VS,2,12,5\nA310-MX2-2A-MXFX-VS,1,000\n");
+    EXPECT_EQ(split.status, 1);
+    EXPECT_EQ(
+        split.err.toStdString(),
+        "tarvek-catalog: -, line 1: \"A310-MX2-2A-MXFX-VS\": the comma in 12,5 divides the number into "
+        "fields "
+        "here: quote it (\"12,5\") or separate the fields with semicolons or tabs (not added)\n"
+        "tarvek-catalog: -, line 2: \"A310-MX2-2A-MXFX-VS\": the comma in 1,000 divides the quantity into "
+        "fields here: write it 1000 (not added)\n");
+    EXPECT_EQ(contents(file("q.csv")).count('\n'), 1);  // the header alone
 }
 
 // As many lines as a quote document holds, and the rows past them named; a file without a

@@ -1,8 +1,13 @@
 // Every file the quote's window saves, when the save fails: at a byte of the file, on the
 // flush to the disk, on closing, on renaming it into place or on making it, as a full disk,
-// a failing device or a read-only folder make it fail; and once more for real on a small
-// file system filled up. The old file stays whole and nothing else is left beside it, the
-// quote stays marked changed, and the message names the file and the system's reason.
+// a failing device or a read-only folder make it fail; once more for real on a small file
+// system filled up; where no file can be (a folder in its place, a folder missing, a name too
+// long); and for a user who may not write the file or its folder. The old file stays whole
+// and nothing else is left beside it, the quote stays marked changed, and the message names
+// the file and the system's reason.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDirIterator>
 #include <QSignalSpy>
 #include <array>
@@ -12,6 +17,7 @@
 #include "platform/atomic_file.h"
 #include "tests/support/full_disk.h"
 #include "tests/support/quote_configurations.h"
+#include "tests/support/unprivileged.h"
 #include "tests/window/quote_page_driver.h"
 
 namespace {
@@ -27,6 +33,13 @@ constexpr std::array<std::pair<Saved, const char*>, 5> kSaved = {{{Saved::Quote,
                                                                   {Saved::Pdf, "old.pdf"},
                                                                   {Saved::RecentQuotes, "Catalog.settings"}}};
 
+// A name one byte longer than the file system holding `folder` takes.
+QString tooLongName(const QString& folder, const char* name) {
+    const long longest = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+    const QString tail = QLatin1String(name);
+    return QString(int(longest > 0 ? longest : 255) + 1 - int(tail.size()), QLatin1Char('q')) + tail;
+}
+
 QByteArray contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -36,6 +49,10 @@ bool put(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+bool setMode(const QString& path, mode_t mode) {
+    return ::chmod(QFile::encodeName(path).constData(), mode) == 0;
 }
 
 QStringList filesIn(const QString& folder) {
@@ -59,8 +76,11 @@ class FailingSave : public QuotePageTestBase {
 
     // Saves into `folder`; what the page said, when it said the save failed.
     QString failedSave(Saved saved, const QString& folder, const char* name) {
+        return failedSave(saved, folder + QLatin1Char('/') + QLatin1String(name));
+    }
+    // Saves as `path` (the recent quotes: the settings file, wherever it is).
+    QString failedSave(Saved saved, const QString& path) {
         user.warnings.clear();
-        const QString path = folder + QLatin1Char('/') + QLatin1String(name);
         switch (saved) {
             case Saved::Quote:
                 if (d.page().saveAs(path)) return {};
@@ -182,6 +202,81 @@ TEST_F(FailingSave, OnAFullDiskTheOldFilesStayAndTheReasonIsTold) {
         EXPECT_EQ(contents(path), QByteArray("the old ") + name + '\n') << name;
         if (saved == Saved::Quote) {
             EXPECT_TRUE(d.page().modified());
+        }
+    }
+}
+
+// Failures no user escapes, root included: a folder in the file's place (its rename fails), a
+// folder that is not there, a file where a folder should be, a name too long.
+TEST_F(FailingSave, WhereNoFileCanBeTheOldFilesStayAndTheReasonIsTold) {
+    const QString settings = settingsFilePath(), settingsFolder = QFileInfo(settings).path();
+    for (const auto& [saved, name] : kSaved) {
+        const bool isSettings = saved == Saved::RecentQuotes;
+        const QString out = isSettings ? settingsFolder : folder.filePath(QStringLiteral("out-") + name);
+        const QString inItsPlace = isSettings ? settings : out + QLatin1Char('/') + QLatin1String(name);
+        ASSERT_TRUE(put(inItsPlace + QStringLiteral("/kept.txt"), "kept\n"));
+        ASSERT_TRUE(put(out + QStringLiteral("/notes.txt"), "notes\n"));
+        QStringList targets = {inItsPlace};
+        if (!isSettings)  // the settings' folder is made when it is missing
+            targets << out + QStringLiteral("/missing/") + name << out + QStringLiteral("/notes.txt/") + name
+                    << out + QLatin1Char('/') + tooLongName(out, name);
+        const char* reasons[] = {"Is a directory", "No such file or directory", "Not a directory",
+                                 "File name too long"};
+        const QStringList before = filesIn(out);
+        for (qsizetype i = 0; i < targets.size(); ++i) {
+            const std::string what = std::string(name) + ": " + reasons[i];
+            EXPECT_EQ(failedSave(saved, targets[i]).toStdString(),
+                      expectedMessage(saved, targets[i], reasons[i]).toStdString());
+            EXPECT_EQ(filesIn(out), before) << what;  // nothing left beside it
+            EXPECT_EQ(contents(inItsPlace + QStringLiteral("/kept.txt")), "kept\n") << what;
+            if (saved == Saved::Quote) {
+                EXPECT_TRUE(d.page().modified()) << what;
+            }
+        }
+        if (isSettings) {
+            // A file where the settings' folder should be: it cannot be made.
+            ASSERT_TRUE(QDir(settingsFolder).removeRecursively() && put(settingsFolder, "notes\n"));
+            EXPECT_EQ(failedSave(saved, settings).toStdString(),
+                      expectedMessage(saved, settings, "Not a directory").toStdString());
+            EXPECT_EQ(contents(settingsFolder), "notes\n");
+        }
+    }
+}
+
+// A read-only file in a folder the user may write, and a file the user may write in a folder
+// the user may not: neither is replaced. As root every file is writable, so the test runs
+// itself again as nobody.
+TEST_F(FailingSave, FilesAndFoldersTheUserMayNotWriteStayAsTheyWere) {
+    if (runsAsRoot()) {
+        const UnprivilegedRun run = runAsNobody(
+            QCoreApplication::applicationFilePath(),
+            {QStringLiteral("--gtest_filter=FailingSave.FilesAndFoldersTheUserMayNotWriteStayAsTheyWere")});
+        ASSERT_TRUE(run.started) << "cannot run as nobody: " << run.err.toStdString();
+        EXPECT_EQ(run.status, 0) << run.out.toStdString() << run.err.toStdString();
+        EXPECT_TRUE(run.out.contains("[  PASSED  ] 1 test")) << run.out.toStdString();
+        return;
+    }
+    const QString settingsFolder = QFileInfo(settingsFilePath()).path();
+    for (const auto& [saved, name] : kSaved) {
+        const bool isSettings = saved == Saved::RecentQuotes;
+        const QString out = isSettings ? settingsFolder : folder.filePath(QStringLiteral("out-") + name);
+        const QString path = out + QLatin1Char('/') + QLatin1String(name);
+        const QByteArray old = isSettings ? QByteArray("quotes/recent\t/home/sales/nordgas.tquote\n")
+                                          : QByteArray("the file as it was\n");
+        const struct {
+            const char* what;
+            mode_t file, folder;
+        } refusals[] = {{"a read-only file", 0444, 0755}, {"a read-only folder", 0644, 0555}};
+        for (const auto& refusal : refusals) {
+            const std::string what = std::string(name) + ", " + refusal.what;
+            ASSERT_TRUE(setMode(out, 0755) || !QFileInfo::exists(out));
+            ASSERT_TRUE(put(path, old) && setMode(path, refusal.file) && setMode(out, refusal.folder))
+                << what;
+            EXPECT_EQ(failedSave(saved, out, name).toStdString(),
+                      expectedMessage(saved, path, "Permission denied").toStdString());
+            EXPECT_EQ(contents(path).toStdString(), old.toStdString()) << what;
+            EXPECT_EQ(filesIn(out), QStringList{QLatin1String(name)}) << what;
+            ASSERT_TRUE(setMode(out, 0755) && setMode(path, 0644)) << what;
         }
     }
 }

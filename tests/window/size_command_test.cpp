@@ -16,19 +16,20 @@
 #include "rules/quotes/delimited_rows.h"
 #include "rules/quotes/quotation_document.h"
 #include "tests/support/services_examples.h"
-#include "tests/window/program_runs.h"
+#include "tests/window/quote_command_run.h"
 
 namespace {
 
 using tarvek::testing::contents;
 using tarvek::testing::Ran;
 
-Ran run(const QString& executable, const QStringList& arguments, const QByteArray& input = {}) {
-    return tarvek::testing::runProgram(executable, arguments, input);
+// Another program (pdftotext, python3) run as the catalogue is.
+Ran run(const QString& executable, const QStringList& arguments) {
+    return tarvek::testing::run(arguments, {}, executable);
 }
 
 Ran catalogue(const QStringList& arguments, const QByteArray& input = {}) {
-    return run(tarvek::testing::kProgram, arguments, input);
+    return tarvek::testing::run(arguments, input);
 }
 
 // A CSV as rows of named cells.

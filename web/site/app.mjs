@@ -8,6 +8,15 @@ import { filtersInAddress, showSearchPage } from './search_view.mjs';
 import { showDocuments } from './literature_view.mjs';
 import { connectTabs } from './tabs.mjs';
 
+// What the site's Content-Security-Policy refused while the page started, as the browser
+// reports it: a refusal is no damaged file, and the message says which.
+const refusals = [];
+document.addEventListener('securitypolicyviolation', (e) => {
+  if (/^(script|connect|worker)-src/.test(e.effectiveDirective)) refusals.push(`${e.effectiveDirective} refused ${e.blockedURI || 'inline code'}`);
+});
+const REFUSAL = /Content.Security.Policy|blocked by CSP|Refused to (evaluate|compile|create|load)/i;
+const nextTask = () => new Promise((done) => setTimeout(done, 0));
+
 const problem = (text) => {
   document.getElementById('loading').hidden = true;
   const box = document.getElementById('loadError');
@@ -24,9 +33,16 @@ async function loadRules() {
     const { default: createTarvek } = await import('./tarvek.mjs');
     return await createTarvek();
   } catch (error) {
+    const said = error && error.message ? error.message : String(error);
+    await nextTask();  // the browser reports a refusal in a task of its own
+    if (refusals.length || REFUSAL.test(said))
+      throw new Error('The catalogue\'s program (tarvek.mjs, tarvek.wasm) was refused by the Content-Security-Policy this ' +
+                      'site is served with, so the catalogue cannot start. Whoever runs the site must allow ' +
+                      'WebAssembly and the site\'s own scripts: script-src \'self\' \'wasm-unsafe-eval\'. ' +
+                      `(${[...new Set(refusals)].join('; ') || said})`);
     throw new Error('The catalogue\'s program (tarvek.wasm) could not be loaded, so the catalogue ' +
                     'cannot start. Reload the page; if this message stays, the site is incomplete ' +
-                    `or damaged. (${error && error.message ? error.message : error})`);
+                    `or damaged. (${said})`);
   }
 }
 

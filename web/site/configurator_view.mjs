@@ -3,6 +3,7 @@
 // control only where the state differs from what it shows.
 import { followAddress, linkInAddress } from './address.mjs';
 import { copyText } from './clipboard.mjs';
+import { connectList } from './list_choice.mjs';
 
 // The form's controls, by the window's names, in the order of the model's lists and options.
 const LISTS = ['lstProductType', 'lstBody', 'lstModel', 'lstPorting', 'lstConn1', 'lstConn2', 'lstConn3', 'lstConn4'];
@@ -13,6 +14,8 @@ const LEVER_HANDLE = 9;
 const $ = (id) => document.getElementById(id);
 const setText = (element, text) => { if (element.textContent !== text) element.textContent = text; };
 const setShown = (element, shown) => { if (element.hidden === shown) element.hidden = !shown; };
+const isTextBox = (element) => element && (element.tagName === 'TEXTAREA' || element.isContentEditable ||
+  (element.tagName === 'INPUT' && !['radio', 'checkbox', 'button'].includes(element.type)));
 
 // Porting drawings are metafiles, which browsers cannot show: the build renders each to SVG.
 const pictureUrl = (name) => `pictures/${encodeURIComponent(name.replace(/\.wmf$/i, '.svg'))}`;
@@ -30,8 +33,11 @@ function showList(select, list, shown, i) {
 }
 
 function showOptions(s) {
-  $('fraOptionsSeat').classList.toggle('active', s.seatFrameActive);
-  $('fraOptionsColor').classList.toggle('active', s.colourFrameActive);
+  // An inactive frame is disabled with its buttons, and its title is not bold, as in the window.
+  for (const [id, active] of [['fraOptionsSeat', s.seatFrameActive], ['fraOptionsColor', s.colourFrameActive]]) {
+    $(id).classList.toggle('active', active);
+    $(id).disabled = !active;
+  }
   OPTIONS.forEach((id, i) => {
     const input = $(id), option = s.options[i];
     setText(input.nextElementSibling, option.caption);
@@ -104,10 +110,35 @@ export function showConfigurator(rules, texts, follow = () => {}) {
     followAddress(s.link);
     follow(s);
   };
-  const answer = (text) => setText($('lblFindResult'), text);
+  // The answer beside the find field; after a link, those of the other configurations that
+  // give its number, each a link that opens it.
+  const answer = (text, others = []) => {
+    const box = $('lblFindResult');
+    if (!others.length) {
+      if (box.children.length) box.replaceChildren();
+      setText(box, text);
+      return;
+    }
+    box.replaceChildren(text, ...others.flatMap((other) => {
+      const link = document.createElement('a');
+      link.href = `#${encodeURI(other.link)}`;
+      link.textContent = other.text;
+      return [document.createElement('br'), link];
+    }));
+  };
+  // A paste of part numbers looks up the first and says how many more it held.
+  const lookUpPaste = (text) => {
+    const found = model.findPasted(text);
+    if (!found.number) return false;
+    find.value = found.number;
+    show(found.state);
+    answer(found.answer);
+    return true;
+  };
 
-  // A list's choice, an option's click: the user's own events, each sent once.
-  LISTS.forEach((id, i) => $(id).addEventListener('change', (e) => show(model.choose(i, e.target.selectedIndex))));
+  // A list's choice (the chosen entry chosen again too), an option's click: the user's own
+  // events, each sent once.
+  LISTS.forEach((id, i) => connectList($(id), (entry) => show(model.choose(i, entry))));
   OPTIONS.forEach((id, i) => $(id).addEventListener('change', (e) => {
     if (e.target.checked || i === LEVER_HANDLE) show(model.click(i));
     else show(model.view());
@@ -133,6 +164,19 @@ export function showConfigurator(rules, texts, follow = () => {}) {
     }
   });
   find.addEventListener('input', () => answer(''));
+  // Lines pasted into the field are not joined into one number: the first is looked up at
+  // once, as the window's field does.
+  find.addEventListener('paste', (e) => {
+    const text = e.clipboardData ? e.clipboardData.getData('text') : '';
+    if (!/[\r\n]/.test(text)) return;
+    e.preventDefault();
+    lookUpPaste(text);
+  });
+  // Ctrl+V on the page, outside a text box, looks up the clipboard's part number.
+  document.addEventListener('paste', (e) => {
+    if ($('tabConfigurator').hidden || isTextBox(document.activeElement)) return;
+    if (lookUpPaste(e.clipboardData ? e.clipboardData.getData('text') : '')) e.preventDefault();
+  });
   document.addEventListener('keydown', (e) => {
     if (e.ctrlKey && !e.altKey && !e.shiftKey && e.key.toLowerCase() === 'f' && !$('tabConfigurator').hidden) {
       e.preventDefault();
@@ -149,7 +193,7 @@ export function showConfigurator(rules, texts, follow = () => {}) {
   const open = (link) => {
     const opened = model.open(link);
     show(opened.state);
-    answer(opened.answer);
+    answer(opened.answer, opened.others);
   };
   window.addEventListener('hashchange', () => {
     const link = linkInAddress();

@@ -3,6 +3,7 @@
 // numbers or from a saved quote; every edit is the rules' own and can be undone. The quote is
 // kept in the browser's storage after every change, saved and opened as the desktop's .tquote
 // document, exported as CSV and XLSX, and printed with the page's print style sheet.
+import { lineDescriptions } from './line_description.mjs';
 import { lineTable } from './line_table.mjs';
 import { pickFile, saveFile, workbookBlob } from './quote_files.mjs';
 
@@ -46,9 +47,10 @@ export function showQuotePage(rules, configurator, tabs, storage) {
     return saving;
   };
 
+  const shownColumns = () => texts.columns.filter((_, c) => pricesShown || c < texts.firstPriceColumn);
   const headings = () => {
     const row = $('quoteLines').tHead.rows[0];
-    row.replaceChildren(...texts.columns.filter((_, c) => pricesShown || c < texts.firstPriceColumn).map((caption) => {
+    row.replaceChildren(...shownColumns().map((caption) => {
       const th = document.createElement('th');
       th.scope = 'col';
       th.textContent = caption;
@@ -79,7 +81,7 @@ export function showQuotePage(rules, configurator, tabs, storage) {
     cell(tr, String(line.number), 'number');
     const part = cell(tr, line.partNumber, `part${line.nonStandard ? ' non-standard' : ''}${line.change ? ' changed' : ''}`);
     if (line.change) part.title = line.change;
-    cell(tr, line.description, 'description').title = line.description;
+    descriptions.cell(tr, Number(tr.dataset.row), line.description);
     box(tr, line.quantity, `Quantity of line ${line.number}`).dataset.edit = 'quantity';
     if (pricesShown) {
       cell(tr, line.listPrice, 'number');
@@ -89,7 +91,9 @@ export function showQuotePage(rules, configurator, tabs, storage) {
       cell(tr, line.unitNet, 'number');
       cell(tr, line.extended, 'number');
     }
+    descriptions.caption(tr, shownColumns());
   };
+  const descriptions = lineDescriptions((row) => lines.rowOf(row));
   const lines = lineTable($('quoteLines'), $('quoteTableBox'),
     { linesIn: (first, count) => quote.lines(pricesShown, first, count), fillRow });
 

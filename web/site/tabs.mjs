@@ -1,5 +1,6 @@
 // The pages as tabs: a click, Enter or Space shows a page; the arrow keys, Home and
-// End move between the tabs, as in any tab list.
+// End move between the tabs, as in any tab list. The tabs are one row, which scrolls where
+// the screen is too narrow for them.
 export function connectTabs(captions) {
   const tabs = [...document.querySelectorAll('[role=tab]')];
   const select = (chosen, focus) => {
@@ -9,6 +10,11 @@ export function connectTabs(captions) {
       tab.tabIndex = on ? 0 : -1;
       document.getElementById(tab.getAttribute('aria-controls')).hidden = !on;
     });
+    // On a narrow screen the row of tabs scrolls: the chosen one is brought into it (the row
+    // alone scrolls, never the page).
+    const row = chosen.parentElement, bar = row.getBoundingClientRect(), tab = chosen.getBoundingClientRect();
+    if (tab.left < bar.left) row.scrollLeft -= bar.left - tab.left;
+    else if (tab.right > bar.right) row.scrollLeft += tab.right - bar.right;
     if (focus) chosen.focus();
   };
   tabs.forEach((tab, i) => {

@@ -50,12 +50,21 @@ export async function startForTests() {
   return { server, browser };
 }
 
+// Whatever the site's Content-Security-Policy refuses on the page is one of its problems: the
+// site runs under its own policy, and every test holds it to that.
+export async function watchPolicy(page, problems) {
+  await page.exposeFunction('tarvekRefused', (what) => problems.push(`refused by the policy: ${what}`));
+  await page.evaluateOnNewDocument(() => document.addEventListener('securitypolicyviolation',
+    (e) => window.tarvekRefused(`${e.effectiveDirective} ${e.blockedURI} (${e.sourceFile}:${e.lineNumber})`)));
+}
+
 // A page of the site, ready: the rules loaded and the configurator shown.
 export async function openCatalogue(browser, url) {
   const page = await browser.newPage();
   const problems = [];
   page.on('pageerror', (error) => problems.push(error.message));
   page.problems = problems;
+  await watchPolicy(page, problems);
   await page.goto(url, { waitUntil: 'load' });
   await page.waitForSelector('body.ready, #loadError:not([hidden])', { timeout: 30000 });
   return page;

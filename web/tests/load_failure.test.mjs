@@ -1,7 +1,7 @@
 // When the rules cannot run (the .wasm missing or damaged, or a browser without
 // WebAssembly) the page says so clearly instead of staying blank.
 import assert from 'node:assert/strict';
-import { cp, mkdtemp, rm, writeFile } from 'node:fs/promises';
+import { cp, mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import test from 'node:test';
@@ -54,6 +54,22 @@ test('a damaged .wasm is said so', async () => {
   assert.equal(state.ready, false);
   assert.equal(state.visible, true);
   assert.match(state.message, /could not be loaded/);
+});
+
+// A host or proxy whose policy allows no WebAssembly: the page names the policy, not a
+// damaged site.
+test('a policy that refuses the program is named as the cause', async () => {
+  const site = await siteWith(async (s) => {
+    const page = await readFile(join(s, 'index.html'), 'utf8');
+    await writeFile(join(s, 'index.html'), page.replace(" 'wasm-unsafe-eval'", ''));
+  });
+  const state = await messageOf(site);
+  await rm(site, { recursive: true });
+  assert.equal(state.ready, false);
+  assert.equal(state.visible, true);
+  assert.match(state.message, /refused by the Content-Security-Policy/);
+  assert.match(state.message, /script-src 'self' 'wasm-unsafe-eval'/);
+  assert.doesNotMatch(state.message, /damaged/);
 });
 
 test('a browser without WebAssembly is told so', async () => {

@@ -113,6 +113,25 @@ test('the filters are kept in the address and a link opens the same search', asy
   await opened.close();
 });
 
+// A megabyte pasted into Words: the search reads its first 200 characters, and the address
+// holds those and no more, and opens the same search.
+test('words longer than those searched go into the address only as far as they are searched', async () => {
+  const page = await searchPage(server.url);
+  const typed = 'MXFX '.repeat(40) + 'Ü'.repeat(1 << 20);
+  const searched = typed.slice(0, 200);
+  await page.$eval('#txtSearchWords', (box, t) => { box.value = t; box.dispatchEvent(new Event('input', { bubbles: true })); }, typed);
+  await page.waitForFunction(() => new URLSearchParams(location.search).getAll('filter').some((f) => f.startsWith('words=')));
+  assert.deepEqual(await page.evaluate(() => new URLSearchParams(location.search).getAll('filter')), [`words=${searched}`]);
+  assert.ok(await page.evaluate(() => location.href.length) < 2000);
+  assert.match(await page.$eval('#lblSearchMessage', (e) => e.textContent), /Only the first 200 characters/);
+  const count = await page.$eval('#lblSearchCount', (e) => e.textContent);
+  const opened = await searchPage(await page.evaluate(() => location.href));
+  assert.equal(await opened.$eval('#txtSearchWords', (e) => e.value), searched);
+  assert.equal(await opened.$eval('#lblSearchCount', (e) => e.textContent), count);
+  await page.close();
+  await opened.close();
+});
+
 test('a configuration found sets the configurator, and its rows copy as the price book\'s CSV', async () => {
   const context = await browser.createBrowserContext();
   await context.overridePermissions(server.url, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);

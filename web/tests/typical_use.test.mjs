@@ -125,6 +125,130 @@ test('a link opens its configuration, the second of an ambiguous number too, and
   await page.close();
 });
 
+// A paste of several lines into the field, or onto the page outside a text box: the first
+// number is looked up and the answer says how many lines were left, as in the window.
+test('several part numbers pasted look up the first and say how many were left', async () => {
+  const context = browser.defaultBrowserContext();
+  await context.overridePermissions(server.url.replace(/\/$/, ''), ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+  const page = await openCatalogue(browser, server.url);
+  const pasteInto = async (selector, clipboard) => {
+    await page.evaluate((t) => navigator.clipboard.writeText(t), clipboard);
+    await page.focus(selector);
+    await page.$eval(selector, (e) => { if (e.select) e.select(); });  // a box's text replaced
+    await page.keyboard.down('Control');
+    await page.keyboard.press('v');
+    await page.keyboard.up('Control');
+  };
+  await pasteInto('#txtFindPartNumber', 'A310-MX2-2A-MXFX\n\nKL-01-KZ\r\nT403-GN1\n');
+  assert.equal(await page.$eval('#txtFindPartNumber', (e) => e.value), 'A310-MX2-2A-MXFX');
+  assert.equal(await text(page, 'lblPartNumber'), 'A310-MX2-2A-MXFX');
+  assert.equal(await text(page, 'lblFindResult'),
+    'A310-MX2-2A-MXFX is set. 2 more lines of the paste were left: the field looks up one number.');
+  // Onto the page, a list focused: the clipboard's number; a copied quote gives its own.
+  await pasteInto('#lstModel', 'T403-GN1-2A-MXFX');
+  assert.equal(await text(page, 'lblPartNumber'), 'T403-GN1-2A-MXFX');
+  assert.equal(await page.$eval('#txtFindPartNumber', (e) => e.value), 'T403-GN1-2A-MXFX');
+  assert.equal(await text(page, 'lblFindResult'), 'T403-GN1-2A-MXFX is set.');
+  await pasteInto('#lstProductType', 'Tarvek quote\nPart Number: A310-MX2-2A-MXFX\nBody Type: MX2');
+  assert.equal(await text(page, 'lblPartNumber'), 'A310-MX2-2A-MXFX');
+  await pasteInto('#Image2', 'J310-MX2-2A-MXFX-VS-BK-LS\nA310-MX2-2A-MXFX');
+  assert.equal(await text(page, 'lblPartNumber'), 'J310-MX2-2A-MXFX-VS-BK-LS');
+  assert.match(await text(page, 'lblFindResult'), /1 more line of the paste was left/);
+  // Into a text box other than the field, a paste is that box's own.
+  await pasteInto('#txtDiscount', '12');
+  assert.equal(await page.$eval('#txtDiscount', (e) => e.value), '12');
+  assert.equal(await text(page, 'lblPartNumber'), 'J310-MX2-2A-MXFX-VS-BK-LS');
+  assert.deepEqual(page.problems, []);
+  await page.close();
+});
+
+// A number two configurations give: the page says which is shown and links the other; a rank
+// the number does not have is named.
+test('an ambiguous link says which configuration is shown and offers the other', async () => {
+  const answer = (page) => page.$eval('#lblFindResult', (e) => (e.firstChild ? e.firstChild.textContent : ''));
+  const others = (page) => page.$$eval('#lblFindResult a', (links) => links.map((a) => [decodeURIComponent(a.hash), a.textContent]));
+  const first = 'configuration 1 of 2: Connection 1 \u201cM - Male Face Seal, 1/4 inch Hi Flo\u201d, ' +
+    'Connection 2 \u201c8 - Tube Stub, 1/2 inch\u201d, Connection 3 \u201cM8 - Male Face Seal, 1/2 inch\u201d';
+  const page = await openCatalogue(browser, `${server.url}#A310-MX3-4A-M8M8X`);
+  assert.equal(await answer(page), `2 configurations give A310-MX3-4A-M8M8X; this is ${first}.`);
+  const [[link, offer]] = await others(page);
+  assert.equal(link, '#A310-MX3-4A-M8M8X~2');
+  assert.match(offer, /^Show configuration 2 of 2: Connection 1 \u201cM8 - /);
+  const shown = await page.$eval('#lstConn1', (l) => l.options[l.selectedIndex].textContent);
+  // The other one, from its link; and back.
+  await page.click('#lblFindResult a');
+  await page.waitForFunction(() => decodeURIComponent(location.hash) === '#A310-MX3-4A-M8M8X~2');
+  await page.waitForFunction((s) => { const l = document.getElementById('lstConn1'); return l.options[l.selectedIndex].textContent !== s; }, {}, shown);
+  assert.match(await answer(page), /^2 configurations give A310-MX3-4A-M8M8X; this is configuration 2 of 2: /);
+  assert.deepEqual(await others(page), [['#A310-MX3-4A-M8M8X', `Show ${first}`]]);
+  for (const rank of ['0', '3']) {
+    await page.evaluate((r) => { location.hash = `A310-MX3-4A-M8M8X~${r}`; }, rank);
+    await page.waitForFunction((r) => document.getElementById('lblFindResult').textContent.includes(`~${r}`), {}, rank);
+    assert.equal(await answer(page), `A310-MX3-4A-M8M8X has no configuration ~${rank}: 2 configurations give it; this is ${first}.`);
+    assert.deepEqual((await others(page)).map(([l]) => l), ['#A310-MX3-4A-M8M8X~2']);
+  }
+  await page.evaluate(() => { location.hash = 'A310-MX2-2A-MXFX~4'; });
+  await page.waitForFunction(() => document.getElementById('lblPartNumber').textContent === 'A310-MX2-2A-MXFX');
+  assert.equal(await answer(page), 'A310-MX2-2A-MXFX has no configuration ~4: one configuration gives it, and it is shown.');
+  assert.deepEqual(page.problems, []);
+  await page.close();
+});
+
+// The option frames as the window shows them: an inactive frame disabled and its title not
+// bold; an active one's title bold, its buttons' captions regular.
+test('an inactive option frame is neither enabled nor bold', async () => {
+  const page = await openCatalogue(browser, server.url);
+  const frames = () => page.evaluate(() => ['fraOptionsSeat', 'fraOptionsColor'].map((id) => {
+    const frame = document.getElementById(id);
+    const bold = (e) => Number(getComputedStyle(e).fontWeight) >= 600;
+    return { enabled: !frame.disabled, title: bold(frame.querySelector('legend')),
+      captions: [...frame.querySelectorAll('label span')].some(bold),
+      buttons: [...frame.querySelectorAll('input')].some((i) => !i.matches(':disabled')) };
+  }));
+  const off = { enabled: false, title: false, captions: false, buttons: false };
+  assert.deepEqual(await frames(), [off, off]);
+  await configureA310(page);
+  const [seat] = await frames();
+  assert.deepEqual(seat, { enabled: true, title: true, captions: false, buttons: true });
+  await page.close();
+});
+
+// Choosing a list's chosen entry again runs its handler, as in the window: what follows the
+// list is reset. By the pointer (the list opened, its entry clicked) and by the keyboard.
+test('choosing the chosen entry again resets what follows, by the pointer and the keyboard', async () => {
+  for (const by of ['pointer', 'keyboard']) {
+    const page = await openCatalogue(browser, server.url);
+    await configureA310(page);
+    assert.equal(await text(page, 'lblPartNumber'), 'A310-MX2-2A-MXFX-VS');
+    if (by === 'pointer') {
+      await page.click('#lstModel');
+      await page.waitForSelector('#lstModel:open');
+      await page.click('#lstModel option:checked');
+    } else {
+      await page.focus('#lstModel');
+      await page.keyboard.press('Enter');
+      await page.waitForSelector('#lstModel:open');
+      await page.keyboard.press('Enter');
+    }
+    assert.equal(await page.$eval('#lstModel', (l) => l.options[l.selectedIndex].textContent.startsWith('A310 ---')), true, by);
+    assert.equal(await page.$eval('#lstPorting', (l) => l.selectedIndex), -1, by);
+    assert.equal(await page.$eval('#lstConn1', (l) => l.disabled), true, by);
+    assert.equal(await page.$eval('#optVSKZ', (o) => o.checked), false, by);
+    assert.notEqual(await text(page, 'lblPartNumber'), 'A310-MX2-2A-MXFX-VS', by);
+    // Dismissed with Escape, the list changes nothing.
+    await choose(page, 'lstPorting', '2A');
+    const before = await text(page, 'lblPartNumber');
+    await page.focus('#lstModel');
+    await page.keyboard.press('Enter');
+    await page.waitForSelector('#lstModel:open');
+    await page.keyboard.press('Escape');
+    assert.equal(await text(page, 'lblPartNumber'), before, by);
+    assert.equal(await page.$eval('#lstPorting', (l) => l.selectedIndex >= 0), true, by);
+    assert.deepEqual(page.problems, []);
+    await page.close();
+  }
+});
+
 test('the eighteen documents open as the build\'s PDFs', async () => {
   const page = await openCatalogue(browser, server.url);
   await page.click('#tabLiteratureButton');
@@ -180,14 +304,87 @@ test('on a 360 px phone and at 200 % nothing runs off the side', async () => {
     const page = await browser.newPage();
     await page.setViewport(viewport);
     await page.goto(`${server.url}#U310-MX1-2A-TX6X`);
-    await page.waitForSelector('body.ready');
-    for (const tab of ['tabConfiguratorButton', 'tabLiteratureButton', 'tabTechnicalButton', 'tabQuoteButton']) {
-      await page.click(`#${tab}`);
+    await page.waitForSelector('body.settled');  // the calculator shown: its curve drawn while its tab is hidden
+    // Measured in the same task as the click, before any observer of the page's sizes has
+    // answered (the flow curve is redrawn at its box's width by one), and again once it has.
+    for (const tab of ['tabConfiguratorButton', 'tabLiteratureButton', 'tabTechnicalButton', 'tabQuoteButton', 'tabSearchButton']) {
+      assert.ok(await page.evaluate((id) => {
+        document.getElementById(id).click();
+        return document.documentElement.scrollWidth <= window.innerWidth;
+      }, tab), `${tab} fits ${viewport.width} px at once`);
+      await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
       assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= window.innerWidth),
         `${tab} fits ${viewport.width} px`);
     }
     await page.close();
   }
+});
+
+// On a phone: the tabs one row (a tab list still, which the keys move along, the chosen tab in
+// view), and each quote line's part number, quantity and amount in view without scrolling
+// sideways; its description opens in place. At a desktop's width the quote stays a table.
+test('on a 360 px phone the tabs are one row and each quote line shows its number, quantity and amount', async () => {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 360, height: 740, deviceScaleFactor: 2 });
+  await page.goto(`${server.url}#J310-MX2-2A-MXFX-VS-BK-LS`);
+  await page.waitForSelector('body.settled');
+  const tabs = () => page.$$eval('[role=tab]', (all) => all.map((t) => t.getBoundingClientRect().top));
+  const tops = await tabs();
+  assert.equal(tops.length, 5);
+  assert.ok(tops.every((top) => Math.abs(top - tops[0]) < 1), `one row: ${tops}`);
+  assert.equal(await page.$eval('[role=tablist]', (l) => l.getBoundingClientRect().right <= window.innerWidth), true);
+  // Along the row with the keys: each tab chosen is wholly in view.
+  const inView = () => page.evaluate(() => {
+    const tab = document.activeElement, row = tab.parentElement.getBoundingClientRect(), r = tab.getBoundingClientRect();
+    return `${tab.id} ${tab.getAttribute('aria-selected')} ${r.left >= row.left - 0.5 && r.right <= row.right + 0.5}`;
+  });
+  await page.focus('#tabConfiguratorButton');
+  for (const id of ['tabLiteratureButton', 'tabTechnicalButton', 'tabQuoteButton', 'tabSearchButton']) {
+    await page.keyboard.press('ArrowRight');
+    assert.equal(await inView(), `${id} true true`);
+  }
+  await page.keyboard.press('Home');
+  assert.equal(await inView(), 'tabConfiguratorButton true true');
+  await page.keyboard.press('End');
+  assert.equal(await inView(), 'tabSearchButton true true');
+
+  // Three lines, one of them with a long description.
+  await page.click('#tabConfiguratorButton');
+  await page.click('#cmdAddToQuote');
+  await page.evaluate(() => { location.hash = 'U310-MX1-2A-TX6X'; });
+  await page.waitForFunction(() => document.getElementById('lblPartNumber').textContent === 'U310-MX1-2A-TX6X');
+  await page.click('#cmdAddToQuote');
+  await page.click('#cmdAddToQuote');
+  await page.click('#tabQuoteButton');
+  await page.waitForFunction(() => document.querySelectorAll('#quoteLines tbody tr[data-row]').length === 3);
+  const lines = await page.$$eval('#quoteLines tbody tr[data-row]', (rows) => {
+    const box = document.getElementById('quoteTableBox').getBoundingClientRect();
+    const within = (e) => { const r = e.getBoundingClientRect(); return r.width > 0 && r.left >= box.left - 0.5 && r.right <= box.right + 0.5; };
+    return rows.map((tr) => [within(tr.cells[1]), within(tr.querySelector('[data-edit=quantity]')), within(tr.cells[tr.cells.length - 1]),
+      tr.cells[tr.cells.length - 1].textContent !== '']);
+  });
+  assert.deepEqual(lines, Array(3).fill([true, true, true, true]));
+  assert.equal(await page.$eval('#quoteTableBox', (b) => b.scrollWidth <= b.clientWidth), true, 'no sideways scrolling');
+  // The description, opened in place, shows whole.
+  const description = await page.$eval('#quoteLines tr[data-row="0"] td.description details', (d) => {
+    const s = d.querySelector('summary');
+    return { open: d.open, cut: s.scrollWidth > s.clientWidth };
+  });
+  assert.deepEqual(description, { open: false, cut: true });
+  await page.click('#quoteLines tr[data-row="0"] td.description summary');
+  await page.waitForFunction(() => document.querySelector('#quoteLines tr[data-row="0"] td.description details').open);
+  assert.equal(await page.$eval('#quoteLines tr[data-row="0"] td.description summary', (s) => s.scrollWidth <= s.clientWidth &&
+    s.getBoundingClientRect().height > 40), true, 'opened, the description wraps whole');
+  assert.equal(await page.evaluate(() => document.documentElement.scrollWidth <= window.innerWidth), true);
+
+  // At a desktop's width the lines are a table's rows again, every column in one row.
+  await page.setViewport({ width: 1280, height: 900 });
+  const row = await page.$eval('#quoteLines tr[data-row="1"]', (tr) => {
+    const tops = [...tr.cells].map((c) => Math.round(c.getBoundingClientRect().top));
+    return { cells: tr.cells.length, oneRow: tops.every((t) => t === tops[0]), display: getComputedStyle(tr).display };
+  });
+  assert.deepEqual(row, { cells: 8, oneRow: true, display: 'table-row' });
+  await page.close();
 });
 
 test('a second visit works without a network', async () => {

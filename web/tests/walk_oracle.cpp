@@ -2,6 +2,7 @@
 // applied to the page, one per line on standard input, writes after each the line the page
 // must show (see configurator_snapshot.mjs for the page's side):
 //   choose <list> <entry> | click <option> | discount <text> | prices
+// (a list's chosen entry chosen again is "choose" with that entry, as the window's list sends it).
 #include <iostream>
 #include <stdexcept>
 #include <string>
@@ -20,9 +21,14 @@ std::string snapshot(const ConfiguratorState& s) {
     for (const ListState& list : s.lists)
         line += '\t' + std::string(list.enabled ? "1" : "0") + ':' + std::to_string(list.chosen) + ':' +
                 std::to_string(list.entries.size()) + ':' + std::string(list.chosenText());
+    // A frame that is not active is disabled, buttons and all, and its title is not bold.
+    for (const bool active : {s.seatFrameActive, s.colourFrameActive}) line += active ? "\t11" : "\t00";
     line += '\t';
-    for (const OptionState& option : s.options)
-        line += std::string(option.enabled ? "1" : "0") + (option.checked ? "1" : "0");
+    for (std::size_t i = 0; i < kOptionCount; ++i) {
+        const OptionState& option = s.options[i];
+        const bool frameActive = i < kSeatButtons ? s.seatFrameActive : s.colourFrameActive;
+        line += std::string(option.enabled && frameActive ? "1" : "0") + (option.checked ? "1" : "0");
+    }
     return line;
 }
 

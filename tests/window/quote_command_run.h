@@ -1,14 +1,11 @@
-// The program run as a command line runs it, for the tests of its modes without a window: no
-// display of any kind (a PDF too is drawn without one, and no runtime folder that another test
-// pointed elsewhere and removed), its status and what it wrote on each stream.
+// The program run on the command line as a script runs it, without a display, and what it
+// answered: the tests of --quote and of the files it writes.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <QByteArray>
 #include <QFile>
 #include <QProcess>
-#include <QStringList>
 
 namespace tarvek::testing {
 
@@ -19,6 +16,8 @@ struct Ran {
 
 inline const QString kProgram = QStringLiteral(TARVEK_TEST_RUNTIME_DIR "/tarvek-catalog");
 
+// No display of any kind: the PDF too is drawn without one (and no runtime folder that
+// another test pointed elsewhere and removed).
 inline QProcessEnvironment withoutDisplay() {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
@@ -26,7 +25,8 @@ inline QProcessEnvironment withoutDisplay() {
     return environment;
 }
 
-inline Ran runProgram(const QString& executable, const QStringList& arguments, const QByteArray& input = {}) {
+inline Ran run(const QStringList& arguments, const QByteArray& input = {},
+               const QString& executable = kProgram) {
     QProcess program;
     program.setProgram(executable);
     program.setArguments(arguments);
@@ -34,8 +34,8 @@ inline Ran runProgram(const QString& executable, const QStringList& arguments, c
     program.start();
     program.write(input);
     program.closeWriteChannel();
-    EXPECT_TRUE(program.waitForFinished(120'000)) << executable.toStdString();
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << executable.toStdString();
+    EXPECT_TRUE(program.waitForFinished(60'000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     return {program.exitCode(), program.readAllStandardOutput(), program.readAllStandardError()};
 }
 
