@@ -1,7 +1,7 @@
 // The Tarvek Products Catalog: one window, which finds its pictures and gas database from
 // where it is installed, optionally set to a part number or with a saved quote open; or, on
-// the command line, part numbers decoded or quoted, the price book listed or a flow
-// calculated, without a window.
+// the command line, part numbers decoded or quoted, the price book listed, a flow calculated
+// or a services list sized, without a window.
 #include <unistd.h>
 
 #include <QApplication>
@@ -12,6 +12,7 @@
 #include "app/cli/flow_command.h"
 #include "app/cli/list_command.h"
 #include "app/cli/quote_command.h"
+#include "app/cli/size_command.h"
 #include "app/main_window.h"
 #include "app/window_start.h"
 #include "platform/streams.h"
@@ -45,6 +46,8 @@ int main(int argc, char* argv[]) {
             return tarvek::runList(command, STDOUT_FILENO, std::cerr);
         case tarvek::CommandLine::Action::Quote:
             return tarvek::runQuote(command, argv[0], STDIN_FILENO, std::cerr);
+        case tarvek::CommandLine::Action::Size:
+            return tarvek::runSize(command, argv[0], STDIN_FILENO, std::cerr);
         case tarvek::CommandLine::Action::Flow: {
             const QCoreApplication app(argc, argv);  // the gas reader lies beside the program; no display
             return tarvek::runFlow(command, STDOUT_FILENO, std::cerr);

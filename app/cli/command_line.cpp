@@ -41,8 +41,9 @@ constexpr ModeOption kFlowOptions[] = {
 };
 constexpr ModeOption kQuoteOptions[] = {
     {"--output", true, true, true}, {"--discount", true, false, true}, {"--customer", true, false, true}};
+constexpr ModeOption kSizeOptions[] = {{"--output", true, true, true}};
 
-constexpr std::array<Mode, 4> kModes = {{
+constexpr std::array<Mode, 5> kModes = {{
     {"--decode",
      Action::Decode,
      {},
@@ -52,6 +53,7 @@ constexpr std::array<Mode, 4> kModes = {{
     {"--flow", Action::Flow, kFlowOptions, false, {}},
     {"--quote", Action::Quote, kQuoteOptions, false, "--quote needs a file of part numbers (LINES.csv)",
      true},
+    {"--size", Action::Size, kSizeOptions, false, "--size needs a services list (SERVICES.csv)", true},
 }};
 
 // Qt's own options, which the window passes to Qt: with a value, or alone.
@@ -197,6 +199,7 @@ std::string usageText() {
            "                      --temperature-f T --inlet-psig P1 --outlet-psig P2\n"
            "                      (--cv CV | --flow-slm Q) [--xt XT] [--z Z]\n"
            "       tarvek-catalog --quote LINES.csv --output FILE [--discount N] [--customer TEXT]\n"
+           "       tarvek-catalog --size SERVICES.csv --output FILE\n"
            "\n"
            "The Tarvek Products Catalog: configure and price valves, regulators and fittings.\n"
            "\n"
@@ -219,13 +222,20 @@ std::string usageText() {
            "    --output FILE   written as .csv, .xlsx, .pdf or .tquote (the quote document)\n"
            "    --discount N    the quote's discount in percent, for lines without their own\n"
            "    --customer TEXT the customer the quote is for\n"
+           "  --size SERVICES.csv  size a list of tagged services (a header row with tag, gas or\n"
+           "                    sg and k, temperature, inlet, outlet, flow_min, flow_normal,\n"
+           "                    flow_max, …; - reads standard input) and check each tag's valve;\n"
+           "                    tags without a part_number get the cheapest standard valve that\n"
+           "                    serves them, marked proposed:\n"
+           "    --output FILE   the list with its results (.csv), a workbook with its Services\n"
+           "                    sheet (.xlsx), a specification sheet per tag (.pdf) or .tquote\n"
            "  --help            show this help\n"
            "  --version         show the catalogue's version\n"
            "\n"
            "Exit status without a window: 0 when everything was answered (every number decoded or\n"
-           "added to the quote), 1 when some input had no answer (a number was not decoded or not\n"
-           "added, a flow has no result), 2 for a wrong command line, 3 when the input could not be\n"
-           "read or the output not written.\n";
+           "added to the quote, every tag fits), 1 when some input had no answer (a number was not\n"
+           "decoded or not added, a flow has no result, a tag does not fit or was not read), 2 for a\n"
+           "wrong command line, 3 when the input could not be read or the output not written.\n";
 }
 
 std::string versionText() { return "tarvek-catalog " TARVEK_VERSION "\n"; }

@@ -18,7 +18,7 @@ inline constexpr int kExitUsage = 2;        // a wrong command line
 inline constexpr int kExitInputOutput = 3;  // the input could not be read or the output not written
 
 struct CommandLine {
-    enum class Action { Window, Decode, List, Flow, Quote, Help, Version, UsageError };
+    enum class Action { Window, Decode, List, Flow, Quote, Size, Help, Version, UsageError };
     Action action = Action::Window;
     std::vector<std::string> numbers;  // to decode; "-" reads one per line from standard input
     std::optional<std::string> part;   // the window opens with this part number looked up

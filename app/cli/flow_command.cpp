@@ -5,8 +5,8 @@
 #include <ostream>
 #include <variant>
 
+#include "app/cli/command_files.h"
 #include "platform/data_folder.h"
-#include "platform/gas_data_source.h"
 #include "platform/streams.h"
 #include "rules/calculator/flow_question.h"
 #include "rules/calculator/input_validation.h"
@@ -81,18 +81,13 @@ int runFlow(const CommandLine& command, int output, std::ostream& errors) {
     }
     FlowQuestion& q = std::get<FlowQuestion>(asked);
     if (!q.gas.empty()) {
-        const QString path = dataFile(QStringLiteral("Gases.mdb"));
-        const GasReadResult read = readGasRecords(path);
-        if (read.status != GasReadStatus::Read) {
-            errors << "tarvek-catalog: cannot read the gases from "
-                   << QDir::toNativeSeparators(path).toStdString() << '\n';
-            return kExitInputOutput;
-        }
+        const std::optional<std::vector<GasRecord>> gases = programGases(errors);
+        if (!gases) return kExitInputOutput;
         // The first gas of the name, as the window's list gives it.
-        const auto gas = std::ranges::find(read.records, q.gas, &GasRecord::name);
-        if (gas == read.records.end()) {
+        const auto gas = std::ranges::find(*gases, q.gas, &GasRecord::name);
+        if (gas == gases->end()) {
             errors << "tarvek-catalog: no gas named " << inQuotes(q.gas) << " in "
-                   << QDir::toNativeSeparators(path).toStdString() << '\n';
+                   << QDir::toNativeSeparators(dataFile(QStringLiteral("Gases.mdb"))).toStdString() << '\n';
             return kExitSomeFailed;
         }
         q.specificGravity = gas->specificGravity;

@@ -1,16 +1,15 @@
 #include "app/quote/quotation_print.h"
 
 #include <QFontMetricsF>
-#include <QIODevice>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 #include <algorithm>
 #include <vector>
 
 #include "app/controls.h"
-#include "app/quote/quotation_files.h"
+#include "app/quote/pdf_file.h"
+#include "app/quote/printed_text.h"
 #include "pictures/picture.h"
 #include "platform/data_folder.h"
 #include "rules/quotes/quote.h"
@@ -26,13 +25,6 @@ constexpr double kPad = 3;
 constexpr double kFooter = 20;
 const QColor kInk(Qt::black), kMuted(90, 90, 90), kRule(150, 150, 150), kShade(236, 236, 236),
     kWarning(200, 0, 0);
-
-QFont sheetFont(int points, bool bold = false) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(points);  // a pixel of the sheet is a point
-    font.setBold(bold);
-    return font;
-}
 
 struct Column {
     const char* heading;
@@ -111,12 +103,7 @@ class QuotationPages {
     }
 
     double text(const QRectF& box, const QFont& font, const QColor& colour, const QString& text, int flags) {
-        p_.setFont(font);
-        if (!draw_) return p_.boundingRect(box, flags | Qt::TextWordWrap, text).height();
-        p_.setPen(colour);
-        QRectF drawn;  // the text laid out once for drawing and measuring alike
-        p_.drawText(box, flags | Qt::TextWordWrap, text, &drawn);
-        return drawn.height();
+        return printedText(p_, draw_, box, font, colour, text, flags);
     }
 
     void rule(double y, double thickness = 0.75) {
@@ -263,33 +250,6 @@ class QuotationPages {
     int page_ = 1, pages_ = 1;
 };
 
-// The PDF writer's bytes handed to the checked writer in blocks as the pages are drawn: a PDF
-// of thousands of pages is never held whole.
-class SavedPages : public QIODevice {
-  public:
-    explicit SavedPages(AtomicFileWriter& file) : file_(file) { open(QIODevice::WriteOnly); }
-    bool finish() { return pass() && !failed_; }
-
-  protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 size) override {
-        block_.append(data, qsizetype(size));
-        if (block_.size() >= kBlock && !pass()) return -1;
-        return failed_ ? -1 : size;
-    }
-
-  private:
-    static constexpr qsizetype kBlock = 1 << 16;
-    bool pass() {
-        failed_ = failed_ || !file_.write(block_);
-        block_.clear();
-        return !failed_;
-    }
-    AtomicFileWriter& file_;
-    QByteArray block_;
-    bool failed_ = false;
-};
-
 }  // namespace
 
 QuotationSheet quotationSheet(Quotation quotation, bool withPrices, const QImage& brand) {
@@ -320,20 +280,8 @@ int printQuotation(QPagedPaintDevice& device, const QuotationSheet& sheet) {
 }
 
 QString writeQuotationPdf(const QString& path, const QuotationSheet& sheet) {
-    AtomicFileWriter file(path);
-    if (!file.begin()) return file.error();
-    SavedPages pages(file);
-    {
-        QPdfWriter writer(&pages);
-        writer.setTitle(QStringLiteral("Quotation ") + qstr(sheet.quotation.header.number));
-        writer.setCreator(qstr(kCatalogueEdition));
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        writer.setResolution(300);
-        if (printQuotation(writer, sheet) == 0) return QStringLiteral("cannot draw the pages");
-    }
-    if (!pages.finish() || !file.commit()) return file.error();
-    return {};
+    return writePdfFile(path, QStringLiteral("Quotation ") + qstr(sheet.quotation.header.number),
+                        [&](QPagedPaintDevice& device) { return printQuotation(device, sheet); });
 }
 
 }  // namespace tarvek

@@ -75,7 +75,8 @@ void writeSheet(lxw_workbook* book, const Formats& formats, const WorkbookSheet&
 
 }  // namespace
 
-QString writeQuotationWorkbook(const QString& path, const Quotation& quotation, bool withPrices) {
+QString writeQuotationWorkbook(const QString& path, const Quotation& quotation, bool withPrices,
+                               const std::vector<WorkbookSheet>& besides) {
     // libxlsxwriter writes to a file name: a scratch file first, then its bytes put in place
     // atomically, with the permissions a new file gets.
     QTemporaryFile scratch(QDir::temp().filePath(QStringLiteral("tarvek-quote-XXXXXX.xlsx")));
@@ -94,6 +95,7 @@ QString writeQuotationWorkbook(const QString& path, const Quotation& quotation, 
     const Formats formats(book);
     for (const WorkbookSheet& sheet : quotationWorkbook(quotation, withPrices))
         writeSheet(book, formats, sheet);
+    for (const WorkbookSheet& sheet : besides) writeSheet(book, formats, sheet);
     errno = 0;
     if (const lxw_error error = workbook_close(book); error != LXW_NO_ERROR) {
         // The system's reason where the library had one (a full scratch folder, mostly).

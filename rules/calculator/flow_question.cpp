@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "rules/calculator/calculator.h"
+#include "rules/calculator/cv_needed.h"
 #include "rules/calculator/flow_curve.h"
 #include "rules/calculator/flow_curve_text.h"
 #include "rules/calculator/flow_units.h"
@@ -28,13 +29,23 @@ std::string row(const std::vector<std::string>& fields) {
     return line + "\r\n";
 }
 
-FlowAnswer refused(std::string_view what, const CalculatorWarning& warning) {
-    return {{}, std::string(what) + ": " + std::string(warning.prompt)};
+FlowSolution refused(std::string_view what, const CalculatorWarning& warning) {
+    FlowSolution refusal;
+    refusal.noResult = std::string(what) + ": " + std::string(warning.prompt);
+    return refusal;
+}
+
+FlowSolution noResult(std::string why) {
+    FlowSolution none;
+    none.noResult = std::move(why);
+    return none;
 }
 
 // As a user fills in the window: the gas list holds the one gas, the mode is chosen, the
 // boxes typed, the gas chosen (which sets Xt from k), and a valve's own Xt typed last.
-FlowAnswer catalogueAnswer(const FlowQuestion& q) {
+FlowSolution catalogueSolution(const FlowQuestion& q) {
+    if (q.units != SizingUnits{})
+        return noResult("No result: the catalogue's formula works in psig, °F and slm");
     Calculator calculator;
     calculator.setGases({{q.gas.empty() ? std::string("gas") : q.gas, q.specificGravity, q.specificHeat}});
     const bool massFlowMode = q.cv.has_value();
@@ -65,24 +76,28 @@ FlowAnswer catalogueAnswer(const FlowQuestion& q) {
         // The curve says why the calculator wrote nothing; it has no result, not no curve.
         std::string why = gapText(flowCurve(s.fields()));
         if (why.starts_with("No curve: ")) why.replace(0, 10, "No result: ");
-        return {{}, why.empty() ? "No result" : why};
+        return noResult(why.empty() ? "No result" : why);
     }
-    const std::string& cv = s.box(CalculatorBox::Cv);
-    const std::string& flow = s.box(CalculatorBox::MassFlow);
+    FlowSolution solved;
+    solved.specificGravity = s.specificGravity;
+    solved.specificHeat = s.specificHeat;
+    solved.xt = s.box(CalculatorBox::XtFactor);
+    solved.cv = s.box(CalculatorBox::Cv);
+    solved.flow = s.box(CalculatorBox::MassFlow);
     const double inlet = leadingNumber(q.inletPressure) + kAtmosphere;
-    const double x = std::clamp((inlet - (leadingNumber(q.outletPressure) + kAtmosphere)) / inlet, 0.0, 1.0);
-    const double sg = leadingNumber(s.specificGravity);
-    return {row({"catalogue", q.gas, s.specificGravity, s.specificHeat, q.temperature, q.inletPressure,
-                 q.outletPressure, s.box(CalculatorBox::XtFactor), cv, flow,
-                 sg > 0 ? unitValueText(kilogramsPerHourFromSlm(leadingNumber(flow), sg)) : std::string(),
-                 csvNumber(x), "", "", s.choked ? "yes" : "no"}),
-            {}};
+    solved.x =
+        csvNumber(std::clamp((inlet - (leadingNumber(q.outletPressure) + kAtmosphere)) / inlet, 0.0, 1.0));
+    if (const double sg = leadingNumber(s.specificGravity); sg > 0)
+        solved.flowKilogramsPerHour = unitValueText(kilogramsPerHourFromSlm(leadingNumber(solved.flow), sg));
+    solved.choked = s.choked;
+    if (!massFlowMode) solved.cvNeeded = cvNeeded(s);  // what Valves for this Flow asks of a valve
+    return solved;
 }
 
-// The sizing's boxes, checked as the window checks them, in the catalogue's units.
-FlowAnswer standardAnswer(const FlowQuestion& q) {
+// The sizing's boxes, checked as the window checks them in the units chosen.
+FlowSolution standardSolution(const FlowQuestion& q) {
     const SizingUnknown unknown = q.cv ? SizingUnknown::Flow : SizingUnknown::Cv;
-    SizingTexts texts{{}, q.specificGravity, q.specificHeat, unknown, {}};
+    SizingTexts texts{{}, q.specificGravity, q.specificHeat, unknown, q.units};
     const std::string xt = q.xt.value_or(std::string(kStandardXt)), z = q.z.value_or("1");
     const std::pair<SizingBox, const std::string*> given[] = {
         {SizingBox::Temperature, &q.temperature},
@@ -93,22 +108,30 @@ FlowAnswer standardAnswer(const FlowQuestion& q) {
         {q.cv ? SizingBox::Cv : SizingBox::Flow, q.cv ? &*q.cv : &*q.flow},
     };
     for (const auto& [box, text] : given) {
-        const SizingBoxRule& rule = sizingBoxRule(box, PressureUnit::Psig, TemperatureUnit::Fahrenheit);
+        const SizingBoxRule& rule = sizingBoxRule(box, q.units.pressure, q.units.temperature);
         if (checkSizingEntry(rule, *text) == EntryCheck::Refused)
             return refused(rule.title, CalculatorWarning{rule.prompt, rule.title});
         texts.boxes[std::size_t(box)] = *text;
     }
     const SizingOutcome outcome = calculateSizing(texts);
-    if (!outcome.ok()) return {{}, sizingStatusText(outcome, texts.units)};
+    if (!outcome.ok()) return noResult(sizingStatusText(outcome, texts.units));
     const IecSizing& s = *outcome.sizing;
-    const double slm = flowFromPoundsPerHour(s.massFlow, FlowUnit::Slm, outcome.molecularMass);
-    const double kilograms =
-        flowFromPoundsPerHour(s.massFlow, FlowUnit::KilogramsPerHour, outcome.molecularMass);
-    return {row({"iec", q.gas, q.specificGravity, q.specificHeat, q.temperature, q.inletPressure,
-                 q.outletPressure, xt, q.cv ? *q.cv : csvNumber(s.cv), q.flow ? *q.flow : csvNumber(slm),
-                 csvNumber(kilograms), csvNumber(s.x), csvNumber(s.fGamma), csvNumber(s.y),
-                 s.choked ? "yes" : "no"}),
-            {}};
+    FlowSolution solved;
+    solved.specificGravity = q.specificGravity;
+    solved.specificHeat = q.specificHeat;
+    solved.xt = xt;
+    solved.cv = q.cv ? *q.cv : csvNumber(s.cv);
+    solved.flow =
+        q.flow ? *q.flow : csvNumber(flowFromPoundsPerHour(s.massFlow, q.units.flow, outcome.molecularMass));
+    solved.flowKilogramsPerHour =
+        csvNumber(flowFromPoundsPerHour(s.massFlow, FlowUnit::KilogramsPerHour, outcome.molecularMass));
+    solved.x = csvNumber(s.x);
+    solved.fGamma = csvNumber(s.fGamma);
+    solved.y = csvNumber(s.y);
+    solved.choked = s.choked;
+    if (q.flow) solved.cvNeeded = s.cv;
+    solved.sizing = s;
+    return solved;
 }
 
 }  // namespace
@@ -118,9 +141,18 @@ std::string flowCsvHeader() {
            "choked\r\n";
 }
 
+FlowSolution solveFlow(const FlowQuestion& q) {
+    if (!q.cv == !q.flow) return noResult("give either a Cv or a flow");
+    return q.method == CalculationMethod::Iec ? standardSolution(q) : catalogueSolution(q);
+}
+
 FlowAnswer answerFlow(const FlowQuestion& q) {
-    if (!q.cv == !q.flow) return {{}, "give either a Cv or a flow"};
-    return q.method == CalculationMethod::Iec ? standardAnswer(q) : catalogueAnswer(q);
+    const FlowSolution s = solveFlow(q);
+    if (!s.ok()) return {{}, s.noResult};
+    return {row({q.method == CalculationMethod::Iec ? "iec" : "catalogue", q.gas, s.specificGravity,
+                 s.specificHeat, q.temperature, q.inletPressure, q.outletPressure, s.xt, s.cv, s.flow,
+                 s.flowKilogramsPerHour, s.x, s.fGamma, s.y, s.choked ? "yes" : "no"}),
+            {}};
 }
 
 }  // namespace tarvek

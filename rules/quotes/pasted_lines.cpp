@@ -7,6 +7,7 @@
 
 #include "rules/part_numbers/part_number_text.h"
 #include "rules/quotes/quotation_lines.h"
+#include "rules/text/column_key.h"
 #include "rules/text/delimited_text.h"
 
 namespace tarvek {
@@ -15,23 +16,6 @@ namespace {
 constexpr std::size_t kLongestShown = 60;
 constexpr std::size_t kLongestField = 1024;  // far longer than any part number, quantity or discount
 
-// "100,000": a count as the messages write it.
-std::string countText(std::size_t count) {
-    std::string text = std::to_string(count);
-    for (std::size_t at = text.size(); at > 3; at -= 3) text.insert(at - 3, 1, ',');
-    return text;
-}
-
-// A column's name without case, blanks, underscores, periods or signs: "Part No." is "partno".
-std::string nameKey(std::string_view name) {
-    std::string key;
-    for (const char c : withoutSurroundingBlanks(name))
-        if (c >= 'A' && c <= 'Z')
-            key += char(c - 'A' + 'a');
-        else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
-            key += c;
-    return key;
-}
 
 struct Columns {
     std::size_t partNumber = 0;
@@ -48,7 +32,7 @@ std::optional<Columns> headerColumns(const CellRow& record) {
     Columns columns{0, std::nullopt, std::nullopt};
     bool named = false;
     for (std::size_t i = record.cells.size(); i-- > 0;) {
-        const std::string key = nameKey(record.cells[i]);
+        const std::string key = columnKey(record.cells[i]);
         if (is(partNames, key)) {
             columns.partNumber = i;
             named = true;

@@ -87,6 +87,7 @@ LinePrice linePrice(const QuotationLine& line, std::optional<Percent> quotationD
 QuotationTotals totalsOf(const Quotation& quotation) {
     QuotationTotals totals;
     for (const QuotationLine& line : quotation.lines) {
+        if (line.partNumber.empty() && line.service) continue;  // a tag without a valve yet
         totals.subtotal.cents += line.listPrice.cents * line.quantity;
         totals.total = totals.total + linePrice(line, quotation.header.discount).extended;
         totals.pieces += line.quantity;

@@ -12,6 +12,7 @@
 
 #include "rules/catalogue/price.h"
 #include "rules/configurator/configurator.h"
+#include "rules/quotes/service.h"
 
 namespace tarvek {
 
@@ -42,6 +43,10 @@ struct QuotationLine {
     std::string picture;  // the product's own picture, by bare file name; empty: none
     bool nonStandard = false;
     std::string change;  // what re-pricing found changed since the line was priced; empty: nothing
+    // The tagged service the line's valve serves. A line may be a tag without a valve yet: its
+    // part number empty, it counts as nothing in the totals.
+    std::optional<Service> service;
+    bool proposed = false;  // the valve was proposed for the service and not yet accepted
 
     bool operator==(const QuotationLine&) const = default;
 };

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "rules/part_numbers/part_number_text.h"
+#include "rules/quotes/service_record.h"
 #include "rules/text/escaped_fields.h"
 
 namespace tarvek {
@@ -99,10 +100,11 @@ class Reader {
         }
         if (fields[1].empty() || format < 1)
             return fail("the format " + shown(fields[1]) + " is not a number");
-        if (format > kQuoteDocumentFormat)
+        if (format > kQuoteDocumentServicesFormat)
             return fail("written by a newer version of the catalogue (quote format " +
                         std::to_string(format) + "; this version reads format " +
-                        std::to_string(kQuoteDocumentFormat) + ")");
+                        std::to_string(kQuoteDocumentServicesFormat) + ")");
+        format_ = format;
         return true;
     }
 
@@ -113,14 +115,51 @@ class Reader {
         while (nextLine(line)) {
             if (!isUtf8(line)) return fail("the text is not UTF-8");
             const auto fields = split(line);
+            if (format_ >= kQuoteDocumentServicesFormat &&
+                (fields[0] == kServiceRecord || fields[0] == kProposedRecord)) {
+                if (!readServiceRecords(fields, quotation)) return false;
+                continue;
+            }
+            if (!tagHasService(quotation)) return false;
             if (fields[0] == "end") return readEnd(fields, quotation);
             if (fields[0] == "line") {
                 if (!readLine(fields, quotation)) return false;
                 continue;
             }
             if (!readHeaderField(fields, quotation.header)) return false;
+            lastRecord_ = Record::Other;
         }
         return fail("the file is cut short: its end record is missing");
+    }
+
+    // A line's service and its mark follow the line, each once, the mark after the service.
+    bool readServiceRecords(const std::vector<std::string_view>& fields, Quotation& quotation) {
+        if (quotation.lines.empty() || (lastRecord_ != Record::Line && fields[0] == kServiceRecord) ||
+            (lastRecord_ != Record::Service && fields[0] == kProposedRecord))
+            return fail(std::string(fields[0]) + (fields[0] == kServiceRecord
+                                                      ? " does not follow a line"
+                                                      : " does not follow a service"));
+        QuotationLine& line = quotation.lines.back();
+        if (fields[0] == kProposedRecord) {
+            if (fields.size() != 1)
+                return fail("proposed has " + std::to_string(fields.size()) + " fields, not 1");
+            line.proposed = true;
+            lastRecord_ = Record::Proposed;
+            return true;
+        }
+        std::string problem;
+        line.service = readServiceRecord(std::span(fields).subspan(1), problem);
+        if (!line.service) return fail(problem);
+        lastRecord_ = Record::Service;
+        return true;
+    }
+
+    // A line without a part number is a tag: its service must follow it.
+    bool tagHasService(const Quotation& quotation) {
+        if (quotation.lines.empty() || !quotation.lines.back().partNumber.empty() ||
+            quotation.lines.back().service)
+            return true;
+        return fail("a line without a part number has no service");
     }
 
     bool readEnd(const std::vector<std::string_view>& fields, const Quotation& quotation) {
@@ -195,7 +234,9 @@ class Reader {
         if (quotation.lines.size() >= kMostQuoteLines) return fail("more than 100,000 lines");
         QuotationLine line;
         const std::optional<std::string> partNumber = unescaped(fields[1]);
-        if (!partNumber || withoutSurroundingBlanks(*partNumber).empty())
+        // Format 2 holds tags without a valve yet: no part number at all.
+        const bool tag = format_ >= kQuoteDocumentServicesFormat && partNumber && partNumber->empty();
+        if (!partNumber || (withoutSurroundingBlanks(*partNumber).empty() && !tag))
             return fail("a line has no part number, or one with a control character");
         if (partNumber->size() > kLongestPartNumber)
             return fail("a part number longer than any of the catalogue's (" +
@@ -225,10 +266,15 @@ class Reader {
         if (!description) return fail("a description holds a control character or a broken escape");
         line.description = *description;
         quotation.lines.push_back(std::move(line));
+        lastRecord_ = Record::Line;
         return true;
     }
 
+    enum class Record { Other, Line, Service, Proposed };
+
     std::string_view rest_;
+    int format_ = kQuoteDocumentFormat;
+    Record lastRecord_ = Record::Other;
     std::size_t lineNumber_ = 0;
     std::string problem_;
     std::vector<std::string> seen_;
@@ -236,9 +282,17 @@ class Reader {
 
 }  // namespace
 
+int quotationDocumentFormat(const Quotation& quotation) {
+    const bool services =
+        std::any_of(quotation.lines.begin(), quotation.lines.end(),
+                    [](const QuotationLine& line) { return line.service || line.partNumber.empty(); });
+    return services ? kQuoteDocumentServicesFormat : kQuoteDocumentFormat;
+}
+
 void writeQuotationDocument(const Quotation& quotation, const TextSink& write) {
     const QuotationHeader& h = quotation.header;
-    std::string out = std::string(kQuoteDocumentMagic) + '\t' + std::to_string(kQuoteDocumentFormat) + '\n';
+    const int format = quotationDocumentFormat(quotation);
+    std::string out = std::string(kQuoteDocumentMagic) + '\t' + std::to_string(format) + '\n';
     writeField(out, "number", h.number);
     writeField(out, "customer", h.customer);
     writeField(out, "contact", h.contact);
@@ -253,6 +307,11 @@ void writeQuotationDocument(const Quotation& quotation, const TextSink& write) {
         out = "line\t" + escapedField(line.partNumber) + '\t' + std::to_string(line.quantity) + '\t' +
               (line.discount ? percentText(*line.discount) : std::string()) + '\t' +
               decimalText(line.listPrice) + '\t' + escapedField(line.description) + '\n';
+        if (format >= kQuoteDocumentServicesFormat) {
+            // A proposal is one for its service: the mark is kept with the service alone.
+            if (line.service) out += serviceRecord(*line.service);
+            if (line.service && line.proposed) out += std::string(kProposedRecord) + '\n';
+        }
         write(out);
     }
     write("end\t" + std::to_string(quotation.lines.size()) + '\n');

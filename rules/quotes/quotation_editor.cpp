@@ -72,8 +72,18 @@ void QuotationEditor::updateLine(std::size_t row, QuotationLine line) {
     if (row >= quotation_.lines.size()) return;
     line.quantity = quotation_.lines[row].quantity;
     line.discount = quotation_.lines[row].discount;
+    line.service = quotation_.lines[row].service;
     if (line == quotation_.lines[row]) return;
     replaceLine(row, std::move(line), "update the line");
+}
+
+void QuotationEditor::replaceLines(std::vector<std::pair<std::size_t, QuotationLine>> lines,
+                                   std::string what) {
+    Edit edit{std::move(what), {}, {}, {}};
+    for (auto& [row, line] : lines)
+        if (row < quotation_.lines.size() && line != quotation_.lines[row])
+            edit.splices.push_back({row, {quotation_.lines[row]}, {std::move(line)}});
+    if (!edit.splices.empty()) perform(std::move(edit));
 }
 
 void QuotationEditor::replaceAllLines(std::vector<QuotationLine> lines, std::string what) {

@@ -7,6 +7,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "rules/quotes/quotation.h"
@@ -44,8 +45,12 @@ class QuotationEditor {
     bool moveLine(std::size_t row, int by);
     void setQuantity(std::size_t row, int quantity);
     void setDiscount(std::size_t row, std::optional<Percent> discount);
-    // Another configuration in the place of a line, its quantity and discount kept.
+    // Another configuration in the place of a line, its quantity, discount and service kept
+    // (a valve chosen by the user is no longer a proposal).
     void updateLine(std::size_t row, QuotationLine line);
+    // Lines given in the places of the rows named (each row once), as one step; rows beyond
+    // the end and lines that change nothing are left out.
+    void replaceLines(std::vector<std::pair<std::size_t, QuotationLine>> lines, std::string what);
     // Every line at once (re-pricing): one step to undo.
     void replaceAllLines(std::vector<QuotationLine> lines, std::string what);
     void setHeader(QuotationHeader header, std::string what);

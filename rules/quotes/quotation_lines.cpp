@@ -94,9 +94,24 @@ std::optional<QuotationLine> lineForPartNumber(std::string_view partNumber, std:
     return lineOf(first.state, std::move(first.events));
 }
 
+std::optional<ConfiguratorState> lineState(const QuotationLine& line) {
+    if (line.partNumber.empty()) return std::nullopt;
+    if (!line.events.empty()) {
+        Configurator configurator;
+        for (const ConfiguratorEvent& event : line.events) configurator.apply(event);
+        return configurator.state();
+    }
+    const PartNumberDecoding decoded = partNumberDecoder().decode(line.partNumber);
+    if (decoded.configurations.empty()) return std::nullopt;
+    for (const DecodedConfiguration& configuration : decoded.configurations)
+        if (descriptionOf(configuration.state) == line.description) return configuration.state;
+    return decoded.configurations.front().state;
+}
+
 QuotationLine repriced(const QuotationLine& saved) {
     QuotationLine line = saved;
     line.change.clear();
+    if (saved.partNumber.empty()) return line;  // a tag without a valve has nothing to price
     const PartNumberDecoding decoded = partNumberDecoder().decode(saved.partNumber);
     if (decoded.status == PartNumberDecoding::Status::Unknown || decoded.configurations.empty()) {
         line.events.clear();
@@ -114,6 +129,8 @@ QuotationLine repriced(const QuotationLine& saved) {
     QuotationLine now = lineOf(chosen->state, chosen->events);
     now.quantity = saved.quantity;
     now.discount = saved.discount;
+    now.service = saved.service;
+    now.proposed = saved.proposed;
     std::vector<std::string> changes;
     if (now.partNumber != saved.partNumber)
         changes.push_back("part number " + saved.partNumber + " is now " + now.partNumber);

@@ -30,6 +30,11 @@ QuotationLine lineOf(const ConfiguratorState& state, std::vector<ConfiguratorEve
 // with the decoder's explanation in `problem`, for a number it does not know.
 std::optional<QuotationLine> lineForPartNumber(std::string_view partNumber, std::string* problem = nullptr);
 
+// The configuration of a line: its events replayed, or for a line read from a file its part
+// number decoded (the configuration of its description where there are several); none for a
+// tag without a valve or a number the catalogue does not know.
+std::optional<ConfiguratorState> lineState(const QuotationLine& line);
+
 // The line priced again from the catalogue: its configuration decoded from the part number
 // (the one with the same description where there are several); its quantity and discount
 // kept. `change` says what no longer matches: the part number, or the list price; a number

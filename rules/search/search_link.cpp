@@ -84,6 +84,20 @@ std::vector<std::string> searchFilters(const SearchModel& model) {
     return filters;
 }
 
+std::vector<std::string> valveSearchFilters(std::optional<double> cv, std::optional<int> psig,
+                                            std::string_view kind, std::string_view size) {
+    std::vector<std::string> filters;
+    if (cv) filters.push_back(filter(kListNames[std::size_t(Attribute::Cv)], cvMinimumText(*cv)));
+    if (psig)
+        filters.push_back(filter(kListNames[std::size_t(Attribute::RatedPressure)], std::to_string(*psig)));
+    if (!kind.empty()) filters.push_back(filter(kListNames[std::size_t(Attribute::ConnectionKind)], kind));
+    if (!size.empty()) filters.push_back(filter(kListNames[std::size_t(Attribute::ConnectionSize)], size));
+    if (!kind.empty() || !size.empty())
+        filters.push_back(filter(kPlace, kPlaces[std::size_t(ConnectionScope::EveryPort)]));
+    filters.push_back(filter(kStandardOnly, kYes));
+    return filters;
+}
+
 std::vector<std::string> openSearchFilters(SearchModel& model, const std::vector<std::string>& filters) {
     std::vector<std::string> unused;
     // The minimums first: asking for them clears every other filter.

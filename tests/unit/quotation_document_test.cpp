@@ -108,8 +108,8 @@ TEST(QuotationDocument, DamageIsNamedWithItsLine) {
     } cases[] = {
         {"", "not a Tarvek quote document"},
         {"%PDF-1.4\n", "not a Tarvek quote document"},
-        {"TARVEK-QUOTE\t2\nnumber\tx\n",
-         "line 1: written by a newer version of the catalogue (quote format 2; this version reads format 1)"},
+        {"TARVEK-QUOTE\t3\nnumber\tx\n",
+         "line 1: written by a newer version of the catalogue (quote format 3; this version reads format 2)"},
         {"TARVEK-QUOTE\tone\n", "line 1: the format \"one\" is not a number"},
         {"TARVEK-QUOTE\t1\n", "line 1: the file is cut short: its end record is missing"},
         {good.substr(0, good.size() - 7), "line 15: the file is cut short: its end record is missing"},

@@ -442,7 +442,7 @@ TEST_F(QuotePageTest, ADamagedNewerOrForeignFileLeavesTheOpenQuoteAlone) {
         const char* problem;
     } cases[] = {
         {"newer.tquote", "TARVEK-QUOTE\t7\n",
-         "line 1: written by a newer version of the catalogue (quote format 7; this version reads format 1)"},
+         "line 1: written by a newer version of the catalogue (quote format 7; this version reads format 2)"},
         {"cut.tquote", "TARVEK-QUOTE\t1\nnumber\tQ\n",
          "line 2: the file is cut short: its end record is missing"},
         {"picture.tquote", QByteArray("\xFF\xD8\xFF\xE0", 4), "not a Tarvek quote document"},
