@@ -16,7 +16,6 @@ namespace {
 constexpr std::size_t kLongestShown = 60;
 constexpr std::size_t kLongestField = 1024;  // far longer than any part number, quantity or discount
 
-
 struct Columns {
     std::size_t partNumber = 0;
     std::optional<std::size_t> quantity = 1, discount = 2;

@@ -16,8 +16,10 @@ namespace {
 constexpr std::size_t kLongestShown = 60;
 constexpr std::size_t kLongestCell = 1024;  // far longer than any tag, service or number
 
-// What a column holds: a field of the service, or the line's part number or quantity.
-enum class Extra { PartNumber = int(kServiceFieldCount), Quantity };
+// What a column holds: a field of the service, or the line's part number, quantity or mark
+// of a valve proposed and not yet accepted (a list the program wrote reads back with it).
+enum class Extra { PartNumber = int(kServiceFieldCount), Quantity, Proposed };
+constexpr std::size_t kColumnCount = kServiceFieldCount + 3;
 using Column = int;  // a ServiceField, or an Extra
 
 struct ColumnNames {
@@ -25,7 +27,7 @@ struct ColumnNames {
     std::array<std::string_view, 4> aliases;  // besides the field's own name; as columnKey writes them
 };
 
-constexpr std::array<ColumnNames, kServiceFieldCount + 2> kColumns = {{
+constexpr std::array<ColumnNames, kColumnCount> kColumns = {{
     {int(ServiceField::Tag), {"tagno", "tagnumber"}},
     {int(ServiceField::Description), {"description", "servicedescription"}},
     {int(ServiceField::Gas), {"gasname", "fluid"}},
@@ -48,11 +50,13 @@ constexpr std::array<ColumnNames, kServiceFieldCount + 2> kColumns = {{
     {int(ServiceField::ConnectionSize), {"size"}},
     {int(Extra::PartNumber), {"partno", "pn"}},
     {int(Extra::Quantity), {"qty"}},
+    {int(Extra::Proposed), {}},
 }};
 
 std::string_view columnName(Column column) {
     if (column == int(Extra::PartNumber)) return "part_number";
     if (column == int(Extra::Quantity)) return "quantity";
+    if (column == int(Extra::Proposed)) return "proposed";
     return serviceFieldName(ServiceField(column));
 }
 
@@ -68,7 +72,7 @@ std::optional<Column> columnNamed(std::string_view header) {
 
 // The place of each column in the rows; none where the header does not name it. The first of
 // two columns of one name is read.
-using Places = std::array<std::optional<std::size_t>, kServiceFieldCount + 2>;
+using Places = std::array<std::optional<std::size_t>, kColumnCount>;
 
 std::optional<Places> placesOf(const CellRow& header) {
     Places places;
@@ -136,6 +140,11 @@ class RowReader {
             if (!parsed) return std::nullopt;
             read.quantity = *parsed;
         }
+        if (const std::string key = columnKey(cell(int(Extra::Proposed))); key == "yes")
+            read.proposed = true;
+        else if (!key.empty() && key != "no")
+            return fail(problem, "proposed \"" + displayable(cell(int(Extra::Proposed)), 40) +
+                                     "\" is neither yes nor no");
         return read;
     }
 
@@ -247,6 +256,7 @@ PastedQuotationLines serviceLinesOf(const ServicesList& list, LineEvents events)
         }
         line.quantity = row.quantity;
         line.service = row.service;
+        line.proposed = row.proposed && !line.partNumber.empty();
         result.lines.push_back(std::move(line));
     }
     std::stable_sort(

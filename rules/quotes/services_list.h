@@ -33,6 +33,7 @@ struct ServiceRow {
     Service service;
     std::string partNumber;  // as given; empty: a tag without a valve yet
     int quantity = 1;
+    bool proposed = false;  // the valve was proposed, not yet accepted
 };
 
 struct ServicesList {

@@ -75,7 +75,8 @@ std::string servicesCsv(const ServicesTable& table) {
 }
 
 WorkbookSheet servicesSheet(const ServicesTable& table) {
-    WorkbookSheet sheet{std::string(kServicesSheet), std::vector<double>(table.columns.size(), kColumnWidth), 1, {}};
+    WorkbookSheet sheet{
+        std::string(kServicesSheet), std::vector<double>(table.columns.size(), kColumnWidth), 1, {}};
     for (std::size_t c = 0; c < table.columns.size(); ++c)
         sheet.cells.push_back(
             {0, int(c), WorkbookCell::Kind::Text, std::string(table.columns[c]), 0, CellFormat::Heading});

@@ -142,6 +142,22 @@ TEST(ServicesList, RowsBecomeLinesTagsWithoutAValveAmongThem) {
     EXPECT_EQ(totalsOf(q).subtotal, Money{1050'00});
 }
 
+// A list the program wrote keeps its valves proposed and not yet accepted; a tag alone has none.
+TEST(ServicesList, TheProposedMarkReadsBack) {
+    const ServicesList list = readServicesCsv(
+        "tag,part_number,proposed\nFV-1,A310-MX2-2A-MXFX-VS,yes\nFV-2,A310-MX2-2A-MXFX-VS,\n"
+        "FV-3,A310-MX2-2A-MXFX-VS,No\nFV-4,,yes\nFV-5,A310-MX2-2A-MXFX-VS,maybe\n",
+        kChoices);
+    ASSERT_EQ(problems(list),
+              (std::vector<std::string>{"line 6: \"FV-5\": proposed \"maybe\" is neither yes nor no"}));
+    const PastedQuotationLines lines = serviceLinesOf(list, LineEvents::Dropped);
+    ASSERT_EQ(lines.lines.size(), 4u);
+    EXPECT_TRUE(lines.lines[0].proposed);
+    EXPECT_FALSE(lines.lines[1].proposed);
+    EXPECT_FALSE(lines.lines[2].proposed);
+    EXPECT_FALSE(lines.lines[3].proposed);  // nothing was proposed for a tag without a valve
+}
+
 // Every list the program holds is written with its results and read back as the same services.
 TEST(ServicesList, AListWrittenWithItsResultsReadsBackTheSame) {
     tarvek::testing::RandomServices random(20130205);

@@ -11,10 +11,10 @@
 #include <cstdlib>
 
 #include "rules/numbers/number_text.h"
-#include "rules/text/delimited_text.h"
 #include "rules/search/price_book.h"
 #include "rules/search/search_link.h"
 #include "rules/search/search_model.h"
+#include "rules/text/delimited_text.h"
 
 namespace {
 

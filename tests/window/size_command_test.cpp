@@ -13,8 +13,8 @@
 #include <map>
 
 #include "rules/numbers/number_text.h"
-#include "rules/text/delimited_text.h"
 #include "rules/quotes/quotation_document.h"
+#include "rules/text/delimited_text.h"
 #include "tests/support/services_examples.h"
 #include "tests/window/quote_command_run.h"
 
@@ -34,7 +34,8 @@ Ran catalogue(const QStringList& arguments, const QByteArray& input = {}) {
 
 // A CSV as rows of named cells.
 std::vector<std::map<std::string, std::string>> table(const QByteArray& csv) {
-    const std::vector<tarvek::CellRow> rows = tarvek::readDelimitedText(csv.toStdString(), 1'000'000, 100'000).rows.rows;
+    const std::vector<tarvek::CellRow> rows =
+        tarvek::readDelimitedText(csv.toStdString(), 1'000'000, 100'000).rows.rows;
     std::vector<std::map<std::string, std::string>> named;
     for (std::size_t r = 1; r < rows.size(); ++r) {
         std::map<std::string, std::string>& row = named.emplace_back();
