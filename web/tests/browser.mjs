@@ -87,3 +87,14 @@ export async function openWindow(browser, url, context = browser.defaultBrowserC
   if (settled) await page.waitForSelector('body.settled');
   return page;
 }
+
+// Until a list drawn in the page (a customizable select) is open: its state asked for from
+// here every 10 ms, not by a selector's wait, which looks again only on the page's animation
+// frames, and those wait on the page being drawn, which a loaded machine holds back.
+export async function untilOpen(page, selector) {
+  for (let tries = 0; tries < 3000; ++tries) {
+    if (await page.$eval(selector, (list) => list.matches(':open'))) return;
+    await new Promise((next) => setTimeout(next, 10));
+  }
+  throw new Error(`${selector} did not open`);
+}

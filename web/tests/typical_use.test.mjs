@@ -7,7 +7,7 @@ import { cp, mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import test from 'node:test';
-import { SITE, openCatalogue, startForTests, startServer } from './browser.mjs';
+import { SITE, openCatalogue, startForTests, startServer, untilOpen } from './browser.mjs';
 
 const { server, browser } = await startForTests();
 
@@ -222,12 +222,12 @@ test('choosing the chosen entry again resets what follows, by the pointer and th
     assert.equal(await text(page, 'lblPartNumber'), 'A310-MX2-2A-MXFX-VS');
     if (by === 'pointer') {
       await page.click('#lstModel');
-      await page.waitForSelector('#lstModel:open');
+      await untilOpen(page, '#lstModel');
       await page.click('#lstModel option:checked');
     } else {
       await page.focus('#lstModel');
       await page.keyboard.press('Enter');
-      await page.waitForSelector('#lstModel:open');
+      await untilOpen(page, '#lstModel');
       await page.keyboard.press('Enter');
     }
     assert.equal(await page.$eval('#lstModel', (l) => l.options[l.selectedIndex].textContent.startsWith('A310 ---')), true, by);
@@ -240,7 +240,7 @@ test('choosing the chosen entry again resets what follows, by the pointer and th
     const before = await text(page, 'lblPartNumber');
     await page.focus('#lstModel');
     await page.keyboard.press('Enter');
-    await page.waitForSelector('#lstModel:open');
+    await untilOpen(page, '#lstModel');
     await page.keyboard.press('Escape');
     assert.equal(await text(page, 'lblPartNumber'), before, by);
     assert.equal(await page.$eval('#lstPorting', (l) => l.selectedIndex >= 0), true, by);

@@ -11,7 +11,7 @@
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import test from 'node:test';
-import { openCatalogue, startBrowser, startServer } from './browser.mjs';
+import { openCatalogue, startBrowser, startServer, untilOpen } from './browser.mjs';
 import { pageSnapshot } from './configurator_snapshot.mjs';
 
 const ORACLE = process.env.TARVEK_WALK_ORACLE;
@@ -115,12 +115,12 @@ async function walkWithInput(page, seed, events) {
       await page.click(`#${event.id}`);
     } else if (event.kind === 'rechoose' && event.by === 'mouse') {
       await page.click(`#${event.id}`);
-      await page.waitForSelector(`#${event.id}:open`);
+      await untilOpen(page, `#${event.id}`);
       await page.click(`#${event.id} option:checked`);
     } else if (event.kind === 'rechoose') {
       await page.focus(`#${event.id}`);
       await page.keyboard.press('Enter');
-      await page.waitForSelector(`#${event.id}:open`);
+      await untilOpen(page, `#${event.id}`);
       await page.keyboard.press('Enter');
     } else if (event.value !== null) {
       await page.select(`#${event.id}`, event.value);
